@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the tests and the game need
+# and the machine lacks. Runs apt-get only when something is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+  qt6-qpa-plugins
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-liberation fonts-dejavu-core fonts-urw-base35
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+)
+# Extra packages for running under a virtual display and checking screenshots.
+if [ "${KREPOSTAN_WITH_XVFB:-0}" = 1 ]; then
+  packages+=(xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo_cmd=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo_cmd=(sudo)
+else
+  echo "error: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
