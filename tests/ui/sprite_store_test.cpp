@@ -1,0 +1,196 @@
+// Every picture the game draws must exist, have its listed size and fill its
+// rectangle the way the map expects; a missing one must show up loudly.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QTransform>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/sprites/sprite_catalog.h"
+#include "ui/sprites/sprite_store.h"
+
+namespace krepostan::sprites {
+// Test names and failure messages show the picture's name, not its bytes.
+void PrintTo(const SpriteInfo& info, std::ostream* os) { *os << info.name; }
+}  // namespace krepostan::sprites
+
+namespace {
+
+using krepostan::sprites::kCatalog;
+using krepostan::sprites::Kind;
+using krepostan::sprites::SpriteInfo;
+
+QString nameOf(const SpriteInfo& info) {
+  return QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+}
+
+bool near(QRgb pixel, unsigned rgb, int tolerance) {
+  return std::abs(qRed(pixel) - static_cast<int>((rgb >> 16) & 0xFF)) <= tolerance &&
+         std::abs(qGreen(pixel) - static_cast<int>((rgb >> 8) & 0xFF)) <= tolerance &&
+         std::abs(qBlue(pixel) - static_cast<int>(rgb & 0xFF)) <= tolerance;
+}
+
+int colourDistance(QRgb a, QRgb b) {
+  return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+}
+
+// Mean colour step across the wrap-around edge, and the mean step between
+// neighbouring columns (or rows) inside the tile.
+struct EdgeSteps {
+  double seam = 0;
+  double inside = 0;
+};
+
+EdgeSteps columnSteps(const QImage& img) {
+  EdgeSteps s;
+  const int w = img.width();
+  for (int y = 0; y < img.height(); ++y) {
+    s.seam += colourDistance(img.pixel(w - 1, y), img.pixel(0, y));
+    for (int x = 0; x + 1 < w; x += 7) s.inside += colourDistance(img.pixel(x, y), img.pixel(x + 1, y));
+  }
+  s.seam /= img.height();
+  s.inside /= img.height() * ((w - 2) / 7 + 1);
+  return s;
+}
+
+class CataloguedSprite : public ::testing::TestWithParam<SpriteInfo> {};
+
+TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
+  const SpriteInfo& info = GetParam();
+  auto& store = SpriteStore::instance();
+  const QString name = nameOf(info);
+  ASSERT_TRUE(store.has(name));
+  EXPECT_EQ(store.nativeSize(name), QSize(info.width, info.height));
+
+  const QImage& img = store.image(name);
+  ASSERT_EQ(img.size(), QSize(info.width, info.height));
+  EXPECT_EQ(img.format(), QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(&store.image(name), &img) << "rendered again instead of kept";
+
+  const int w = img.width();
+  const int h = img.height();
+  const QPoint corners[] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
+
+  if (krepostan::sprites::isOpaque(info.kind)) {
+    int seeThrough = 0;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) seeThrough += qAlpha(img.pixel(x, y)) != 255;
+    }
+    EXPECT_EQ(seeThrough, 0) << "pixels not fully painted";
+  }
+
+  switch (info.kind) {
+    case Kind::Building: {
+      for (const QPoint& c : corners) {
+        EXPECT_TRUE(near(img.pixel(c), info.field, 6))
+            << "corner " << c.x() << "," << c.y() << " is " << std::hex << img.pixel(c);
+      }
+      // The building itself covers a good part of the field.
+      int drawn = 0;
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) drawn += !near(img.pixel(x, y), info.field, 12);
+      }
+      EXPECT_GT(drawn, w * h / 4);
+      break;
+    }
+    case Kind::Tank:
+      for (const QPoint& c : corners) EXPECT_EQ(qAlpha(img.pixel(c)), 0);
+      EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255);
+      break;
+    case Kind::Pointer:
+      // The tip of the arrow is the hot spot at the top-left.
+      EXPECT_GT(qAlpha(img.pixel(1, 1)), 128);
+      EXPECT_EQ(qAlpha(img.pixel(w - 1, h - 1)), 0);
+      break;
+    case Kind::Icon:
+      EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255);
+      break;
+    case Kind::Terrain: {
+      // Tiled side by side the tile must show no seam: the step across an edge
+      // is no larger than the usual step between neighbouring pixels.
+      const EdgeSteps across = columnSteps(img);
+      QTransform turn;
+      turn.rotate(90);
+      const EdgeSteps down = columnSteps(img.transformed(turn));
+      EXPECT_LT(across.seam, 2.0 * across.inside + 8.0);
+      EXPECT_LT(down.seam, 2.0 * down.inside + 8.0);
+      break;
+    }
+    case Kind::Button:
+    case Kind::Screen:
+      break;
+  }
+
+  // Not a flat fill: a picture has at least a handful of distinct colours.
+  QImage small = img.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  std::vector<QRgb> colours;
+  for (int y = 0; y < small.height(); ++y) {
+    for (int x = 0; x < small.width(); ++x) colours.push_back(small.pixel(x, y));
+  }
+  std::sort(colours.begin(), colours.end());
+  colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+  EXPECT_GE(colours.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CataloguedSprite, ::testing::ValuesIn(kCatalog),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SpriteStore, UnknownNameGivesALoudFallbackAtThirtyTwoPixels) {
+  auto& store = SpriteStore::instance();
+  const QString name = QStringLiteral("no_such_picture");
+  EXPECT_FALSE(store.has(name));
+  EXPECT_EQ(store.nativeSize(name), QSize(32, 32));
+  const QImage& img = store.image(name);
+  ASSERT_EQ(img.size(), QSize(32, 32));
+  int magenta = 0, black = 0, clear = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const QRgb p = img.pixel(x, y);
+      magenta += near(p, 0xFF00FF, 10);
+      black += near(p, 0x000000, 10);
+      clear += qAlpha(p) != 255;
+    }
+  }
+  EXPECT_GT(magenta, 100);
+  EXPECT_GT(black, 100);
+  EXPECT_EQ(clear, 0);
+  EXPECT_EQ(store.scaled(name, {50, 20}).size(), QSize(50, 20));
+}
+
+TEST(SpriteStore, ScaledStretchesToTheRequestAndKeepsOnePixmapPerRequest) {
+  auto& store = SpriteStore::instance();
+  struct Request {
+    const char* name;
+    QSize size;
+  };
+  // Sizes the map draws at, including ones that ignore the picture's aspect.
+  const Request requests[] = {
+      {"akum", {49, 49}},          {"metzavod", {150, 143}}, {"tankvverh", {40, 92}},
+      {"tankvlevo", {92, 40}},     {"diagvverhvlevo", {92, 92}}, {"baza", {120, 60}},
+      {"Piclevel2", {300, 200}},
+  };
+  for (const auto& r : requests) {
+    const QString name = QString::fromLatin1(r.name);
+    const QPixmap& a = store.scaled(name, r.size);
+    EXPECT_EQ(a.size(), r.size) << r.name;
+    EXPECT_EQ(&store.scaled(name, r.size), &a) << r.name;
+    EXPECT_NE(&store.scaled(name, r.size + QSize(1, 1)), &a) << r.name;
+  }
+  // Tanks stay see-through around the hull when small.
+  const QImage tank = store.scaled(QStringLiteral("tankvpravo"), {92, 40}).toImage();
+  EXPECT_EQ(qAlpha(tank.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(tank.pixel(46, 20)), 255);
+  // Buildings keep their field colour at the corner when small.
+  const QImage hall = store.scaled(QStringLiteral("tankozavod"), {60, 60}).toImage();
+  EXPECT_TRUE(near(hall.pixel(0, 0), krepostan::sprites::kFieldAmber, 6));
+}
+
+}  // namespace
