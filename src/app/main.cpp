@@ -1,0 +1,29 @@
+// Крепостан: the game's windows on the Qt event loop.
+#include <QApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "model/game.h"
+#include "model/shell/main_menu.h"
+#include "ui/game_ui.h"
+#include "ui/platform/qt_platform.h"
+
+int main(int argc, char** argv) {
+  kr::QtPlatform::silenceAudioWarnings();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("krepostan"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Крепостан"));
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
+      QGuiApplication::primaryScreen() == nullptr) {
+    std::fprintf(stderr, "krepostan: no screen to open the game on\n");
+    return 1;
+  }
+
+  kr::QtPlatform platform;
+  kr::Game game(platform);
+  kr::GameUi ui(game, /*realTime=*/true);
+  ui.input([&game] { kr::startUp(game); });
+  return QApplication::exec();
+}

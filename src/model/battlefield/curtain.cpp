@@ -1,0 +1,39 @@
+// The minimap curtain: shrinks towards its centre while a locator works.
+#include "model/battlefield/curtain.h"
+
+#include "model/game.h"
+
+namespace kr {
+
+namespace {
+
+void closedGeometry(Control& z) {
+  z.left = 0;
+  z.top = 0;
+  z.width = kMapWidth;
+  z.height = kMapHeight;
+}
+
+}  // namespace
+
+void closeCurtain(Game& g) {
+  Control& z = g.form1().Zaslonka;
+  closedGeometry(z);
+  z.visible = true;
+}
+
+void curtainTick(Game& g) {
+  Form1& f = g.form1();
+  Control& z = f.Zaslonka;
+  z.left += 10;
+  z.width -= 20;
+  z.top += 10;
+  z.height -= 20;
+  if (z.height < 50) {
+    z.visible = false;
+    closedGeometry(z);
+    g.clock.setEnabled(f.timers.ZaslonkaTmr, false);
+  }
+}
+
+}  // namespace kr

@@ -1,0 +1,11 @@
+// The black curtain in front of the minimap.
+#pragma once
+
+namespace kr {
+
+class Game;
+
+void curtainTick(Game& g);   // ZaslonkaTmr, every frame
+void closeCurtain(Game& g);  // full size and shown
+
+}  // namespace kr

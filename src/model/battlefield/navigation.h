@@ -1,0 +1,12 @@
+// Edge scrolling and the minimap jump.
+#pragma once
+
+namespace kr {
+
+class Game;
+
+void navigationTick(Game& g);  // Timer9, every frame
+// A press on the minimap picture, at map coordinates. Button 1 left, 2 right.
+void minimapMouseDown(Game& g, int button, float x, float y);
+
+}  // namespace kr

@@ -1,0 +1,105 @@
+// The game clock: registration, enable/re-time semantics and ordered firing.
+#include "model/clock/clock.h"
+
+#include <algorithm>
+
+namespace kr {
+
+Millis Clock::period(int intervalMs) { return std::max<Millis>(intervalMs, kMinPeriod); }
+
+TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function<void()> handler) {
+  Timer t;
+  t.id = nextId_++;
+  t.name = std::move(name);
+  t.interval = intervalMs;
+  t.enabled = enabled;
+  t.due = now_ + period(intervalMs);
+  t.handler = std::move(handler);
+  timers_.push_back(std::move(t));
+  return timers_.back().id;
+}
+
+void Clock::remove(TimerId id) {
+  std::erase_if(timers_, [id](const Timer& t) { return t.id == id; });
+}
+
+bool Clock::exists(TimerId id) const { return find(id) != nullptr; }
+
+Clock::Timer* Clock::find(TimerId id) {
+  for (auto& t : timers_)
+    if (t.id == id) return &t;
+  return nullptr;
+}
+
+const Clock::Timer* Clock::find(TimerId id) const {
+  for (const auto& t : timers_)
+    if (t.id == id) return &t;
+  return nullptr;
+}
+
+void Clock::setEnabled(TimerId id, bool enabled) {
+  Timer* t = find(id);
+  if (!t || t->enabled == enabled) return;
+  t->enabled = enabled;
+  if (enabled) t->due = now_ + period(t->interval);
+}
+
+bool Clock::enabled(TimerId id) const {
+  const Timer* t = find(id);
+  return t && t->enabled;
+}
+
+void Clock::setInterval(TimerId id, int intervalMs) {
+  Timer* t = find(id);
+  if (!t) return;
+  t->interval = intervalMs;
+  t->due = now_ + period(intervalMs);
+}
+
+int Clock::interval(TimerId id) const {
+  const Timer* t = find(id);
+  return t ? t->interval : 0;
+}
+
+Millis Clock::dueAt(TimerId id) const {
+  const Timer* t = find(id);
+  return t && t->enabled ? t->due : -1;
+}
+
+const std::string& Clock::name(TimerId id) const {
+  static const std::string none;
+  const Timer* t = find(id);
+  return t ? t->name : none;
+}
+
+Millis Clock::nextDue() const {
+  Millis best = -1;
+  for (const auto& t : timers_)
+    if (t.enabled && (best < 0 || t.due < best)) best = t.due;
+  return best;
+}
+
+void Clock::advanceTo(Millis target) {
+  while (!halted_) {
+    // The earliest due timer; ties go to the one registered first.
+    const Timer* next = nullptr;
+    for (const auto& t : timers_)
+      if (t.enabled && t.due <= target && (!next || t.due < next->due)) next = &t;
+    if (!next) break;
+    const TimerId id = next->id;
+    now_ = std::max(now_, next->due);
+    Timer* t = find(id);
+    t->due = now_ + period(t->interval);
+    // The handler may add or remove timers: call a copy.
+    auto handler = t->handler;
+    handler();
+  }
+  if (!halted_) now_ = std::max(now_, target);
+}
+
+void Clock::halt() {
+  halted_ = true;
+  timers_.clear();
+}
+
+}  // namespace kr

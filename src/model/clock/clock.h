@@ -1,0 +1,69 @@
+// The game clock: named periodic timers on virtual time, fired one handler at a time.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kr {
+
+// Virtual milliseconds since the program started.
+using Millis = std::int64_t;
+
+// A handle of one registered timer; 0 is "no timer".
+using TimerId = int;
+
+// Every window's periodic timers live here. advanceTo() fires the due timers in order of
+// their due time (ties in order of registration), each handler to completion. Enabling a
+// stopped timer or changing its interval starts a new full interval; enabling a running
+// timer changes nothing; disabling drops what was pending. No timer fires more often than
+// once a display frame (kMinPeriod), whatever its interval.
+class Clock {
+ public:
+  static constexpr Millis kMinPeriod = 16;
+
+  TimerId add(std::string name, int intervalMs, bool enabled, std::function<void()> handler);
+  void remove(TimerId id);
+  bool exists(TimerId id) const;
+
+  void setEnabled(TimerId id, bool enabled);
+  bool enabled(TimerId id) const;
+  void setInterval(TimerId id, int intervalMs);
+  int interval(TimerId id) const;
+  // Virtual time at which the timer fires next; -1 when it is stopped.
+  Millis dueAt(TimerId id) const;
+  const std::string& name(TimerId id) const;
+
+  // Fires every timer that falls due up to and including t, then sets now() to t.
+  void advanceTo(Millis t);
+  void advanceBy(Millis dt) { advanceTo(now_ + dt); }
+  Millis now() const { return now_; }
+
+  // Stops the clock for good: nothing fires any more (the program is ending).
+  void halt();
+  bool halted() const { return halted_; }
+
+  // The earliest due time of any running timer, or -1.
+  Millis nextDue() const;
+
+ private:
+  struct Timer {
+    TimerId id = 0;
+    std::string name;
+    int interval = 0;
+    bool enabled = false;
+    Millis due = 0;
+    std::function<void()> handler;
+  };
+  Timer* find(TimerId id);
+  const Timer* find(TimerId id) const;
+  static Millis period(int intervalMs);
+
+  std::vector<Timer> timers_;
+  TimerId nextId_ = 1;
+  Millis now_ = 0;
+  bool halted_ = false;
+};
+
+}  // namespace kr

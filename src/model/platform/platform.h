@@ -1,0 +1,79 @@
+// What the game asks of the outside world: sound, dialogs, screen, pointer, randomness,
+// the program's folders and TCP connections. The program uses the Qt implementation;
+// tests use a fake that records every call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kr {
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+struct Size {
+  int width = 0;
+  int height = 0;
+};
+
+enum class MessageIcon { None, Critical };
+
+// A socket handle given out by the platform; 0 is "no socket".
+using SocketId = int;
+
+// Receives the events of the platform's sockets, always on the game's one thread.
+class SocketEvents {
+ public:
+  virtual ~SocketEvents() = default;
+  // A peer asks to connect to a listening socket.
+  virtual void connectionRequest(SocketId listener, int requestId) = 0;
+  // Connecting, listening or an established connection failed.
+  virtual void socketError(SocketId socket) = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Starts playing a sound file asynchronously on the one sound channel: whatever plays
+  // is stopped. A missing or unplayable file plays the default cue instead.
+  virtual void playSound(const std::string& path) = 0;
+
+  // The platform's standard message box with an OK button; it does not block the game.
+  virtual void systemMessage(const std::string& text, MessageIcon icon) = 0;
+
+  // Ends the program at once.
+  virtual void endProgram() = 0;
+
+  // The pointer's position in screen pixels.
+  virtual Point cursorPos() = 0;
+  // The client area a maximised window gets (without task bars), and the whole screen.
+  virtual Size usableScreen() = 0;
+  virtual Size fullScreen() = 0;
+
+  // A uniform random source in [0, 1), single precision.
+  virtual void seedRandom(std::uint32_t seed) = 0;
+  virtual float random() = 0;
+  // The platform's default seed and the seconds since midnight, for seeding.
+  virtual std::uint32_t defaultSeed() = 0;
+  virtual std::uint32_t secondsSinceMidnight() = 0;
+
+  // The folder the program and its sound files live in (no trailing separator).
+  virtual std::string programFolder() = 0;
+  // A folder of the user's own for data, used when the program's folder is not writable.
+  virtual std::string userDataFolder() = 0;
+
+  // TCP. Handles stay valid until closed; events arrive through the sink.
+  virtual void setSocketEvents(SocketEvents* sink) = 0;
+  // Listens on a port; 0 when the listen cannot start (an error event follows as well).
+  virtual SocketId listen(int port) = 0;
+  // Connects in the background; failure is reported as an error event.
+  virtual SocketId connect(const std::string& host, int port) = 0;
+  // Accepts a pending connection request of a listening socket; the listener keeps its id.
+  virtual void accept(SocketId listener, int requestId) = 0;
+  virtual void close(SocketId socket) = 0;
+};
+
+}  // namespace kr

@@ -1,0 +1,15 @@
+// The in-game menu.
+#pragma once
+
+namespace kr {
+
+class Game;
+
+void form3Load(Game& g);
+void menuKeyDown(Game& g, int keyCode);  // Esc resumes
+void restartClick(Game& g);              // "Уровень заново"
+void menuLoadClick(Game& g);             // "Загрузить"
+void notePadClick(Game& g);              // "Блокнот"
+void menuExitClick(Game& g);             // "Выход"
+
+}  // namespace kr

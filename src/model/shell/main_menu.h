@@ -1,0 +1,20 @@
+// Start-up, the main menu, the about box and the backdrop.
+#pragma once
+
+namespace kr {
+
+class Game;
+
+void startUp(Game& g);  // the program opens its main menu
+void welcomeLoad(Game& g);
+void newGameClick(Game& g);      // "Начать новую одиночную игру"
+void loadGameClick(Game& g);     // "Загрузить игру"
+void networkGameClick(Game& g);  // "Начать сетевую игру"
+void exitClick(Game& g);         // "Выход"
+void aboutClick(Game& g);        // "About"
+void aboutOkClick(Game& g);      // "OK" of the about box
+void fonLoad(Game& g);
+// Makes a window translucent at alpha of 255 (the backdrop).
+void makeTranslucent(Game& g, int alpha);
+
+}  // namespace kr

@@ -1,0 +1,80 @@
+// The windows of the game and the frame timer that drives the game clock.
+#include "ui/game_ui.h"
+
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/comm/network_dialog.h"
+#include "ui/comm/notepad_window.h"
+#include "ui/shell/about_window.h"
+#include "ui/shell/backdrop_window.h"
+#include "ui/shell/briefing_window.h"
+#include "ui/shell/game_menu_window.h"
+#include "ui/shell/main_menu_window.h"
+#include "ui/shell/message_box_window.h"
+
+namespace kr {
+
+GameUi::GameUi(Game& g, bool realTime) : game(g) {
+  // Created in stacking order: later windows come up over earlier ones.
+  battlefield_ = std::make_unique<WindowHost<BattlefieldWindow>>(*this, [&g] { return g.form1Loaded(); });
+  briefing_ = std::make_unique<WindowHost<BriefingWindow>>(*this, [&g] { return g.form2Loaded(); });
+  backdrop_ = std::make_unique<WindowHost<BackdropWindow>>(*this, [&g] { return g.fonLoaded(); });
+  gameMenu_ = std::make_unique<WindowHost<GameMenuWindow>>(*this, [&g] { return g.form3Loaded(); });
+  notepad_ = std::make_unique<WindowHost<NotepadWindow>>(*this, [&g] { return g.notePadLoaded(); });
+  mainMenu_ = std::make_unique<WindowHost<MainMenuWindow>>(*this, [&g] { return g.welcomeLoaded(); });
+  about_ = std::make_unique<WindowHost<AboutWindow>>(*this, [&g] { return g.aboutLoaded(); });
+  networkDialog_ = std::make_unique<WindowHost<NetworkDialog>>(*this, [&g] { return g.setkaLoaded(); });
+  messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(*this, [&g] { return g.msgBLoaded(); });
+  if (realTime) {
+    elapsed_.start();
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(static_cast<int>(Clock::kMinPeriod));
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { frame(); });
+    frameTimer_.start();
+  }
+}
+
+GameUi::~GameUi() = default;
+
+void GameUi::frame() {
+  if (game.ended) return;
+  game.clock.advanceTo(elapsed_.elapsed());
+  sync();
+}
+
+void GameUi::input(const std::function<void()>& handler) {
+  if (game.ended) return;
+  handler();
+  sync();
+}
+
+void GameUi::advanceBy(Millis ms) {
+  game.clock.advanceBy(ms);
+  sync();
+}
+
+void GameUi::sync() {
+  // A window's sync may run handlers (a focus change, a text edit): no re-entry.
+  if (syncing_) return;
+  syncing_ = true;
+  if (game.ended) {
+    frameTimer_.stop();
+  }
+  for (WindowHostBase* h : std::initializer_list<WindowHostBase*>{
+           battlefield_.get(), briefing_.get(), backdrop_.get(), gameMenu_.get(), notepad_.get(),
+           mainMenu_.get(), about_.get(), networkDialog_.get(), messageBox_.get()}) {
+    h->sync();
+  }
+  syncing_ = false;
+}
+
+BattlefieldWindow* GameUi::battlefield() const { return battlefield_->get(); }
+MainMenuWindow* GameUi::mainMenu() const { return mainMenu_->get(); }
+AboutWindow* GameUi::about() const { return about_->get(); }
+BackdropWindow* GameUi::backdrop() const { return backdrop_->get(); }
+BriefingWindow* GameUi::briefing() const { return briefing_->get(); }
+GameMenuWindow* GameUi::gameMenu() const { return gameMenu_->get(); }
+MessageBoxWindow* GameUi::messageBox() const { return messageBox_->get(); }
+NotepadWindow* GameUi::notepad() const { return notepad_->get(); }
+NetworkDialog* GameUi::networkDialog() const { return networkDialog_->get(); }
+
+}  // namespace kr

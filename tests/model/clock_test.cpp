@@ -1,0 +1,92 @@
+// The game clock: ordering, restart on enable and re-time, the one-frame smallest period.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/clock/clock.h"
+
+namespace kr {
+namespace {
+
+struct ClockTest : ::testing::Test {
+  Clock clock;
+  std::vector<std::string> fired;
+  TimerId add(const std::string& name, int interval, bool enabled = true) {
+    return clock.add(name, interval, enabled, [this, name] {
+      fired.push_back(name + "@" + std::to_string(clock.now()));
+    });
+  }
+};
+
+TEST_F(ClockTest, FiresInOrderOfDueTimeThenRegistration) {
+  add("a", 300);
+  add("b", 200);
+  add("c", 200);
+  clock.advanceTo(600);
+  EXPECT_EQ(fired, (std::vector<std::string>{"b@200", "c@200", "a@300", "b@400", "c@400",
+                                             "a@600", "b@600", "c@600"}));
+  EXPECT_EQ(clock.now(), 600);
+}
+
+TEST_F(ClockTest, ShortIntervalsRunOncePerFrame) {
+  for (int interval : {1, 10, 15, 16}) {
+    Clock c;
+    int n = 0;
+    c.add("t", interval, true, [&n] { ++n; });
+    c.advanceTo(160);
+    EXPECT_EQ(n, 10) << "interval " << interval;
+  }
+}
+
+TEST_F(ClockTest, EnableStartsAFullIntervalButEnablingARunningTimerChangesNothing) {
+  TimerId t = add("t", 500, false);
+  clock.advanceTo(300);
+  clock.setEnabled(t, true);  // due at 800
+  clock.advanceTo(700);
+  clock.setEnabled(t, true);  // already running: still due at 800
+  clock.advanceTo(800);
+  EXPECT_EQ(fired, (std::vector<std::string>{"t@800"}));
+}
+
+TEST_F(ClockTest, DisableDropsWhatWasPendingAndReTimeRestarts) {
+  TimerId t = add("t", 500);
+  clock.advanceTo(400);
+  clock.setEnabled(t, false);
+  clock.advanceTo(900);
+  EXPECT_TRUE(fired.empty());
+  clock.setEnabled(t, true);  // due 1400
+  clock.advanceTo(1200);
+  clock.setInterval(t, 500);  // re-timed at 1200: due 1700
+  clock.advanceTo(1699);
+  EXPECT_TRUE(fired.empty());
+  clock.advanceTo(1700);
+  EXPECT_EQ(fired, (std::vector<std::string>{"t@1700"}));
+  EXPECT_EQ(clock.dueAt(t), 2200);
+}
+
+TEST_F(ClockTest, HandlersMayStopOthersAndRemoveTimers) {
+  TimerId b = 0;
+  clock.add("a", 100, true, [&] {
+    fired.push_back("a");
+    clock.setEnabled(b, false);
+  });
+  b = add("b", 100);
+  clock.advanceTo(100);
+  EXPECT_EQ(fired, (std::vector<std::string>{"a"}));
+  clock.remove(b);
+  EXPECT_FALSE(clock.exists(b));
+}
+
+TEST_F(ClockTest, HaltStopsEverything) {
+  clock.add("a", 100, true, [&] {
+    fired.push_back("a");
+    clock.halt();
+  });
+  add("b", 100);
+  clock.advanceTo(1000);
+  EXPECT_EQ(fired, (std::vector<std::string>{"a"}));
+}
+
+}  // namespace
+}  // namespace kr

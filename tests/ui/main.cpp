@@ -1,0 +1,14 @@
+// Window tests run on Qt's offscreen platform with a real QApplication.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/platform/qt_platform.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  kr::QtPlatform::silenceAudioWarnings();
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
