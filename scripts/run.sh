@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Крепостан and starts it. Needs a graphical desktop (X11 or Wayland).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Крепостан needs a graphical display: no X11 (DISPLAY) or Wayland (WAYLAND_DISPLAY) session was found." >&2
+  echo "Run this command from a desktop session; the game has been built in build/bin/." >&2
+  exit 1
+fi
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="/tmp/krepostan-runtime-$(id -u)"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+exec build/bin/krepostan
