@@ -1,6 +1,10 @@
-// The battlefield window.
+// The battlefield window: its panels, the keys it previews and the focus the game asks for.
 #include "ui/battlefield/battlefield_window.h"
 
+#include <QKeyEvent>
+#include <QWindow>
+
+#include "model/battlefield/keys.h"
 #include "model/game.h"
 #include "ui/battlefield/inspection_frame.h"
 #include "ui/battlefield/map_view.h"
@@ -11,6 +15,13 @@
 
 namespace kr {
 
+namespace {
+
+constexpr int kCyrillicSha = 0x0428;  // "Ш", on the I key of the Russian layout
+constexpr quint32 kX11KeycodeI = 31;
+
+}  // namespace
+
 BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Крепостан"));
@@ -19,6 +30,43 @@ BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   resources_ = new ResourcesFrame(this);
   inspection_ = new InspectionFrame(ui, this);
   minimap_ = new MinimapFrame(ui, this);
+}
+
+int BattlefieldWindow::keyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape: return kKeyEscape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kKeyEnter;
+    case Qt::Key_I:
+    case kCyrillicSha: return kKeyI;
+    default: break;
+  }
+  return event.nativeScanCode() == kX11KeycodeI ? kKeyI : 0;
+}
+
+bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
+  const int code = keyCode(*static_cast<QKeyEvent*>(event));
+  if (code == 0 || !ui_.game.form1Loaded()) return false;
+  ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
+  // I still types its letter into the chat line; Esc and Enter end here.
+  return code != kKeyI;
+}
+
+void BattlefieldWindow::syncFocus(const Form1& f) {
+  const bool enabledAgain = f.window.enabled && !wasEnabled_;
+  wasEnabled_ = f.window.enabled;
+  if (f.focus == appliedFocus_ && !enabledAgain) return;
+  appliedFocus_ = f.focus;
+  if (!f.window.visible || !f.window.enabled) return;
+  if (enabledAgain) {
+    raise();
+    activateWindow();
+  }
+  QWidget* target = nullptr;
+  if (f.focus == Focus::Map) target = map_;
+  if (f.focus == Focus::ChatText) target = findChild<QWidget*>(QStringLiteral("chatText"));
+  if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
 void BattlefieldWindow::sync() {
@@ -34,6 +82,13 @@ void BattlefieldWindow::sync() {
   map_->sync(f);
   if (isEnabled() != f.window.enabled) setEnabled(f.window.enabled);
   if (isVisible() != f.window.visible) setVisible(f.window.visible);
+  // Keys are previewed where they enter the window, before any of its controls sees them.
+  if (windowHandle() && windowHandle() != previewed_) {
+    if (previewed_) previewed_->removeEventFilter(this);
+    previewed_ = windowHandle();
+    previewed_->installEventFilter(this);
+  }
+  syncFocus(f);
 }
 
 }  // namespace kr

