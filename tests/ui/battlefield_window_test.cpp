@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
+#include "model/battlefield/navigation.h"
+#include "model/battlefield/pointer.h"
 #include "model/core/inspection.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
@@ -151,6 +154,53 @@ TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyT
   settle();
   ASSERT_GE(counter.paints, 1);
   EXPECT_EQ(counter.region.boundingRect(), QRect(400, 300, 64, 59));
+}
+
+// What the screen shows, from the window's backing store, against a fresh paint of all of
+// it: any change that was not repainted, or scrolled wrongly, shows as a difference.
+TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint) {
+  f.terrainTile = "Piclevel2";
+  for (int y = 0; y < 6000; y += 600)
+    for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
+  for (int i = 1; i <= 40; ++i)
+    put(i, i % 2 ? "meta" : "elek", i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
+        100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
+  put(41, "tank", "tankvverh", 300, 700, 40, 92);
+  game.SelectedIndex = 41;
+  game.TankSelected = true;
+  f.LocatorBuilt = true;
+  ui.input([&] { mapMouseDown(game, 1, 900, 900); });
+  const auto differences = [&] {
+    ui.sync();
+    settle();
+    const QRect area = map()->geometry();
+    const QImage screen = QGuiApplication::primaryScreen()
+                              ->grabWindow(window()->winId())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32)
+                              .copy(area);
+    const QImage fresh = map()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen.size(), fresh.size());
+    int count = 0;
+    for (int y = 0; y < std::min(screen.height(), fresh.height()); ++y)
+      for (int x = 0; x < std::min(screen.width(), fresh.width()); ++x)
+        count += screen.pixel(x, y) != fresh.pixel(x, y);
+    return count;
+  };
+  EXPECT_EQ(differences(), 0) << "first frame";
+  platform.cursor = {1275, 500};
+  ui.advanceBy(16 * 3);
+  EXPECT_EQ(differences(), 0) << "scrolled right";
+  platform.cursor = {500, 1010};
+  ui.advanceBy(16 * 2);
+  EXPECT_EQ(differences(), 0) << "scrolled down";
+  platform.cursor = {500, 500};
+  ui.advanceBy(700);  // the tank drives, the works blink
+  EXPECT_EQ(differences(), 0) << "tank and animation";
+  ui.input([&] { minimapPress(game, 2, 0, 0); });
+  f.Zaslonka.visible = false;
+  ui.input([&] { minimapPress(game, 2, 150, 120); });
+  EXPECT_EQ(differences(), 0) << "minimap jump";
 }
 
 TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {

@@ -2,6 +2,8 @@
 #include "ui/battlefield/battlefield_window.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
 #include <QWindow>
 
 #include "model/battlefield/keys.h"
@@ -74,7 +76,10 @@ void BattlefieldWindow::sync() {
   const Form1& f = g.form1();
   const QRect screen(0, 0, g.ScreenWidth, g.FullScreenHeight);
   if (geometry() != screen) setGeometry(screen);
-  map_->setGeometry(rect());
+  // The map shows in the strip left of the panel columns; nothing of it lies under them.
+  const QRect strip(0, 0, std::clamp(static_cast<int>(std::lround(f.Builder.left)), 0, width()),
+                    height());
+  if (map_->geometry() != strip) map_->setGeometry(strip);
   palette_->sync(f);
   resources_->sync(f);
   inspection_->sync(f);

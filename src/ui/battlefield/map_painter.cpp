@@ -89,7 +89,7 @@ void MapPainter::paint(QPainter& p, const Form1& f, const QRect& area) {
       const QRect r = QRect(QPoint(at.x, at.y) + offset, t.size());
       const QRect part = r & area;
       if (part.isEmpty()) continue;
-      p.drawImage(part, t, part.translated(-r.topLeft()));
+      p.drawImage(part.topLeft(), t, part.translated(-r.topLeft()));
       bare -= part;
     }
   }
