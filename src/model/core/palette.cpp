@@ -53,7 +53,7 @@ void orderItem(Game& g, int index) {
   f.ItemInHand = false;
 
   // Developer mode: free and at once in hand, within the player's slots like any order.
-  if (g.DeveloperMode && f.LastSlot < kLastOrderSlot) {
+  if (g.DeveloperMode && f.LastSlot < kLastPlayerSlot) {
     f.LastSlot += 1;
     f.BuildKind = index;
     f.PlacementPending = true;
@@ -63,7 +63,7 @@ void orderItem(Game& g, int index) {
 
   f.ConstructionProgress = 0;
   f.BuildKind = -1;
-  if (f.LastSlot >= kLastOrderSlot) return;
+  if (f.LastSlot >= kLastPlayerSlot) return;
 
   const PaletteItem& item = paletteItem(index);
   if (f.Energy >= item.energy && f.Metal >= item.metal && f.Wood >= static_cast<float>(item.wood)) {

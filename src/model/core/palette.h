@@ -21,8 +21,6 @@ struct PaletteItem {
 // The seven palette entries by index (see BuildItem).
 const PaletteItem& paletteItem(int index);
 inline constexpr int kPaletteItems = 7;
-// The last slot an order may hand out.
-inline constexpr int kLastOrderSlot = 300;
 
 void orderItem(Game& g, int index);  // palette button build(index) pressed
 void buildDaleeClick(Game& g);

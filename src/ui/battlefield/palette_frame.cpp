@@ -26,8 +26,8 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
   const auto order = [this](int i) {
     return [this, i] { ui_.input([this, i] { orderItem(ui_.game, i); }); };
   };
-  for (int i = 0; i < 5; ++i)
-    buttons_[static_cast<std::size_t>(i)] = new PictureButton(kPageOnePictures[static_cast<std::size_t>(i)], this);
+  for (std::size_t i = 0; i < kPageOnePictures.size(); ++i)
+    buttons_[i] = new PictureButton(kPageOnePictures[i], this);
   bui_ = addPanel();
   buttons_[kConverter] = new PictureButton(QStringLiteral("Bui"), bui_);
   tankBui_ = addPanel();

@@ -51,7 +51,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
       if (inner.height() - textRect.height() >= kSmallestPicture + 1) break;
     }
   }
-  const int pictureRoom = text().isEmpty() ? inner.height() : inner.height() - textRect.height() - 1;
+  const int pictureRoom =
+      text().isEmpty() ? inner.height() : inner.height() - textRect.height() - 1;
   const int side = std::max(0, std::min(inner.width(), pictureRoom));
   if (side > 0) {
     const QRect pic(inner.left() + (inner.width() - side) / 2, inner.top(), side, side);
