@@ -291,7 +291,7 @@ def metzavod(pal, field_colour, frame):
     # Furnace light thrown on the wall around the mouth.
     s.add(path(f"M{136 - halo_r / 2},292 L{136 - halo_r / 2},{292 - halo_r * 0.75} "
                f"A{halo_r / 2},{halo_r / 2} 0 0 1 {136 + halo_r / 2},{292 - halo_r * 0.75} L{136 + halo_r / 2},292 Z",
-               "#ffb030", extra=f'fill-opacity="{0.3 if frame == 0 else 0.55}"'))
+               "#ffb030", extra=f'fill-opacity="{0.3 if frame == 0 else 0.5}"'))
     s.add(path("M98,292 L98,236 A38,36 0 0 1 174,236 L174,292 Z", pal["wall_lo"], sw=5))
     s.add(path("M108,292 L108,240 A28,27 0 0 1 164,240 L164,292 Z", glow, sw=4))
     # Molten metal pouring into a ladle.
