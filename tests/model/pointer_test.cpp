@@ -4,7 +4,6 @@
 
 #include "model/battlefield/movement.h"
 #include "model/battlefield/pointer.h"
-#include "model/core/placement.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -140,15 +139,7 @@ TEST_F(PointerTest, NoGhostFromSlot299On) {
   EXPECT_EQ(f.mapPointer, Pointer::Custom);
 }
 
-// Core's blocking rule decides the border; until it is built these cases cannot hold.
-bool blockingRuleBuilt() {
-  MapObject a;
-  a.top = -10;
-  return freeGroundTest(a, a);
-}
-
 TEST_F(PointerTest, TheBorderShowsWhetherTheGhostMayStandWhereItWas) {
-  if (!blockingRuleBuilt()) GTEST_SKIP() << "the blocking rule is not built yet";
   put(5, "elek", 1000, 1000, 100, 100);
   MapObject& g = inHand(7, 100, 100);
   struct Case {

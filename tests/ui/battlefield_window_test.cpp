@@ -10,7 +10,7 @@
 
 #include "model/battlefield/navigation.h"
 #include "model/battlefield/pointer.h"
-#include "model/core/inspection.h"
+#include "model/core/palette.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/battlefield_window.h"
@@ -72,16 +72,14 @@ class BattlefieldWindowTest : public ::testing::Test {
 };
 
 TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
-  game.SelectedIndex = 3;
-  objectClick(game, 0);
-  if (game.SelectedIndex != 0) GTEST_SKIP() << "the object click is not built yet";
-  f.Baza[0].shown = true;
   put(5, "elek", "akum", 300, 300, 49, 49);
   put(6, "tank", "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
   EXPECT_EQ(game.SelectedIndex, 5);
   EXPECT_FALSE(f.Selec.visible);  // the map saw nothing of it
+  // Its health bar is drawn under it, over the tank.
+  EXPECT_EQ(shownAt(map(), {305, 357}), QColor(0, 200, 0));
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(330, 330));
   EXPECT_EQ(game.SelectedIndex, 6);
   EXPECT_TRUE(game.TankSelected);
@@ -132,6 +130,22 @@ TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
   // The pointer over the item itself still moves it: the item lets it through.
   QTest::mouseMove(map(), QPoint(630, 520));
   EXPECT_FLOAT_EQ(f.Baza[7].left, 1645);
+}
+
+TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
+  game.DeveloperMode = true;
+  ui.input([&] { orderItem(game, kAccumulator); });
+  ASSERT_TRUE(f.PlacementPending);
+  QTest::mouseMove(map(), QPoint(400, 400));
+  QTest::mouseMove(map(), QPoint(401, 400));
+  const MapObject& item = f.Baza[static_cast<std::size_t>(f.LastSlot)];
+  EXPECT_EQ(item.border, 1);
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(401, 400));
+  EXPECT_FALSE(f.PlacementPending);
+  EXPECT_EQ(item.tag, "elek");
+  EXPECT_EQ(item.border, 0);
+  // The accumulator stands on its red field where the ghost was.
+  EXPECT_EQ(shownAt(map(), {418, 378}), QColor(0xED, 0x1C, 0x24));
 }
 
 TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyTheFactory) {
