@@ -17,6 +17,8 @@ namespace {
 const QColor kGround(34, 52, 28);       // where no terrain has been painted
 const QColor kHealthFill(0, 200, 0);
 const QColor kSelection(255, 0, 0);
+// Rows of the map drawn at a time; a band of the screen stays in the processor's cache.
+constexpr int kBandHeight = 128;
 
 bool opaqueSprite(const std::string& name) {
   const auto* info = krepostan::sprites::findSprite(name);
@@ -80,7 +82,30 @@ void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint of
 
 void MapPainter::paint(QPainter& p, const Form1& f, const QRect& area) {
   const QPoint offset = mapOffset(f);
+  // The objects to draw, bottom to top.
+  drawList_.clear();
+  const int inHand = slotInHand(f);
+  for (const MapLayer layer : {MapLayer::Buildings, MapLayer::Tanks}) {
+    for (int i = 0; i <= kObjectSlotCount; ++i) {
+      const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+      if (o.shown && i != inHand && mapLayer(f, i) == layer &&
+          mapRect(o).translated(offset).intersects(area))
+        drawList_.push_back(i);
+    }
+  }
+  // Band by band, so that the terrain under a building is still in the processor's cache
+  // when the building is drawn over it.
+  for (int y = area.top(); y <= area.bottom(); y += kBandHeight) {
+    const QRect band = area & QRect(area.left(), y, area.width(), kBandHeight);
+    p.save();
+    p.setClipRect(band, Qt::IntersectClip);
+    paintBand(p, f, band, offset, inHand);
+    p.restore();
+  }
+}
 
+void MapPainter::paintBand(QPainter& p, const Form1& f, const QRect& area, QPoint offset,
+                           int inHand) {
   // Terrain as the loading pass painted it; bare ground elsewhere.
   QRegion bare(area);
   if (!f.terrainTile.empty() && !f.terrainTiles.empty()) {
@@ -95,13 +120,7 @@ void MapPainter::paint(QPainter& p, const Form1& f, const QRect& area) {
   }
   for (const QRect& r : bare) p.fillRect(r, kGround);
 
-  const int inHand = slotInHand(f);
-  for (const MapLayer layer : {MapLayer::Buildings, MapLayer::Tanks}) {
-    for (int i = 0; i <= kObjectSlotCount; ++i) {
-      const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
-      if (o.shown && i != inHand && mapLayer(f, i) == layer) drawObject(p, i, o, offset, area);
-    }
-  }
+  for (const int i : drawList_) drawObject(p, i, f.Baza[static_cast<std::size_t>(i)], offset, area);
 
   // The health bar under the inspected object.
   if (f.ZdorBar.visible) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "model/core/world.h"
 
@@ -30,6 +31,7 @@ class MapPainter {
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
+  void paintBand(QPainter& p, const Form1& f, const QRect& area, QPoint offset, int inHand);
   void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
 
   struct SlotSprite {
@@ -41,6 +43,7 @@ class MapPainter {
   std::array<SlotSprite, kSlots> lastSprite_{};
   std::map<std::tuple<std::string, int, int>, QImage> sprites_;
   std::map<std::string, QImage> tiles_;
+  std::vector<int> drawList_;
 };
 
 }  // namespace kr
