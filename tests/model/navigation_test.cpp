@@ -14,14 +14,7 @@ class NavigationTest : public GameTest {
  protected:
   Form1& f = startLevel(1);
 
-  void viewAt(float x, float y) {
-    f.ViewX = x;
-    f.ViewY = y;
-    f.picture1.left = -x;
-    f.picture1.top = -y;
-    f.MapKursor.left = x;
-    f.MapKursor.top = y;
-  }
+  void viewAt(float x, float y) { minimapMouseDown(game, 2, x, y); }
   void tick(int x, int y) {
     platform.cursor = {x, y};
     navigationTick(game);

@@ -12,8 +12,7 @@
 #include "model/battlefield/pointer.h"
 #include "model/core/palette.h"
 #include "model/game.h"
-#include "support/fake_platform.h"
-#include "ui/battlefield/battlefield_window.h"
+#include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/map_view.h"
 #include "ui/battlefield/minimap_frame.h"
 #include "ui/game_ui.h"
@@ -37,27 +36,13 @@ class PaintCounter : public QObject {
   }
 };
 
-class BattlefieldWindowTest : public ::testing::Test {
+class BattlefieldWindowTest : public BattlefieldUiTest {
  protected:
-  FakePlatform platform;
-  Game game{platform};
-  Form1& f = startLevel();
-  GameUi ui{game, /*realTime=*/false};
-
-  Form1& startLevel() {
-    game.LevelNumber = 2;
-    game.welcome();
-    game.unloadWelcome();
-    Form1& world = game.form1();
-    world.window.visible = true;
-    return world;
-  }
   void SetUp() override {
-    ui.sync();
+    BattlefieldUiTest::SetUp();
     window()->activateWindow();
     settle();
   }
-  BattlefieldWindow* window() const { return ui.battlefield(); }
   MapView* map() const { return window()->mapView(); }
   static void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
