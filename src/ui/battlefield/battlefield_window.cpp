@@ -2,9 +2,9 @@
 #include "ui/battlefield/battlefield_window.h"
 
 #include <QKeyEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
-#include <QWindow>
 
 #include "model/battlefield/keys.h"
 #include "model/game.h"

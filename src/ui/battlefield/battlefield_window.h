@@ -1,4 +1,4 @@
-// The battlefield window: the map under the right-hand panels and the chat line.
+// The battlefield window: the map beside the right-hand panels, and the chat line.
 #pragma once
 
 #include <QPointer>
