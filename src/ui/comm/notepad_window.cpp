@@ -72,8 +72,11 @@ void NotepadWindow::sync() {
   syncControl(back_, n.Command1);
   // Lines are only ever added while the window lives.
   if (list_->count() > static_cast<int>(n.List1.size())) list_->clear();
-  for (std::size_t i = static_cast<std::size_t>(list_->count()); i < n.List1.size(); ++i)
-    list_->addItem(QString::fromStdString(n.List1[i]));
+  for (std::size_t i = static_cast<std::size_t>(list_->count()); i < n.List1.size(); ++i) {
+    // A line too long for the narrow list shows whole in its tooltip.
+    auto* item = new QListWidgetItem(QString::fromStdString(n.List1[i]), list_);
+    item->setToolTip(item->text());
+  }
   if (isEnabled() != n.window.enabled) setEnabled(n.window.enabled);
   if (isVisible() != n.window.visible) {
     setVisible(n.window.visible);
