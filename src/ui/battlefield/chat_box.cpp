@@ -55,7 +55,7 @@ void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 ChatBox::ChatBox(GameUi& ui, QWidget* window)
-    : QObject(window), ui_(ui), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {}
+    : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {}
 
 void ChatBox::sync(const Form1& f) {
   syncGeometry(box_, f.chat);

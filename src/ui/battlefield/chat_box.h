@@ -47,7 +47,6 @@ class ChatBox : public QObject {
   ChatLine* line() const { return line_; }
 
  private:
-  GameUi& ui_;
   ChatView* box_;
   ChatLine* line_;
 };
