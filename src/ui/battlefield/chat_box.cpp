@@ -55,13 +55,16 @@ void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 ChatBox::ChatBox(GameUi& ui, QWidget* window)
-    : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {}
+    : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {
+  // The battlefield window finds them by these names (the line takes the focus there).
+  box_->setObjectName(QStringLiteral("chat"));
+  line_->setObjectName(QStringLiteral("chatText"));
+}
 
 void ChatBox::sync(const Form1& f) {
   syncGeometry(box_, f.chat);
   box_->setLines(QString::fromStdString(f.chat.caption).split(QStringLiteral("\r\n")));
   syncControl(line_, f.chatText);
-  if (f.focus == Focus::ChatText && line_->isVisible() && !line_->hasFocus()) line_->setFocus();
 }
 
 }  // namespace kr
