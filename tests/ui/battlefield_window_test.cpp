@@ -226,6 +226,23 @@ TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
   EXPECT_FALSE(window()->isEnabled());
 }
 
+TEST_F(BattlefieldWindowTest, EnterOpensTheChatLineWhereIStillTypesItsLetter) {
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QWidget* line = window()->findChild<QWidget*>(QStringLiteral("chatText"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_TRUE(line->hasFocus());
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_I, Qt::NoModifier);
+  EXPECT_EQ(f.chatText.caption, "i");
+  EXPECT_TRUE(f.chat.visible);
+  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_TRUE(map()->hasFocus());
+}
+
 TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
   MinimapPicture* mini = window()->minimap()->picture();
   ASSERT_EQ(mini->size(), QSize(153, 153));

@@ -8,6 +8,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/game.h"
+#include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/inspection_frame.h"
 #include "ui/battlefield/map_view.h"
 #include "ui/battlefield/minimap_frame.h"
@@ -32,6 +33,7 @@ BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   resources_ = new ResourcesFrame(this);
   inspection_ = new InspectionFrame(ui, this);
   minimap_ = new MinimapFrame(ui, this);
+  chat_ = new ChatBox(ui, this);  // last: over the map
 }
 
 int BattlefieldWindow::keyCode(const QKeyEvent& event) {
@@ -85,6 +87,7 @@ void BattlefieldWindow::sync() {
   inspection_->sync(f);
   minimap_->sync(f);
   map_->sync(f);
+  chat_->sync(f);
   if (isEnabled() != f.window.enabled) setEnabled(f.window.enabled);
   if (isVisible() != f.window.visible) setVisible(f.window.visible);
   // Keys are previewed where they enter the window, before any of its controls sees them.

@@ -17,6 +17,7 @@ class PaletteFrame;
 class ResourcesFrame;
 class InspectionFrame;
 class MinimapFrame;
+class ChatBox;
 
 class BattlefieldWindow : public QWidget {
  public:
@@ -28,6 +29,7 @@ class BattlefieldWindow : public QWidget {
   ResourcesFrame* resources() const { return resources_; }
   InspectionFrame* inspection() const { return inspection_; }
   MinimapFrame* minimap() const { return minimap_; }
+  ChatBox* chat() const { return chat_; }
 
   // The game's code of a battlefield key (Esc 27, Enter 13, I 73), or 0. The I key counts
   // in any keyboard layout.
@@ -46,6 +48,7 @@ class BattlefieldWindow : public QWidget {
   ResourcesFrame* resources_;
   InspectionFrame* inspection_;
   MinimapFrame* minimap_;
+  ChatBox* chat_;
   QPointer<QWindow> previewed_;
   Focus appliedFocus_ = Focus::None;
   bool wasEnabled_ = true;

@@ -1,0 +1,25 @@
+// Small helpers on the game's UTF-8 strings.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kr {
+
+// The number of characters (not bytes) of a UTF-8 text.
+inline std::size_t textLength(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The text without its leading and trailing spaces (only spaces, as the game trims).
+inline std::string trimSpaces(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace kr
