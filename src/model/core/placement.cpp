@@ -119,4 +119,9 @@ void mapClick(Game& g) {
   f.OzDa.caption.clear();
 }
 
+const char* placedPicture(int buildKind) {
+  if (buildKind < 0 || buildKind >= static_cast<int>(kPlaced.size())) return "";
+  return kPlaced[static_cast<std::size_t>(buildKind)].picture;
+}
+
 }  // namespace kr

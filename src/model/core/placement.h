@@ -10,5 +10,7 @@ struct MapObject;
 bool freeGroundTest(const MapObject& l, const MapObject& o);
 // A click on bare ground of the map.
 void mapClick(Game& g);
+// The picture the item of a palette index takes when it is put down; empty for none.
+const char* placedPicture(int buildKind);
 
 }  // namespace kr

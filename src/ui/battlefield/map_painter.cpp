@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/battlefield/pointer.h"
+#include "model/core/placement.h"
 #include "ui/sprites/sprite_catalog.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
@@ -146,8 +147,22 @@ void MapPainter::paintBand(QPainter& p, const Form1& f, const QRect& area, QPoin
 
   if (f.Selec.visible) drawOutline(p, mapRect(f.Selec).translated(offset), kSelection);
 
-  if (inHand >= 0 && f.Baza[static_cast<std::size_t>(inHand)].shown)
-    drawObject(p, inHand, f.Baza[static_cast<std::size_t>(inHand)], offset, area);
+  if (inHand >= 0 && f.Baza[static_cast<std::size_t>(inHand)].shown) {
+    const MapObject& item = f.Baza[static_cast<std::size_t>(inHand)];
+    // Until it is put down the item has no picture of its own: show the player what it
+    // will be, faintly.
+    const char* preview = placedPicture(f.BuildKind);
+    if (item.picture.empty() && *preview) {
+      MapObject ghost = item;
+      ghost.picture = preview;
+      p.save();
+      p.setOpacity(0.6);
+      drawObject(p, inHand, ghost, offset, area);
+      p.restore();
+    } else {
+      drawObject(p, inHand, item, offset, area);
+    }
+  }
 }
 
 }  // namespace kr
