@@ -5,6 +5,8 @@ namespace kr {
 
 Form1::Form1() {
   Baza[0] = MapObject{"baza", 48, 40, 81, 81, "baza", true, {}, 0};
+  // The headquarters stands from the start, and so does its marker.
+  BazaMap[0] = Marker{48, 40, true};
   Baza[1].left = 8;
   Baza[1].top = 8;
   Baza[2].left = 32;
