@@ -29,6 +29,9 @@ namespace detail {
 
 inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kPeak = 0.8;  // loudest sample, as a share of full scale
+// Steady tones (the buzz, the beep) carry far more energy per peak than the
+// decaying ones, so they are set lower to sound about as loud.
+inline constexpr double kSteadyPeak = 0.55;
 
 // xorshift32: small, fast and the same everywhere.
 class Noise {
@@ -79,12 +82,12 @@ inline void addTone(Buffer& b, double start, double length, double f0, double f1
   }
 }
 
-// Scales the cue so its loudest sample sits at kPeak of full scale.
-inline void normalise(Buffer& b) {
+// Scales the cue so its loudest sample sits at `level` of full scale.
+inline void normalise(Buffer& b, double level) {
   double peak = 0.0;
   for (double v : b) peak = std::max(peak, std::abs(v));
   if (peak <= 0.0) return;
-  for (double& v : b) v *= kPeak / peak;
+  for (double& v : b) v *= level / peak;
 }
 
 // A soft wooden tap: a short 1.1 kHz blip with just a breath of noise.
@@ -145,7 +148,7 @@ inline Buffer thud() {
 // Radar ping: a clean high sine and two fainter echoes.
 inline Buffer ping() {
   Buffer b = silence(0.9);
-  const double f = 1568.0;
+  const double f = 1760.0;
   addTone(b, 0.0, 0.9, f, f, 1.0, 0.09, 0.002);
   addTone(b, 0.22, 0.68, f, f, 0.35, 0.09, 0.002);
   addTone(b, 0.44, 0.46, f, f, 0.12, 0.09, 0.002);
@@ -158,13 +161,15 @@ inline Buffer whoosh() {
   Buffer b = silence(length);
   Noise noise(0x9055u);
   double low = 0.0;
+  double lower = 0.0;
   for (std::size_t i = 0; i < b.size(); ++i) {
     const double t = timeOf(i);
     const double x = t / 0.34;  // the whoosh part
     if (x < 1.0) {
-      const double cutoff = 0.02 + 0.25 * std::sin(kPi * x);  // opens, then closes
-      low += cutoff * (noise.next() - low);
-      b[i] += 1.4 * low * std::sin(kPi * x) * std::sin(kPi * x);
+      const double cutoff = 0.02 + 0.2 * std::sin(kPi * x);  // opens, then closes
+      low += cutoff * (noise.next() - low);  // two low-pass stages keep it soft
+      lower += cutoff * (low - lower);
+      b[i] += 2.0 * lower * std::sin(kPi * x) * std::sin(kPi * x);
     }
   }
   addTone(b, 0.30, length - 0.30, 320.0, 140.0, 0.9, 0.035, 0.003);
@@ -187,7 +192,7 @@ inline Buffer key() {
 // End of line: a bright bell with inharmonic partials ringing out for a second.
 inline Buffer bell() {
   Buffer b = silence(1.1);
-  const double f = 2093.0;
+  const double f = 1568.0;  // G6; its highest partial stays below half the sample rate
   addTone(b, 0.0, 1.1, f, f, 1.0, 0.32, 0.001);
   addTone(b, 0.0, 1.1, 2.76 * f, 2.76 * f, 0.45, 0.12, 0.001);
   addTone(b, 0.0, 1.1, 5.40 * f, 5.40 * f, 0.2, 0.05, 0.001);
@@ -224,18 +229,19 @@ inline void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
 inline std::vector<std::int16_t> cueSamples(std::string_view name) {
   using namespace detail;
   Buffer b;
+  double level = kPeak;
   if (name == "Click.smus") b = click();
   else if (name == "building.smus") b = chime();
-  else if (name == "Ass.smus") b = buzz();
+  else if (name == "Ass.smus") b = buzz(), level = kSteadyPeak;
   else if (name == "build.smus") b = thud();
   else if (name == "locator.smus") b = ping();
   else if (name == "Pus.smus") b = whoosh();
   else if (name == "klac.smus") b = key();
   else if (name == "endwrite.smus") b = bell();
-  else if (name == "default.wav") b = beep();
+  else if (name == "default.wav") b = beep(), level = kSteadyPeak;
   else return {};
   fadeEdges(b, 0.002);
-  normalise(b);
+  normalise(b, level);
   std::vector<std::int16_t> out(b.size());
   std::transform(b.begin(), b.end(), out.begin(), [](double v) {
     return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));

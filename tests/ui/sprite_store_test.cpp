@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <QTransform>
 
 #include <algorithm>
@@ -69,6 +70,11 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
   const QString name = nameOf(info);
   ASSERT_TRUE(store.has(name));
   EXPECT_EQ(store.nativeSize(name), QSize(info.width, info.height));
+  // The drawing itself is made for that size, so nothing is squeezed.
+  QSvgRenderer svg(SpriteStore::resourcePath(name));
+  ASSERT_TRUE(svg.isValid());
+  EXPECT_EQ(svg.defaultSize(), QSize(info.width, info.height));
+  EXPECT_EQ(svg.viewBoxF(), QRectF(0, 0, info.width, info.height));
 
   const QImage& img = store.image(name);
   ASSERT_EQ(img.size(), QSize(info.width, info.height));
