@@ -1,15 +1,32 @@
-// Not yet built: a window that only shows and hides with its model.
+// The backdrop: the whole screen in translucent black; it takes neither input nor the focus.
 #include "ui/shell/backdrop_window.h"
 
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
 
 namespace kr {
 
-BackdropWindow::BackdropWindow(GameUi& ui) : ui_(ui) {}
+BackdropWindow::BackdropWindow(GameUi& ui) : ui_(ui) {
+  makeBlackFrameless(this);
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+}
 
 void BackdropWindow::sync() {
-  const bool visible = ui_.game.fon().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  const Fon& m = ui_.game.fon();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    placeWindow(this, screen->geometry());
+  const qreal opacity = m.opacity / 255.0;
+  if (!qFuzzyCompare(windowOpacity(), opacity)) setWindowOpacity(opacity);
+  syncWindow(this, m.window);
 }
+
+void BackdropWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr
