@@ -6,7 +6,8 @@
 #include "ui/platform/qt_platform.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise (for instance offscreen:configfile=screen.json).
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

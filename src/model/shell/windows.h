@@ -17,7 +17,7 @@ struct WElcome {
   std::string caption = "Игра";
   float width = 492;
   float height = 399;
-  Control Label1 = Control::at(0, 12, 492, 100, "Крепостан");
+  Control Label1 = coloured(Control::at(0, 12, 492, 100, "Крепостан"), 0xF0C860);  // gold
   Control Command1 = Control::at(197, 130, 97, 41, "Начать новую одиночную игру");
   Control Command5 = Control::at(197, 178, 97, 41, "Загрузить игру");
   Control Command4 = Control::at(197, 226, 97, 41, "Начать сетевую игру");

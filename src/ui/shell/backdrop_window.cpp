@@ -19,9 +19,12 @@ BackdropWindow::BackdropWindow(GameUi& ui) : ui_(ui) {
 }
 
 void BackdropWindow::sync() {
-  const Fon& m = ui_.game.fon();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    placeWindow(this, screen->geometry());
+  Game& g = ui_.game;
+  const Fon& m = g.fon();
+  // The whole screen, and at least the battlefield.
+  QRect area(0, 0, g.ScreenWidth, g.FullScreenHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) area |= screen->geometry();
+  placeWindow(this, area);
   const qreal opacity = m.opacity / 255.0;
   if (!qFuzzyCompare(windowOpacity(), opacity)) setWindowOpacity(opacity);
   syncWindow(this, m.window);

@@ -48,6 +48,7 @@ BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {
   text_->setFont(face(kArialFace, 19.5, true, true));
   text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   text_->setWordWrap(true);
+  text_->setContentsMargins(12, 0, 12, 0);  // room for the slant of the last letters
   text_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   start_ = makeButton(this, ui, startClick);

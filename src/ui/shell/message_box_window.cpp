@@ -37,7 +37,9 @@ MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
 
   cap_ = new QLabel(this);
   cap_->setFont(face(kTimesFace, 18, true));
-  cap_->setAlignment(Qt::AlignCenter);
+  // The 18-point caption is taller than its 25-pixel strip: sitting on the strip's lower
+  // edge it keeps every letter whole.
+  cap_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
   cap_->installEventFilter(this);
   text_ = new QLabel(this);
   text_->setFont(face(kDialogFace, 9.75));
