@@ -6,8 +6,9 @@
 #include "ui/platform/qt_platform.h"
 
 int main(int argc, char** argv) {
-  // Offscreen unless told otherwise (for instance offscreen:configfile=screen.json).
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen, keeping an offscreen screen set up by the caller (offscreen:configfile=...).
+  if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

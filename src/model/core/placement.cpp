@@ -1,11 +1,122 @@
-// Not yet built: empty handlers so that the game links.
+// The map click: closing the panels and putting the item in hand down on free ground.
 #include "model/core/placement.h"
 
+#include <array>
+
+#include "model/core/counters.h"
+#include "model/core/palette.h"
 #include "model/game.h"
 
 namespace kr {
 
-bool freeGroundTest(const MapObject&, const MapObject&) { return false; }
-void mapClick(Game&) {}
+namespace {
+
+// What an item becomes when it is put down, by palette index.
+struct PlacedKind {
+  const char* picture;
+  const char* tag;
+  const char* tooltip;
+  const char* cue;  // nullptr: silent
+};
+
+const std::array<PlacedKind, kPaletteItems> kPlaced{{
+    {"akum", "elek", "Аккумулятор", "build.smus"},
+    {"metzavod", "meta", "Металло-перерабатывающий завод", "build.smus"},
+    {"derzavod", "dere", "Дерево-перерабатывающий завод", "build.smus"},
+    {"locator", "loca", "Локатор", "locator.smus"},
+    {"tankozavod", "taza", "Завод по производству танков", "build.smus"},
+    {"tankvniz", "tank", "", nullptr},
+    {"konverter", "konv", "Конвертер - сжигает дерево для получения электричества", "build.smus"},
+}};
+
+// Slot l becomes a building of the palette index kind, counted and with its unlocks.
+void putDown(Game& g, int l, int kind) {
+  Form1& f = g.form1();
+  const PlacedKind& k = kPlaced.at(static_cast<std::size_t>(kind));
+  MapObject& item = f.Baza[static_cast<std::size_t>(l)];
+  item.picture = k.picture;
+  item.tag = k.tag;
+  item.tooltip = k.tooltip;
+  item.border = 0;
+  item.shown = true;
+  countBuilding(f, item.tag, 1);
+  if (k.cue) g.playCue(k.cue);
+
+  const bool missionTwo = g.LevelNumber > 1;
+  switch (kind) {
+    case kAccumulator:
+      if (missionTwo) f.build[kLocator].visible = true;
+      break;
+    case kMetalWorks:
+      if (missionTwo) f.build[kTankFactory].visible = true;
+      break;
+    case kWoodWorks:
+      if (missionTwo) {
+        f.build[kConverter].visible = true;
+        f.BuildDalee.visible = true;
+        f.BuildNaZad.visible = true;
+      }
+      break;
+    case kLocator:
+      f.LocatorActive = true;
+      f.LocatorBuilt = true;
+      break;
+    case kTankFactory:
+      f.build[kTankFactory].visible = true;
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+bool freeGroundTest(const MapObject& L, const MapObject& O) {
+  const float l = L.left, r = L.right(), t = L.top, b = L.bottom();
+  const float ol = O.left, oR = O.right(), ot = O.top, ob = O.bottom();
+  const bool overlaps =
+      (l > ol && l < oR + 10 && t > ot && t < ob + 10) ||       // top-left corner
+      (r > ol - 10 && r < oR && t > ot && t < ob + 10) ||       // top-right corner
+      (l > ol && l < oR + 10 && b > ot - 10 && b < ob) ||       // bottom-left corner
+      (r > ol - 10 && r < oR && b > ot - 10 && b < ob) ||       // bottom-right corner
+      (l > ol && l < oR + 10 && t < ot && b > ob) ||            // spanning O's height
+      (r > ol && l < oR + 10 && t < ot && b > ob) ||
+      (l < ol && r > oR && b > ot && b < ob) ||                 // spanning O's width
+      (l < ol && r > oR && t > ot && t < ob);
+  const bool offMap = t < 0 || r + 170 > kMapWidth || b + 170 > kMapHeight;
+  return overlaps || offMap;
+}
+
+void mapClick(Game& g) {
+  Form1& f = g.form1();
+  f.TankBui.visible = false;
+  f.ZdorBar.visible = false;
+  f.ObZdor.visible = false;
+  f.ZdorLbl.visible = false;
+  f.PlacementPending = false;
+
+  const int l = f.LastSlot;
+  const MapObject& item = f.Baza[static_cast<std::size_t>(l)];
+  for (const MapObject& o : f.Baza)
+    if (freeGroundTest(item, o)) f.PlacementPending = true;
+
+  if (!f.PlacementPending && f.ItemInHand) {
+    f.PrBar.visible = false;
+    f.ObBar.visible = false;
+    f.building.visible = false;
+    if (f.BuildKind >= 0 && f.BuildKind < kPaletteItems) putDown(g, l, f.BuildKind);
+    f.BazaMap[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
+    f.windowPointer = Pointer::Default;
+    enablePalette(g, true);
+    f.BuildKind = -1;
+  }
+
+  // The system pointer is never hidden, so there is nothing to show again.
+  f.ZdaEn.visible = false;
+  f.ZdaMet.visible = false;
+  f.ZdaDer.visible = false;
+  f.Pitanie.visible = false;
+  f.OzDa.caption.clear();
+}
 
 }  // namespace kr

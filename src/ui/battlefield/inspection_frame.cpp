@@ -1,14 +1,52 @@
-// The inspection frame.
+// The inspection frame: name, effect lines and the power switch of the inspected building.
 #include "ui/battlefield/inspection_frame.h"
 
+#include "model/core/inspection.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-InspectionFrame::InspectionFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui_(ui) {}
+namespace {
 
-void InspectionFrame::sync(const Form1& f) { syncGeometry(this, f.OZdaFr); }
+// The font for the text within the width: narrowed first, then smaller.
+QFont fittingFont(QFont font, const QString& text, int width) {
+  const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+  if (fits()) return font;
+  font.setStretch(QFont::Condensed);
+  while (!fits() && font.pointSizeF() > 5) font.setPointSizeF(font.pointSizeF() - 0.5);
+  return font;
+}
+
+}  // namespace
+
+InspectionFrame::InspectionFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui_(ui) {
+  name_ = addLabel(true);
+  name_->setAlignment(Qt::AlignCenter);
+  nameFont_ = name_->font();
+  for (QLabel*& l : effects_) {
+    l = addLabel();
+    l->setIndent(8);
+  }
+  pitanie_ = new QPushButton(this);
+  pitanie_->setFocusPolicy(Qt::NoFocus);
+  connect(pitanie_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { powerSwitchClick(ui_.game); }); });
+}
+
+void InspectionFrame::sync(const Form1& f) {
+  syncGeometry(this, f.OZdaFr);
+  const QString shown = name_->text();
+  syncControl(name_, f.OzDa);
+  if (name_->text() != shown || name_->width() != nameWidth_) {
+    nameWidth_ = name_->width();
+    name_->setFont(fittingFont(nameFont_, name_->text(), nameWidth_ - 4));
+  }
+  syncControl(effects_[0], f.ZdaEn);
+  syncControl(effects_[1], f.ZdaMet);
+  syncControl(effects_[2], f.ZdaDer);
+  syncControl(pitanie_, f.Pitanie);
+}
 
 }  // namespace kr

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 #include "ui/battlefield/panel_frame.h"
 
@@ -15,9 +16,17 @@ class InspectionFrame : public PanelFrame {
  public:
   InspectionFrame(GameUi& ui, QWidget* parent);
   void sync(const Form1& f);
+  QLabel* name() const { return name_; }
+  QLabel* effect(int line) const { return effects_[static_cast<std::size_t>(line)]; }
+  QPushButton* powerSwitch() const { return pitanie_; }
 
  private:
   GameUi& ui_;
+  QLabel* name_;
+  QFont nameFont_;     // the name's own font, before it is fitted to the frame
+  int nameWidth_ = 0;  // the width it was last fitted to
+  std::array<QLabel*, 3> effects_{};  // energy, metal, wood
+  QPushButton* pitanie_;
 };
 
 }  // namespace kr

@@ -1,0 +1,14 @@
+// The counters of working buildings, by kind tag.
+#pragma once
+
+#include <string>
+
+namespace kr {
+
+struct Form1;
+
+// Adds delta to the counter of the kind (elek, meta, dere, taza, konv); other tags count
+// nowhere.
+void countBuilding(Form1& f, const std::string& tag, int delta);
+
+}  // namespace kr

@@ -1,0 +1,192 @@
+// Palette orders: prices, the slot limit, developer mode, paging and taking the item.
+#include <gtest/gtest.h>
+
+#include "model/core/palette.h"
+#include "support/game_fixture.h"
+
+namespace kr::test {
+namespace {
+
+struct Price {
+  std::int32_t energy;
+  std::int32_t metal;
+  float wood;
+};
+
+class PaletteTest : public GameTest {
+ protected:
+  Form1& f = startLevel(2);
+  void SetUp() override { platform.sounds.clear(); }
+  void stock(Price p) {
+    f.Energy = p.energy;
+    f.Metal = p.metal;
+    f.Wood = p.wood;
+  }
+};
+
+struct Order {
+  int index;
+  Price price;
+  int ticks;
+  float width;
+  float height;
+};
+
+const Order kOrders[] = {
+    {kAccumulator, {300, 200, 50}, 10, 49, 49},
+    {kMetalWorks, {800, 700, 150}, 50, 63.7f, 58.8f},
+    {kWoodWorks, {200, 150, 50}, 20, 49, 49},
+    {kLocator, {1400, 1500, 100}, 25, 73.5f, 73.5f},
+    {kTankFactory, {5000, 3500, 500}, 250, 147, 147},
+    {kTank, {2000, 3000, 200}, 50, 40, 92},
+    {kConverter, {800, 300, 150}, 180, 39.2f, 39.2f},
+};
+
+TEST_F(PaletteTest, ExactPriceIsAcceptedAndEmptiesTheStocks) {
+  for (const Order& o : kOrders) {
+    SCOPED_TRACE(o.index);
+    stock(o.price);
+    platform.sounds.clear();
+    game.clock.setEnabled(f.timers.Timer5, false);
+    const int slot = f.LastSlot + 1;
+    orderItem(game, o.index);
+    EXPECT_EQ(f.Energy, 0);
+    EXPECT_EQ(f.Metal, 0);
+    EXPECT_EQ(f.Wood, 0);
+    EXPECT_EQ(f.LastSlot, slot);
+    EXPECT_EQ(f.BuildKind, o.index);
+    EXPECT_EQ(f.ConstructionTime, o.ticks);
+    EXPECT_TRUE(running(f.timers.Timer5));
+    EXPECT_FLOAT_EQ(f.Baza[slot].width, o.width);
+    EXPECT_FLOAT_EQ(f.Baza[slot].height, o.height);
+    EXPECT_FALSE(f.Baza[slot].shown);
+    EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"building.smus"});
+  }
+}
+
+TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
+  for (const Order& o : kOrders) {
+    for (int shortOf = 0; shortOf < 3; ++shortOf) {
+      SCOPED_TRACE(testing::Message() << o.index << " short of " << shortOf);
+      Price p = o.price;
+      if (shortOf == 0) p.energy -= 1;
+      if (shortOf == 1) p.metal -= 1;
+      if (shortOf == 2) p.wood -= 1;
+      stock(p);
+      platform.sounds.clear();
+      orderItem(game, o.index);
+      EXPECT_EQ(f.Energy, p.energy);
+      EXPECT_EQ(f.Metal, p.metal);
+      EXPECT_EQ(f.Wood, p.wood);
+      EXPECT_EQ(f.LastSlot, 0);
+      EXPECT_EQ(f.BuildKind, -1);
+      EXPECT_FALSE(running(f.timers.Timer5));
+      EXPECT_FLOAT_EQ(f.Baza[1].width, 49);
+      EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Ass.smus"});
+    }
+  }
+}
+
+TEST_F(PaletteTest, Slot300IsTheLastOneHandedOut) {
+  f.LastSlot = 299;
+  orderItem(game, kAccumulator);
+  EXPECT_EQ(f.LastSlot, 300);
+  EXPECT_EQ(f.Energy, 1200);
+
+  game.clock.setEnabled(f.timers.Timer5, false);
+  platform.sounds.clear();
+  orderItem(game, kAccumulator);
+  EXPECT_EQ(f.LastSlot, 300);
+  EXPECT_EQ(f.Energy, 1200);
+  EXPECT_EQ(f.BuildKind, -1);
+  EXPECT_FALSE(running(f.timers.Timer5));
+  EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(PaletteTest, SecondOrderBeforeTheFirstTickTakesASecondSlot) {
+  orderItem(game, kAccumulator);
+  orderItem(game, kWoodWorks);
+  EXPECT_EQ(f.LastSlot, 2);
+  EXPECT_EQ(f.BuildKind, kWoodWorks);
+  EXPECT_EQ(f.Energy, 1500 - 300 - 200);
+  EXPECT_EQ(f.ConstructionTime, 20);
+}
+
+TEST_F(PaletteTest, DeveloperModeHandsTheItemOverAtOnceAndFree) {
+  game.DeveloperMode = true;
+  for (int index : {kTankFactory, kTank}) {
+    orderItem(game, index);
+    EXPECT_EQ(f.BuildKind, index);
+    EXPECT_TRUE(f.ItemInHand);
+    EXPECT_TRUE(f.PlacementPending);
+    EXPECT_FLOAT_EQ(f.Baza[f.LastSlot].width, 49);
+    EXPECT_FLOAT_EQ(f.Baza[f.LastSlot].height, 49);
+  }
+  EXPECT_EQ(f.LastSlot, 2);
+  EXPECT_EQ(f.Energy, 1500);
+  EXPECT_FALSE(running(f.timers.Timer5));
+  EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(PaletteTest, DeveloperModeStopsAtSlot300Too) {
+  game.DeveloperMode = true;
+  f.LastSlot = 299;
+  orderItem(game, kAccumulator);
+  EXPECT_EQ(f.LastSlot, 300);
+  EXPECT_TRUE(f.ItemInHand);
+
+  for (int i = 0; i < 400; ++i) orderItem(game, kAccumulator);
+  EXPECT_EQ(f.LastSlot, 300);
+  EXPECT_FALSE(f.ItemInHand);
+  EXPECT_EQ(f.BuildKind, -1);
+  EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(PaletteTest, PagingBothWays) {
+  struct Step {
+    void (*click)(Game&);
+    int page;
+    bool bui;
+  };
+  const Step steps[] = {
+      {buildNaZadClick, 2, true},   // back from page 1 wraps to page 2
+      {buildNaZadClick, 1, false},
+      {buildDaleeClick, 2, true},
+      {buildDaleeClick, 1, false},  // forward from page 2 wraps to page 1
+  };
+  for (const Step& s : steps) {
+    s.click(game);
+    EXPECT_EQ(f.PalettePage, s.page);
+    EXPECT_EQ(f.Bui.visible, s.bui);
+  }
+}
+
+TEST_F(PaletteTest, ArrowLooksPressedFor150Ms) {
+  buildDaleeClick(game);
+  EXPECT_EQ(f.BuildDalee.border, 1);
+  EXPECT_EQ(f.BuildNaZad.border, 0);
+  advance(100);
+  buildNaZadClick(game);  // the release timer is already running: it keeps its time
+  EXPECT_EQ(f.BuildNaZad.border, 1);
+  advance(49);
+  EXPECT_EQ(f.BuildDalee.border, 1);
+  advance(1);
+  EXPECT_EQ(f.BuildDalee.border, 0);
+  EXPECT_EQ(f.BuildNaZad.border, 0);
+  EXPECT_FALSE(running(f.timers.BuildKnopka));
+}
+
+TEST_F(PaletteTest, TakingTheFinishedItem) {
+  f.building.visible = true;
+  takeItem(game);
+  EXPECT_FALSE(f.building.visible);
+  EXPECT_TRUE(f.ItemInHand);
+  EXPECT_TRUE(f.PlacementPending);
+  EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Click.smus"});
+  // A new order drops the item in hand.
+  orderItem(game, kAccumulator);
+  EXPECT_FALSE(f.ItemInHand);
+}
+
+}  // namespace
+}  // namespace kr::test

@@ -1,0 +1,299 @@
+// Putting the item in hand down: the blocking rule, the map's edges, items by kind.
+#include <gtest/gtest.h>
+
+#include "model/core/inspection.h"
+#include "model/core/placement.h"
+#include "support/game_fixture.h"
+
+namespace kr::test {
+namespace {
+
+class PlacementTest : public GameTest {
+ protected:
+  Form1& f = startLevel(1);
+  void SetUp() override { platform.sounds.clear(); }
+
+  // The item in hand: the next slot, standing where the pointer left it.
+  MapObject& hold(int kind, float left, float top, float w = 100, float h = 100) {
+    f.LastSlot += 1;
+    MapObject& item = f.Baza[f.LastSlot];
+    item.left = left;
+    item.top = top;
+    item.width = w;
+    item.height = h;
+    item.shown = true;
+    item.border = 1;
+    f.BuildKind = kind;
+    f.ItemInHand = true;
+    f.PlacementPending = true;
+    return item;
+  }
+  // A building already standing in slot i.
+  void stand(int i, float left, float top, float w = 100, float h = 100, const char* tag = "elek") {
+    f.Baza[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
+    f.LastSlot = std::max(f.LastSlot, std::min(i, 300));
+  }
+};
+
+TEST_F(PlacementTest, TenPixelGapOnEverySide) {
+  // O stands at 1000, 1000, 100 × 100; the item, 100 × 100, overlaps its range on the
+  // other axis and keeps `gap` from one side of it.
+  struct Case {
+    const char* side;
+    float gap;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"right", 10, true}, {"right", 5, false}, {"right", 0, false},
+      {"left", 10, true},  {"left", 5, false},  {"left", 0, false},
+      {"below", 10, true}, {"below", 5, false}, {"below", 0, false},
+      {"above", 10, true}, {"above", 5, false}, {"above", 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.side << " " << c.gap);
+    f.LastSlot = 0;
+    stand(1, 1000, 1000);
+    const std::string side = c.side;
+    float left = 1050, top = 1050;
+    if (side == "right") left = 1100 + c.gap;
+    if (side == "left") left = 1000 - c.gap - 100;
+    if (side == "below") top = 1100 + c.gap;
+    if (side == "above") top = 1000 - c.gap - 100;
+    MapObject& item = hold(kAccumulator, left, top);
+    mapClick(game);
+    EXPECT_EQ(item.tag == "elek", c.accepted);
+    EXPECT_EQ(f.PlacementPending, !c.accepted);
+    EXPECT_TRUE(freeGroundTest(item, f.Baza[1]) != c.accepted);
+    item = MapObject{};
+  }
+}
+
+TEST_F(PlacementTest, OverlapsTheStrictTestsLetThrough) {
+  // O at 1000, 1000, 100 × 100.
+  struct Case {
+    const char* what;
+    float left, top, w, h;
+    bool blocked;
+  };
+  const Case cases[] = {
+      {"same left and width, from above", 1000, 950, 100, 100, false},
+      {"same left and width, from below", 1000, 1050, 100, 100, false},
+      {"same top and height, from the left", 950, 1000, 100, 100, false},
+      {"identical", 1000, 1000, 100, 100, false},
+      {"one pixel to the right, from below", 1001, 1050, 100, 100, true},
+      {"inside it", 1020, 1020, 60, 60, true},
+      {"wider, spanning its width", 950, 1050, 200, 100, true},
+      {"taller, spanning its height", 1050, 950, 100, 200, true},
+      {"covering it", 900, 900, 300, 300, true},
+  };
+  MapObject o{"elek", 1000, 1000, 100, 100, "akum", true, {}, 0};
+  for (const Case& c : cases) {
+    MapObject l{"", c.left, c.top, c.w, c.h, "", true, {}, 0};
+    EXPECT_EQ(freeGroundTest(l, o), c.blocked) << c.what;
+  }
+}
+
+TEST_F(PlacementTest, MapEdges) {
+  struct Case {
+    const char* what;
+    float left, top;
+    bool blocked;
+  };
+  // A 100 × 100 item, far from every slot.
+  const Case cases[] = {
+      {"right edge 170 from the map's", 5730, 3000, false},
+      {"right edge 169.5 from the map's", 5730.5f, 3000, true},
+      {"bottom edge 170 from the map's", 3000, 5730, false},
+      {"bottom edge 169.5 from the map's", 3000, 5730.5f, true},
+      {"top at 0", 3000, 0, false},
+      {"above the map", 3000, -0.5f, true},
+      {"beyond the left edge", -60, 3000, false},
+  };
+  const MapObject far{"", 4000, 4000, 10, 10, "", false, {}, 0};
+  for (const Case& c : cases) {
+    MapObject l{"", c.left, c.top, 100, 100, "", true, {}, 0};
+    EXPECT_EQ(freeGroundTest(l, far), c.blocked) << c.what;
+  }
+  // The same through the map click: nothing is put down within the margin.
+  MapObject& item = hold(kAccumulator, 5730.5f, 3000);
+  mapClick(game);
+  EXPECT_EQ(item.tag, "");
+  item.left = 5730;
+  mapClick(game);
+  EXPECT_EQ(item.tag, "elek");
+}
+
+TEST_F(PlacementTest, HiddenSlotsAtTheTopLeftCornerBlock) {
+  // Only the headquarters is drawn, yet the fresh slots at 0, 0, slots 1 and 2 and the
+  // hidden enemy headquarters lie in the corner.
+  const MapObject item{"", 20, 20, 49, 49, "", true, {}, 0};
+  for (int i : {3, 150, 600, 1, 2, kEnemyHq}) {
+    ASSERT_FALSE(f.Baza[i].shown);
+    EXPECT_TRUE(freeGroundTest(item, f.Baza[i])) << i;
+  }
+  hold(kAccumulator, 20, 20, 49, 49);
+  mapClick(game);
+  EXPECT_TRUE(f.PlacementPending);
+  EXPECT_EQ(f.AccumulatorCount, 0);
+}
+
+TEST_F(PlacementTest, EverySlotIsTested) {
+  for (int blocker : {0, 299, 300, 301, 450, 600, 601}) {
+    SCOPED_TRACE(blocker);
+    const MapObject saved = f.Baza[blocker];
+    f.Baza[blocker].left = 3000;
+    f.Baza[blocker].top = 3000;
+    f.LastSlot = 10;
+    MapObject& item = hold(kAccumulator, 3020, 3020, 49, 49);
+    mapClick(game);
+    EXPECT_TRUE(f.PlacementPending);
+    EXPECT_EQ(item.tag, "");
+    f.Baza[blocker] = saved;
+  }
+}
+
+TEST_F(PlacementTest, TankBlocks) {
+  stand(1, 2000, 2000, 40, 92, "tank");
+  MapObject& item = hold(kAccumulator, 2020, 2050, 49, 49);
+  mapClick(game);
+  EXPECT_EQ(item.tag, "");
+  item.left = 2050;
+  mapClick(game);
+  EXPECT_EQ(item.tag, "elek");
+}
+
+struct Kind {
+  int index;
+  const char* picture;
+  const char* tag;
+  const char* tooltip;
+  std::vector<std::string> cues;
+  int Form1::*counter;
+};
+
+TEST_F(PlacementTest, ItemsByKind) {
+  const Kind kinds[] = {
+      {kAccumulator, "akum", "elek", "Аккумулятор", {"build.smus"}, &Form1::AccumulatorCount},
+      {kMetalWorks, "metzavod", "meta", "Металло-перерабатывающий завод", {"build.smus"},
+       &Form1::MetalWorksCount},
+      {kWoodWorks, "derzavod", "dere", "Дерево-перерабатывающий завод", {"build.smus"},
+       &Form1::WoodWorksCount},
+      {kLocator, "locator", "loca", "Локатор", {"locator.smus"}, nullptr},
+      {kTankFactory, "tankozavod", "taza", "Завод по производству танков", {"build.smus"},
+       &Form1::TankFactoryCount},
+      {kTank, "tankvniz", "tank", "", {}, nullptr},
+      {kConverter, "konverter", "konv", "Конвертер - сжигает дерево для получения электричества",
+       {"build.smus"}, nullptr},
+  };
+  float left = 500;
+  for (const Kind& k : kinds) {
+    SCOPED_TRACE(k.tag);
+    platform.sounds.clear();
+    for (Control& b : f.build) b.enabled = false;
+    f.PrBar.visible = f.ObBar.visible = true;
+    f.windowPointer = Pointer::SizeAll;
+    MapObject& item = hold(k.index, left, 3000, 49, 49);
+    left += 200;
+    const int before = k.counter ? f.*k.counter : 0;
+    mapClick(game);
+    EXPECT_EQ(item.picture, k.picture);
+    EXPECT_EQ(item.tag, k.tag);
+    EXPECT_EQ(item.tooltip, k.tooltip);
+    EXPECT_EQ(item.border, 0);
+    EXPECT_TRUE(item.shown);
+    if (k.counter) {
+      EXPECT_EQ(f.*k.counter, before + 1);
+    }
+    EXPECT_EQ(platform.soundNames(), k.cues);
+    EXPECT_TRUE(f.BazaMap[f.LastSlot].shown);
+    EXPECT_FLOAT_EQ(f.BazaMap[f.LastSlot].left, item.left);
+    EXPECT_FLOAT_EQ(f.BazaMap[f.LastSlot].top, 3000);
+    EXPECT_EQ(f.BuildKind, -1);
+    EXPECT_FALSE(f.PlacementPending);
+    EXPECT_TRUE(f.ItemInHand);
+    EXPECT_EQ(f.windowPointer, Pointer::Default);
+    EXPECT_FALSE(f.PrBar.visible);
+    EXPECT_FALSE(f.ObBar.visible);
+    for (const Control& b : f.build) EXPECT_TRUE(b.enabled);
+  }
+  EXPECT_EQ(f.ConverterCount, 1);
+  EXPECT_TRUE(f.LocatorActive);
+  EXPECT_TRUE(f.LocatorBuilt);
+}
+
+TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
+  for (int level : {1, 2}) {
+    game.unloadForm1();
+    Form1& w = startLevel(level);
+    const bool two = level == 2;
+    const auto put = [&](int kind) {
+      w.LastSlot += 1;
+      MapObject& item = w.Baza[w.LastSlot];
+      item.left = 1000.0f + 200.0f * static_cast<float>(w.LastSlot);
+      item.top = 3000;
+      w.BuildKind = kind;
+      w.ItemInHand = true;
+      mapClick(game);
+      ASSERT_FALSE(w.PlacementPending);
+    };
+    put(kAccumulator);
+    EXPECT_EQ(w.build[kLocator].visible, two) << level;
+    EXPECT_FALSE(w.build[kTankFactory].visible) << level;
+    put(kMetalWorks);
+    EXPECT_EQ(w.build[kTankFactory].visible, two) << level;
+    put(kWoodWorks);
+    EXPECT_EQ(w.BuildDalee.visible, two) << level;
+    EXPECT_EQ(w.BuildNaZad.visible, two) << level;
+    EXPECT_TRUE(w.build[kConverter].visible || !two);
+    // A tank factory shows its button on any mission.
+    w.build[kTankFactory].visible = false;
+    put(kTankFactory);
+    EXPECT_TRUE(w.build[kTankFactory].visible) << level;
+  }
+}
+
+TEST_F(PlacementTest, MapClickClosesThePanelsAndKeepsTheSelection) {
+  stand(1, 2000, 2000, 147, 147, "taza");
+  objectClick(game, 1);
+  ASSERT_TRUE(f.TankBui.visible);
+  mapClick(game);
+  EXPECT_FALSE(f.TankBui.visible);
+  EXPECT_FALSE(f.ObZdor.visible);
+  EXPECT_FALSE(f.ZdorBar.visible);
+  EXPECT_FALSE(f.ZdorLbl.visible);
+  EXPECT_FALSE(f.ZdaEn.visible);
+  EXPECT_FALSE(f.ZdaMet.visible);
+  EXPECT_FALSE(f.ZdaDer.visible);
+  EXPECT_FALSE(f.Pitanie.visible);
+  EXPECT_EQ(f.OzDa.caption, "");
+  EXPECT_EQ(game.SelectedIndex, 1);
+  EXPECT_EQ(game.FactorySlot, 1);
+  EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Click.smus"});  // the object click
+}
+
+TEST_F(PlacementTest, SecondClickAfterPlacingChangesNothingVisible) {
+  MapObject& item = hold(kAccumulator, 3000, 3000, 49, 49);
+  mapClick(game);
+  const MapObject after = item;
+  platform.sounds.clear();
+  mapClick(game);
+  EXPECT_EQ(f.AccumulatorCount, 1);
+  EXPECT_EQ(item.tag, after.tag);
+  EXPECT_EQ(item.left, after.left);
+  EXPECT_TRUE(f.BazaMap[f.LastSlot].shown);
+  EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(PlacementTest, BlockedClickKeepsTheItemInHandSilently) {
+  MapObject& item = hold(kAccumulator, 60, 60, 49, 49);  // on the headquarters
+  mapClick(game);
+  EXPECT_TRUE(f.PlacementPending);
+  EXPECT_TRUE(f.ItemInHand);
+  EXPECT_EQ(f.BuildKind, kAccumulator);
+  EXPECT_EQ(item.border, 1);
+  EXPECT_FALSE(f.BazaMap[f.LastSlot].shown);
+  EXPECT_TRUE(platform.sounds.empty());
+}
+
+}  // namespace
+}  // namespace kr::test

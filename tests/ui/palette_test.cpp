@@ -1,0 +1,101 @@
+// The palette and inspection frames: real clicks reach the handlers, the frames follow.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "model/core/inspection.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/battlefield/inspection_frame.h"
+#include "ui/battlefield/palette_frame.h"
+#include "ui/game_ui.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/picture_image.h"
+#include "support/fake_platform.h"
+
+namespace kr::test {
+namespace {
+
+class PaletteWindowTest : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  Game game{platform};
+  Form1& f = startLevel();
+  GameUi ui{game, /*realTime=*/false};
+  PaletteFrame* palette = nullptr;
+
+  Form1& startLevel() {
+    game.LevelNumber = 2;
+    game.welcome();
+    game.unloadWelcome();
+    Form1& w = game.form1();
+    w.window.visible = true;
+    return w;
+  }
+  void SetUp() override {
+    ui.sync();
+    palette = ui.battlefield()->palette();
+    platform.sounds.clear();
+  }
+  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+};
+
+TEST_F(PaletteWindowTest, ClickedButtonStartsAConstructionThatTheFrameShows) {
+  EXPECT_FALSE(palette->constructionLabel()->isVisible());
+  EXPECT_FALSE(palette->barFill()->isVisible());
+  click(palette->button(kMetalWorks));
+  EXPECT_EQ(f.BuildKind, kMetalWorks);
+  EXPECT_EQ(f.Energy, 1500 - 800);
+  EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"building.smus"});
+
+  ui.advanceBy(100 + 16);
+  EXPECT_TRUE(palette->constructionLabel()->isVisible());
+  EXPECT_EQ(palette->constructionLabel()->text(), "СТРОИТЕЛЬСТВО");
+  EXPECT_TRUE(palette->barOutline()->isVisible());
+  EXPECT_TRUE(palette->barFill()->isVisible());
+  EXPECT_FALSE(palette->button(kAccumulator)->isEnabled());
+  ui.advanceBy(2400);  // half of the metal works' 5 s
+  EXPECT_EQ(palette->barFill()->x(), palette->barOutline()->x());
+  EXPECT_NEAR(palette->barFill()->width(), palette->barOutline()->width() / 2, 1);
+
+  ui.advanceBy(2500);
+  EXPECT_TRUE(palette->readyIcon()->isVisible());
+  EXPECT_FALSE(palette->barFill()->isVisible());
+  click(palette->readyIcon());
+  EXPECT_TRUE(f.ItemInHand);
+  EXPECT_FALSE(palette->readyIcon()->isVisible());
+}
+
+TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
+  f.BuildDalee.visible = f.BuildNaZad.visible = true;
+  ui.sync();
+  click(palette->forwardArrow());
+  EXPECT_EQ(f.PalettePage, 2);
+  EXPECT_TRUE(palette->pageTwo()->isVisible());
+  EXPECT_TRUE(palette->forwardArrow()->border());
+  // Page 2 lies over page 1, cut off at the frame's edge.
+  EXPECT_LE(palette->pageTwo()->geometry().right(), palette->contentsRect().right());
+  ui.advanceBy(150);
+  EXPECT_FALSE(palette->forwardArrow()->border());
+  click(palette->backArrow());
+  EXPECT_EQ(f.PalettePage, 1);
+  EXPECT_FALSE(palette->pageTwo()->isVisible());
+
+  f.Baza[1] = MapObject{"taza", 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
+  f.LastSlot = 1;
+  f.TankFactoryCount = 1;
+  ui.input([&] { objectClick(game, 1); });
+  InspectionFrame* inspection = ui.battlefield()->inspection();
+  EXPECT_EQ(inspection->name()->text(), "Танковый завод");
+  EXPECT_EQ(inspection->effect(0)->text(), "Энергия: -120");
+  EXPECT_TRUE(palette->tankPanel()->isVisible());
+  click(inspection->powerSwitch());
+  EXPECT_EQ(f.TankFactoryCount, 0);
+  EXPECT_EQ(inspection->powerSwitch()->text(), "Включить");
+
+  f.Energy = f.Metal = 10000;
+  click(palette->button(kTank));
+  EXPECT_EQ(f.BuildKind, kTank);
+}
+
+}  // namespace
+}  // namespace kr::test
