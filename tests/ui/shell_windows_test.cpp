@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
 #include "support/fake_platform.h"
@@ -145,6 +146,24 @@ TEST_F(ShellWindows, EscInTheMenuResumesTheGame) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(ui.battlefield()->isEnabled());
   EXPECT_TRUE(game.clock.enabled(game.form1().timers.Timer1));
+}
+
+TEST_F(ShellWindows, TheWindowThatComesUpTakesTheFocusButNeverTheBackdrop) {
+  ui.input([this] { toBattlefield(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+  ui.input([this] { pauseWithMenu(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
+  ui.input([this] { menuExitClick(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.messageBox());
+  click(ui.messageBox()->noButton());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
+  QTest::keyClick(ui.gameMenu(), Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
 }
 
 TEST_F(ShellWindows, ExitQuestionAnsweredNoReturnsToTheMenu) {

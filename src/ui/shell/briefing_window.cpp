@@ -88,7 +88,9 @@ void BriefingWindow::sync() {
   syncColours(percent_, m.Label2, false);
   syncControl(nickLabel_, m.LblNick);
   syncColours(nickLabel_, m.LblNick, false);
+  const bool nickComesUp = m.Nick.visible && !nick_->isVisibleTo(this);
   syncControl(nick_, m.Nick);
+  if (nickComesUp) nick_->setFocus();  // ready for the player's name
   syncWindow(this, m.window);
 }
 
