@@ -77,17 +77,14 @@ void BriefingWindow::sync() {
   Game& g = ui_.game;
   const Form2& m = g.form2();
   placeWindow(this, QRect(0, 0, g.ScreenWidth, g.FullScreenHeight));
-  syncControl(text_, m.Label1);
-  syncColours(text_, m.Label1, false);
+  syncLabel(text_, m.Label1);
   syncControl(start_, m.Command1);
   syncControl(load_, m.Command2);
   syncControl(quit_, m.Command3);
   syncBar(barFrame_, m.ObBar);
   syncBar(barFill_, m.PrBar);
-  syncControl(percent_, m.Label2);
-  syncColours(percent_, m.Label2, false);
-  syncControl(nickLabel_, m.LblNick);
-  syncColours(nickLabel_, m.LblNick, false);
+  syncLabel(percent_, m.Label2);
+  syncLabel(nickLabel_, m.LblNick);
   const bool nickComesUp = m.Nick.visible && !nick_->isVisibleTo(this);
   syncControl(nick_, m.Nick);
   if (nickComesUp) nick_->setFocus();  // ready for the player's name

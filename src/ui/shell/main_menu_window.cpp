@@ -43,8 +43,7 @@ void MainMenuWindow::sync() {
   Game& g = ui_.game;
   const WElcome& m = g.welcome();
   placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
-  syncControl(title_, m.Label1);
-  syncColours(title_, m.Label1, false);
+  syncLabel(title_, m.Label1);
   const std::array<const Control*, 5> controls{&m.Command1, &m.Command5, &m.Command4,
                                                &m.Command2, &m.Command3};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);

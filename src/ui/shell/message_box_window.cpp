@@ -57,10 +57,8 @@ void MessageBoxWindow::sync() {
   Game& g = ui_.game;
   const MsgB& m = g.msgB();
   placeWindow(this, pixelRect(m.left, m.top, m.width, m.height));
-  syncControl(cap_, m.Cap);
-  syncColours(cap_, m.Cap, true);
-  syncControl(text_, m.Text);
-  syncColours(text_, m.Text, false);
+  syncLabel(cap_, m.Cap, true);
+  syncLabel(text_, m.Text);
   syncControl(yes_, m.CmdYes);
   syncControl(no_, m.CmdNo);
   syncControl(ok_, m.CmdOK);

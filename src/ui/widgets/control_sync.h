@@ -57,6 +57,12 @@ inline void syncColours(QWidget* w, const Control& c, bool fillBackground) {
   w->setAutoFillBackground(fillBackground);
 }
 
+// A label with its text and colours.
+inline void syncLabel(QLabel* w, const Control& c, bool fillBackground = false) {
+  syncControl(w, c);
+  syncColours(w, c, fillBackground);
+}
+
 inline void syncControl(QLineEdit* w, const Control& c) {
   syncGeometry(w, c);
   const QString text = QString::fromStdString(c.caption);
