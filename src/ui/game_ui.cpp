@@ -52,6 +52,12 @@ GameUi::GameUi(Game& g, bool realTime) : game(g) {
       *this, stateOf(g, &Game::setkaLoaded, &Game::setka));
   messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(
       *this, stateOf(g, &Game::msgBLoaded, &Game::msgB));
+  // The backdrop comes up with the in-game menu, right under it, even when it was shown
+  // already and the battlefield has come in front of it since.
+  gameMenu_->setBeforeRaise([this] {
+    QWidget* backdrop = backdrop_->widget();
+    if (backdrop && backdrop->isVisible() && WindowHostBase::canRaise()) backdrop->raise();
+  });
   if (realTime) {
     elapsed_.start();
     frameTimer_.setTimerType(Qt::PreciseTimer);

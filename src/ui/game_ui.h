@@ -53,6 +53,7 @@ class WindowHost : public WindowHostBase {
     const WindowState* s = state_();
     if (!s || !w_) return;
     if (s->visible && (!wasVisible_ || s->raised != raised_)) {
+      if (beforeRaise_) beforeRaise_();
       if (canRaise()) w_->raise();
       if (takesFocus_) w_->activateWindow();
     }
@@ -61,11 +62,14 @@ class WindowHost : public WindowHostBase {
   }
   QWidget* widget() const override { return w_.get(); }
   W* get() const { return w_.get(); }
+  // Runs just before the window is raised: another window may come up right under it.
+  void setBeforeRaise(std::function<void()> hook) { beforeRaise_ = std::move(hook); }
 
  private:
   GameUi& ui_;
   WindowStateOf state_;
   bool takesFocus_;
+  std::function<void()> beforeRaise_;
   std::unique_ptr<W> w_;
   bool wasVisible_ = false;
   int raised_ = 0;
