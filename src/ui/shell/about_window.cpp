@@ -30,6 +30,7 @@ AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ok_ = new QPushButton(this);
+  ok_->setFont(face(kDialogFace, 9));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, [this] { ui_.input([this] { aboutOkClick(ui_.game); }); });
 }

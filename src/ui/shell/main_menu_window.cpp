@@ -31,6 +31,7 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
   title_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     auto* b = new WrapButton(this);
+    b->setFont(face(kDialogFace, 8));
     const Handler action = kActions[i];
     connect(b, &QAbstractButton::clicked, this, [this, action] {
       ui_.input([this, action] { action(ui_.game); });
