@@ -1,4 +1,4 @@
-// Text helpers: UTF-8 to characters and back, counting characters, trimming spaces.
+// Small helpers on the game's UTF-8 strings: characters to and from UTF-8.
 #include "model/text.h"
 
 namespace kr {
@@ -53,13 +53,6 @@ std::string firstChars(std::string_view utf8, std::size_t n) {
   const std::u32string chars = toUtf32(utf8);
   if (chars.size() <= n) return std::string(utf8);
   return toUtf8(std::u32string_view(chars).substr(0, n));
-}
-
-std::string trimSpaces(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
 }
 
 }  // namespace kr

@@ -1,4 +1,4 @@
-// Text helpers: UTF-8 to characters and back, counting characters, trimming spaces.
+// Small helpers on the game's UTF-8 strings.
 #pragma once
 
 #include <cstddef>
@@ -7,12 +7,25 @@
 
 namespace kr {
 
+// The number of characters (not bytes) of a UTF-8 text.
+inline std::size_t textLength(std::string_view utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The text without its leading and trailing spaces (only spaces, as the game trims).
+inline std::string trimSpaces(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
+}
+
 // The characters of a UTF-8 text; a malformed byte counts as one character of its own.
 std::u32string toUtf32(std::string_view utf8);
 std::string toUtf8(std::u32string_view text);
 // The text cut to its first n characters (not bytes).
 std::string firstChars(std::string_view utf8, std::size_t n);
-// The text without its leading and trailing spaces (spaces only, as the game trims).
-std::string trimSpaces(std::string_view text);
 
 }  // namespace kr

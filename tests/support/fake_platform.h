@@ -31,8 +31,10 @@ class FakePlatform : public Platform {
   // Draws handed out by random() in order; once empty, a fixed 0.5.
   std::deque<float> draws;
   float fallbackDraw = 0.5f;
+  // Neither folder can be created, not even by root: a test that saves the game gives it
+  // a temporary folder of its own instead of writing into the machine's folders.
   std::string folder = "/game";
-  std::string userFolder = "/home/player/.local/share/krepostan";
+  std::string userFolder = "/dev/null/krepostan";
   SocketEvents* sink = nullptr;
   std::vector<int> listens;
   std::vector<Connect> connects;

@@ -7,16 +7,15 @@ class Game;
 
 inline constexpr int kGamePort = 3666;
 inline constexpr int kSecondPort = 666;
+inline constexpr const char* kConnectFailedMessage = "Подключиться не получилось";
 
-void hostClick(Game& g);  // "Засервить"
-void joinClick(Game& g);  // "Присоединиться"
+void hostClick(Game& g);   // "Засервить"
+void joinClick(Game& g);   // "Присоединиться"
 void setkaClose(Game& g);  // the dialog's close box
+// Closes the battlefield window's sockets (its unload does this).
 void closeSockets(Game& g);
 
-}  // namespace kr
-
-namespace kr {
-
+// Socket events of the platform.
 void onConnectionRequest(Game& g, int listener, int requestId);
 void onSocketError(Game& g, int socket);
 

@@ -15,18 +15,23 @@ struct NotePadFrm {
   float height = 165;
   std::vector<std::string> List1;
   int listIndex = -1;  // selected line, -1 for none
+  Control List1Box = Control::at(0, 0, 143, 122);
   Control Command1 = Control::at(0, 133, 145, 33, "Вернуться в меню");
 };
 
-// The network game dialog.
+inline constexpr const char* kAddressPrompt = "IP, к которому хотите подключиться";
+
+// The network game dialog: an ordinary window, its client area width × height.
 struct Setka {
   WindowState window;
   std::string caption = "Form4";
-  Control Label1 = Control::at(0, 0, 0, 0, "Сетевая игра");
-  Control Command1 = Control::at(0, 0, 0, 0, "Засервить");
-  Control Label2 = Control::at(0, 0, 0, 0, "IP, к которому хотите подключиться");
-  Control Text1 = Control::at(0, 0, 0, 0, "192.168.0.2");
-  Control Command2 = Control::at(0, 0, 0, 0, "Присоединиться");
+  float width = 499;
+  float height = 447;
+  Control Label1 = Control::at(0, 24, 499, 41, "Сетевая игра");
+  Control Command1 = Control::at(161, 96, 177, 49, "Засервить");
+  Control Label2 = Control::at(24, 192, 451, 25, kAddressPrompt);
+  Control Text1 = Control::at(129, 224, 241, 25, "192.168.0.2");
+  Control Command2 = Control::at(161, 272, 177, 49, "Присоединиться");
 };
 
 }  // namespace kr

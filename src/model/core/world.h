@@ -178,7 +178,7 @@ struct Form1 {
   // Sockets of the network game.
   SocketId Win1 = 0;
   SocketId ChatKlientWin = 0;
-  SocketId Win1Accepted = 0;
+  bool Win1Accepted = false;  // the host has taken its one peer on Win1
 
   Form1Timers timers;
 

@@ -1,9 +1,55 @@
-// The saved game.
+// The saved game: the file's byte layout, "Сохранить" and the loader.
 #pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
 
 namespace kr {
 
 class Game;
+
+inline constexpr std::size_t kSaveFileSize = 503;
+inline constexpr const char* kSaveFileName = "save.ssav";
+inline constexpr std::size_t kNickBytes = 15;
+// P: where the level record lies (it starts at P - 1); the position field sits at 50.
+inline constexpr int kLevelRecordPosMin = 18;
+inline constexpr int kLevelRecordPosMax = 217;
+inline constexpr std::size_t kPositionOffset = 50;
+inline constexpr int kLevelBias = 120;
+
+inline constexpr const char* kLoadFailedMessage =
+    "Загрузить не получилось! Возможно поврежден файл сохранения";
+inline constexpr const char* kSaveFailedMessage =
+    "Ошибка! Проверьте, есть ли на диске свободное место";
+
+using SaveBytes = std::array<std::uint8_t, kSaveFileSize>;
+
+// What a save holds: the nickname (UTF-8) and the level.
+struct SavedGame {
+  std::string nick;
+  std::int16_t level = 0;
+  bool operator==(const SavedGame&) const = default;
+};
+
+// P drawn from the random source: 18 to 217, never 49 or 50 (the position field, written
+// last, would cover the level byte there).
+int drawLevelRecordPos(const std::function<float()>& random);
+// The file's bytes. The nickname is kept to its first 15 characters; filler gives the
+// random values in [0, 1) behind the filler bytes, one per call.
+SaveBytes encodeSave(const SavedGame& save, int levelRecordPos,
+                     const std::function<float()>& filler);
+// Reads the nickname and level as the loader does; nullopt when the bytes are fewer than a
+// whole file. The level is not checked here.
+std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes);
+
+// Where the save lives: the program's folder, or the user's data folder when the
+// program's folder cannot be written to (an installed program).
+std::string saveFilePath(Game& g);
 
 void saveClick(Game& g);  // "Сохранить" of the in-game menu
 void zagr(Game& g);       // the loader of the main menu window

@@ -29,7 +29,8 @@ class SocketEvents {
   virtual ~SocketEvents() = default;
   // A peer asks to connect to a listening socket.
   virtual void connectionRequest(SocketId listener, int requestId) = 0;
-  // Connecting, listening or an established connection failed.
+  // Connecting, listening or an established connection failed. A peer that closes its
+  // end is no error.
   virtual void socketError(SocketId socket) = 0;
 };
 
@@ -67,11 +68,15 @@ class Platform {
 
   // TCP. Handles stay valid until closed; events arrive through the sink.
   virtual void setSocketEvents(SocketEvents* sink) = 0;
-  // Listens on a port; 0 when the listen cannot start (an error event follows as well).
+  // Listens on a port on every interface; 0 when the listen cannot start (the port is
+  // taken, say), and no event follows then.
   virtual SocketId listen(int port) = 0;
-  // Connects in the background; failure is reported as an error event.
+  // Connects in the background; failure is reported as an error event, never from inside
+  // this call.
   virtual SocketId connect(const std::string& host, int port) = 0;
-  // Accepts a pending connection request of a listening socket; the listener keeps its id.
+  // Accepts a pending connection request of a listening socket: the listening stops, the
+  // listener's id stands for the accepted connection from then on, and other requests are
+  // turned away. Whatever a peer sends is read and thrown away.
   virtual void accept(SocketId listener, int requestId) = 0;
   virtual void close(SocketId socket) = 0;
 };

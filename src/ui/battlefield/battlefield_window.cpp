@@ -2,6 +2,7 @@
 #include "ui/battlefield/battlefield_window.h"
 
 #include "model/game.h"
+#include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/inspection_frame.h"
 #include "ui/battlefield/map_view.h"
 #include "ui/battlefield/minimap_frame.h"
@@ -19,6 +20,7 @@ BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   resources_ = new ResourcesFrame(this);
   inspection_ = new InspectionFrame(ui, this);
   minimap_ = new MinimapFrame(ui, this);
+  chat_ = new ChatBox(ui, this);  // last: over the map
 }
 
 void BattlefieldWindow::sync() {
@@ -32,6 +34,7 @@ void BattlefieldWindow::sync() {
   inspection_->sync(f);
   minimap_->sync(f);
   map_->sync(f);
+  chat_->sync(f);
   if (isEnabled() != f.window.enabled) setEnabled(f.window.enabled);
   if (isVisible() != f.window.visible) setVisible(f.window.visible);
 }

@@ -11,6 +11,7 @@ class PaletteFrame;
 class ResourcesFrame;
 class InspectionFrame;
 class MinimapFrame;
+class ChatBox;
 
 class BattlefieldWindow : public QWidget {
  public:
@@ -22,6 +23,7 @@ class BattlefieldWindow : public QWidget {
   ResourcesFrame* resources() const { return resources_; }
   InspectionFrame* inspection() const { return inspection_; }
   MinimapFrame* minimap() const { return minimap_; }
+  ChatBox* chat() const { return chat_; }
 
  private:
   GameUi& ui_;
@@ -30,6 +32,7 @@ class BattlefieldWindow : public QWidget {
   ResourcesFrame* resources_;
   InspectionFrame* inspection_;
   MinimapFrame* minimap_;
+  ChatBox* chat_;
 };
 
 }  // namespace kr

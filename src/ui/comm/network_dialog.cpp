@@ -1,15 +1,59 @@
-// Not yet built: a window that only shows and hides with its model.
+// The network game dialog: an ordinary resizable window with its title bar and close box.
 #include "ui/comm/network_dialog.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "model/comm/network.h"
 #include "ui/game_ui.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-NetworkDialog::NetworkDialog(GameUi& ui) : ui_(ui) {}
+NetworkDialog::NetworkDialog(GameUi& ui) : ui_(ui) {
+  const Setka& s = ui.game.setka();
+  setWindowTitle(QString::fromStdString(s.caption));
+  resize(static_cast<int>(s.width), static_cast<int>(s.height));
+
+  title_ = new QLabel(this);
+  QFont titleFont(QStringLiteral("DejaVu Sans"));
+  titleFont.setPointSize(18);
+  titleFont.setBold(true);
+  title_->setFont(titleFont);
+  title_->setAlignment(Qt::AlignCenter);
+  QPalette titlePal = title_->palette();
+  titlePal.setColor(QPalette::WindowText, QColor(0, 192, 0));
+  title_->setPalette(titlePal);
+
+  host_ = new QPushButton(this);
+  prompt_ = new QLabel(this);
+  prompt_->setAlignment(Qt::AlignCenter);
+  address_ = new QLineEdit(this);
+  join_ = new QPushButton(this);
+
+  connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
+  connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
+  connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    ui_.input([this, text] { ui_.game.setka().Text1.caption = text.toStdString(); });
+  });
+}
+
+void NetworkDialog::closeEvent(QCloseEvent* e) {
+  e->accept();
+  ui_.input([this] { setkaClose(ui_.game); });
+}
 
 void NetworkDialog::sync() {
-  const bool visible = ui_.game.setka().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  const Setka& s = ui_.game.setka();
+  syncControl(title_, s.Label1);
+  syncControl(host_, s.Command1);
+  syncControl(prompt_, s.Label2);
+  syncControl(address_, s.Text1);
+  syncControl(join_, s.Command2);
+  if (isEnabled() != s.window.enabled) setEnabled(s.window.enabled);
+  if (isVisible() != s.window.visible) setVisible(s.window.visible);
 }
 
 }  // namespace kr

@@ -1,15 +1,87 @@
-// Not yet built: a window that only shows and hides with its model.
+// The notepad window: the list of chat lines and "Вернуться в меню".
 #include "ui/comm/notepad_window.h"
 
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "model/battlefield/keys.h"
+#include "model/comm/notepad.h"
 #include "ui/game_ui.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-NotepadWindow::NotepadWindow(GameUi& ui) : ui_(ui) {}
+NotepadWindow::NotepadWindow(GameUi& ui) : ui_(ui) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("Блокнот"));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+
+  list_ = new QListWidget(this);
+  QFont listFont(QStringLiteral("Liberation Sans"));
+  listFont.setPointSizeF(8.25);
+  list_->setFont(listFont);
+  QPalette listPal = list_->palette();
+  listPal.setColor(QPalette::Base, Qt::black);
+  listPal.setColor(QPalette::Text, Qt::white);
+  list_->setPalette(listPal);
+  list_->setFrameShape(QFrame::NoFrame);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->installEventFilter(this);
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    const int row = list_->row(item);
+    ui_.input([this, row] { notePadDoubleClick(ui_.game, row); });
+  });
+
+  back_ = new QPushButton(this);
+  QFont buttonFont(QStringLiteral("Liberation Serif"));
+  buttonFont.setPointSizeF(9.75);
+  buttonFont.setBold(true);
+  back_->setFont(buttonFont);
+  back_->installEventFilter(this);
+  connect(back_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { notePadBackClick(ui_.game); }); });
+}
+
+bool NotepadWindow::keyDown(const QKeyEvent* e) {
+  if (e->key() != Qt::Key_Escape) return false;
+  ui_.input([this] { notePadKeyDown(ui_.game, kKeyEscape); });
+  return true;
+}
+
+void NotepadWindow::keyPressEvent(QKeyEvent* e) {
+  if (!keyDown(e)) QWidget::keyPressEvent(e);
+}
+
+bool NotepadWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::KeyPress && keyDown(static_cast<QKeyEvent*>(e))) return true;
+  return QWidget::eventFilter(watched, e);
+}
 
 void NotepadWindow::sync() {
-  const bool visible = ui_.game.notePad().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const NotePadFrm& n = g.notePad();
+  // Centred on the screen.
+  const QRect r = pixelRect((static_cast<float>(g.ScreenWidth) - n.width) / 2,
+                            (static_cast<float>(g.ScreenHeight) - n.height) / 2, n.width, n.height);
+  if (geometry() != r) setGeometry(r);
+  syncGeometry(list_, n.List1Box);
+  syncControl(back_, n.Command1);
+  // Lines are only ever added while the window lives.
+  if (list_->count() > static_cast<int>(n.List1.size())) list_->clear();
+  for (std::size_t i = static_cast<std::size_t>(list_->count()); i < n.List1.size(); ++i) {
+    // A line too long for the narrow list shows whole in its tooltip.
+    auto* item = new QListWidgetItem(QString::fromStdString(n.List1[i]), list_);
+    item->setToolTip(item->text());
+  }
+  if (isEnabled() != n.window.enabled) setEnabled(n.window.enabled);
+  if (isVisible() != n.window.visible) {
+    setVisible(n.window.visible);
+    if (n.window.visible) activateWindow();
+  }
 }
 
 }  // namespace kr

@@ -1,7 +1,10 @@
-// The notepad of chat lines.
+// The notepad of chat lines: a small black frameless window in the middle of the screen.
 #pragma once
 
 #include <QWidget>
+
+class QListWidget;
+class QPushButton;
 
 namespace kr {
 
@@ -12,8 +15,20 @@ class NotepadWindow : public QWidget {
   explicit NotepadWindow(GameUi& ui);
   void sync();
 
+  QListWidget* list() const { return list_; }
+  QPushButton* backButton() const { return back_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  // The window sees every key before its controls.
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
  private:
+  bool keyDown(const QKeyEvent* e);
+
   GameUi& ui_;
+  QListWidget* list_;
+  QPushButton* back_;
 };
 
 }  // namespace kr

@@ -1,13 +1,168 @@
-// Not yet built: the network game's sockets.
+// The network game's sockets on QTcpServer and QTcpSocket.
 #include "ui/platform/qt_sockets.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <algorithm>
 
 namespace kr {
 
 QtSockets::QtSockets() = default;
-QtSockets::~QtSockets() = default;
-SocketId QtSockets::listen(int) { return 0; }
-SocketId QtSockets::connect(const std::string&, int) { return 0; }
-void QtSockets::accept(SocketId, int) {}
-void QtSockets::close(SocketId) {}
+
+QtSockets::~QtSockets() {
+  for (auto& [id, r] : requests_) dispose(r.socket);
+  for (auto& [id, e] : sockets_) {
+    dispose(e.server);
+    dispose(e.socket);
+  }
+}
+
+void QtSockets::dispose(QObject* o) {
+  if (!o) return;
+  o->disconnect();  // no event of a closed socket reaches the game
+  if (auto* s = qobject_cast<QTcpSocket*>(o)) s->abort();
+  if (auto* server = qobject_cast<QTcpServer*>(o)) server->close();
+  o->deleteLater();
+}
+
+SocketId QtSockets::add(Entry e) {
+  const SocketId id = nextId_++;
+  sockets_[id] = e;
+  return id;
+}
+
+SocketId QtSockets::listen(int port) {
+  auto* server = new QTcpServer(this);
+  server->setMaxPendingConnections(kMaxPendingRequests);
+  if (!server->listen(QHostAddress::Any, static_cast<quint16>(port))) {
+    delete server;
+    return 0;
+  }
+  const SocketId id = add({server, nullptr});
+  QObject::connect(server, &QTcpServer::newConnection, this, [this, id] { takeRequests(id); });
+  QObject::connect(server, &QTcpServer::acceptError, this,
+                   [this, id](QAbstractSocket::SocketError) { reportError(id); });
+  return id;
+}
+
+void QtSockets::takeRequests(SocketId listener) {
+  const auto it = sockets_.find(listener);
+  if (it == sockets_.end() || !it->second.server) return;
+  while (QTcpSocket* s = it->second.server->nextPendingConnection()) {
+    s->setParent(this);
+    s->setReadBufferSize(kReadBufferSize);
+    const auto waiting = std::count_if(requests_.begin(), requests_.end(),
+                                       [&](const auto& r) { return r.second.listener == listener; });
+    if (waiting >= kMaxPendingRequests) {
+      dispose(s);
+      continue;
+    }
+    const int request = nextRequest_++;
+    requests_[request] = {listener, s};
+    watch(s);
+    drain(s);
+    QMetaObject::invokeMethod(
+        this,
+        [this, listener, request] {
+          if (sink_ && requests_.count(request)) sink_->connectionRequest(listener, request);
+        },
+        Qt::QueuedConnection);
+  }
+}
+
+SocketId QtSockets::connect(const std::string& host, int port) {
+  auto* s = new QTcpSocket(this);
+  s->setReadBufferSize(kReadBufferSize);
+  const SocketId id = add({nullptr, s});
+  watch(s);
+  s->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
+  return id;
+}
+
+void QtSockets::accept(SocketId listener, int requestId) {
+  const auto e = sockets_.find(listener);
+  const auto r = requests_.find(requestId);
+  if (e == sockets_.end() || !e->second.server || r == requests_.end() ||
+      r->second.listener != listener)
+    return;
+  QTcpSocket* s = r->second.socket;
+  requests_.erase(r);
+  // One peer only: the listening ends and whoever else knocked is turned away.
+  dispose(e->second.server);
+  e->second.server = nullptr;
+  dropRequests(listener);
+  e->second.socket = s;
+}
+
+void QtSockets::close(SocketId socket) {
+  const auto it = sockets_.find(socket);
+  if (it == sockets_.end()) return;
+  dispose(it->second.server);
+  dispose(it->second.socket);
+  dropRequests(socket);
+  sockets_.erase(it);
+}
+
+void QtSockets::dropRequests(SocketId listener) {
+  for (auto it = requests_.begin(); it != requests_.end();) {
+    if (it->second.listener == listener) {
+      dispose(it->second.socket);
+      it = requests_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void QtSockets::watch(QTcpSocket* socket) {
+  QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket] { drain(socket); });
+  QObject::connect(socket, &QTcpSocket::errorOccurred, this,
+                   [this, socket](QAbstractSocket::SocketError error) {
+                     // A peer that hangs up is no error.
+                     if (error == QAbstractSocket::RemoteHostClosedError) return;
+                     for (const auto& [id, e] : sockets_)
+                       if (e.socket == socket) reportError(id);
+                   });
+}
+
+void QtSockets::drain(QTcpSocket* socket) {
+  largestBuffered_ = std::max(largestBuffered_, socket->bytesAvailable());
+  char chunk[4096];
+  while (socket->bytesAvailable() > 0) {
+    const qint64 n = socket->read(chunk, sizeof chunk);
+    if (n <= 0) break;
+    discarded_ += n;
+  }
+}
+
+void QtSockets::reportError(SocketId id) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, id] {
+        if (sink_ && sockets_.count(id)) sink_->socketError(id);
+      },
+      Qt::QueuedConnection);
+}
+
+quint16 QtSockets::listeningPort(SocketId id) const {
+  const auto it = sockets_.find(id);
+  return it != sockets_.end() && it->second.server ? it->second.server->serverPort() : 0;
+}
+
+QAbstractSocket::SocketState QtSockets::state(SocketId id) const {
+  const auto it = sockets_.find(id);
+  return it != sockets_.end() && it->second.socket ? it->second.socket->state()
+                                                   : QAbstractSocket::UnconnectedState;
+}
+
+bool QtSockets::connected(SocketId id) const {
+  return state(id) == QAbstractSocket::ConnectedState;
+}
+
+bool QtSockets::connecting(SocketId id) const {
+  const auto s = state(id);
+  return s == QAbstractSocket::HostLookupState || s == QAbstractSocket::ConnectingState;
+}
 
 }  // namespace kr

@@ -1,7 +1,10 @@
-// TCP connections of the network game on Qt's network classes.
+// TCP connections of the network game on Qt's network classes. Events reach the game on
+// the user-interface thread, always after the call that caused them has returned.
 #pragma once
 
+#include <QAbstractSocket>
 #include <QObject>
+#include <QtGlobal>
 #include <map>
 #include <string>
 
@@ -14,6 +17,11 @@ namespace kr {
 
 class QtSockets : public QObject {
  public:
+  // What a socket may hold in its read buffer at once; peers' data is thrown away.
+  static constexpr qint64 kReadBufferSize = 4096;
+  // Connection requests held at once while waiting for the game to accept one.
+  static constexpr int kMaxPendingRequests = 4;
+
   QtSockets();
   ~QtSockets() override;
   void setEvents(SocketEvents* sink) { sink_ = sink; }
@@ -22,8 +30,42 @@ class QtSockets : public QObject {
   void accept(SocketId listener, int requestId);
   void close(SocketId socket);
 
+  // For tests and the curious: the local port a listener is bound to (0 if none), the
+  // state of a connection, and how the thrown-away data went.
+  quint16 listeningPort(SocketId id) const;
+  bool connected(SocketId id) const;
+  // True while a connect is still looking up its host or waiting for an answer.
+  bool connecting(SocketId id) const;
+  qint64 discardedBytes() const { return discarded_; }
+  qint64 largestBuffered() const { return largestBuffered_; }
+
  private:
+  struct Entry {
+    QTcpServer* server = nullptr;  // while listening
+    QTcpSocket* socket = nullptr;  // once connecting or accepted
+  };
+  struct Request {
+    SocketId listener = 0;
+    QTcpSocket* socket = nullptr;
+  };
+
+  SocketId add(Entry e);
+  QAbstractSocket::SocketState state(SocketId id) const;
+  void takeRequests(SocketId listener);
+  // Reads whatever a peer sent and drops it; reports the socket's errors under its id.
+  void watch(QTcpSocket* socket);
+  void drain(QTcpSocket* socket);
+  void reportError(SocketId id);
+  static void dispose(QObject* o);
+  void dropRequests(SocketId listener);
+
   SocketEvents* sink_ = nullptr;
+  std::map<SocketId, Entry> sockets_;
+  std::map<int, Request> requests_;
+  SocketId nextId_ = 1;
+  int nextRequest_ = 1;
+  qint64 discarded_ = 0;
+  qint64 largestBuffered_ = 0;
 };
 
 }  // namespace kr

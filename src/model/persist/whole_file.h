@@ -1,0 +1,21 @@
+// Files written whole or not at all, and read only as far as they go.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kr {
+
+// Writes the bytes beside path and then puts them in its place in one rename, so the
+// file is either the old one or the complete new one. False when anything failed; the
+// old file is then untouched.
+bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// Up to limit bytes from the start of an existing file; never creates or changes it.
+// Empty when it is missing or unreadable.
+std::vector<std::uint8_t> readFileHead(const std::string& path, std::size_t limit);
+// True when path is a folder this program may create files in.
+bool isWritableFolder(const std::string& path);
+
+}  // namespace kr

@@ -1,0 +1,70 @@
+// The chat box and the chat input line of the battlefield.
+#include "ui/battlefield/chat_box.h"
+
+#include <QPainter>
+
+#include "model/comm/chat.h"
+#include "model/game.h"
+#include "ui/game_ui.h"
+#include "ui/widgets/control_sync.h"
+
+namespace kr {
+
+namespace {
+
+QFont chatFont() {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setPointSizeF(20.25);
+  return f;
+}
+
+}  // namespace
+
+ChatView::ChatView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setFont(chatFont());
+}
+
+void ChatView::setLines(const QStringList& lines) {
+  if (lines == lines_) return;
+  lines_ = lines;
+  update();
+}
+
+void ChatView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  p.setPen(QColor(255, 0, 0));
+  const int lineHeight = static_cast<int>(kChatLineHeight);
+  for (int i = 0; i < lines_.size() && i * lineHeight < height(); ++i)
+    p.drawText(QRect(2, i * lineHeight, width() - 4, lineHeight),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines_[i]);
+}
+
+ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
+  // What the player types is the control's text at once.
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    ui_.input([this, text] { ui_.game.form1().chatText.caption = text.toStdString(); });
+  });
+}
+
+void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
+  QLineEdit::mouseDoubleClickEvent(e);
+  ui_.input([this] { chatSubmit(ui_.game); });
+}
+
+ChatBox::ChatBox(GameUi& ui, QWidget* window)
+    : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {
+  // The battlefield window finds them by these names (the line takes the focus there).
+  box_->setObjectName(QStringLiteral("chat"));
+  line_->setObjectName(QStringLiteral("chatText"));
+}
+
+void ChatBox::sync(const Form1& f) {
+  syncGeometry(box_, f.chat);
+  box_->setLines(QString::fromStdString(f.chat.caption).split(QStringLiteral("\r\n")));
+  syncControl(line_, f.chatText);
+}
+
+}  // namespace kr

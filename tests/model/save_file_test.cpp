@@ -1,0 +1,316 @@
+// The saved game: its bytes, the save from the in-game menu and the loader.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/comm/chat.h"
+#include "model/persist/save_file.h"
+#include "support/game_fixture.h"
+#include "support/temp_folder.h"
+
+namespace kr::test {
+namespace {
+
+// The draw that gives P in the save's position formula.
+float drawFor(int p) { return (static_cast<float>(p - 18) + 0.5f) / 200.0f; }
+
+auto constantFiller(float value) {
+  return [value] { return value; };
+}
+
+SaveBytes bytesFor(const std::string& nick, int level, int p) {
+  return encodeSave({nick, static_cast<std::int16_t>(level)}, p, constantFiller(0.25f));
+}
+
+std::vector<std::uint8_t> toVector(const SaveBytes& b) { return {b.begin(), b.end()}; }
+
+class SaveFileTest : public GameTest {
+ protected:
+  TempFolder folder;
+  void SetUp() override {
+    ASSERT_FALSE(folder.path().empty());
+    platform.folder = folder.path();
+    platform.userFolder = folder.path() + "/user";
+  }
+  std::vector<std::uint8_t> saved() const { return folder.read("save.ssav"); }
+  bool saveExists() const { return std::filesystem::exists(folder.file("save.ssav")); }
+  // The in-game menu open over the battlefield, as "Сохранить" finds it.
+  Form1& inMenu(int level, const std::string& nick) {
+    Form1& f = startLevel(level);
+    game.PlayerNick = nick;
+    game.clock.setEnabled(f.timers.Timer1, false);
+    f.window.enabled = false;
+    game.form3().window.visible = true;
+    return f;
+  }
+  void expectLoadFailed() {
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kLoadFailedMessage);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(game.BriefingPending);
+  }
+};
+
+TEST(SaveLayout, Player1OnLevelOneByteForByte) {
+  std::deque<float> draws{drawFor(38)};
+  auto random = [&draws] {
+    if (draws.empty()) return 0.123f;  // the filler: 1.23 is 0x3F9D70A4
+    const float d = draws.front();
+    draws.pop_front();
+    return d;
+  };
+  const int p = drawLevelRecordPos(random);
+  ASSERT_EQ(p, 38);
+  const SaveBytes b = encodeSave({"Player1", 1}, p, random);
+
+  SaveBytes expected{};
+  const std::string nick = "Player1";
+  std::copy(nick.begin(), nick.end(), expected.begin());
+  expected[15] = 7;
+  for (std::size_t i = 16; i < 500; ++i) expected[i] = 0xA4;  // low byte of each value
+  expected[500] = 0x70;
+  expected[501] = 0x9D;
+  expected[502] = 0x3F;
+  expected[37] = 0x02;  // the level record at P - 1
+  expected[38] = 0x00;
+  expected[39] = 121;
+  expected[40] = 0x00;
+  expected[50] = 38;  // P
+  expected[51] = 0;
+  EXPECT_EQ(b, expected);
+  EXPECT_EQ(decodeSave(b), (SavedGame{"Player1", 1}));
+}
+
+TEST(SaveLayout, PositionCoversItsWholeRangeButNeverTheLevelByte) {
+  for (int p = kLevelRecordPosMin; p <= kLevelRecordPosMax; ++p) {
+    std::deque<float> draws{drawFor(p), drawFor(60)};
+    const int got = drawLevelRecordPos([&draws] {
+      const float d = draws.front();
+      draws.pop_front();
+      return d;
+    });
+    EXPECT_EQ(got, p == 49 || p == 50 ? 60 : p) << "drawn " << p;
+  }
+  EXPECT_EQ(drawLevelRecordPos(constantFiller(0.0f)), 18);
+  EXPECT_EQ(drawLevelRecordPos(constantFiller(0.99999994f)), 217);
+  // A source stuck on a bad value still gives a loadable place.
+  const int stuck = drawLevelRecordPos(constantFiller(drawFor(49)));
+  EXPECT_TRUE(stuck != 49 && stuck != 50);
+}
+
+TEST(SaveLayout, EveryPlaceOfTheLevelRecordLoads) {
+  // 48, 51 and 52: the position field covers the record's tag or high byte, not its value.
+  for (int p : {18, 47, 48, 51, 52, 53, 100, 217}) {
+    for (int level : {1, 2, 3}) {
+      const SaveBytes b = bytesFor("Ann", level, p);
+      EXPECT_EQ(b[50], p);
+      EXPECT_EQ(b[static_cast<std::size_t>(p) + 1], level + 120) << p;
+      const auto back = decodeSave(b);
+      ASSERT_TRUE(back) << p;
+      EXPECT_EQ(back->level, level) << p;
+    }
+  }
+}
+
+TEST(SaveLayout, Nicknames) {
+  struct Case {
+    std::string nick;
+    std::vector<std::uint8_t> head;  // bytes 0 to 14 as far as they are not zero
+    std::string loaded;
+  };
+  const std::vector<Case> cases = {
+      {"", {}, ""},
+      {"Игрок Ёж", {0xC8, 0xE3, 0xF0, 0xEE, 0xEA, 0x20, 0xA8, 0xE6}, "Игрок Ёж"},
+      {"ПятнадцатьБукв!", {0xCF, 0xFF, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC, 0xC1,
+                           0xF3, 0xEA, 0xE2, 0x21}, "ПятнадцатьБукв!"},
+      // Kept to 15 characters; a character the code page lacks becomes '?'.
+      {"Шестнадцать букв", {0xD8, 0xE5, 0xF1, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC,
+                            0x20, 0xE1, 0xF3, 0xEA}, "Шестнадцать бук"},
+      {"日本", {'?', '?'}, "??"},
+  };
+  for (const Case& c : cases) {
+    const SaveBytes b = bytesFor(c.nick, 2, 100);
+    EXPECT_EQ(b[15], c.head.size()) << c.nick;
+    for (std::size_t i = 0; i < 15; ++i)
+      EXPECT_EQ(b[i], i < c.head.size() ? c.head[i] : 0) << c.nick << " byte " << i;
+    EXPECT_EQ(decodeSave(b), (SavedGame{c.loaded, 2}));
+  }
+}
+
+TEST(SaveLayout, FileTooShortToHoldASave) {
+  const SaveBytes b = bytesFor("Player1", 1, 30);
+  EXPECT_FALSE(decodeSave(std::span(b).first(502)));
+  EXPECT_FALSE(decodeSave({}));
+}
+
+TEST_F(SaveFileTest, SaveReturnsToThePausedBattlefieldWithANotice) {
+  Form1& f = inMenu(1, "Player1");
+  platform.draws = {drawFor(120)};
+  saveClick(game);
+
+  ASSERT_EQ(saved().size(), kSaveFileSize);
+  EXPECT_EQ(saved()[50], 120);
+  EXPECT_FALSE(std::filesystem::exists(folder.file("save.ssav.new")));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(f.window.enabled);
+  EXPECT_FALSE(game.form3().window.visible);
+  EXPECT_EQ(f.chat.caption, "Player1 Уровень 1 сохранен успешно");
+  EXPECT_FLOAT_EQ(f.chat.width, 16.0f * (34 + 1));
+  EXPECT_TRUE(f.chat.visible);
+  EXPECT_TRUE(running(f.timers.Timer7));
+  EXPECT_FALSE(running(f.timers.Timer1));  // still paused until the menu is left with Esc
+  advance(5000);
+  EXPECT_FALSE(f.chat.visible);
+}
+
+TEST_F(SaveFileTest, SavedGameLoadsBack) {
+  inMenu(2, "Вася");
+  saveClick(game);
+  game.unloadForm1();
+  game.PlayerNick = "Other";
+  game.LevelNumber = 1;
+
+  zagr(game);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game.PlayerNick, "Вася");
+  EXPECT_EQ(game.LevelNumber, 2);
+  EXPECT_TRUE(game.BriefingPending);
+  EXPECT_FALSE(game.welcome().window.enabled);
+  EXPECT_EQ(saved().size(), kSaveFileSize);  // loading leaves the file alone
+}
+
+TEST_F(SaveFileTest, TwoSavesDifferButLoadAlike) {
+  inMenu(1, "Player1");
+  platform.draws = {drawFor(30), 0.1f};
+  saveClick(game);
+  const auto first = saved();
+  platform.draws = {drawFor(200), 0.7f};
+  saveClick(game);
+  const auto second = saved();
+  EXPECT_NE(first, second);
+  EXPECT_EQ(decodeSave(first), decodeSave(second));
+}
+
+TEST_F(SaveFileTest, LevelByteDecidesTheLoad) {
+  struct Case {
+    int levelByte;
+    bool loads;
+  };
+  for (const Case c : {Case{121, true}, {122, true}, {123, true}, {120, false}, {124, false},
+                       {220, false}}) {
+    auto bytes = toVector(bytesFor("Player1", 1, 60));
+    bytes[61] = static_cast<std::uint8_t>(c.levelByte);
+    folder.write("save.ssav", bytes);
+    platform.messages.clear();
+    game.BriefingPending = false;
+    zagr(game);
+    EXPECT_EQ(game.LevelNumber, c.levelByte - 120) << c.levelByte;
+    EXPECT_EQ(game.PlayerNick, "Player1");
+    EXPECT_EQ(game.BriefingPending, c.loads) << c.levelByte;
+    EXPECT_EQ(platform.messages.size(), c.loads ? 0u : 1u) << c.levelByte;
+  }
+}
+
+TEST_F(SaveFileTest, NetworkLevelSavesButDoesNotLoad) {
+  inMenu(100, "Host");
+  saveClick(game);
+  EXPECT_EQ(saved()[static_cast<std::size_t>(saved()[50]) + 1], 220);
+  zagr(game);
+  expectLoadFailed();
+}
+
+TEST_F(SaveFileTest, UnreadableFilesFailWithoutTouchingAnything) {
+  struct Case {
+    const char* name;
+    std::optional<std::vector<std::uint8_t>> file;  // nullopt: no file
+  };
+  const auto whole = toVector(bytesFor("Player1", 1, 60));
+  const std::vector<Case> cases = {
+      {"missing", std::nullopt},
+      {"empty", std::vector<std::uint8_t>{}},
+      {"short", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 100)},
+      {"one byte short", std::vector<std::uint8_t>(whole.begin(), whole.end() - 1)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(folder.file("save.ssav"));
+    if (c.file) folder.write("save.ssav", *c.file);
+    platform.messages.clear();
+    game.PlayerNick = "Before";
+    game.LevelNumber = 2;
+    zagr(game);
+    expectLoadFailed();
+    EXPECT_EQ(game.PlayerNick, "Before");
+    EXPECT_EQ(game.LevelNumber, 2);
+    EXPECT_EQ(saveExists(), c.file.has_value());
+    if (c.file) {
+      EXPECT_EQ(saved(), *c.file);
+    }
+  }
+}
+
+TEST_F(SaveFileTest, DamagedFileIsTakenAtFaceValue) {
+  auto bytes = toVector(bytesFor("Player1", 1, 60));
+  bytes[15] = 10;  // longer than the nickname: its zero bytes come along
+  bytes[61] = 0;   // level -120
+  folder.write("save.ssav", bytes);
+  zagr(game);
+  expectLoadFailed();
+  EXPECT_EQ(game.PlayerNick, std::string("Player1\0\0\0", 10));
+  EXPECT_EQ(game.LevelNumber, -120);
+}
+
+TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
+  Form1& f = inMenu(1, "Player1");
+  saveClick(game);
+  const auto before = saved();
+  f.chat.caption.clear();
+  f.chat.visible = false;
+  game.clock.setEnabled(f.timers.Timer7, false);
+  f.window.enabled = false;
+  game.form3().window.visible = true;
+
+  // The new file cannot be made beside the old one.
+  std::filesystem::create_directory(folder.file("save.ssav.new"));
+  platform.draws = {drawFor(150), 0.9f};
+  saveClick(game);
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
+  EXPECT_EQ(saved(), before);
+  EXPECT_EQ(f.chat.caption, "");
+  EXPECT_FALSE(f.chat.visible);
+  EXPECT_FALSE(running(f.timers.Timer7));
+  EXPECT_TRUE(game.form3().window.visible);  // the menu stays for another try
+  EXPECT_FALSE(f.window.enabled);
+}
+
+TEST_F(SaveFileTest, NowhereToWriteShowsTheMessage) {
+  // Both folders lie under a plain file: neither can exist.
+  folder.write("plain", {1, 2, 3});
+  platform.folder = folder.file("plain") + "/game";
+  platform.userFolder = folder.file("plain") + "/user";
+  inMenu(1, "Player1");
+  saveClick(game);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
+  EXPECT_TRUE(game.form3().window.visible);
+}
+
+TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {
+  // A program folder that is no folder at all cannot be written to, whoever runs it.
+  folder.write("installed", {});
+  platform.folder = folder.file("installed");
+  platform.userFolder = folder.path() + "/data/krepostan";
+  inMenu(3, "Player1");
+  saveClick(game);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(folder.read("data/krepostan/save.ssav").size(), kSaveFileSize);
+  game.unloadForm1();
+  zagr(game);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(game.LevelNumber, 3);
+}
+
+}  // namespace
+}  // namespace kr::test

@@ -1,0 +1,129 @@
+// The chat controls, the notepad and the network dialog take real input.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/game.h"
+#include "support/fake_platform.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/battlefield/chat_box.h"
+#include "ui/comm/network_dialog.h"
+#include "ui/comm/notepad_window.h"
+#include "ui/game_ui.h"
+
+namespace kr::test {
+namespace {
+
+// Types text as key presses; QTest::keyClicks knows only ASCII.
+void typeText(QWidget* w, const QString& text) {
+  for (const QChar c : text)
+    QTest::sendKeyEvent(QTest::Click, w, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
+                        Qt::NoModifier);
+}
+
+class CommWindowsTest : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  Game game{platform};
+  GameUi ui{game, /*realTime=*/false};
+
+  // Mission 1 on screen, the chat input line open.
+  Form1& battlefield() {
+    game.LevelNumber = 1;
+    game.welcome();
+    game.unloadWelcome();
+    game.PlayerNick = "Player1";
+    Form1& f = game.form1();
+    f.window.visible = true;
+    f.chatText.visible = true;
+    ui.sync();
+    return f;
+  }
+  ChatBox* chat() const { return ui.battlefield()->chat(); }
+};
+
+TEST_F(CommWindowsTest, TypedLineIsSentByADoubleClick) {
+  Form1& f = battlefield();
+  typeText(chat()->line(), QStringLiteral("привет"));
+  EXPECT_EQ(f.chatText.caption, "привет");
+  QTest::mouseDClick(chat()->line(), Qt::LeftButton);
+  EXPECT_EQ(f.chat.caption, "Player1: привет");
+  EXPECT_EQ(chat()->line()->text(), QString());
+  EXPECT_TRUE(chat()->box()->isVisible());
+  EXPECT_EQ(chat()->box()->geometry(), QRect(0, 984 - 27 - 25 - 27, static_cast<int>(f.chat.width), 54));
+  EXPECT_EQ(chat()->box()->lines(), QStringList{QStringLiteral("Player1: привет")});
+
+  typeText(chat()->line(), QStringLiteral("ещё"));
+  QTest::mouseDClick(chat()->line(), Qt::LeftButton);
+  EXPECT_EQ(chat()->box()->lines(),
+            (QStringList{QStringLiteral("Player1: привет"), QStringLiteral("Player1: ещё")}));
+  ui.advanceBy(5000);
+  EXPECT_FALSE(chat()->box()->isVisible());
+}
+
+TEST_F(CommWindowsTest, NotepadListsTheLinesAndAnswersItsControls) {
+  Form1& f = battlefield();
+  for (const char* text : {"один", "два"}) {
+    typeText(chat()->line(), QString::fromUtf8(text));
+    QTest::mouseDClick(chat()->line(), Qt::LeftButton);
+  }
+  ui.advanceBy(5000);
+  f.window.enabled = false;
+  game.form3().window.visible = true;
+  game.notePad().window.visible = true;
+  ui.sync();
+  NotepadWindow* n = ui.notepad();
+  ASSERT_NE(n, nullptr);
+  EXPECT_TRUE(n->isVisible());
+  EXPECT_EQ(n->geometry(), QRect(569, 410, 143, 165));  // centred, halves rounded up
+  ASSERT_EQ(n->list()->count(), 2);
+  EXPECT_EQ(n->list()->item(1)->text(), QStringLiteral("Player1: два"));
+
+  QListWidget* list = n->list();
+  const QPoint second = list->visualItemRect(list->item(1)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+  EXPECT_EQ(f.chat.caption, "Блокнот: Player1: два");
+
+  QTest::mouseClick(n->backButton(), Qt::LeftButton);
+  EXPECT_FALSE(n->isVisible());
+  EXPECT_TRUE(game.form3().window.visible);
+
+  game.notePad().window.visible = true;
+  ui.sync();
+  QTest::keyClick(list, Qt::Key_Escape);  // the window sees the key before its list
+  EXPECT_FALSE(game.notePad().window.visible);
+  EXPECT_TRUE(f.window.enabled);
+}
+
+TEST_F(CommWindowsTest, NetworkDialog) {
+  game.LevelNumber = 100;
+  game.setka().window.visible = true;
+  ui.sync();
+  NetworkDialog* d = ui.networkDialog();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->windowTitle(), QStringLiteral("Form4"));
+  EXPECT_EQ(d->addressBox()->text(), QStringLiteral("192.168.0.2"));
+
+  d->addressBox()->selectAll();
+  QTest::keyClicks(d->addressBox(), QStringLiteral("10.1.2.3"));
+  EXPECT_EQ(game.setka().Text1.caption, "10.1.2.3");
+  QTest::mouseClick(d->joinButton(), Qt::LeftButton);
+  ASSERT_EQ(platform.connects.size(), 2u);
+  EXPECT_EQ(platform.connects[0].host, "10.1.2.3");
+  EXPECT_EQ(ui.networkDialog(), nullptr);  // closed, the briefing is next
+}
+
+TEST_F(CommWindowsTest, NetworkDialogCloseBoxEndsTheProgram) {
+  game.setka().window.visible = true;
+  ui.sync();
+  ui.networkDialog()->close();
+  EXPECT_TRUE(game.ended);
+  EXPECT_TRUE(platform.endCalled);
+}
+
+}  // namespace
+}  // namespace kr::test

@@ -1,0 +1,215 @@
+// The network game over real TCP sockets on the loopback interface.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <map>
+
+#include "model/comm/chat.h"
+#include "model/comm/network.h"
+#include "model/game.h"
+#include "support/fake_platform.h"
+#include "ui/platform/qt_sockets.h"
+
+namespace kr::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Runs the event loop until done() holds, for at most limit; false on running out of time.
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
+  const QDeadlineTimer deadline(limit);
+  QTimer wake;  // the loop never sleeps longer than this between two looks
+  wake.start(10);
+  for (int round = 0; round < 5000 && !done() && !deadline.hasExpired(); ++round)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  QCoreApplication::processEvents();  // events already posted by what just happened
+  return done();
+}
+
+// A port nobody listens on right now.
+quint16 freePort() {
+  QTcpServer probe;
+  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+  return probe.serverPort();
+}
+
+// The fake platform with real sockets. The game's fixed ports are moved to free ones so
+// that tests never meet another program (or each other) on them.
+class SocketPlatform : public FakePlatform {
+ public:
+  QtSockets sockets;
+  std::map<int, quint16> ports;
+
+  SocketPlatform() {
+    ports[kGamePort] = freePort();
+    ports[kSecondPort] = freePort();
+  }
+  void setSocketEvents(SocketEvents* s) override { sockets.setEvents(s); }
+  SocketId listen(int port) override {
+    listens.push_back(port);
+    return sockets.listen(ports.at(port));
+  }
+  SocketId connect(const std::string& host, int port) override {
+    connects.push_back({host, port});
+    return sockets.connect(host, ports.at(port));
+  }
+  void accept(SocketId listener, int requestId) override {
+    accepts.push_back({listener, requestId});
+    sockets.accept(listener, requestId);
+  }
+  void close(SocketId socket) override {
+    closed.push_back(socket);
+    sockets.close(socket);
+  }
+};
+
+// One copy of the game at the network dialog, level 100 chosen in the main menu.
+struct Side {
+  SocketPlatform platform;
+  Game game{platform};
+  Side() {
+    game.welcome();
+    game.unloadWelcome();
+    game.LevelNumber = 100;
+    game.setka().window.visible = true;
+  }
+  Form1& world() { return game.form1(); }
+  SocketId win1() { return world().Win1; }
+  quint16 gamePort() const { return platform.ports.at(kGamePort); }
+  void join(const std::string& address) {
+    game.setka().Text1.caption = address;
+    joinClick(game);
+  }
+  // The economy runs and the chat answers: the game is being played.
+  void expectPlayable() {
+    Form1& f = world();
+    EXPECT_FALSE(game.ended);
+    game.clock.setEnabled(f.timers.Timer1, true);
+    const std::int32_t energy = f.Energy;
+    game.clock.advanceBy(1000);
+    EXPECT_EQ(f.Energy, energy + 2);
+    f.chatText.caption = "ok";
+    chatSubmit(game);
+    EXPECT_TRUE(f.chat.visible);
+  }
+};
+
+class NetworkGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_NE(host.gamePort(), 0); }
+  Side host;
+};
+
+TEST_F(NetworkGameTest, HostAcceptsOnePlainClientAndPlaysOn) {
+  hostClick(host.game);
+  const SocketId win1 = host.win1();
+  ASSERT_NE(win1, 0);
+  EXPECT_EQ(host.platform.sockets.listeningPort(win1), host.gamePort());
+
+  QTcpSocket client;
+  client.connectToHost(QHostAddress::LocalHost, host.gamePort());
+  ASSERT_TRUE(waitUntil([&] {
+    return client.state() == QAbstractSocket::ConnectedState &&
+           host.platform.sockets.connected(win1);
+  }));
+  EXPECT_EQ(host.platform.accepts.size(), 1u);
+  EXPECT_EQ(host.platform.sockets.listeningPort(win1), 0);  // one peer, then no more listening
+
+  QTcpSocket late;
+  late.connectToHost(QHostAddress::LocalHost, host.gamePort());
+  ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }));
+  EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
+
+  EXPECT_TRUE(host.platform.messages.empty());
+  host.expectPlayable();
+  EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
+  // The peer leaving is no error.
+  client.disconnectFromHost();
+  EXPECT_TRUE(waitUntil([&] { return !host.platform.sockets.connected(win1); }));
+  EXPECT_TRUE(host.platform.messages.empty());
+}
+
+TEST_F(NetworkGameTest, DataFromAPeerIsThrownAwayWithoutPilingUp) {
+  hostClick(host.game);
+  QTcpSocket client;
+  client.connectToHost(QHostAddress::LocalHost, host.gamePort());
+  ASSERT_TRUE(waitUntil([&] { return host.platform.sockets.connected(host.win1()); }));
+
+  const qint64 megabyte = 1 << 20;
+  client.write(QByteArray(megabyte, 'x'));
+  ASSERT_TRUE(waitUntil([&] { return host.platform.sockets.discardedBytes() == megabyte; }, 10s));
+  EXPECT_LE(host.platform.sockets.largestBuffered(), QtSockets::kReadBufferSize);
+  EXPECT_TRUE(host.platform.messages.empty());
+  EXPECT_TRUE(host.platform.sockets.connected(host.win1()));
+  host.expectPlayable();
+}
+
+TEST_F(NetworkGameTest, JoiningWhereNobodyListensIsReportedOnce) {
+  Side joiner;
+  joiner.join("127.0.0.1");
+  EXPECT_TRUE(joiner.game.form2().window.visible);  // the briefing opens at once
+  const SocketId win1 = joiner.win1();
+  const SocketId second = joiner.world().ChatKlientWin;
+  ASSERT_TRUE(waitUntil([&] {
+    return !joiner.platform.sockets.connecting(win1) &&
+           !joiner.platform.sockets.connecting(second) && !joiner.platform.messages.empty();
+  }));
+  ASSERT_EQ(joiner.platform.messages.size(), 1u);  // the second connection fails silently
+  EXPECT_EQ(joiner.platform.messages[0].text, kConnectFailedMessage);
+  EXPECT_EQ(joiner.platform.messages[0].icon, MessageIcon::None);
+  EXPECT_TRUE(joiner.game.JoinedNetworkGame);
+  joiner.expectPlayable();
+}
+
+TEST_F(NetworkGameTest, HostingOnAPortInUseIsReported) {
+  QTcpServer squatter;
+  ASSERT_TRUE(squatter.listen(QHostAddress::Any, host.gamePort()));
+  hostClick(host.game);
+  EXPECT_EQ(host.win1(), 0);
+  ASSERT_EQ(host.platform.messages.size(), 1u);
+  EXPECT_EQ(host.platform.messages[0].text, kConnectFailedMessage);
+  EXPECT_TRUE(host.game.form2().window.visible);
+  host.expectPlayable();
+}
+
+TEST_F(NetworkGameTest, JoinerMeetsTheHostOnLevel100) {
+  hostClick(host.game);
+  Side joiner;
+  joiner.platform.ports[kGamePort] = host.gamePort();
+  joiner.join("127.0.0.1");
+  ASSERT_TRUE(waitUntil([&] {
+    return joiner.platform.sockets.connected(joiner.win1()) &&
+           host.platform.sockets.connected(host.win1()) &&
+           !joiner.platform.sockets.connecting(joiner.world().ChatKlientWin);
+  }));
+  EXPECT_TRUE(joiner.platform.messages.empty());
+  EXPECT_TRUE(host.platform.messages.empty());
+  EXPECT_TRUE(joiner.game.JoinedNetworkGame);
+  EXPECT_FALSE(host.game.JoinedNetworkGame);
+  // Each side has its own level 100 with the enemy headquarters the joiner opens on.
+  for (Side* side : {&host, &joiner}) {
+    EXPECT_EQ(side->game.LevelNumber, 100);
+    EXPECT_TRUE(side->world().Baza[kEnemyHq].shown);
+    EXPECT_TRUE(side->world().BazaMap[kEnemyHq].shown);
+  }
+}
+
+TEST_F(NetworkGameTest, SocketsCloseWithTheBattlefield) {
+  hostClick(host.game);
+  host.game.unloadForm1();
+  QTcpSocket client;
+  client.connectToHost(QHostAddress::LocalHost, host.gamePort());
+  ASSERT_TRUE(waitUntil([&] { return client.state() == QAbstractSocket::UnconnectedState; }));
+  EXPECT_EQ(client.error(), QAbstractSocket::ConnectionRefusedError);
+  EXPECT_TRUE(host.platform.accepts.empty());
+  EXPECT_FALSE(host.game.form1Loaded());
+}
+
+}  // namespace
+}  // namespace kr::test
