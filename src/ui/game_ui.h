@@ -16,8 +16,9 @@ namespace kr {
 class GameUi;
 
 // Creates a window's widget while its model is loaded, destroys it when it is unloaded,
-// and lets it follow the model. A window that comes up, or that a handler brings forward,
-// is raised in front of the others (and, unless it never takes the focus, activated).
+// and lets it follow the model. A window that comes up, that a handler brings forward, or
+// that takes input again after handing it to another window, is raised in front of the
+// others (and, unless it never takes the focus, activated).
 class WindowHostBase {
  public:
   virtual ~WindowHostBase() = default;
@@ -39,6 +40,7 @@ class WindowHost : public WindowHostBase {
     if (state_() && !w_) {
       w_ = std::make_unique<W>(ui_);
       wasVisible_ = false;
+      wasEnabled_ = true;
     }
     if (!state_() && w_) {
       // The window may be unloaded by a handler that one of its own buttons runs: it goes
@@ -52,12 +54,13 @@ class WindowHost : public WindowHostBase {
     // The window's own sync may have run a handler: look at the model afresh.
     const WindowState* s = state_();
     if (!s || !w_) return;
-    if (s->visible && (!wasVisible_ || s->raised != raised_)) {
+    if (s->visible && (!wasVisible_ || s->raised != raised_ || (s->enabled && !wasEnabled_))) {
       if (beforeRaise_) beforeRaise_();
       if (canRaise()) w_->raise();
       if (takesFocus_) w_->activateWindow();
     }
     wasVisible_ = s->visible;
+    wasEnabled_ = s->enabled;
     raised_ = s->raised;
   }
   QWidget* widget() const override { return w_.get(); }
@@ -72,6 +75,7 @@ class WindowHost : public WindowHostBase {
   std::function<void()> beforeRaise_;
   std::unique_ptr<W> w_;
   bool wasVisible_ = false;
+  bool wasEnabled_ = true;
   int raised_ = 0;
 };
 

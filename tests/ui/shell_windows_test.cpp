@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "model/battlefield/keys.h"
+#include "model/comm/notepad.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
@@ -162,6 +164,18 @@ TEST_F(ShellWindows, TheWindowThatComesUpTakesTheFocusButNeverTheBackdrop) {
   QCoreApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
   QTest::keyClick(ui.gameMenu(), Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+}
+
+TEST_F(ShellWindows, BattlefieldTakingInputAgainComesToTheFront) {
+  // Esc in the notepad hands the battlefield back without a word about its window.
+  ui.input([this] { toBattlefield(game); });
+  ui.input([this] { pauseWithMenu(game); });
+  click(ui.gameMenu()->button(3));  // "Блокнот"
+  QCoreApplication::processEvents();
+  EXPECT_NE(QApplication::activeWindow(), ui.battlefield());
+  ui.input([this] { notePadKeyDown(game, kKeyEscape); });
   QCoreApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
 }
