@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "model/persist/save_file.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/message_box.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
+#include "support/temp_folder.h"
 
 namespace kr::test {
 namespace {
@@ -56,8 +58,73 @@ TEST(MessageBox, CaptionsOfOneUseDoNotLeakIntoTheNext) {
   EXPECT_EQ(box.left, 500);
 }
 
+// Mission 2 under way after mission 1 was won, saved as "Вася".
+void saveMissionTwo(Game& g) {
+  toBattlefield(g);
+  g.PlayerNick = "Вася";
+  Form1& f = g.form1();
+  f.Energy = f.Metal = 10001;
+  f.Wood = 10001;
+  g.clock.advanceBy(500);
+  msgNoClick(g);
+  loadTerrain(g);
+  startClick(g);
+  pauseWithMenu(g);
+  saveClick(g);
+}
+
+TEST(MessageBox, LoadingTheSavedGameOpensItsBriefing) {
+  struct Case {
+    const char* name;
+    void (*load)(Game&);
+    std::string announced;  // the windows while the announcement shows
+  };
+  const Case cases[] = {
+      {"from the main menu",
+       [](Game& g) {
+         g.unloadForm1();
+         g.unloadFon();
+         g.unloadForm3();
+         startUp(g);
+         loadGameClick(g);
+       },
+       "WElcome:shown,disabled MsgB:shown"},
+      {"from the in-game menu",
+       [](Game& g) {
+         pauseWithMenu(g);
+         menuLoadClick(g);
+         msgYesClick(g);
+       },
+       "WElcome:hidden,disabled MsgB:shown"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    FakePlatform platform;
+    platform.folder = folder.path();
+    Game game(platform);
+    saveMissionTwo(game);
+    game.LevelNumber = 1;
+    game.PlayerNick = "Петя";
+    c.load(game);
+    EXPECT_EQ(windowsSeen(game), c.announced);
+    const MsgB& box = game.msgB();
+    EXPECT_EQ(box.Cap.caption, "Загружено успешно!");
+    EXPECT_EQ(box.Text.caption, "Загруженный уровень: 2");
+    EXPECT_EQ(box.CmdNo.caption, "ОК");
+    EXPECT_FALSE(box.CmdYes.visible);
+    EXPECT_TRUE(platform.messages.empty());
+    msgNoClick(game);
+    EXPECT_EQ(windowsSeen(game), "Form2:shown Fon:hidden,disabled");
+    EXPECT_EQ(game.LevelNumber, 2);
+    EXPECT_EQ(game.PlayerNick, "Вася");
+  }
+}
+
 TEST(MessageBox, FailedInGameLoadLeavesThePlayerAtTheMainMenu) {
+  TempFolder folder;  // holds no saved game
   FakePlatform platform;
+  platform.folder = folder.path();
   Game game(platform);
   toBattlefield(game);
   pauseWithMenu(game);
@@ -71,6 +138,8 @@ TEST(MessageBox, FailedInGameLoadLeavesThePlayerAtTheMainMenu) {
   EXPECT_TRUE(game.welcome().window.visible);
   EXPECT_TRUE(game.welcome().window.enabled);
   EXPECT_FALSE(game.BriefingPending || game.LoadConfirmPending || game.ExitConfirmPending);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Загрузить не получилось! Возможно поврежден файл сохранения");
   // The main menu works again.
   newGameClick(game);
   EXPECT_TRUE(game.form2().window.visible);
