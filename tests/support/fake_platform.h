@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,9 @@ class FakePlatform : public Platform {
   // Draws handed out by random() in order; once empty, a fixed 0.5.
   std::deque<float> draws;
   float fallbackDraw = 0.5f;
+  // With the generator on, draws past the queue come from a generator that seedRandom seeds.
+  bool useGenerator = false;
+  std::mt19937 generator{1};
   // Neither folder can be created, not even by root: a test that saves the game gives it
   // a temporary folder of its own instead of writing into the machine's folders.
   std::string folder = "/game";
@@ -51,8 +55,13 @@ class FakePlatform : public Platform {
   Point cursorPos() override { return cursor; }
   Size usableScreen() override { return usable; }
   Size fullScreen() override { return full; }
-  void seedRandom(std::uint32_t seed) override { seeds.push_back(seed); }
+  void seedRandom(std::uint32_t seed) override {
+    seeds.push_back(seed);
+    generator.seed(seed);
+  }
   float random() override {
+    if (draws.empty() && useGenerator)
+      return static_cast<float>(generator() >> 8) * (1.0f / 16777216.0f);
     if (draws.empty()) return fallbackDraw;
     const float d = draws.front();
     draws.pop_front();

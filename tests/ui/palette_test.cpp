@@ -10,29 +10,17 @@
 #include "ui/game_ui.h"
 #include "ui/widgets/picture_button.h"
 #include "ui/widgets/picture_image.h"
-#include "support/fake_platform.h"
+#include "support/battlefield_ui_fixture.h"
 
 namespace kr::test {
 namespace {
 
-class PaletteWindowTest : public ::testing::Test {
+class PaletteWindowTest : public BattlefieldUiTest {
  protected:
-  FakePlatform platform;
-  Game game{platform};
-  Form1& f = startLevel();
-  GameUi ui{game, /*realTime=*/false};
   PaletteFrame* palette = nullptr;
 
-  Form1& startLevel() {
-    game.LevelNumber = 2;
-    game.welcome();
-    game.unloadWelcome();
-    Form1& w = game.form1();
-    w.window.visible = true;
-    return w;
-  }
   void SetUp() override {
-    ui.sync();
+    BattlefieldUiTest::SetUp();
     palette = ui.battlefield()->palette();
     platform.sounds.clear();
   }

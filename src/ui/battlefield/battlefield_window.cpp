@@ -1,6 +1,12 @@
-// The battlefield window.
+// The battlefield window: its panels, the keys it previews and the focus the game asks for.
 #include "ui/battlefield/battlefield_window.h"
 
+#include <QKeyEvent>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+
+#include "model/battlefield/keys.h"
 #include "model/game.h"
 #include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/inspection_frame.h"
@@ -11,6 +17,13 @@
 #include "ui/game_ui.h"
 
 namespace kr {
+
+namespace {
+
+constexpr int kCyrillicSha = 0x0428;  // "Ш", on the I key of the Russian layout
+constexpr quint32 kX11KeycodeI = 31;
+
+}  // namespace
 
 BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
@@ -23,12 +36,52 @@ BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
   chat_ = new ChatBox(ui, this);  // last: over the map
 }
 
+int BattlefieldWindow::keyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape: return kKeyEscape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kKeyEnter;
+    case Qt::Key_I:
+    case kCyrillicSha: return kKeyI;
+    default: break;
+  }
+  return event.nativeScanCode() == kX11KeycodeI ? kKeyI : 0;
+}
+
+bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
+  const int code = keyCode(*static_cast<QKeyEvent*>(event));
+  if (code == 0 || !ui_.game.form1Loaded()) return false;
+  ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
+  // I still types its letter into the chat line; Esc and Enter end here.
+  return code != kKeyI;
+}
+
+void BattlefieldWindow::syncFocus(const Form1& f) {
+  const bool enabledAgain = f.window.enabled && !wasEnabled_;
+  wasEnabled_ = f.window.enabled;
+  if (f.focus == appliedFocus_ && !enabledAgain) return;
+  appliedFocus_ = f.focus;
+  if (!f.window.visible || !f.window.enabled) return;
+  if (enabledAgain) {
+    raise();
+    activateWindow();
+  }
+  QWidget* target = nullptr;
+  if (f.focus == Focus::Map) target = map_;
+  if (f.focus == Focus::ChatText) target = findChild<QWidget*>(QStringLiteral("chatText"));
+  if (target) target->setFocus(Qt::OtherFocusReason);
+}
+
 void BattlefieldWindow::sync() {
   Game& g = ui_.game;
   const Form1& f = g.form1();
   const QRect screen(0, 0, g.ScreenWidth, g.FullScreenHeight);
   if (geometry() != screen) setGeometry(screen);
-  map_->setGeometry(rect());
+  // The map shows in the strip left of the panel columns; nothing of it lies under them.
+  const QRect strip(0, 0, std::clamp(static_cast<int>(std::lround(f.Builder.left)), 0, width()),
+                    height());
+  if (map_->geometry() != strip) map_->setGeometry(strip);
   palette_->sync(f);
   resources_->sync(f);
   inspection_->sync(f);
@@ -37,6 +90,13 @@ void BattlefieldWindow::sync() {
   chat_->sync(f);
   if (isEnabled() != f.window.enabled) setEnabled(f.window.enabled);
   if (isVisible() != f.window.visible) setVisible(f.window.visible);
+  // Keys are previewed where they enter the window, before any of its controls sees them.
+  if (windowHandle() && windowHandle() != previewed_) {
+    if (previewed_) previewed_->removeEventFilter(this);
+    previewed_ = windowHandle();
+    previewed_->installEventFilter(this);
+  }
+  syncFocus(f);
 }
 
 }  // namespace kr

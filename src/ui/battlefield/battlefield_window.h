@@ -1,7 +1,13 @@
-// The battlefield window: the map under the right-hand panels and the chat line.
+// The battlefield window: the map beside the right-hand panels, and the chat line.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+
+#include "model/core/world.h"
+
+class QKeyEvent;
+class QWindow;
 
 namespace kr {
 
@@ -25,7 +31,17 @@ class BattlefieldWindow : public QWidget {
   MinimapFrame* minimap() const { return minimap_; }
   ChatBox* chat() const { return chat_; }
 
+  // The game's code of a battlefield key (Esc 27, Enter 13, I 73), or 0. The I key counts
+  // in any keyboard layout.
+  static int keyCode(const QKeyEvent& event);
+
+ protected:
+  // Keys reach the window before the control that has the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void syncFocus(const Form1& f);
+
   GameUi& ui_;
   MapView* map_;
   PaletteFrame* palette_;
@@ -33,6 +49,9 @@ class BattlefieldWindow : public QWidget {
   InspectionFrame* inspection_;
   MinimapFrame* minimap_;
   ChatBox* chat_;
+  QPointer<QWindow> previewed_;
+  Focus appliedFocus_ = Focus::None;
+  bool wasEnabled_ = true;
 };
 
 }  // namespace kr

@@ -1,57 +1,221 @@
-// Draws the map from the painted terrain tiles and the objects in view.
+// The map view: repaints what changed since the last frame and routes the mouse to the
+// object under it or to the bare ground.
 #include "ui/battlefield/map_view.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "model/core/inspection.h"
+#include "model/core/placement.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"
-#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
+namespace {
+
+// Above this many separate rectangles one pass over their bounding box is cheaper.
+constexpr int kMaxSeparateRects = 32;
+// The health label's text may reach past its control, and it has a shadow.
+constexpr int kLabelMargin = 24;
+
+int buttonNumber(Qt::MouseButton b) {
+  if (b == Qt::LeftButton) return 1;
+  if (b == Qt::RightButton) return 2;
+  return 0;
 }
 
-void MapView::sync(const Form1&) { update(); }
+int buttonMask(Qt::MouseButtons b) {
+  return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+         (b & Qt::MiddleButton ? 4 : 0);
+}
+
+QRegion outline(const QRect& r) {
+  const QRect whole(r.topLeft(), QSize(std::max(1, r.width()), std::max(1, r.height())));
+  return QRegion(whole) - QRegion(whole.adjusted(1, 1, -1, -1));
+}
+
+const QCursor& spriteCursor(const char* name) {
+  static std::map<std::string, QCursor> cursors;
+  auto it = cursors.find(name);
+  if (it == cursors.end()) {
+    // The pointers' hot spot is their top-left pixel.
+    const QPixmap& pm = SpriteStore::instance().scaled(QString::fromLatin1(name), QSize(32, 32));
+    it = cursors.emplace(name, QCursor(pm, 0, 0)).first;
+  }
+  return it->second;
+}
+
+}  // namespace
+
+MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+QPointF MapView::mapPoint(QPointF widgetPos) const {
+  return widgetPos - QPointF(drawnOffset_);
+}
+
+void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown) {
+  if (oldShown) update(oldRect.translated(drawnOffset_));
+  if (newShown) update(newRect.translated(drawnOffset_));
+}
+
+void MapView::syncControl(DrawnControl& drawn, const Control& now, int margin) {
+  const QRect r = MapPainter::mapRect(now).adjusted(-margin, -margin, margin, margin);
+  if (drawn.visible == now.visible && drawn.rect == r && drawn.caption == now.caption) return;
+  repaintChanged(drawn.rect, r, drawn.visible, now.visible);
+  drawn = DrawnControl{now.visible, r, now.caption};
+}
+
+void MapView::syncSelection(const Control& now) {
+  DrawnControl& drawn = drawnSelection_;
+  const QRect r = MapPainter::mapRect(now);
+  if (drawn.visible == now.visible && drawn.rect == r) return;
+  // Only the red outline is drawn: its edges are all that change.
+  if (drawn.visible) update(outline(drawn.rect.translated(drawnOffset_)));
+  if (now.visible) update(outline(r.translated(drawnOffset_)));
+  drawn.visible = now.visible;
+  drawn.rect = r;
+}
+
+void MapView::sync(const Form1& f) {
+  const QPoint offset = MapPainter::mapOffset(f);
+  if (!drawnOnce_ || f.terrainTile != drawnTile_ || f.terrainTiles.size() != drawnTiles_) {
+    drawnOnce_ = true;
+    drawnTile_ = f.terrainTile;
+    drawnTiles_ = f.terrainTiles.size();
+    update();
+  }
+  if (offset != drawnOffset_) {
+    // What was drawn moves with the map; only the uncovered strip is painted afresh.
+    scroll(offset.x() - drawnOffset_.x(), offset.y() - drawnOffset_.y());
+    drawnOffset_ = offset;
+  }
+
+  for (int i = 0; i <= kObjectSlotCount; ++i) {
+    const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    DrawnObject& d = drawn_[static_cast<std::size_t>(i)];
+    if (!o.shown && !d.shown) continue;
+    const QRect r = MapPainter::mapRect(o);
+    const MapLayer layer = o.shown ? mapLayer(f, i) : MapLayer::Buildings;
+    if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
+        d.picture == o.picture)
+      continue;
+    repaintChanged(d.rect, r, d.shown, o.shown);
+    d = DrawnObject{o.shown, r, o.picture, o.border, layer};
+  }
+
+  syncControl(drawnBarOutline_, f.ObZdor, 0);
+  syncControl(drawnBarFill_, f.ZdorBar, 0);
+  syncControl(drawnBarLabel_, f.ZdorLbl, kLabelMargin);
+  syncSelection(f.Selec);
+  updateCursor();
+}
 
 void MapView::paintEvent(QPaintEvent* event) {
   if (!ui_.game.form1Loaded()) return;
   const Form1& f = ui_.game.form1();
   QPainter p(this);
-  const QRect dirty = event->rect();
-  p.fillRect(dirty, QColor(20, 40, 20));
-  const float ox = f.picture1.left;
-  const float oy = f.picture1.top;
-
-  if (!f.terrainTile.empty()) {
-    SpriteStore& store = SpriteStore::instance();
-    const QString tileName = QString::fromStdString(f.terrainTile);
-    const QImage& tile = store.image(tileName);
-    for (const Point& t : f.terrainTiles) {
-      const QRect r(static_cast<int>(t.x + ox), static_cast<int>(t.y + oy), tile.width(),
-                    tile.height());
-      if (r.intersects(dirty)) p.drawImage(r.topLeft(), tile);
-    }
+  const QRegion& region = event->region();
+  if (region.rectCount() > kMaxSeparateRects) {
+    painter_.paint(p, f, region.boundingRect());
+    return;
   }
+  for (const QRect& r : region) {
+    p.setClipRect(r);
+    painter_.paint(p, f, r);
+  }
+}
 
-  const auto drawObject = [&](const MapObject& o) {
-    const QRect r = pixelRect(o.left + ox, o.top + oy, o.width, o.height);
-    if (!r.intersects(dirty) || r.width() <= 0 || r.height() <= 0) return;
-    p.drawPixmap(r.topLeft(),
-                 SpriteStore::instance().scaled(QString::fromStdString(o.picture), r.size()));
-    if (o.border) {
-      p.setPen(QPen(Qt::black, 1));
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
-  };
-  for (const MapObject& o : f.Baza)
-    if (o.shown && o.tag != "tank") drawObject(o);
-  for (const MapObject& o : f.Baza)
-    if (o.shown && o.tag == "tank") drawObject(o);
+void MapView::mousePressEvent(QMouseEvent* event) {
+  const int button = buttonNumber(event->button());
+  if (button == 0 || !ui_.game.form1Loaded()) return;
+  const QPointF at = mapPoint(event->position());
+  if (press_ == Press::None) {
+    // The object under the pointer takes the press; bare ground is the map's.
+    pressedSlot_ = objectAt(ui_.game.form1(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    press_ = pressedSlot_ >= 0 ? Press::Object : Press::Map;
+    pressedButton_ = button;
+  }
+  if (press_ != Press::Map) return;
+  ui_.input([this, button, at] {
+    mapMouseDown(ui_.game, button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+  });
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+  pointerInside_ = true;
+  pointer_ = event->position();
+  if (!ui_.game.form1Loaded()) return;
+  const QPointF at = mapPoint(pointer_);
+  const float x = static_cast<float>(at.x());
+  const float y = static_cast<float>(at.y());
+  // While a press lasts its receiver keeps the pointer; otherwise what lies under it.
+  const bool mapEvent =
+      press_ == Press::Map || (press_ == Press::None && objectAt(ui_.game.form1(), x, y) < 0);
+  if (!mapEvent) {
+    updateCursor();
+    return;
+  }
+  const int buttons = buttonMask(event->buttons());
+  ui_.input([this, buttons, x, y] { mapMouseMove(ui_.game, buttons, x, y); });
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+  const int button = buttonNumber(event->button());
+  if (button == 0 || !ui_.game.form1Loaded()) return;
+  const Press press = press_;
+  const int slot = pressedSlot_;
+  const bool leftClick = button == 1 && pressedButton_ == 1;
+  if (event->buttons() == Qt::NoButton) {
+    press_ = Press::None;
+    pressedSlot_ = -1;
+  }
+  const QPointF at = mapPoint(event->position());
+  const float x = static_cast<float>(at.x());
+  const float y = static_cast<float>(at.y());
+  if (press == Press::Object) {
+    const MapObject& o = ui_.game.form1().Baza[static_cast<std::size_t>(slot)];
+    const bool onObject = o.shown && x >= o.left && x < o.right() && y >= o.top && y < o.bottom();
+    if (leftClick && onObject) ui_.input([this, slot] { objectClick(ui_.game, slot); });
+    return;
+  }
+  if (press != Press::Map) return;
+  const bool click = leftClick && rect().contains(event->position().toPoint());
+  ui_.input([this, button, x, y, click] {
+    mapMouseUp(ui_.game, button, x, y);
+    if (click) mapClick(ui_.game);
+  });
+}
+
+void MapView::leaveEvent(QEvent*) { pointerInside_ = false; }
+
+void MapView::updateCursor() {
+  if (!pointerInside_ || !ui_.game.form1Loaded()) return;
+  const Form1& f = ui_.game.form1();
+  const QPointF at = mapPoint(pointer_);
+  enum Shape { Object, MapCustom, SizeAll, Arrow };
+  Shape shape = Arrow;
+  if (press_ != Press::Map &&
+      objectAt(f, static_cast<float>(at.x()), static_cast<float>(at.y())) >= 0)
+    shape = Object;
+  else if (f.mapPointer == Pointer::Custom)
+    shape = MapCustom;
+  else if (f.mapPointer == Pointer::SizeAll)
+    shape = SizeAll;
+  if (shape == cursorShape_) return;
+  cursorShape_ = shape;
+  switch (shape) {
+    case Object: setCursor(spriteCursor("cursor_object")); break;
+    case MapCustom: setCursor(spriteCursor("cursor_map")); break;
+    case SizeAll: setCursor(Qt::SizeAllCursor); break;
+    case Arrow: unsetCursor(); break;
+  }
 }
 
 }  // namespace kr

@@ -1,23 +1,72 @@
-// The visible strip of the 6000 × 6000 map: terrain tiles, objects, bars, the rectangle.
+// The visible strip of the 6000 × 6000 map: it draws the map and turns mouse activity into
+// object clicks and map events.
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <string>
+
+#include "model/battlefield/pointer.h"
+#include "model/core/world.h"
+#include "ui/battlefield/map_painter.h"
 
 namespace kr {
 
 class GameUi;
-struct Form1;
 
 class MapView : public QWidget {
  public:
   MapView(GameUi& ui, QWidget* parent);
+  // Compares the model with what was drawn last and repaints only what changed.
   void sync(const Form1& f);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
+  // What one object looked like when it was last drawn; rectangles in map pixels.
+  struct DrawnObject {
+    bool shown = false;
+    QRect rect;
+    std::string picture;
+    int border = 0;
+    MapLayer layer = MapLayer::Buildings;
+    bool operator==(const DrawnObject&) const = default;
+  };
+  struct DrawnControl {
+    bool visible = false;
+    QRect rect;
+    std::string caption;
+    bool operator==(const DrawnControl&) const = default;
+  };
+  enum class Press { None, Map, Object };
+
+  QPointF mapPoint(QPointF widgetPos) const;
+  void repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown);
+  void syncControl(DrawnControl& drawn, const Control& now, int margin);
+  void syncSelection(const Control& now);
+  void updateCursor();
+
   GameUi& ui_;
+  MapPainter painter_;
+
+  bool drawnOnce_ = false;
+  QPoint drawnOffset_;
+  std::string drawnTile_;
+  std::size_t drawnTiles_ = 0;
+  std::array<DrawnObject, kSlots> drawn_{};
+  DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
+
+  Press press_ = Press::None;
+  int pressedSlot_ = -1;
+  int pressedButton_ = 0;
+  bool pointerInside_ = false;
+  QPointF pointer_;
+  int cursorShape_ = -1;
 };
 
 }  // namespace kr

@@ -1,20 +1,140 @@
-// The "Карта" frame.
+// The "Карта" frame: the map picture, the markers, the yellow frame and the black curtain.
 #include "ui/battlefield/minimap_frame.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/battlefield/navigation.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
+#include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-MinimapFrame::MinimapFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui_(ui) {
+namespace {
+
+constexpr int kMarkerSide = 4;  // 70 twips, whatever the minimap's scale
+// The picture is composed finer than it is shown, then reduced: tiles meet without seams.
+constexpr int kOversample = 4;
+
+bool sameGeometry(const Control& a, const Control& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
+         a.visible == b.visible;
+}
+
+bool sameMarkers(const std::array<Marker, kSlots>& a, const std::array<Marker, kSlots>& b) {
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].shown != b[i].shown || (a[i].shown && (a[i].left != b[i].left || a[i].top != b[i].top)))
+      return false;
+  return true;
+}
+
+}  // namespace
+
+MinimapPicture::MinimapPicture(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRectF MinimapPicture::toWidget(float left, float top, float width, float height) const {
+  return {left * scaleX_, top * scaleY_, width * scaleX_, height * scaleY_};
+}
+
+void MinimapPicture::buildPicture(const Form1& f) {
+  const QSize shown = size();
+  if (shown.isEmpty() || f.terrainTile.empty()) return;
+  const QImage& tile = SpriteStore::instance().image(QString::fromStdString(f.terrainTile));
+  const QSize fine = shown * kOversample;
+  const double sx = fine.width() / static_cast<double>(f.picture1.width);
+  const double sy = fine.height() / static_cast<double>(f.picture1.height);
+  // Each tile reduced once, a pixel larger than its place so that neighbours overlap.
+  const QImage small = tile.scaled(static_cast<int>(std::ceil(tile.width() * sx)) + 1,
+                                   static_cast<int>(std::ceil(tile.height() * sy)) + 1,
+                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage composed(fine, QImage::Format_RGB32);
+  composed.fill(Qt::black);
+  QPainter p(&composed);
+  for (const Point& t : f.terrainTiles)
+    p.drawImage(QPointF(std::floor(t.x * sx), std::floor(t.y * sy)), small);
+  p.end();
+  picture_ = composed.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void MinimapPicture::sync(const Form1& f) {
+  syncGeometry(this, f.MapPic);
+  // The minimap's scale is the map's own size.
+  scaleX_ = width() / static_cast<double>(f.picture1.width);
+  scaleY_ = height() / static_cast<double>(f.picture1.height);
+  bool changed = false;
+  if (!f.minimapPictureReady && !picture_.isNull()) {
+    picture_ = QImage();
+    changed = true;
+  }
+  if (f.minimapPictureReady && picture_.isNull()) {
+    buildPicture(f);
+    changed = true;
+  }
+  if (!sameGeometry(drawnFrame_, f.MapKursor) || !sameGeometry(drawnCurtain_, f.Zaslonka) ||
+      !sameGeometry(drawnImage_, f.Image1) || !sameMarkers(drawnMarkers_, f.BazaMap)) {
+    drawnFrame_ = f.MapKursor;
+    drawnCurtain_ = f.Zaslonka;
+    drawnImage_ = f.Image1;
+    drawnMarkers_ = f.BazaMap;
+    changed = true;
+  }
+  if (changed) update();
+}
+
+void MinimapPicture::paintEvent(QPaintEvent*) {
+  if (!ui_.game.form1Loaded()) return;
+  const Form1& f = ui_.game.form1();
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  if (!picture_.isNull() && f.Image1.visible)
+    p.drawImage(toWidget(f.Image1.left, f.Image1.top, f.Image1.width, f.Image1.height), picture_);
+
+  for (int i = 0; i <= kObjectSlotCount; ++i) {
+    const Marker& m = f.BazaMap[static_cast<std::size_t>(i)];
+    if (!m.shown) continue;
+    const QRectF at = toWidget(m.left, m.top, 0, 0);
+    const QColor colour = i < kFirstEnemySlot ? QColor(255, 0, 0) : QColor(0, 0, 255);
+    p.fillRect(QRect(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())),
+                     kMarkerSide, kMarkerSide),
+               colour);
+  }
+
+  if (f.MapKursor.visible) {
+    const QRectF r = toWidget(f.MapKursor.left, f.MapKursor.top, f.MapKursor.width,
+                              f.MapKursor.height);
+    p.setPen(QPen(QColor(255, 255, 0), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
+  }
+
+  if (f.Zaslonka.visible)
+    p.fillRect(toWidget(f.Zaslonka.left, f.Zaslonka.top, f.Zaslonka.width, f.Zaslonka.height),
+               Qt::black);
+}
+
+void MinimapPicture::mousePressEvent(QMouseEvent* event) {
+  const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
+  if (button == 0 || scaleX_ <= 0 || scaleY_ <= 0) return;
+  const float x = static_cast<float>(event->position().x() / scaleX_);
+  const float y = static_cast<float>(event->position().y() / scaleY_);
+  ui_.input([this, button, x, y] { minimapPress(ui_.game, button, x, y); });
+}
+
+MinimapFrame::MinimapFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent) {
   title_ = addLabel(true);
   title_->setAlignment(Qt::AlignCenter);
+  picture_ = new MinimapPicture(ui, this);
 }
 
 void MinimapFrame::sync(const Form1& f) {
   syncGeometry(this, f.Map);
   syncControl(title_, f.Label5);
+  picture_->sync(f);
 }
 
 }  // namespace kr

@@ -1,23 +1,52 @@
 // The "Карта" frame: the minimap with its markers, the view frame and the curtain.
 #pragma once
 
+#include <QImage>
 #include <QLabel>
+#include <array>
 
+#include "model/core/world.h"
 #include "ui/battlefield/panel_frame.h"
 
 namespace kr {
 
 class GameUi;
-struct Form1;
+
+// `MapPic`: the whole map at reduced scale, in map coordinates.
+class MinimapPicture : public QWidget {
+ public:
+  MinimapPicture(GameUi& ui, QWidget* parent);
+  void sync(const Form1& f);
+  // The map picture made from the painted terrain; null until the loading pass is over.
+  const QImage& mapPicture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  // Map coordinates to widget pixels and back.
+  QRectF toWidget(float left, float top, float width, float height) const;
+  void buildPicture(const Form1& f);
+
+  GameUi& ui_;
+  QImage picture_;
+  double scaleX_ = 0;
+  double scaleY_ = 0;
+  // What was drawn last.
+  Control drawnFrame_, drawnCurtain_, drawnImage_;
+  std::array<Marker, kSlots> drawnMarkers_{};
+};
 
 class MinimapFrame : public PanelFrame {
  public:
   MinimapFrame(GameUi& ui, QWidget* parent);
   void sync(const Form1& f);
+  MinimapPicture* picture() const { return picture_; }
 
  private:
-  GameUi& ui_;
   QLabel* title_;
+  MinimapPicture* picture_;
 };
 
 }  // namespace kr

@@ -1,0 +1,172 @@
+// One full battlefield frame at 1920 × 1080 beside one plain full-screen image blit.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <ctime>
+
+#include "model/game.h"
+#include "support/fake_platform.h"
+#include "ui/battlefield/map_painter.h"
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+struct Kind {
+  const char* tag;
+  const char* picture;
+  float width;
+  float height;
+};
+
+// A built-up mission-2 base filling the visible strip: 300 of the player's buildings,
+// 9 of the enemy's, the enemy headquarters and tanks, all in view, on level-1 terrain.
+void buildBase(kr::Game& g) {
+  kr::Form1& f = g.form1();
+  f.terrainTile = "Piclevel1";
+  for (int y = 0; y < 6000; y += 1200)
+    for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
+  f.ViewX = 800;
+  f.ViewY = 700;
+  f.picture1.left = -f.ViewX;
+  f.picture1.top = -f.ViewY;
+
+  const Kind kinds[] = {{"elek", "akum", 49, 49},          {"meta", "metzavod1", 63.7f, 58.8f},
+                        {"dere", "derzavod", 49, 49},      {"konv", "konverter", 39.2f, 39.2f},
+                        {"elek", "akum", 49, 49},          {"dere", "derzavod1", 49, 49},
+                        {"konv", "konverter", 39.2f, 39.2f}, {"meta", "metzavod", 63.7f, 58.8f}};
+  const float stripRight = f.ViewX + kWidth - f.Builder.width - f.Map.width;
+  float x = f.ViewX + 5;
+  float y = f.ViewY + 5;
+  float rowHeight = 0;
+  int slot = 1;
+  const auto put = [&](int i, const Kind& k) {
+    if (x + k.width > stripRight) {
+      x = f.ViewX + 5;
+      y += rowHeight + 10;
+      rowHeight = 0;
+    }
+    f.Baza[static_cast<std::size_t>(i)] =
+        kr::MapObject{k.tag, x, y, k.width, k.height, k.picture, true, {}, 0};
+    x += k.width + 10;
+    rowHeight = std::max(rowHeight, k.height);
+  };
+  put(slot++, {"taza", "tankozavod1", 147, 147});
+  put(slot++, {"loca", "locator", 73.5f, 73.5f});
+  for (; slot <= 300; ++slot) put(slot, kinds[slot % 8]);
+  for (int i = 0; i < 9; ++i)
+    put(301 + i, i % 2 ? Kind{"", "akumVraga", 49, 49} : Kind{"metVraga", "metzavodVraga", 63.7f, 58.8f});
+  put(kr::kEnemyHq, {"vrag", "vrag", 81, 81});
+
+  // Tanks drive over the base, one of each heading.
+  const Kind tanks[] = {{"tank", "tankvverh", 40, 92},           {"tank", "tankvpravo", 92, 40},
+                        {"tank", "diagvverhvpravo", 92, 92},      {"tank", "tankdiagvnizvlevo", 92, 92}};
+  for (int i = 0; i < 4; ++i) {
+    kr::MapObject& t = f.Baza[static_cast<std::size_t>(311 + i)];
+    t = kr::MapObject{tanks[i].tag, f.ViewX + 300 + 250.0f * i, f.ViewY + 400, tanks[i].width,
+                      tanks[i].height, tanks[i].picture, true, {}, 0};
+  }
+  // The inspected building's health bar and a selection being dragged.
+  f.ObZdor = kr::Control::at(f.Baza[1].left, f.Baza[1].bottom() + 5, 147, 6);
+  f.ZdorBar = f.ObZdor;
+  f.ZdorLbl = kr::Control::at(f.ObZdor.left, f.ObZdor.top, 147, 14, "100 %");
+  f.Selec = kr::Control::at(f.ViewX + 600, f.ViewY + 300, 400, 250);
+}
+
+QImage screenPicture() {
+  QImage img(kWidth, kHeight, QImage::Format_RGB32);
+  QPainter p(&img);
+  QLinearGradient g(0, 0, kWidth, kHeight);
+  g.setColorAt(0, QColor(40, 90, 30));
+  g.setColorAt(1, QColor(120, 100, 60));
+  p.fillRect(img.rect(), g);
+  return img;
+}
+
+// Processor time of this thread: other programs on the machine do not count.
+double threadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+template <class F>
+double timed(F&& draw) {
+  const double start = threadSeconds();
+  draw();
+  return threadSeconds() - start;
+}
+
+void BM_FullScreenBlit(benchmark::State& state) {
+  const QImage picture = screenPicture();
+  QImage target(kWidth, kHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter p(&target);
+    p.drawImage(0, 0, picture);
+    p.end();
+    benchmark::DoNotOptimize(target.constBits());
+  }
+}
+BENCHMARK(BM_FullScreenBlit)->Unit(benchmark::kMicrosecond);
+
+void BM_BattlefieldFrame(benchmark::State& state) {
+  kr::test::FakePlatform platform;
+  platform.usable = {kWidth, kHeight};
+  platform.full = {kWidth, kHeight};
+  kr::Game game(platform);
+  game.LevelNumber = 2;
+  game.welcome();
+  game.unloadWelcome();
+  buildBase(game);
+  const kr::Form1& f = game.form1();
+
+  kr::MapPainter painter;
+  QImage target(kWidth, kHeight, QImage::Format_RGB32);
+  const auto frame = [&] {
+    QPainter p(&target);
+    painter.paint(p, f, target.rect());
+    p.end();
+    benchmark::DoNotOptimize(target.constBits());
+  };
+  const QImage picture = screenPicture();
+  const auto blit = [&] {
+    QPainter p(&target);
+    p.drawImage(0, 0, picture);
+    p.end();
+    benchmark::DoNotOptimize(target.constBits());
+  };
+  frame();  // sprites are scaled on first use and kept
+
+  // Each frame is followed by a blit, so both see the machine in the same state.
+  double frameSeconds = 0;
+  double blitSeconds = 0;
+  for (auto _ : state) {
+    frameSeconds += timed(frame);
+    state.PauseTiming();
+    blitSeconds += timed(blit);
+    state.ResumeTiming();
+  }
+  state.counters["frame_per_blit"] = frameSeconds / blitSeconds;
+  const QRect screen(0, 0, kWidth, kHeight);
+  int inView = 0;
+  for (const kr::MapObject& o : f.Baza)
+    if (o.shown && kr::MapPainter::mapRect(o).translated(kr::MapPainter::mapOffset(f)).intersects(screen))
+      ++inView;
+  state.counters["objects_in_view"] = inView;
+}
+BENCHMARK(BM_BattlefieldFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

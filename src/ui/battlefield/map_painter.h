@@ -1,0 +1,49 @@
+// Draws the battlefield map: terrain tiles, objects, the health bar, the red rectangle and
+// the item in hand, in that order, with the sprites scaled once per size and kept.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <array>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/core/world.h"
+
+class QPainter;
+
+namespace kr {
+
+class MapPainter {
+ public:
+  // The map's top-left corner in widget pixels.
+  static QPoint mapOffset(const Form1& f);
+  // Where an object or a map control stands on the map, in whole map pixels.
+  static QRect mapRect(const MapObject& o);
+  static QRect mapRect(const Control& c);
+
+  // Draws the part of the map inside `area` (widget pixels).
+  void paint(QPainter& p, const Form1& f, const QRect& area);
+
+ private:
+  const QImage* sprite(int slot, const MapObject& o, QSize size);
+  const QImage& tile(const std::string& name);
+  void paintBand(QPainter& p, const Form1& f, const QRect& area, QPoint offset, int inHand);
+  void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
+
+  struct SlotSprite {
+    std::string name;
+    QSize size;
+    const QImage* image = nullptr;
+  };
+  // What each slot drew last: most frames ask for the same picture at the same size.
+  std::array<SlotSprite, kSlots> lastSprite_{};
+  std::map<std::tuple<std::string, int, int>, QImage> sprites_;
+  std::map<std::string, QImage> tiles_;
+  std::vector<int> drawList_;
+};
+
+}  // namespace kr

@@ -1,0 +1,113 @@
+// Factories blinking on the two animation timers, and the minimap curtain.
+#include <gtest/gtest.h>
+
+#include "model/battlefield/animation.h"
+#include "model/battlefield/curtain.h"
+#include "support/game_fixture.h"
+
+namespace kr::test {
+namespace {
+
+class AnimationTest : public GameTest {
+ protected:
+  Form1& f = startLevel(1);
+
+  void place(int slot, const char* tag, const char* picture, bool shown = true) {
+    f.Baza[slot].tag = tag;
+    f.Baza[slot].picture = picture;
+    f.Baza[slot].shown = shown;
+  }
+};
+
+TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
+  place(1, "meta", "metzavod");
+  place(2, "dere", "derzavod", false);  // hidden and switched off: animated all the same
+  f.ObjectPowered[2] = 0;
+  place(3, "taza", "tankozavod");
+  place(301, "metVraga", "metzavodVraga");
+  place(4, "Meta", "metzavod");  // another letter case is another kind
+  place(5, "elek", "akum");
+  f.Baza[0].tag = "meta";  // the headquarters' slot is never touched
+
+  animationTick(game, 2);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+  EXPECT_EQ(f.Baza[2].picture, "derzavod1");
+  EXPECT_EQ(f.Baza[3].picture, "tankozavod1");
+  EXPECT_EQ(f.Baza[301].picture, "metzavodVraga1");
+  animationTick(game, 1);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod");
+  EXPECT_EQ(f.Baza[2].picture, "derzavod");
+  EXPECT_EQ(f.Baza[3].picture, "tankozavod1");  // the factory shows its second picture in both
+  EXPECT_EQ(f.Baza[301].picture, "metzavodVraga");
+  EXPECT_EQ(f.Baza[4].picture, "metzavod");
+  EXPECT_EQ(f.Baza[5].picture, "akum");
+  EXPECT_EQ(f.Baza[0].picture, "baza");
+}
+
+TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
+  place(1, "meta", "metzavod");
+  // Both timers run after loading: the first cycle fires phase 1 and phase 2 together.
+  advance(200);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+  EXPECT_FALSE(running(f.timers.Timer3));
+  EXPECT_TRUE(running(f.timers.Timer2));
+  advance(200);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod");
+  advance(200);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+
+  game.clock.setEnabled(f.timers.Timer2, false);  // as the in-game menu does
+  game.clock.setEnabled(f.timers.Timer3, false);
+  advance(2000);
+  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+}
+
+class CurtainTest : public GameTest {
+ protected:
+  Form1& f = startLevel(1);
+  void workingLocator() {
+    f.LocatorActive = true;
+    f.LocatorBuilt = true;
+    f.Energy = 5000;
+  }
+};
+
+TEST_F(CurtainTest, OpensOnThe298thTick) {
+  game.clock.setEnabled(f.timers.ZaslonkaTmr, true);
+  for (int i = 0; i < 297; ++i) curtainTick(game);
+  EXPECT_TRUE(f.Zaslonka.visible);
+  EXPECT_FLOAT_EQ(f.Zaslonka.height, 60);
+  EXPECT_FLOAT_EQ(f.Zaslonka.left, 2970);
+  curtainTick(game);
+  EXPECT_FALSE(f.Zaslonka.visible);
+  EXPECT_FLOAT_EQ(f.Zaslonka.left, 0);
+  EXPECT_FLOAT_EQ(f.Zaslonka.width, kMapWidth);
+  EXPECT_FLOAT_EQ(f.Zaslonka.height, kMapHeight);
+  EXPECT_FALSE(running(f.timers.ZaslonkaTmr));
+}
+
+TEST_F(CurtainTest, AWorkingLocatorOpensItAndTheNextTickWithoutOneClosesIt) {
+  workingLocator();
+  advance(500);  // the economy tick starts the curtain
+  EXPECT_TRUE(running(f.timers.ZaslonkaTmr));
+  advance(400);  // 25 opening ticks
+  EXPECT_TRUE(f.Zaslonka.visible);
+  EXPECT_LT(f.Zaslonka.height, kMapHeight);
+
+  f.LocatorActive = false;  // switched off in the middle of the opening
+  advance(100);
+  EXPECT_TRUE(f.Zaslonka.visible);
+  EXPECT_FLOAT_EQ(f.Zaslonka.height, kMapHeight);
+  EXPECT_FALSE(running(f.timers.ZaslonkaTmr));
+
+  workingLocator();
+  advance(500 + 298 * 16);
+  EXPECT_FALSE(f.Zaslonka.visible);
+  f.Energy = 10;  // short of energy: closed again on the next economy tick
+  advance(500);
+  EXPECT_TRUE(f.Zaslonka.visible);
+  EXPECT_FLOAT_EQ(f.Zaslonka.width, kMapWidth);
+}
+
+}  // namespace
+}  // namespace kr::test

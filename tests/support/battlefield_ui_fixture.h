@@ -1,0 +1,32 @@
+// A mission-2 battlefield shown offscreen on the fake platform, for window tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "model/game.h"
+#include "support/fake_platform.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/game_ui.h"
+
+namespace kr::test {
+
+class BattlefieldUiTest : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  Game game{platform};
+  Form1& f = startLevel();
+  GameUi ui{game, /*realTime=*/false};
+
+  Form1& startLevel() {
+    game.LevelNumber = 2;
+    game.welcome();
+    game.unloadWelcome();
+    Form1& world = game.form1();
+    world.window.visible = true;
+    return world;
+  }
+  void SetUp() override { ui.sync(); }
+  BattlefieldWindow* window() const { return ui.battlefield(); }
+};
+
+}  // namespace kr::test

@@ -1,0 +1,263 @@
+// The battlefield window offscreen: real mouse and key events reach the game's handlers,
+// and the map shows what the model says.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include "model/battlefield/navigation.h"
+#include "model/battlefield/pointer.h"
+#include "model/core/palette.h"
+#include "model/game.h"
+#include "support/battlefield_ui_fixture.h"
+#include "ui/battlefield/map_view.h"
+#include "ui/battlefield/minimap_frame.h"
+#include "ui/game_ui.h"
+
+namespace kr::test {
+namespace {
+
+// Counts the map view's paint events and keeps the region of the last one.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  QRegion region;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) {
+      ++paints;
+      region = static_cast<QPaintEvent*>(e)->region();
+    }
+    return false;
+  }
+};
+
+class BattlefieldWindowTest : public BattlefieldUiTest {
+ protected:
+  void SetUp() override {
+    BattlefieldUiTest::SetUp();
+    window()->activateWindow();
+    settle();
+  }
+  MapView* map() const { return window()->mapView(); }
+  static void settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+  MapObject& put(int slot, const char* tag, const char* picture, float left, float top, float w,
+                 float h) {
+    MapObject& o = f.Baza[static_cast<std::size_t>(slot)];
+    o = MapObject{tag, left, top, w, h, picture, true, {}, 0};
+    return o;
+  }
+  QColor shownAt(QWidget* w, QPoint p) { return w->grab().toImage().pixelColor(p); }
+};
+
+TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
+  put(5, "elek", "akum", 300, 300, 49, 49);
+  put(6, "tank", "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
+  ui.sync();
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
+  EXPECT_EQ(game.SelectedIndex, 5);
+  EXPECT_FALSE(f.Selec.visible);  // the map saw nothing of it
+  // Its health bar is drawn under it, over the tank.
+  EXPECT_EQ(shownAt(map(), {305, 357}), QColor(0, 200, 0));
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(330, 330));
+  EXPECT_EQ(game.SelectedIndex, 6);
+  EXPECT_TRUE(game.TankSelected);
+
+  // The view scrolled: the same object now lies elsewhere on the screen.
+  f.ViewX = 200;
+  f.picture1.left = -200;
+  ui.sync();
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(105, 305));
+  EXPECT_EQ(game.SelectedIndex, 5);
+}
+
+TEST_F(BattlefieldWindowTest, ADragOnTheMapShowsTheRedRectangle) {
+  QTest::mousePress(map(), Qt::LeftButton, {}, QPoint(300, 200));
+  QMouseEvent move(QEvent::MouseMove, QPointF(100, 250), map()->mapToGlobal(QPointF(100, 250)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(map(), &move);
+  EXPECT_TRUE(f.Selec.visible);
+  EXPECT_FLOAT_EQ(f.Selec.left, 100);
+  EXPECT_FLOAT_EQ(f.Selec.top, 200);
+  EXPECT_FLOAT_EQ(f.Selec.width, 200);
+  EXPECT_FLOAT_EQ(f.Selec.height, 50);
+  EXPECT_EQ(shownAt(map(), {150, 200}), QColor(255, 0, 0));
+  EXPECT_EQ(shownAt(map(), {299, 230}), QColor(255, 0, 0));
+  EXPECT_NE(shownAt(map(), {150, 225}), QColor(255, 0, 0));
+
+  QTest::mouseRelease(map(), Qt::LeftButton, {}, QPoint(100, 250));
+  EXPECT_FALSE(f.Selec.visible);
+  EXPECT_NE(shownAt(map(), {150, 200}), QColor(255, 0, 0));
+}
+
+TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
+  f.LastSlot = 7;
+  f.PlacementPending = true;
+  f.ItemInHand = true;
+  f.Baza[7].width = 100;
+  f.Baza[7].height = 100;
+  f.ViewX = 1000;
+  f.picture1.left = -1000;
+  ui.sync();
+  QTest::mouseMove(map(), QPoint(500, 400));
+  EXPECT_TRUE(f.Baza[7].shown);
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1515);
+  EXPECT_FLOAT_EQ(f.Baza[7].top, 350);
+  EXPECT_EQ(map()->cursor().shape(), Qt::SizeAllCursor);
+  QTest::mouseMove(map(), QPoint(600, 500));
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1615);
+  // The pointer over the item itself still moves it: the item lets it through.
+  QTest::mouseMove(map(), QPoint(630, 520));
+  EXPECT_FLOAT_EQ(f.Baza[7].left, 1645);
+}
+
+TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
+  game.DeveloperMode = true;
+  ui.input([&] { orderItem(game, kAccumulator); });
+  ASSERT_TRUE(f.PlacementPending);
+  QTest::mouseMove(map(), QPoint(400, 400));
+  QTest::mouseMove(map(), QPoint(401, 400));
+  const MapObject& item = f.Baza[static_cast<std::size_t>(f.LastSlot)];
+  EXPECT_EQ(item.border, 1);
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(401, 400));
+  EXPECT_FALSE(f.PlacementPending);
+  EXPECT_EQ(item.tag, "elek");
+  EXPECT_EQ(item.border, 0);
+  // The accumulator stands on its red field where the ghost was.
+  EXPECT_EQ(shownAt(map(), {418, 378}), QColor(0xED, 0x1C, 0x24));
+}
+
+TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyTheFactory) {
+  put(5, "meta", "metzavod", 400, 300, 63.7f, 58.8f);
+  ui.sync();
+  settle();
+  PaintCounter counter;
+  map()->installEventFilter(&counter);
+  game.clock.setEnabled(f.timers.Timer2, false);
+  game.clock.setEnabled(f.timers.Timer3, false);
+  ui.advanceBy(1000);  // clocks tick, nothing on the map changes
+  settle();
+  EXPECT_EQ(counter.paints, 0);
+
+  game.clock.setEnabled(f.timers.Timer2, true);
+  ui.advanceBy(200);
+  settle();
+  EXPECT_EQ(f.Baza[5].picture, "metzavod");
+  ui.advanceBy(200);  // the second picture
+  settle();
+  ASSERT_GE(counter.paints, 1);
+  EXPECT_EQ(counter.region.boundingRect(), QRect(400, 300, 64, 59));
+}
+
+// What the screen shows, from the window's backing store, against a fresh paint of all of
+// it: any change that was not repainted, or scrolled wrongly, shows as a difference.
+TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint) {
+  f.terrainTile = "Piclevel2";
+  for (int y = 0; y < 6000; y += 600)
+    for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
+  for (int i = 1; i <= 40; ++i)
+    put(i, i % 2 ? "meta" : "elek", i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
+        100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
+  put(41, "tank", "tankvverh", 300, 700, 40, 92);
+  game.SelectedIndex = 41;
+  game.TankSelected = true;
+  f.LocatorBuilt = true;
+  ui.input([&] { mapMouseDown(game, 1, 900, 900); });
+  const auto differences = [&] {
+    ui.sync();
+    settle();
+    const QRect area = map()->geometry();
+    const QImage screen = QGuiApplication::primaryScreen()
+                              ->grabWindow(window()->winId())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32)
+                              .copy(area);
+    const QImage fresh = map()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen.size(), fresh.size());
+    int count = 0;
+    for (int y = 0; y < std::min(screen.height(), fresh.height()); ++y)
+      for (int x = 0; x < std::min(screen.width(), fresh.width()); ++x)
+        count += screen.pixel(x, y) != fresh.pixel(x, y);
+    return count;
+  };
+  EXPECT_EQ(differences(), 0) << "first frame";
+  platform.cursor = {1275, 500};
+  ui.advanceBy(16 * 3);
+  EXPECT_EQ(differences(), 0) << "scrolled right";
+  platform.cursor = {500, 1010};
+  ui.advanceBy(16 * 2);
+  EXPECT_EQ(differences(), 0) << "scrolled down";
+  platform.cursor = {500, 500};
+  ui.advanceBy(700);  // the tank drives, the works blink
+  EXPECT_EQ(differences(), 0) << "tank and animation";
+  ui.input([&] { minimapPress(game, 2, 0, 0); });
+  f.Zaslonka.visible = false;
+  ui.input([&] { minimapPress(game, 2, 150, 120); });
+  EXPECT_EQ(differences(), 0) << "minimap jump";
+}
+
+TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
+  QTest::keyClick(window()->windowHandle(), Qt::Key_I);
+  EXPECT_TRUE(f.chat.visible);
+  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+
+  // The Russian layout's letter on that key, and the key by its X11 code with a layout
+  // that Qt does not know.
+  QKeyEvent sha(QEvent::KeyPress, 0x0428, Qt::NoModifier, QStringLiteral("ш"));
+  QKeyEvent byCode(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 31, 0, 0);
+  for (QKeyEvent* key : {&sha, &byCode}) {
+    f.chat.visible = false;
+    QApplication::sendEvent(window()->windowHandle(), key);
+    EXPECT_TRUE(f.chat.visible);
+  }
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  EXPECT_TRUE(f.chatText.visible);
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);
+  EXPECT_FALSE(f.window.enabled);
+  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_FALSE(window()->isEnabled());
+}
+
+TEST_F(BattlefieldWindowTest, EnterOpensTheChatLineWhereIStillTypesItsLetter) {
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QWidget* line = window()->findChild<QWidget*>(QStringLiteral("chatText"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_TRUE(line->hasFocus());
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_I, Qt::NoModifier);
+  EXPECT_EQ(f.chatText.caption, "i");
+  EXPECT_TRUE(f.chat.visible);
+  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_TRUE(map()->hasFocus());
+}
+
+TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
+  MinimapPicture* mini = window()->minimap()->picture();
+  ASSERT_EQ(mini->size(), QSize(153, 153));
+  QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 0);  // the curtain takes it
+  f.Zaslonka.visible = false;
+  ui.sync();
+  QTest::mouseClick(mini, Qt::LeftButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 0);
+  QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
+  EXPECT_FLOAT_EQ(f.ViewX, 2000);
+  EXPECT_FLOAT_EQ(f.ViewY, 2000);
+  // The yellow frame is drawn where the view now is.
+  EXPECT_EQ(shownAt(mini, {51, 60}), QColor(255, 255, 0));
+}
+
+}  // namespace
+}  // namespace kr::test
