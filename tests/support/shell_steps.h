@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/battlefield/keys.h"
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
@@ -35,16 +36,9 @@ inline void toBattlefield(Game& g) {
   startClick(g);
 }
 
-// What the battlefield's Esc does: the backdrop and the menu come up, the battlefield is
-// disabled and its economy, animation, resource display and bot stand still.
-inline void pauseWithMenu(Game& g) {
-  g.fon().window.show();
-  g.form3().window.show();
-  Form1& f = g.form1();
-  f.window.enabled = false;
-  for (TimerId id : {f.timers.Timer1, f.timers.Timer2, f.timers.Timer3, f.timers.Timer8, f.timers.Bot})
-    g.clock.setEnabled(id, false);
-}
+// Esc on the battlefield: the backdrop and the menu come up, the battlefield is disabled and
+// its economy, animation, resource display and bot stand still.
+inline void pauseWithMenu(Game& g) { battlefieldKeyDown(g, kKeyEscape); }
 
 // The loaded windows in a fixed order, each "name:shown" or "name:hidden", with
 // ",disabled" when it takes no input.
