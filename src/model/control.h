@@ -36,10 +36,29 @@ struct Control {
   float bottom() const { return top + height; }
 };
 
+// A control with its stored text (fore) and background colours.
+inline Control coloured(Control c, Rgb fore, Rgb back = 0) {
+  c.foreColor = fore;
+  c.backColor = back;
+  return c;
+}
+
 // What every window has: loaded windows exist in Game as models; these are their flags.
 struct WindowState {
   bool visible = false;
   bool enabled = true;
+  // Counts the times a handler brought the window to the front: showed it (again) or gave
+  // it the focus. The window comes up in front of the others whenever it changes, and
+  // whenever it turns visible.
+  int raised = 0;
+
+  // Shows the window, or brings it to the front when it is shown already.
+  void show() {
+    visible = true;
+    ++raised;
+  }
+  // Gives the window the focus: it comes in front of the others.
+  void activate() { ++raised; }
 };
 
 }  // namespace kr

@@ -22,4 +22,10 @@ inline std::string trimSpaces(std::string_view s) {
   return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
 }
 
+// The characters of a UTF-8 text; a malformed byte counts as one character of its own.
+std::u32string toUtf32(std::string_view utf8);
+std::string toUtf8(std::u32string_view text);
+// The text cut to its first n characters (not bytes).
+std::string firstChars(std::string_view utf8, std::size_t n);
+
 }  // namespace kr

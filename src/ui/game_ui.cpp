@@ -1,6 +1,8 @@
 // The windows of the game and the frame timer that drives the game clock.
 #include "ui/game_ui.h"
 
+#include <QGuiApplication>
+
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/comm/network_dialog.h"
 #include "ui/comm/notepad_window.h"
@@ -13,17 +15,49 @@
 
 namespace kr {
 
+bool WindowHostBase::canRaise() {
+  static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
+  return stacks;
+}
+
+namespace {
+
+// The state of a window of the game while it is loaded.
+template <class M>
+WindowStateOf stateOf(Game& g, bool (Game::*loaded)() const, M& (Game::*model)()) {
+  return [&g, loaded, model]() -> const WindowState* {
+    return (g.*loaded)() ? &(g.*model)().window : nullptr;
+  };
+}
+
+}  // namespace
+
 GameUi::GameUi(Game& g, bool realTime) : game(g) {
   // Created in stacking order: later windows come up over earlier ones.
-  battlefield_ = std::make_unique<WindowHost<BattlefieldWindow>>(*this, [&g] { return g.form1Loaded(); });
-  briefing_ = std::make_unique<WindowHost<BriefingWindow>>(*this, [&g] { return g.form2Loaded(); });
-  backdrop_ = std::make_unique<WindowHost<BackdropWindow>>(*this, [&g] { return g.fonLoaded(); });
-  gameMenu_ = std::make_unique<WindowHost<GameMenuWindow>>(*this, [&g] { return g.form3Loaded(); });
-  notepad_ = std::make_unique<WindowHost<NotepadWindow>>(*this, [&g] { return g.notePadLoaded(); });
-  mainMenu_ = std::make_unique<WindowHost<MainMenuWindow>>(*this, [&g] { return g.welcomeLoaded(); });
-  about_ = std::make_unique<WindowHost<AboutWindow>>(*this, [&g] { return g.aboutLoaded(); });
-  networkDialog_ = std::make_unique<WindowHost<NetworkDialog>>(*this, [&g] { return g.setkaLoaded(); });
-  messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(*this, [&g] { return g.msgBLoaded(); });
+  battlefield_ = std::make_unique<WindowHost<BattlefieldWindow>>(
+      *this, stateOf(g, &Game::form1Loaded, &Game::form1));
+  briefing_ = std::make_unique<WindowHost<BriefingWindow>>(
+      *this, stateOf(g, &Game::form2Loaded, &Game::form2));
+  backdrop_ = std::make_unique<WindowHost<BackdropWindow>>(
+      *this, stateOf(g, &Game::fonLoaded, &Game::fon), /*takesFocus=*/false);
+  gameMenu_ = std::make_unique<WindowHost<GameMenuWindow>>(
+      *this, stateOf(g, &Game::form3Loaded, &Game::form3));
+  notepad_ = std::make_unique<WindowHost<NotepadWindow>>(
+      *this, stateOf(g, &Game::notePadLoaded, &Game::notePad));
+  mainMenu_ = std::make_unique<WindowHost<MainMenuWindow>>(
+      *this, stateOf(g, &Game::welcomeLoaded, &Game::welcome));
+  about_ = std::make_unique<WindowHost<AboutWindow>>(
+      *this, stateOf(g, &Game::aboutLoaded, &Game::about));
+  networkDialog_ = std::make_unique<WindowHost<NetworkDialog>>(
+      *this, stateOf(g, &Game::setkaLoaded, &Game::setka));
+  messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(
+      *this, stateOf(g, &Game::msgBLoaded, &Game::msgB));
+  // The backdrop comes up with the in-game menu, right under it, even when it was shown
+  // already and the battlefield has come in front of it since.
+  gameMenu_->setBeforeRaise([this] {
+    QWidget* backdrop = backdrop_->widget();
+    if (backdrop && backdrop->isVisible() && WindowHostBase::canRaise()) backdrop->raise();
+  });
   if (realTime) {
     elapsed_.start();
     frameTimer_.setTimerType(Qt::PreciseTimer);

@@ -16,31 +16,67 @@ namespace kr {
 class GameUi;
 
 // Creates a window's widget while its model is loaded, destroys it when it is unloaded,
-// and lets it follow the model.
+// and lets it follow the model. A window that comes up, that a handler brings forward, or
+// that takes input again after handing it to another window, is raised in front of the
+// others (and, unless it never takes the focus, activated).
 class WindowHostBase {
  public:
   virtual ~WindowHostBase() = default;
+  // Whether the windowing system stacks windows (the offscreen one of the tests does not).
+  static bool canRaise();
   virtual void sync() = 0;
   virtual QWidget* widget() const = 0;
 };
 
+// The window's state while its model is loaded, nullptr while it is not.
+using WindowStateOf = std::function<const WindowState*()>;
+
 template <class W>
 class WindowHost : public WindowHostBase {
  public:
-  WindowHost(GameUi& ui, std::function<bool()> loaded) : ui_(ui), loaded_(std::move(loaded)) {}
+  WindowHost(GameUi& ui, WindowStateOf state, bool takesFocus = true)
+      : ui_(ui), state_(std::move(state)), takesFocus_(takesFocus) {}
   void sync() override {
-    const bool loaded = loaded_();
-    if (loaded && !w_) w_ = std::make_unique<W>(ui_);
-    if (!loaded && w_) w_.reset();
-    if (w_) w_->sync();
+    if (state_() && !w_) {
+      w_ = std::make_unique<W>(ui_);
+      wasVisible_ = false;
+      wasEnabled_ = true;
+    }
+    if (!state_() && w_) {
+      // The window may be unloaded by a handler that one of its own buttons runs: it goes
+      // once that button is done with it.
+      W* old = w_.release();
+      old->hide();
+      old->deleteLater();
+    }
+    if (!w_) return;
+    w_->sync();
+    // The window's own sync may have run a handler: look at the model afresh.
+    const WindowState* s = state_();
+    if (!s || !w_) return;
+    if (s->visible && (!wasVisible_ || s->raised != raised_ || (s->enabled && !wasEnabled_))) {
+      if (beforeRaise_) beforeRaise_();
+      if (canRaise()) w_->raise();
+      if (takesFocus_) w_->activateWindow();
+    }
+    wasVisible_ = s->visible;
+    wasEnabled_ = s->enabled;
+    raised_ = s->raised;
   }
   QWidget* widget() const override { return w_.get(); }
   W* get() const { return w_.get(); }
+  // Runs just before the window is raised: another window may come up right under it.
+  void setBeforeRaise(std::function<void()> hook) { beforeRaise_ = std::move(hook); }
 
  private:
   GameUi& ui_;
-  std::function<bool()> loaded_;
+  WindowStateOf state_;
+  bool takesFocus_;
+  std::function<void()> beforeRaise_;
   std::unique_ptr<W> w_;
+  bool wasVisible_ = false;
+  bool wasEnabled_ = true;
+  int raised_ = 0;
 };
 
 class BattlefieldWindow;

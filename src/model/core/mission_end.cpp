@@ -14,7 +14,7 @@ void win(Game& g) {
   box.CmdNo.visible = true;
   box.CmdYes.visible = false;
   g.form1().window.enabled = false;
-  box.window.visible = true;
+  box.window.show();
   g.LevelNumber = static_cast<std::int16_t>(g.LevelNumber + 1);
   g.playCue("Pus.smus");
 }

@@ -1,6 +1,8 @@
 // The briefing and loading screen.
 #pragma once
 
+#include <string>
+
 namespace kr {
 
 class Game;
@@ -11,6 +13,7 @@ void progressTick(Game& g);    // Timer1 of the briefing, 50 ms
 void loadingTick(Game& g);     // LoadingTmr, one frame
 void pauseOverTick(Game& g);   // the sentence pause has run out
 void loadClick(Game& g);       // "Загрузить"
+void nickChange(Game& g, const std::string& text);  // the player edits the nickname box
 void startClick(Game& g);      // "Начать"
 void quitClick(Game& g);       // "Выйти"
 

@@ -2,21 +2,15 @@
 #include "model/shell/main_menu.h"
 
 #include "model/game.h"
+#include "model/persist/save_file.h"
 
 namespace kr {
 
 void startUp(Game& g) {
-  // Until the main menu opens the game, mission 1 starts straight away.
-  g.welcome();
-  g.unloadWelcome();
-  g.LevelNumber = 1;
-  Form1& f = g.form1();
-  f.terrainTile = "Piclevel1";
-  for (int y = 0; y < 6000; y += 1200)
-    for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
-  g.clock.setEnabled(f.timers.Timer1, true);
-  f.window.visible = true;
+  // The main menu is the first and only window.
+  g.welcome().window.show();
 }
+
 void welcomeLoad(Game& g) {
   const Size usable = g.platform.usableScreen();
   g.ScreenWidth = usable.width;
@@ -26,16 +20,41 @@ void welcomeLoad(Game& g) {
   g.LoadConfirmPending = false;
   g.ExitConfirmPending = false;
 }
-void newGameClick(Game&) {}
-void loadGameClick(Game&) {}
-void networkGameClick(Game&) {}
-void exitClick(Game&) {}
-void aboutClick(Game&) {}
-void aboutOkClick(Game&) {}
+
+void newGameClick(Game& g) {
+  g.LevelNumber = 1;
+  g.form2().window.show();
+  g.unloadWelcome();
+  g.JoinedNetworkGame = false;
+}
+
+void loadGameClick(Game& g) { zagr(g); }
+
+void networkGameClick(Game& g) {
+  g.LevelNumber = 100;
+  g.setka().window.show();
+  g.unloadWelcome();
+}
+
+void exitClick(Game& g) {
+  g.playCue("Pus.smus");
+  g.end();
+}
+
+void aboutClick(Game& g) { g.about().window.show(); }
+
+void aboutOkClick(Game& g) {
+  g.welcome().window.show();
+  g.about().window.visible = false;
+}
+
+void aboutClose(Game& g) { g.unloadAbout(); }
+
 void fonLoad(Game& g) {
   // The backdrop never takes input or the focus.
   g.fon().window.enabled = false;
 }
+
 void makeTranslucent(Game& g, int alpha) { g.fon().opacity = alpha; }
 
 }  // namespace kr

@@ -13,6 +13,7 @@ void networkGameClick(Game& g);  // "Начать сетевую игру"
 void exitClick(Game& g);         // "Выход"
 void aboutClick(Game& g);        // "About"
 void aboutOkClick(Game& g);      // "OK" of the about box
+void aboutClose(Game& g);        // the about box's close box
 void fonLoad(Game& g);
 // Makes a window translucent at alpha of 255 (the backdrop).
 void makeTranslucent(Game& g, int alpha);

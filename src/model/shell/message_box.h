@@ -11,7 +11,8 @@ class Game;
 void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption);
 void msgYesClick(Game& g);
 void msgNoClick(Game& g);
-// Dragging the caption strip: a press, a move with the pointer over the strip, a release.
+// Dragging the caption strip: a press, every pointer move until the release (the box
+// follows while the pointer is over the strip), the release.
 void msgCaptionMouseDown(Game& g);
 void msgCaptionMouseMove(Game& g);
 void msgCaptionMouseUp(Game& g);

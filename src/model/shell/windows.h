@@ -17,7 +17,7 @@ struct WElcome {
   std::string caption = "Игра";
   float width = 492;
   float height = 399;
-  Control Label1 = Control::at(0, 12, 492, 100, "Крепостан");
+  Control Label1 = coloured(Control::at(0, 12, 492, 100, "Крепостан"), 0xF0C860);  // gold
   Control Command1 = Control::at(197, 130, 97, 41, "Начать новую одиночную игру");
   Control Command5 = Control::at(197, 178, 97, 41, "Загрузить игру");
   Control Command4 = Control::at(197, 226, 97, 41, "Начать сетевую игру");
@@ -29,9 +29,17 @@ struct WElcome {
 struct FrmAbout {
   WindowState window;
   std::string caption = "About";
-  Control lblTitle = Control::at(0, 0, 0, 0, "Крепостан");
-  Control lblDescription;
-  Control CmdOK = Control::at(0, 0, 0, 0, "OK");
+  float width = 400;  // client area, pixels
+  float height = 212;
+  Control lblTitle = Control::at(96, 12, 288, 48, "Крепостан");
+  Control picIcon = Control::at(16, 16, 64, 64);
+  Control lblDescription = Control::at(
+      96, 64, 288, 100,
+      "Небольшая стратегия о том, как вырастить из одного штаба настоящую крепость. "
+      "Стройте аккумуляторы, заводы и локатор, держите в равновесии энергию, металл и "
+      "дерево, а когда Королевство позовёт — встречайте врага на границе. "
+      "Удачи, Командир!");
+  Control CmdOK = Control::at(296, 172, 88, 28, "OK");
 };
 
 // The translucent black backdrop behind the in-game menu and the message box.
@@ -57,14 +65,16 @@ struct Form2 {
   std::u32string BriefText;
   std::int16_t TextPos = 0;
   bool paused = false;  // the typewriter's pause after a sentence is running
-  Control Label1 = Control::at(0, 100, 0, 400);
+  // The loading pass goes on when the pause is over (it ran, or was started, meanwhile).
+  bool loadingAfterPause = false;
+  Control Label1 = coloured(Control::at(0, 100, 0, 400), 0xC00000);
   Control Command1 = Control::at(0, 0, 169, 50, "Начать", false);
   Control Command2 = Control::at(0, 0, 169, 50, "Загрузить");
   Control Command3 = Control::at(16, 0, 169, 50, "Выйти");
-  Control ObBar = Control::at(0, 0, 193, 33, {}, false);
-  Control PrBar = Control::at(0, 0, 0, 33, {}, false);
-  Control Label2 = Control::at(0, 0, 193, 33, {}, false);
-  Control LblNick = Control::at(0, 0, 193, 25, "Ваше имя?", false);
+  Control ObBar = coloured(Control::at(0, 0, 193, 33, {}, false), 0, 0xFFFFFF);
+  Control PrBar = coloured(Control::at(0, 0, 0, 33, {}, false), 0, 0xFF0000);
+  Control Label2 = coloured(Control::at(0, 0, 193, 33, {}, false), 0xFFFF00);
+  Control LblNick = coloured(Control::at(0, 0, 193, 25, "Ваше имя?", false), 0xFF0000);
   Control Nick = Control::at(0, 0, 193, 25, "Player1", false);
   Form2Timers timers;
 };
@@ -92,10 +102,10 @@ struct MsgB {
   float width = 280;
   float height = 134;
   bool dragging = false;
-  Control Cap = Control::at(0, 0, 281, 25);
-  Control Text = Control::at(8, 32, 265, 81);
-  Control CmdYes = Control::at(184, 112, 41, 17, "Да");
-  Control CmdNo = Control::at(232, 112, 41, 17, "Нет");
+  Control Cap = coloured(Control::at(0, 0, 281, 25), 0, 0xFF0000);
+  Control Text = coloured(Control::at(8, 32, 265, 81), 0x8080FF);
+  Control CmdYes = coloured(Control::at(184, 112, 41, 17, "Да"), 0, 0x80FF80);
+  Control CmdNo = coloured(Control::at(232, 112, 41, 17, "Нет"), 0, 0x80FFFF);
   Control CmdOK = Control::at(96, 112, 41, 17, "OK", false);
 };
 

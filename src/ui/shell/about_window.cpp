@@ -1,15 +1,55 @@
-// Not yet built: a window that only shows and hides with its model.
+// The about box: title, icon, a few words about the game and "OK".
 #include "ui/shell/about_window.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
+#include "ui/sprites/sprite_store.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {}
+AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
+  // A fixed-size window with a single-line frame and a title bar.
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  const FrmAbout& m = ui.game.about();
+  setWindowTitle(QString::fromStdString(m.caption));
+  setFixedSize(static_cast<int>(m.width), static_cast<int>(m.height));
+
+  title_ = new QLabel(this);
+  title_->setFont(face(kScriptFace, 30, true));
+  icon_ = new QLabel(this);
+  icon_->setPixmap(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon"))));
+  description_ = new QLabel(this);
+  description_->setFont(face(kDialogFace, 9));
+  description_->setWordWrap(true);
+  description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ok_ = new QPushButton(this);
+  ok_->setFont(face(kDialogFace, 9));
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, [this] { ui_.input([this] { aboutOkClick(ui_.game); }); });
+}
 
 void AboutWindow::sync() {
-  const bool visible = ui_.game.about().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const FrmAbout& m = g.about();
+  if (!isVisible())
+    placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+  syncControl(title_, m.lblTitle);
+  syncGeometry(icon_, m.picIcon);
+  syncControl(description_, m.lblDescription);
+  syncControl(ok_, m.CmdOK);
+  syncWindow(this, m.window);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  ui_.input([this] { aboutClose(ui_.game); });
 }
 
 }  // namespace kr

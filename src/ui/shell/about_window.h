@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 namespace kr {
 
 class GameUi;
@@ -12,8 +15,17 @@ class AboutWindow : public QWidget {
   explicit AboutWindow(GameUi& ui);
   void sync();
 
+  QPushButton* okButton() const { return ok_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   GameUi& ui_;
+  QLabel* title_;
+  QLabel* icon_;
+  QLabel* description_;
+  QPushButton* ok_;
 };
 
 }  // namespace kr

@@ -1,4 +1,4 @@
-// The translucent backdrop.
+// The translucent backdrop behind the in-game menu and the message box.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +11,9 @@ class BackdropWindow : public QWidget {
  public:
   explicit BackdropWindow(GameUi& ui);
   void sync();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   GameUi& ui_;

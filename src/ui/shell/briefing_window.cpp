@@ -1,15 +1,107 @@
-// Not yet built: a window that only shows and hides with its model.
+// The briefing and loading screen: the typed briefing over the background picture, the
+// progress bar, the nickname box and the three buttons.
 #include "ui/shell/briefing_window.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include "model/shell/briefing.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
+#include "ui/sprites/sprite_store.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {}
+namespace {
+
+QPushButton* makeButton(QWidget* parent, GameUi& ui, void (*handler)(Game&)) {
+  auto* b = new QPushButton(parent);
+  b->setFont(face(kTimesFace, 14, true));
+  QObject::connect(b, &QPushButton::clicked, parent,
+                   [&ui, handler] { ui.input([&ui, handler] { handler(ui.game); }); });
+  return b;
+}
+
+QWidget* makeBar(QWidget* parent) {
+  auto* bar = new QWidget(parent);
+  bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return bar;
+}
+
+// A bar of the progress display: a plain rectangle of the control's background colour.
+void syncBar(QWidget* bar, const Control& c) {
+  syncGeometry(bar, c);
+  syncColours(bar, c, true);
+}
+
+}  // namespace
+
+BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {
+  makeBlackFrameless(this);
+  setWindowTitle(QStringLiteral("Крепостан"));
+
+  text_ = new QLabel(this);
+  text_->setFont(face(kArialFace, 19.5, true, true));
+  text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  text_->setWordWrap(true);
+  text_->setContentsMargins(12, 0, 12, 0);  // room for the slant of the last letters
+  text_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  start_ = makeButton(this, ui, startClick);
+  load_ = makeButton(this, ui, loadClick);
+  quit_ = makeButton(this, ui, quitClick);
+
+  barFrame_ = makeBar(this);
+  barFill_ = makeBar(this);
+  percent_ = new QLabel(this);
+  percent_->setFont(face(kScriptFace, 18, true, true));
+  percent_->setAlignment(Qt::AlignCenter);
+  percent_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  nickLabel_ = new QLabel(this);
+  nickLabel_->setFont(face(kArialFace, 12, true));
+  nickLabel_->setAlignment(Qt::AlignCenter);
+  nick_ = new QLineEdit(this);
+  nick_->setFont(face(kArialFace, 11));
+  nick_->setMaxLength(15);
+  connect(nick_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    ui_.input([this, text] { nickChange(ui_.game, text.toStdString()); });
+  });
+}
 
 void BriefingWindow::sync() {
-  const bool visible = ui_.game.form2().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const Form2& m = g.form2();
+  placeWindow(this, QRect(0, 0, g.ScreenWidth, g.FullScreenHeight));
+  syncLabel(text_, m.Label1);
+  syncControl(start_, m.Command1);
+  syncControl(load_, m.Command2);
+  syncControl(quit_, m.Command3);
+  syncBar(barFrame_, m.ObBar);
+  syncBar(barFill_, m.PrBar);
+  syncLabel(percent_, m.Label2);
+  syncLabel(nickLabel_, m.LblNick);
+  const bool nickComesUp = m.Nick.visible && !nick_->isVisibleTo(this);
+  syncControl(nick_, m.Nick);
+  if (nickComesUp) nick_->setFocus();  // ready for the player's name
+  syncWindow(this, m.window);
+}
+
+void BriefingWindow::paintEvent(QPaintEvent*) {
+  // The background picture at its own size from the top-left corner, black beyond it.
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  p.drawImage(QPoint(0, 0), SpriteStore::instance().image(QStringLiteral("briefing_bg")));
+}
+
+void BriefingWindow::closeEvent(QCloseEvent* event) {
+  // Closing the screen from the window manager is "Выйти".
+  event->ignore();
+  ui_.input([this] { quitClick(ui_.game); });
 }
 
 }  // namespace kr

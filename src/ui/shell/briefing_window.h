@@ -3,6 +3,10 @@
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace kr {
 
 class GameUi;
@@ -12,8 +16,28 @@ class BriefingWindow : public QWidget {
   explicit BriefingWindow(GameUi& ui);
   void sync();
 
+  QPushButton* startButton() const { return start_; }  // "Начать"
+  QPushButton* loadButton() const { return load_; }    // "Загрузить"
+  QPushButton* quitButton() const { return quit_; }    // "Выйти"
+  QLineEdit* nickBox() const { return nick_; }
+  QLabel* briefing() const { return text_; }
+  QLabel* percentage() const { return percent_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   GameUi& ui_;
+  QLabel* text_;
+  QPushButton* start_;
+  QPushButton* load_;
+  QPushButton* quit_;
+  QWidget* barFrame_;
+  QWidget* barFill_;
+  QLabel* percent_;
+  QLabel* nickLabel_;
+  QLineEdit* nick_;
 };
 
 }  // namespace kr

@@ -1,15 +1,68 @@
-// Not yet built: a window that only shows and hides with its model.
+// The in-game menu: a small black window with a column of buttons; Esc resumes the game.
 #include "ui/shell/game_menu_window.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "model/audio/music.h"
+#include "model/battlefield/keys.h"
+#include "model/persist/save_file.h"
+#include "model/shell/ingame_menu.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-GameMenuWindow::GameMenuWindow(GameUi& ui) : ui_(ui) {}
+namespace {
+
+using Handler = void (*)(Game&);
+constexpr std::array<Handler, 7> kActions{restartClick,  saveClick,     menuLoadClick,
+                                          notePadClick,  menuExitClick, musicSwitchClick,
+                                          trackSwitchClick};
+
+}  // namespace
+
+GameMenuWindow::GameMenuWindow(GameUi& ui) : ui_(ui) {
+  makeBlackFrameless(this);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    auto* b = new QPushButton(this);
+    b->setFont(face(kTimesFace, 9.75, true));
+    b->installEventFilter(this);
+    const Handler action = kActions[i];
+    connect(b, &QPushButton::clicked, this, [this, action] {
+      ui_.input([this, action] { action(ui_.game); });
+    });
+    buttons_[i] = b;
+  }
+}
 
 void GameMenuWindow::sync() {
-  const bool visible = ui_.game.form3().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const Form3& m = g.form3();
+  placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+  const std::array<const Control*, 7> controls{&m.Command2, &m.Save,     &m.Command5, &m.NotePad,
+                                               &m.Command1, &m.Command3, &m.Command4};
+  for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
+  syncWindow(this, m.window);
 }
+
+bool GameMenuWindow::previewKey(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return false;
+  ui_.input([this] { menuKeyDown(ui_.game, kKeyEscape); });
+  return true;
+}
+
+bool GameMenuWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent*>(event))) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+void GameMenuWindow::keyPressEvent(QKeyEvent* event) {
+  if (!previewKey(event)) QWidget::keyPressEvent(event);
+}
+
+void GameMenuWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

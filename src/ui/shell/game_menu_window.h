@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QPushButton;
 
 namespace kr {
 
@@ -12,8 +15,21 @@ class GameMenuWindow : public QWidget {
   explicit GameMenuWindow(GameUi& ui);
   void sync();
 
+  // Top to bottom: "Уровень заново", "Сохранить", "Загрузить", "Блокнот", "Выход"; then
+  // the two hidden music buttons.
+  QPushButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // The window sees every key before its buttons do.
+  bool previewKey(QKeyEvent* event);
+
   GameUi& ui_;
+  std::array<QPushButton*, 7> buttons_{};
 };
 
 }  // namespace kr

@@ -1,15 +1,67 @@
-// Not yet built: a window that only shows and hides with its model.
+// The main menu window: the title over the background picture and five buttons.
 #include "ui/shell/main_menu_window.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
+#include "ui/sprites/sprite_store.h"
+#include "ui/widgets/control_sync.h"
+#include "ui/widgets/wrap_button.h"
 
 namespace kr {
 
-MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {}
+namespace {
+
+using Handler = void (*)(Game&);
+constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGameClick,
+                                          exitClick, aboutClick};
+
+}  // namespace
+
+MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
+  setWindowFlag(Qt::FramelessWindowHint);
+  setWindowTitle(QString::fromStdString(ui.game.welcome().caption));
+  title_ = new QLabel(this);
+  title_->setFont(face(kScriptFace, 60, true));
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    auto* b = new WrapButton(this);
+    b->setFont(face(kDialogFace, 8));
+    const Handler action = kActions[i];
+    connect(b, &QAbstractButton::clicked, this, [this, action] {
+      ui_.input([this, action] { action(ui_.game); });
+    });
+    buttons_[i] = b;
+  }
+}
 
 void MainMenuWindow::sync() {
-  const bool visible = ui_.game.welcome().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const WElcome& m = g.welcome();
+  placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+  syncLabel(title_, m.Label1);
+  const std::array<const Control*, 5> controls{&m.Command1, &m.Command5, &m.Command4,
+                                               &m.Command2, &m.Command3};
+  for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
+  syncWindow(this, m.window);
+}
+
+void MainMenuWindow::paintEvent(QPaintEvent*) {
+  // The background picture at its own size from the top-left corner.
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  p.drawImage(QPoint(0, 0), SpriteStore::instance().image(QStringLiteral("welcome_bg")));
+}
+
+void MainMenuWindow::closeEvent(QCloseEvent* event) {
+  // Closing the menu from the window manager leaves the game as "Выход" does.
+  event->ignore();
+  ui_.input([this] { exitClick(ui_.game); });
 }
 
 }  // namespace kr

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QAbstractButton;
+class QLabel;
 
 namespace kr {
 
@@ -12,8 +16,18 @@ class MainMenuWindow : public QWidget {
   explicit MainMenuWindow(GameUi& ui);
   void sync();
 
+  // Top to bottom: "Начать новую одиночную игру", "Загрузить игру", "Начать сетевую игру",
+  // "Выход", "About".
+  QAbstractButton* button(int row) const { return buttons_[static_cast<std::size_t>(row)]; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   GameUi& ui_;
+  QLabel* title_;
+  std::array<QAbstractButton*, 5> buttons_{};
 };
 
 }  // namespace kr

@@ -1,15 +1,90 @@
-// Not yet built: a window that only shows and hides with its model.
+// The message box: a black window with a red caption strip to drag it by, the message and
+// its buttons.
 #include "ui/shell/message_box_window.h"
 
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "model/shell/message_box.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
+#include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {}
+namespace {
+
+// A button with its own face colour and a thin dark border.
+QPushButton* makeButton(QWidget* parent, const Control& c) {
+  auto* b = new QPushButton(parent);
+  b->setFont(face(kDialogFace, 8));
+  const QColor back = rgbColor(c.backColor);
+  b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px "
+                                  "solid #404040; padding: 0; }"
+                                  "QPushButton:pressed { background-color: %2; }")
+                       .arg(back.name(), back.darker(120).name()));
+  return b;
+}
+
+}  // namespace
+
+MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
+  makeBlackFrameless(this);
+  const MsgB& m = ui.game.msgB();
+  setWindowTitle(QString::fromStdString(m.caption));
+
+  cap_ = new QLabel(this);
+  cap_->setFont(face(kTimesFace, 18, true));
+  // The 18-point caption is taller than its 25-pixel strip: sitting on the strip's lower
+  // edge it keeps every letter whole.
+  cap_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  cap_->installEventFilter(this);
+  text_ = new QLabel(this);
+  text_->setFont(face(kDialogFace, 9.75));
+  text_->setWordWrap(true);
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  yes_ = makeButton(this, m.CmdYes);
+  no_ = makeButton(this, m.CmdNo);
+  ok_ = makeButton(this, m.CmdOK);
+  connect(yes_, &QPushButton::clicked, this, [this] { ui_.input([this] { msgYesClick(ui_.game); }); });
+  connect(no_, &QPushButton::clicked, this, [this] { ui_.input([this] { msgNoClick(ui_.game); }); });
+}
 
 void MessageBoxWindow::sync() {
-  const bool visible = ui_.game.msgB().window.visible;
-  if (isVisible() != visible) setVisible(visible);
+  Game& g = ui_.game;
+  const MsgB& m = g.msgB();
+  placeWindow(this, pixelRect(m.left, m.top, m.width, m.height));
+  syncLabel(cap_, m.Cap, true);
+  syncLabel(text_, m.Text);
+  syncControl(yes_, m.CmdYes);
+  syncControl(no_, m.CmdNo);
+  syncControl(ok_, m.CmdOK);
+  syncWindow(this, m.window);
 }
+
+bool MessageBoxWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == cap_) {
+    // Dragging by the caption strip, with any mouse button.
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+        ui_.input([this] { msgCaptionMouseDown(ui_.game); });
+        return true;
+      case QEvent::MouseMove:
+        ui_.input([this] { msgCaptionMouseMove(ui_.game); });
+        return true;
+      case QEvent::MouseButtonRelease:
+        ui_.input([this] { msgCaptionMouseUp(ui_.game); });
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MessageBoxWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

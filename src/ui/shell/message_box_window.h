@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 namespace kr {
 
 class GameUi;
@@ -12,8 +15,22 @@ class MessageBoxWindow : public QWidget {
   explicit MessageBoxWindow(GameUi& ui);
   void sync();
 
+  QLabel* captionStrip() const { return cap_; }
+  QLabel* text() const { return text_; }
+  QPushButton* yesButton() const { return yes_; }  // "Да"
+  QPushButton* noButton() const { return no_; }    // "Нет", or "ОК"
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   GameUi& ui_;
+  QLabel* cap_;
+  QLabel* text_;
+  QPushButton* yes_;
+  QPushButton* no_;
+  QPushButton* ok_;
 };
 
 }  // namespace kr

@@ -40,6 +40,29 @@ inline void syncControl(QAbstractButton* w, const Control& c) {
   if (w->text() != text) w->setText(text);
 }
 
+// Text colour, and with fillBackground the background colour, of a control. Without it the
+// background stays transparent.
+inline void syncColours(QWidget* w, const Control& c, bool fillBackground) {
+  QPalette pal = w->palette();
+  const QColor fore = rgbColor(c.foreColor);
+  const QColor back = rgbColor(c.backColor);
+  if (pal.color(QPalette::WindowText) == fore && pal.color(QPalette::Text) == fore &&
+      (!fillBackground || pal.color(QPalette::Window) == back) &&
+      w->autoFillBackground() == fillBackground)
+    return;
+  pal.setColor(QPalette::WindowText, fore);
+  pal.setColor(QPalette::Text, fore);
+  if (fillBackground) pal.setColor(QPalette::Window, back);
+  w->setPalette(pal);
+  w->setAutoFillBackground(fillBackground);
+}
+
+// A label with its text and colours.
+inline void syncLabel(QLabel* w, const Control& c, bool fillBackground = false) {
+  syncControl(w, c);
+  syncColours(w, c, fillBackground);
+}
+
 inline void syncControl(QLineEdit* w, const Control& c) {
   syncGeometry(w, c);
   const QString text = QString::fromStdString(c.caption);

@@ -1,0 +1,52 @@
+// The look shared by the shell's windows: the game's faces and placement on the screen.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "model/control.h"
+#include "model/game.h"
+
+namespace kr {
+
+// The faces that stand in for the game's fonts.
+inline constexpr const char* kTimesFace = "Liberation Serif";  // Times New Roman
+inline constexpr const char* kArialFace = "Liberation Sans";   // Arial
+inline constexpr const char* kDialogFace = "DejaVu Sans";      // MS Sans Serif
+inline constexpr const char* kScriptFace = "Z003";             // Monotype Corsiva
+
+inline QFont face(const char* family, qreal points, bool bold = false, bool italic = false) {
+  QFont f(QString::fromLatin1(family));
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  f.setItalic(italic);
+  return f;
+}
+
+// A window of that size centred on the game's screen.
+inline QRect centredOnScreen(const Game& g, int width, int height) {
+  return QRect((g.ScreenWidth - width) / 2, (g.ScreenHeight - height) / 2, width, height);
+}
+
+inline void placeWindow(QWidget* w, const QRect& r) {
+  if (w->geometry() != r) w->setGeometry(r);
+}
+
+// Enabled and shown as the window's model says.
+inline void syncWindow(QWidget* w, const WindowState& s) {
+  if (w->isEnabled() != s.enabled) w->setEnabled(s.enabled);
+  if (w->isVisible() != s.visible) w->setVisible(s.visible);
+}
+
+// A black window without frame or title bar.
+inline void makeBlackFrameless(QWidget* w) {
+  w->setWindowFlag(Qt::FramelessWindowHint);
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace kr

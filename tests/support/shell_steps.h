@@ -1,0 +1,88 @@
+// Steps through the game's windows as the player takes them, and what the windows and
+// timers look like afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/battlefield/keys.h"
+#include "model/game.h"
+#include "model/shell/briefing.h"
+#include "model/shell/main_menu.h"
+
+namespace kr::test {
+
+// The program has started: the main menu is open.
+inline void startProgram(Game& g) { startUp(g); }
+
+// "Начать новую одиночную игру" from a freshly started program.
+inline void toBriefing(Game& g) {
+  startUp(g);
+  newGameClick(g);
+}
+
+// "Загрузить", then the clock runs until "Начать" appears.
+inline void loadTerrain(Game& g) {
+  loadClick(g);
+  for (int i = 0; i < 10000 && !g.form2().Command1.visible; ++i) g.clock.advanceBy(16);
+  ASSERT_TRUE(g.form2().Command1.visible) << "the loading pass never ended";
+}
+
+// A new single-player game up to the running battlefield.
+inline void toBattlefield(Game& g) {
+  toBriefing(g);
+  loadTerrain(g);
+  startClick(g);
+}
+
+// Esc on the battlefield: the backdrop and the menu come up, the battlefield is disabled and
+// its economy, animation, resource display and bot stand still.
+inline void pauseWithMenu(Game& g) { battlefieldKeyDown(g, kKeyEscape); }
+
+// The loaded windows in a fixed order, each "name:shown" or "name:hidden", with
+// ",disabled" when it takes no input.
+inline std::string windowsSeen(Game& g) {
+  std::string out;
+  const auto add = [&out](const char* name, const WindowState& w) {
+    if (!out.empty()) out += ' ';
+    out += name;
+    out += w.visible ? ":shown" : ":hidden";
+    if (!w.enabled) out += ",disabled";
+  };
+  if (g.welcomeLoaded()) add("WElcome", g.welcome().window);
+  if (g.aboutLoaded()) add("frmAbout", g.about().window);
+  if (g.form2Loaded()) add("Form2", g.form2().window);
+  if (g.form1Loaded()) add("Form1", g.form1().window);
+  if (g.fonLoaded()) add("Fon", g.fon().window);
+  if (g.form3Loaded()) add("Form3", g.form3().window);
+  if (g.msgBLoaded()) add("MsgB", g.msgB().window);
+  if (g.notePadLoaded()) add("NotePadFrm", g.notePad().window);
+  if (g.setkaLoaded()) add("Setka", g.setka().window);
+  return out;
+}
+
+// The names of the running timers of the battlefield and the briefing screen. The two
+// animation timers take turns and count as one, "animation".
+inline std::string timersRunning(Game& g) {
+  std::string out;
+  bool animation = false;
+  const auto add = [&](auto ids) {
+    for (TimerId id : ids) {
+      if (!g.clock.enabled(id)) continue;
+      std::string name = g.clock.name(id);
+      if (name == "Timer2" || name == "Timer3") {
+        if (animation) continue;
+        animation = true;
+        name = "animation";
+      }
+      if (!out.empty()) out += ' ';
+      out += name;
+    }
+  };
+  if (g.form1Loaded()) add(g.form1().timers.all());
+  if (g.form2Loaded()) add(g.form2().timers.all());
+  return out;
+}
+
+}  // namespace kr::test

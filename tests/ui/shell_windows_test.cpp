@@ -1,0 +1,237 @@
+// The shell's windows on Qt: real clicks and keys reach the game, and the windows show
+// what the game says, in the game's faces.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/battlefield/keys.h"
+#include "model/comm/notepad.h"
+#include "model/shell/ingame_menu.h"
+#include "model/shell/main_menu.h"
+#include "model/shell/message_box.h"
+#include "support/fake_platform.h"
+#include "support/shell_steps.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/game_ui.h"
+#include "ui/shell/about_window.h"
+#include "ui/shell/backdrop_window.h"
+#include "ui/shell/briefing_window.h"
+#include "ui/shell/game_menu_window.h"
+#include "ui/shell/main_menu_window.h"
+#include "ui/shell/message_box_window.h"
+
+namespace kr::test {
+namespace {
+
+class ShellWindows : public ::testing::Test {
+ protected:
+  FakePlatform platform;
+  Game game{platform};
+  GameUi ui{game, /*realTime=*/false};
+
+  void SetUp() override {
+    platform.folder = KREPOSTAN_PROGRAM_DIR;
+    ui.input([this] { startUp(game); });
+  }
+
+  void click(QAbstractButton* b) {
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(b->isVisible()) << b->text().toStdString();
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+
+  // Runs the clock a frame at a time until the condition holds (at most a minute).
+  template <class Done>
+  bool advanceUntil(Done done) {
+    for (int i = 0; i < 60000 / 16; ++i) {
+      if (done()) return true;
+      ui.advanceBy(16);
+    }
+    return done();
+  }
+};
+
+// The face a widget's text is drawn in, without its foundry ("Z003 [urw]").
+QString family(const QWidget* w) { return QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0); }
+
+// Types text into a widget key by key, Cyrillic included.
+void typeText(QWidget* w, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &release);
+  }
+}
+
+TEST_F(ShellWindows, ProgramOpensAtTheMainMenu) {
+  MainMenuWindow* menu = ui.mainMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->size(), QSize(492, 399));
+  EXPECT_EQ(menu->pos(), QPoint((1280 - 492) / 2, (984 - 399) / 2));
+  EXPECT_TRUE(menu->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(menu->button(0)->text(), QStringLiteral("Начать новую одиночную игру"));
+  EXPECT_EQ(menu->button(0)->size(), QSize(97, 41));
+  EXPECT_EQ(ui.briefing(), nullptr);
+  EXPECT_EQ(ui.battlefield(), nullptr);
+}
+
+TEST_F(ShellWindows, NewGameClickOpensTheBriefing) {
+  click(ui.mainMenu()->button(0));
+  EXPECT_EQ(ui.mainMenu(), nullptr);
+  BriefingWindow* briefing = ui.briefing();
+  ASSERT_NE(briefing, nullptr);
+  EXPECT_TRUE(briefing->isVisible());
+  EXPECT_EQ(briefing->geometry(), QRect(0, 0, 1280, 1024));
+  ASSERT_NE(ui.battlefield(), nullptr);
+  EXPECT_FALSE(ui.battlefield()->isVisible());
+  ui.advanceBy(80 * 6);
+  EXPECT_EQ(briefing->briefing()->text(), QStringLiteral("Милорд"));
+}
+
+TEST_F(ShellWindows, RealClicksLeadToARunningBattlefield) {
+  click(ui.mainMenu()->button(0));
+  BriefingWindow* briefing = ui.briefing();
+  ui.advanceBy(1000);
+  click(briefing->loadButton());
+  EXPECT_FALSE(briefing->loadButton()->isVisible());
+  ASSERT_TRUE(advanceUntil([&] { return briefing->startButton()->isVisible(); }));
+  EXPECT_EQ(briefing->percentage()->text(), QStringLiteral("100 %"));
+  ASSERT_TRUE(advanceUntil([&] { return briefing->nickBox()->isVisible(); }));
+  QLineEdit* nick = briefing->nickBox();
+  nick->selectAll();
+  typeText(nick, QStringLiteral("Добрыня Никитич из Рязани"));
+  EXPECT_EQ(nick->text(), QStringLiteral("Добрыня Никитич"));  // fifteen characters
+  click(briefing->startButton());
+
+  EXPECT_EQ(ui.briefing(), nullptr);
+  ASSERT_NE(ui.battlefield(), nullptr);
+  EXPECT_TRUE(ui.battlefield()->isVisible());
+  EXPECT_TRUE(ui.battlefield()->isEnabled());
+  EXPECT_EQ(game.PlayerNick, "Добрыня Никитич");
+  EXPECT_TRUE(game.clock.enabled(game.form1().timers.Timer1));
+  EXPECT_EQ(game.form1().terrainTiles.size(), 20u);
+}
+
+TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
+  ui.input([this] {
+    newGameClick(game);
+    loadClick(game);
+  });
+  ASSERT_TRUE(advanceUntil([&] { return game.form2().Command1.visible; }));
+  ui.input([this] { startClick(game); });
+  QTest::keyClick(ui.battlefield()->windowHandle(), Qt::Key_Escape);
+  GameMenuWindow* menu = ui.gameMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->geometry(), QRect((1280 - 143) / 2, (984 - 165) / 2, 143, 165));
+  EXPECT_FALSE(ui.battlefield()->isEnabled());
+  BackdropWindow* backdrop = ui.backdrop();
+  ASSERT_NE(backdrop, nullptr);
+  EXPECT_TRUE(backdrop->isVisible());
+  EXPECT_NEAR(backdrop->windowOpacity(), 200.0 / 255.0, 0.01);
+  EXPECT_TRUE(backdrop->testAttribute(Qt::WA_TransparentForMouseEvents));
+  EXPECT_TRUE(backdrop->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+
+  // The key goes to the focused button first; the menu sees it before.
+  QTest::keyClick(menu->button(2), Qt::Key_Escape);
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(ui.battlefield()->isEnabled());
+  EXPECT_TRUE(game.clock.enabled(game.form1().timers.Timer1));
+}
+
+TEST_F(ShellWindows, TheWindowThatComesUpTakesTheFocusButNeverTheBackdrop) {
+  ui.input([this] { toBattlefield(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+  ui.input([this] { pauseWithMenu(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
+  ui.input([this] { menuExitClick(game); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.messageBox());
+  click(ui.messageBox()->noButton());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
+  QTest::keyClick(ui.gameMenu(), Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+}
+
+TEST_F(ShellWindows, BattlefieldTakingInputAgainComesToTheFront) {
+  // Esc in the notepad hands the battlefield back without a word about its window.
+  ui.input([this] { toBattlefield(game); });
+  ui.input([this] { pauseWithMenu(game); });
+  click(ui.gameMenu()->button(3));  // "Блокнот"
+  QCoreApplication::processEvents();
+  EXPECT_NE(QApplication::activeWindow(), ui.battlefield());
+  ui.input([this] { notePadKeyDown(game, kKeyEscape); });
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+}
+
+TEST_F(ShellWindows, ExitQuestionAnsweredNoReturnsToTheMenu) {
+  ui.input([this] { toBattlefield(game); });
+  ui.input([this] { pauseWithMenu(game); });
+  click(ui.gameMenu()->button(4));  // "Выход"
+  MessageBoxWindow* box = ui.messageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(ui.gameMenu()->isEnabled());
+  EXPECT_EQ(box->captionStrip()->text(), QStringLiteral("Уверены?"));
+  EXPECT_EQ(box->geometry(), QRect(500, 425, 280, 134));
+  click(box->noButton());
+  EXPECT_EQ(ui.messageBox(), nullptr);
+  EXPECT_TRUE(ui.gameMenu()->isVisible());
+  EXPECT_TRUE(ui.gameMenu()->isEnabled());
+  EXPECT_FALSE(game.ended);
+}
+
+TEST_F(ShellWindows, DraggingTheCaptionStripMovesTheBox) {
+  ui.input([this] { showMessageBox(game, "Текст", 1, "Заголовок"); });
+  MessageBoxWindow* box = ui.messageBox();
+  ASSERT_NE(box, nullptr);
+  QLabel* strip = box->captionStrip();
+  QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(5, 5));
+  platform.cursor = {520, 440};
+  QMouseEvent move(QEvent::MouseMove, QPointF(20, 15), QPointF(520, 440), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(strip, &move);
+  QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(20, 15));
+  EXPECT_EQ(box->pos(), QPoint(520, 440));
+  EXPECT_FALSE(game.msgB().dragging);
+}
+
+TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {
+  click(ui.mainMenu()->button(4));
+  AboutWindow* about = ui.about();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
+  EXPECT_TRUE(ui.mainMenu()->isEnabled());
+  click(about->okButton());
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_TRUE(ui.mainMenu()->isVisible());
+}
+
+TEST_F(ShellWindows, TextsUseTheGameFaces) {
+  EXPECT_EQ(family(ui.mainMenu()->findChild<QLabel*>()), QStringLiteral("Z003"));
+  ui.input([this] {
+    newGameClick(game);
+    showMessageBox(game, "Текст", 0, "Заголовок");
+  });
+  EXPECT_EQ(family(ui.briefing()->briefing()), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(family(ui.briefing()->percentage()), QStringLiteral("Z003"));
+  EXPECT_EQ(family(ui.messageBox()->captionStrip()), QStringLiteral("Liberation Serif"));
+  EXPECT_EQ(family(ui.messageBox()->text()), QStringLiteral("DejaVu Sans"));
+}
+
+}  // namespace
+}  // namespace kr::test
