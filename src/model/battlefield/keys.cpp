@@ -9,8 +9,8 @@ namespace kr {
 namespace {
 
 void pause(Game& g) {
-  g.fon().window.visible = true;
-  g.form3().window.visible = true;
+  g.fon().window.show();
+  g.form3().window.show();
   Form1& f = g.form1();
   f.window.enabled = false;
   for (const TimerId t : {f.timers.Timer1, f.timers.Timer2, f.timers.Timer3, f.timers.Timer8,

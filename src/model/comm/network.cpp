@@ -21,7 +21,7 @@ void replaceSocket(Game& g, SocketId& slot, SocketId fresh) {
 // The dialog closes and the briefing of level 100 opens.
 void leaveDialog(Game& g) {
   g.unloadSetka();
-  g.form2().window.visible = true;
+  g.form2().window.show();
 }
 
 }  // namespace

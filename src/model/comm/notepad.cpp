@@ -13,7 +13,7 @@ void notePadAddLine(Game& g, const std::string& line) {
 }
 
 void notePadBackClick(Game& g) {
-  g.form3().window.visible = true;
+  g.form3().window.show();
   g.notePad().window.visible = false;
 }
 
@@ -22,6 +22,7 @@ void notePadKeyDown(Game& g, int keyCode) {
   // Straight back to the battlefield; the menu stays open behind it, the game paused.
   Form1& f = g.form1();
   f.window.enabled = true;
+  f.window.activate();
   f.focus = Focus::Map;
   g.notePad().window.visible = false;
 }

@@ -43,6 +43,7 @@ void saveClick(Game& g) {
   // Back to the battlefield, whose stopped timers stay stopped.
   Form1& f = g.form1();
   f.window.enabled = true;
+  f.window.activate();
   f.focus = Focus::Map;
   g.form3().window.visible = false;
   f.chat.caption =
