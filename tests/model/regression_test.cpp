@@ -1,0 +1,172 @@
+// A scripted hour of play with a fixed seed. Its summary of the world is compared with the
+// stored one, so that a change in any rule shows up as a difference. After an intended
+// change of the rules, run with KREPOSTAN_UPDATE_EXPECTED=1 to store the new summary.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/battlefield/keys.h"
+#include "model/battlefield/pointer.h"
+#include "model/comm/chat.h"
+#include "model/core/inspection.h"
+#include "model/core/palette.h"
+#include "model/core/placement.h"
+#include "model/game.h"
+#include "model/shell/briefing.h"
+#include "model/shell/ingame_menu.h"
+#include "model/shell/main_menu.h"
+#include "model/shell/message_box.h"
+#include "support/fake_platform.h"
+
+namespace kr::test {
+namespace {
+
+struct Step {
+  Millis at;
+  std::function<void(Game&)> act;
+};
+
+// The pointer carries the item to (x, y) and clicks bare ground there.
+void putDown(Game& g, float x, float y) {
+  mapMouseMove(g, 0, x, y);
+  mapMouseMove(g, 0, x, y);
+  mapMouseDown(g, 1, x, y);
+  mapMouseUp(g, 1, x, y);
+  mapClick(g);
+}
+
+void chatLine(Game& g, const std::string& text) {
+  g.form1().chatText.caption = text;
+  chatSubmit(g);
+}
+
+void take(Game& g) { takeItem(g); }
+
+std::vector<Step> script() {
+  return {
+      {0, [](Game& g) { startUp(g); }},
+      {500, [](Game& g) { newGameClick(g); }},
+      {1500, [](Game& g) { loadClick(g); }},
+      {60000, [](Game& g) {
+         g.form2().Nick.caption = "Тестер";
+         startClick(g);
+       }},
+      {61000, [](Game& g) { orderItem(g, kAccumulator); }},
+      {62500, [](Game& g) {
+         take(g);
+         putDown(g, 300, 300);
+       }},
+      {63000, [](Game& g) { orderItem(g, kWoodWorks); }},
+      {66000, [](Game& g) {
+         take(g);
+         putDown(g, 300, 420);
+       }},
+      {67000, [](Game& g) { orderItem(g, kAccumulator); }},
+      {68500, [](Game& g) {
+         take(g);
+         putDown(g, 60, 120);  // too close to the headquarters: stays in hand
+         putDown(g, 420, 300);
+       }},
+      {70000, [](Game& g) { chatLine(g, "mopru"); }},
+      {80000, [](Game& g) { orderItem(g, kMetalWorks); }},
+      {86000, [](Game& g) {
+         take(g);
+         putDown(g, 420, 420);
+       }},
+      {90000, [](Game& g) { objectClick(g, 2); }},
+      {90100, [](Game& g) { powerSwitchClick(g); }},
+      {120000, [](Game& g) { powerSwitchClick(g); }},
+      {130000, [](Game& g) { battlefieldKeyDown(g, kKeyEscape); }},
+      {140000, [](Game& g) { menuKeyDown(g, kKeyEscape); }},
+      {150000, [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
+      {160000, [](Game& g) { chatLine(g, "hw6"); }},
+      {175000, [](Game& g) { msgNoClick(g); }},  // "ОК": on to mission 2
+      {176000, [](Game& g) { loadClick(g); }},
+      {240000, [](Game& g) { startClick(g); }},
+      {241000, [](Game& g) { chatLine(g, "jyv"); }},
+      {250000, [](Game& g) { orderItem(g, kLocator); }},
+      {250100, [](Game& g) { putDown(g, 600, 300); }},
+      {251000, [](Game& g) { orderItem(g, kTankFactory); }},
+      {251100, [](Game& g) { putDown(g, 800, 300); }},
+      {252000, [](Game& g) { orderItem(g, kWoodWorks); }},
+      {252100, [](Game& g) { putDown(g, 600, 500); }},
+      {244000, [](Game& g) { chatLine(g, "jyv"); }},  // the box still shows: only a line
+      {253000, [](Game& g) { chatLine(g, "jyv"); }},  // developer mode off
+      {261000, [](Game& g) { objectClick(g, 2); }},   // the tank factory
+      {262000, [](Game& g) { orderItem(g, kTank); }},
+      {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
+      {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},
+      {270200, [](Game& g) { mapMouseUp(g, 1, 1500, 1200); }},
+      {400000, [](Game& g) { orderItem(g, kConverter); }},
+      {420000, [](Game& g) {
+         take(g);
+         putDown(g, 600, 700);
+       }},
+  };
+}
+
+std::string summary(Game& g) {
+  std::ostringstream out;
+  out << "level " << g.LevelNumber << " nick " << g.PlayerNick << " developer "
+      << g.DeveloperMode << "\n";
+  out << "windows";
+  const std::pair<const char*, bool> loaded[] = {
+      {"Form1", g.form1Loaded()}, {"Form2", g.form2Loaded()},     {"Form3", g.form3Loaded()},
+      {"MsgB", g.msgBLoaded()},   {"WElcome", g.welcomeLoaded()}, {"Fon", g.fonLoaded()},
+      {"NotePadFrm", g.notePadLoaded()}};
+  for (const auto& [name, isLoaded] : loaded)
+    if (isLoaded) out << " " << name;
+  out << "\n";
+  if (!g.form1Loaded()) return out.str();
+  Form1& f = g.form1();
+  out << "stocks " << f.Energy << " " << f.Metal << " " << f.Wood << "\n";
+  out << "counters " << f.AccumulatorCount << " " << f.MetalWorksCount << " "
+      << f.WoodWorksCount << " " << f.TankFactoryCount << " " << f.ConverterCount << " locator "
+      << f.LocatorActive << f.LocatorBuilt << "\n";
+  out << "slots " << f.LastSlot << " bot step " << g.EnemyBuildStep << " view " << f.ViewX
+      << "," << f.ViewY << "\n";
+  for (int i = 0; i < kSlots; ++i) {
+    const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    if (!o.shown) continue;
+    out << "  " << i << " '" << o.tag << "' " << o.left << "," << o.top << " " << o.width << "x"
+        << o.height << " " << o.picture << " powered " << f.ObjectPowered[static_cast<std::size_t>(i)]
+        << "\n";
+  }
+  out << "timers";
+  for (TimerId id : f.timers.all())
+    if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
+  out << "\nchat '" << f.chat.caption << "' notepad lines "
+      << (g.notePadLoaded() ? g.notePad().List1.size() : 0) << "\n";
+  return out.str();
+}
+
+TEST(Regression, ScriptedHourOfPlay) {
+  FakePlatform platform;
+  platform.useGenerator = true;
+  Game game(platform);
+  for (const Step& step : script()) {
+    game.clock.advanceTo(step.at);
+    step.act(game);
+  }
+  game.clock.advanceTo(60 * 60 * 1000);
+  const std::string got = summary(game) + "sounds " + std::to_string(platform.sounds.size()) + "\n";
+
+  const std::string path = std::string(KREPOSTAN_TEST_DATA) + "/regression_expected.txt";
+  if (std::getenv("KREPOSTAN_UPDATE_EXPECTED")) {
+    std::ofstream(path) << got;
+    GTEST_SKIP() << "stored a new expected summary in " << path;
+  }
+  std::ifstream in(path);
+  ASSERT_TRUE(in) << "no expected summary at " << path;
+  std::stringstream expected;
+  expected << in.rdbuf();
+  EXPECT_EQ(got, expected.str());
+}
+
+}  // namespace
+}  // namespace kr::test
