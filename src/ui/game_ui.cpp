@@ -55,8 +55,10 @@ GameUi::GameUi(Game& g, bool realTime) : game(g) {
   // The backdrop comes up with the in-game menu, right under it, even when it was shown
   // already and the battlefield has come in front of it since.
   gameMenu_->setBeforeRaise([this] {
-    QWidget* backdrop = backdrop_->widget();
-    if (backdrop && backdrop->isVisible() && WindowHostBase::canRaise()) backdrop->raise();
+    BackdropWindow* backdrop = backdrop_->get();
+    if (!backdrop || !backdrop->isVisible()) return;
+    backdrop->captureBehind();
+    if (WindowHostBase::canRaise()) backdrop->raise();
   });
   if (realTime) {
     elapsed_.start();

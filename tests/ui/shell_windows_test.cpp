@@ -137,7 +137,13 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   BackdropWindow* backdrop = ui.backdrop();
   ASSERT_NE(backdrop, nullptr);
   EXPECT_TRUE(backdrop->isVisible());
-  EXPECT_NEAR(backdrop->windowOpacity(), 200.0 / 255.0, 0.01);
+  // The battlefield shows through, darkened to 55/255 of its brightness.
+  const QPoint spot(20, 500);
+  const QColor lit = ui.battlefield()->grab().toImage().pixelColor(spot);
+  const QColor dark = backdrop->grab().toImage().pixelColor(spot);
+  EXPECT_GT(lit.green(), 60);
+  EXPECT_NEAR(dark.green(), lit.green() * 55 / 255, 2);
+  EXPECT_NEAR(dark.red(), lit.red() * 55 / 255, 2);
   EXPECT_TRUE(backdrop->testAttribute(Qt::WA_TransparentForMouseEvents));
   EXPECT_TRUE(backdrop->windowFlags() & Qt::WindowDoesNotAcceptFocus);
 

@@ -3,8 +3,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
+#include "ui/battlefield/battlefield_window.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 
@@ -12,10 +14,21 @@ namespace kr {
 
 BackdropWindow::BackdropWindow(GameUi& ui) : ui_(ui) {
   makeBlackFrameless(this);
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlag(Qt::WindowDoesNotAcceptFocus);
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+}
+
+void BackdropWindow::captureBehind() {
+  behind_ = QPixmap();
+  if (BattlefieldWindow* b = ui_.battlefield(); b && b->isVisible()) {
+    behind_ = b->grab();
+    behindAt_ = b->geometry().topLeft() - geometry().topLeft();
+  }
+  update();
 }
 
 void BackdropWindow::sync() {
@@ -25,9 +38,24 @@ void BackdropWindow::sync() {
   QRect area(0, 0, g.ScreenWidth, g.FullScreenHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) area |= screen->geometry();
   placeWindow(this, area);
-  const qreal opacity = m.opacity / 255.0;
-  if (!qFuzzyCompare(windowOpacity(), opacity)) setWindowOpacity(opacity);
+  if (alpha_ != m.opacity) {
+    alpha_ = m.opacity;
+    update();
+  }
+  if (m.window.visible && (!isVisible() || m.window.raised != raised_)) captureBehind();
+  raised_ = m.window.raised;
   syncWindow(this, m.window);
+}
+
+void BackdropWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (behind_.isNull()) {
+    p.fillRect(rect(), Qt::black);
+    return;
+  }
+  p.fillRect(rect(), Qt::black);
+  p.drawPixmap(behindAt_, behind_);
+  p.fillRect(rect(), QColor(0, 0, 0, alpha_));
 }
 
 void BackdropWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
