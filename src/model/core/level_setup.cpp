@@ -65,6 +65,11 @@ void form1Unload(Game& g) {
   closeSockets(g);
 }
 
+void form1Closed(Game& g) {
+  g.playCue("Pus.smus");
+  g.end();
+}
+
 void layoutBattlefield(Game& g) {
   Form1& f = g.form1();
   const float sw = static_cast<float>(g.ScreenWidth);

@@ -10,6 +10,8 @@ class Game;
 void form1Load(Game& g);
 // The battlefield window's unload handler.
 void form1Unload(Game& g);
+// The battlefield window closed from the desktop: the game ends.
+void form1Closed(Game& g);
 // Rebuilds the world for LevelNumber.
 void levelSetup(Game& g);
 // Lays the right-hand panels and the chat line out for the screen size.

@@ -1,12 +1,14 @@
 // The battlefield window: its panels, the keys it previews and the focus the game asks for.
 #include "ui/battlefield/battlefield_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
 
 #include "model/battlefield/keys.h"
+#include "model/core/level_setup.h"
 #include "model/game.h"
 #include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/inspection_frame.h"
@@ -97,6 +99,12 @@ void BattlefieldWindow::sync() {
     previewed_->installEventFilter(this);
   }
   syncFocus(f);
+}
+
+void BattlefieldWindow::closeEvent(QCloseEvent* event) {
+  // Closed from the desktop (there is no close box): the game ends.
+  event->ignore();
+  ui_.input([this] { form1Closed(ui_.game); });
 }
 
 }  // namespace kr

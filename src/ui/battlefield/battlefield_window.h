@@ -36,6 +36,7 @@ class BattlefieldWindow : public QWidget {
   static int keyCode(const QKeyEvent& event);
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   // Keys reach the window before the control that has the focus.
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,7 @@
 // The notepad window: the list of chat lines and "Вернуться в меню".
 #include "ui/comm/notepad_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -83,5 +84,8 @@ void NotepadWindow::sync() {
     if (n.window.visible) activateWindow();
   }
 }
+
+// The notepad has no close box; it goes back to the menu with its button or Esc.
+void NotepadWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

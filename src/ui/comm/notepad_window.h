@@ -19,6 +19,7 @@ class NotepadWindow : public QWidget {
   QPushButton* backButton() const { return back_; }
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* e) override;
   // The window sees every key before its controls.
   bool eventFilter(QObject* watched, QEvent* e) override;
