@@ -78,7 +78,9 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
 
   const QImage& img = store.image(name);
   ASSERT_EQ(img.size(), QSize(info.width, info.height));
-  EXPECT_EQ(img.format(), QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(img.format(), krepostan::sprites::isOpaque(info.kind)
+                             ? QImage::Format_RGB32
+                             : QImage::Format_ARGB32_Premultiplied);
   EXPECT_EQ(&store.image(name), &img) << "rendered again instead of kept";
 
   const int w = img.width();
@@ -197,6 +199,18 @@ TEST(SpriteStore, ScaledStretchesToTheRequestAndKeepsOnePixmapPerRequest) {
   // Buildings keep their field colour at the corner when small.
   const QImage hall = store.scaled(QStringLiteral("tankozavod"), {60, 60}).toImage();
   EXPECT_TRUE(near(hall.pixel(0, 0), krepostan::sprites::kFieldAmber, 6));
+}
+
+TEST(SpriteStore, ReleaseForgetsOnlyThatPicture) {
+  auto& store = SpriteStore::instance();
+  const QPixmap* kept = &store.scaled(QStringLiteral("akum"), {49, 49});
+  const QImage before = store.image(QStringLiteral("welcome_bg"));  // a copy of the pixels
+  store.scaled(QStringLiteral("welcome_bg"), {100, 75});
+  store.release(QStringLiteral("welcome_bg"));
+  EXPECT_EQ(&store.scaled(QStringLiteral("akum"), {49, 49}), kept);
+  // Asked for again, the picture is drawn afresh, the same as before.
+  EXPECT_EQ(store.image(QStringLiteral("welcome_bg")), before);
+  EXPECT_EQ(store.scaled(QStringLiteral("welcome_bg"), {100, 75}).size(), QSize(100, 75));
 }
 
 }  // namespace

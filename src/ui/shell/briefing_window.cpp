@@ -104,4 +104,9 @@ void BriefingWindow::closeEvent(QCloseEvent* event) {
   ui_.input([this] { quitClick(ui_.game); });
 }
 
+BriefingWindow::~BriefingWindow() {
+  // The background is only needed while the window is there.
+  SpriteStore::instance().release(QStringLiteral("briefing_bg"));
+}
+
 }  // namespace kr

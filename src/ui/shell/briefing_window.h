@@ -14,6 +14,7 @@ class GameUi;
 class BriefingWindow : public QWidget {
  public:
   explicit BriefingWindow(GameUi& ui);
+  ~BriefingWindow() override;
   void sync();
 
   QPushButton* startButton() const { return start_; }  // "Начать"

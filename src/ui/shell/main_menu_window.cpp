@@ -64,4 +64,9 @@ void MainMenuWindow::closeEvent(QCloseEvent* event) {
   ui_.input([this] { exitClick(ui_.game); });
 }
 
+MainMenuWindow::~MainMenuWindow() {
+  // The background is only needed while the window is there.
+  SpriteStore::instance().release(QStringLiteral("welcome_bg"));
+}
+
 }  // namespace kr

@@ -14,6 +14,7 @@ class GameUi;
 class MainMenuWindow : public QWidget {
  public:
   explicit MainMenuWindow(GameUi& ui);
+  ~MainMenuWindow() override;
   void sync();
 
   // Top to bottom: "Начать новую одиночную игру", "Загрузить игру", "Начать сетевую игру",

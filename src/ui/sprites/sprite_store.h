@@ -25,6 +25,9 @@ class SpriteStore {
   // The picture stretched to exactly `size` (aspect ignored), smooth, cached per
   // (name, size). Needs a QGuiApplication; call from the GUI thread.
   const QPixmap& scaled(const QString& name, QSize size);
+  // Forgets the rendered copies of a picture that is not needed for a while (a window's
+  // background once the window is gone); references to them become invalid.
+  void release(const QString& name);
 
   // Resource path of a picture.
   static QString resourcePath(const QString& name);
