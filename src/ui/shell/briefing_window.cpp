@@ -92,21 +92,13 @@ void BriefingWindow::sync() {
 }
 
 void BriefingWindow::paintEvent(QPaintEvent*) {
-  // The background picture at its own size from the top-left corner, black beyond it.
-  QPainter p(this);
-  p.fillRect(rect(), Qt::black);
-  p.drawImage(QPoint(0, 0), SpriteStore::instance().image(QStringLiteral("briefing_bg")));
+  background_.paint(this);
 }
 
 void BriefingWindow::closeEvent(QCloseEvent* event) {
   // Closing the screen from the window manager is "Выйти".
   event->ignore();
   ui_.input([this] { quitClick(ui_.game); });
-}
-
-BriefingWindow::~BriefingWindow() {
-  // The background is only needed while the window is there.
-  SpriteStore::instance().release(QStringLiteral("briefing_bg"));
 }
 
 }  // namespace kr

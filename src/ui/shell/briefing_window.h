@@ -3,9 +3,12 @@
 
 #include <QWidget>
 
+#include "ui/shell/shell_look.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
 
 namespace kr {
 
@@ -14,7 +17,6 @@ class GameUi;
 class BriefingWindow : public QWidget {
  public:
   explicit BriefingWindow(GameUi& ui);
-  ~BriefingWindow() override;
   void sync();
 
   QPushButton* startButton() const { return start_; }  // "Начать"
@@ -30,6 +32,7 @@ class BriefingWindow : public QWidget {
 
  private:
   GameUi& ui_;
+  BackgroundPicture background_{QStringLiteral("briefing_bg")};
   QLabel* text_;
   QPushButton* start_;
   QPushButton* load_;

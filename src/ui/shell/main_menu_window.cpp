@@ -52,21 +52,13 @@ void MainMenuWindow::sync() {
 }
 
 void MainMenuWindow::paintEvent(QPaintEvent*) {
-  // The background picture at its own size from the top-left corner.
-  QPainter p(this);
-  p.fillRect(rect(), Qt::black);
-  p.drawImage(QPoint(0, 0), SpriteStore::instance().image(QStringLiteral("welcome_bg")));
+  background_.paint(this);
 }
 
 void MainMenuWindow::closeEvent(QCloseEvent* event) {
   // Closing the menu from the window manager leaves the game as "Выход" does.
   event->ignore();
   ui_.input([this] { exitClick(ui_.game); });
-}
-
-MainMenuWindow::~MainMenuWindow() {
-  // The background is only needed while the window is there.
-  SpriteStore::instance().release(QStringLiteral("welcome_bg"));
 }
 
 }  // namespace kr

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/shell/shell_look.h"
+
 class QAbstractButton;
 class QLabel;
 
@@ -14,7 +16,6 @@ class GameUi;
 class MainMenuWindow : public QWidget {
  public:
   explicit MainMenuWindow(GameUi& ui);
-  ~MainMenuWindow() override;
   void sync();
 
   // Top to bottom: "Начать новую одиночную игру", "Загрузить игру", "Начать сетевую игру",
@@ -27,6 +28,7 @@ class MainMenuWindow : public QWidget {
 
  private:
   GameUi& ui_;
+  BackgroundPicture background_{QStringLiteral("welcome_bg")};
   QLabel* title_;
   std::array<QAbstractButton*, 5> buttons_{};
 };

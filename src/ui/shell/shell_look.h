@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include "model/control.h"
 #include "model/game.h"
+#include "ui/sprites/sprite_store.h"
 
 namespace kr {
 
@@ -48,5 +50,23 @@ inline void makeBlackFrameless(QWidget* w) {
   w->setPalette(pal);
   w->setAutoFillBackground(true);
 }
+
+// A window's background picture, drawn at its own size from the top-left corner over
+// black. The rendered picture is let go with the window.
+class BackgroundPicture {
+ public:
+  explicit BackgroundPicture(QString name) : name_(std::move(name)) {}
+  ~BackgroundPicture() { SpriteStore::instance().release(name_); }
+  BackgroundPicture(const BackgroundPicture&) = delete;
+  BackgroundPicture& operator=(const BackgroundPicture&) = delete;
+  void paint(QWidget* w) const {
+    QPainter p(w);
+    p.fillRect(w->rect(), Qt::black);
+    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_));
+  }
+
+ private:
+  QString name_;
+};
 
 }  // namespace kr
