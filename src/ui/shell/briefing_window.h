@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-
 namespace kr {
 
 class GameUi;
