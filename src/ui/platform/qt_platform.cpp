@@ -63,10 +63,15 @@ void QtPlatform::playSound(const std::string& path) {
   const QString file = playableFile(QString::fromStdString(path),
                                     QString::fromStdString(programFolder() + "/default.wav"));
   if (file.isEmpty()) return;
-  // One channel: a new sound stops the one playing.
-  channel_ = std::make_unique<QSoundEffect>();
-  channel_->setSource(QUrl::fromLocalFile(file));
-  channel_->play();
+  std::unique_ptr<QSoundEffect>& effect = effects_[file];
+  if (!effect) {
+    effect = std::make_unique<QSoundEffect>();
+    effect->setSource(QUrl::fromLocalFile(file));
+  }
+  // One channel: a new sound stops the one playing; the same sound starts over.
+  if (playing_) playing_->stop();
+  playing_ = effect.get();
+  playing_->play();
 }
 
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
@@ -81,7 +86,7 @@ void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
 }
 
 void QtPlatform::endProgram() {
-  channel_.reset();
+  if (playing_) playing_->stop();
   QCoreApplication::exit(0);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <map>
 #include <memory>
 #include <random>
 
@@ -43,7 +44,9 @@ class QtPlatform : public Platform {
   static void silenceAudioWarnings();
 
  private:
-  std::unique_ptr<QSoundEffect> channel_;
+  // One loaded effect per file, and the one that plays now: the single channel.
+  std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+  QSoundEffect* playing_ = nullptr;
   bool audioChecked_ = false;
   bool audioAvailable_ = false;
   std::mt19937 rng_{327680};
