@@ -15,6 +15,7 @@
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "support/built_base.h"
 #include "support/fake_platform.h"
 #include "ui/game_ui.h"
 #include "ui/shell/main_menu_window.h"
@@ -57,32 +58,6 @@ class BareWindow : public QWidget {
   }
 };
 
-// Mission 1 with its terrain painted and a base of 280 buildings put down.
-void builtUpBattlefield(kr::Game& g) {
-  g.welcome();
-  g.unloadWelcome();
-  g.LevelNumber = 1;
-  kr::Form1& f = g.form1();
-  f.terrainTile = "Piclevel1";
-  for (int y = 0; y < 6000; y += 1200)
-    for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
-  f.minimapPictureReady = true;
-  const char* tags[] = {"elek", "meta", "dere", "konv", "taza"};
-  const char* pictures[] = {"akum", "metzavod", "derzavod", "konverter", "tankozavod1"};
-  for (int i = 1; i <= 280; ++i) {
-    kr::MapObject& o = f.Baza[static_cast<std::size_t>(i)];
-    o.tag = tags[i % 5];
-    o.picture = pictures[i % 5];
-    o.left = static_cast<float>(150 + (i % 20) * 60);
-    o.top = static_cast<float>(150 + (i / 20) * 60);
-    o.shown = true;
-    f.BazaMap[static_cast<std::size_t>(i)] = {o.left, o.top, true};
-  }
-  f.LastSlot = 280;
-  g.clock.setEnabled(f.timers.Timer1, true);
-  f.window.visible = true;
-}
-
 void BM_BareWindowFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
     BareWindow w;
@@ -112,7 +87,7 @@ void BM_IdleBattlefield(benchmark::State& state) {
   platform.full = {1920, 1080};
   kr::Game game(platform);
   kr::GameUi ui(game, true);
-  ui.input([&game] { builtUpBattlefield(game); });
+  ui.input([&game] { kr::test::builtUpBase(game, 1); });
   runEventLoop(1000);  // settle: first frames, sprite caches
   double cpu = 0;
   double wall = 0;

@@ -1,39 +1,27 @@
 // One hour of game time simulated headless, every battlefield timer running.
 #include <benchmark/benchmark.h>
 
-#include "model/core/level_setup.h"
 #include "model/game.h"
+#include "support/built_base.h"
 #include "support/fake_platform.h"
 
 namespace {
 
-// A mission-2 base in full swing: buildings of every kind, a tank driving back and forth,
-// the bot building, the curtain opening, the chat box showing.
-void buildBase(kr::Game& g) {
+// A mission-2 base in full swing: buildings of every kind, a locator, a tank driving,
+// a construction running, the bot building, the curtain opening, the chat box showing.
+void inFullSwing(kr::Game& g) {
+  kr::test::builtUpBase(g, 2);
   kr::Form1& f = g.form1();
-  const char* tags[] = {"elek", "meta", "dere", "loca", "taza", "konv", "tank"};
-  for (int i = 1; i <= 280; ++i) {
-    kr::MapObject& o = f.Baza[static_cast<std::size_t>(i)];
-    o.tag = tags[i % 7];
-    o.left = static_cast<float>(200 + (i % 20) * 120);
-    o.top = static_cast<float>(200 + (i / 20) * 120);
-    o.shown = true;
-  }
-  f.LastSlot = 280;
-  f.AccumulatorCount = 40;
-  f.MetalWorksCount = 40;
-  f.WoodWorksCount = 40;
-  f.TankFactoryCount = 40;
-  f.ConverterCount = 40;
   f.LocatorActive = true;
   f.LocatorBuilt = true;
-  g.clock.setEnabled(f.timers.Timer1, true);
+  f.Baza[281] = kr::MapObject{"tank", 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
+  f.LastSlot = 281;
   g.clock.setEnabled(f.timers.Timer5, true);
   g.clock.setEnabled(f.timers.Timer6, true);
   g.clock.setEnabled(f.timers.Timer7, true);
   f.ConstructionTime = 1 << 30;
-  g.SelectedIndex = 7;
-  g.MovingSlot = 7;
+  g.SelectedIndex = 281;
+  g.MovingSlot = 281;
   g.MoveOrdered = true;
   g.MoveTargetX = 5000;
   g.MoveTargetY = 5000;
@@ -44,9 +32,7 @@ void BM_OneHourOfGameTime(benchmark::State& state) {
     state.PauseTiming();
     kr::test::FakePlatform platform;
     kr::Game game(platform);
-    game.LevelNumber = 2;
-    game.welcome();
-    buildBase(game);
+    inFullSwing(game);
     state.ResumeTiming();
     game.clock.advanceBy(60 * 60 * 1000);
     benchmark::DoNotOptimize(game.form1().Energy);

@@ -1,0 +1,48 @@
+// A mission with its terrain painted and 280 buildings of every kind put down in a grid
+// near the headquarters, counted as working: the benchmarks' battlefield.
+#pragma once
+
+#include "model/game.h"
+
+namespace kr::test {
+
+inline void builtUpBase(Game& g, int level) {
+  g.welcome();
+  g.unloadWelcome();
+  g.LevelNumber = static_cast<std::int16_t>(level);
+  Form1& f = g.form1();
+  f.terrainTile = level == 1 ? "Piclevel1" : "Piclevel2";
+  const int tileW = level == 1 ? 1600 : 600;
+  const int tileH = level == 1 ? 1200 : 600;
+  for (int y = 0; y < 6000; y += tileH)
+    for (int x = 0; x < 6000; x += tileW) f.terrainTiles.push_back({x, y});
+  f.minimapPictureReady = true;
+
+  struct Kind {
+    const char* tag;
+    const char* picture;
+    std::int32_t* counter;
+  };
+  const Kind kinds[] = {{"elek", "akum", &f.AccumulatorCount},
+                        {"meta", "metzavod", &f.MetalWorksCount},
+                        {"dere", "derzavod", &f.WoodWorksCount},
+                        {"taza", "tankozavod1", &f.TankFactoryCount},
+                        {"konv", "konverter", nullptr}};
+  for (int i = 1; i <= 280; ++i) {
+    const Kind& k = kinds[i % 5];
+    MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    o.tag = k.tag;
+    o.picture = k.picture;
+    o.left = static_cast<float>(150 + (i % 20) * 60);
+    o.top = static_cast<float>(150 + (i / 20) * 60);
+    o.shown = true;
+    f.BazaMap[static_cast<std::size_t>(i)] = {o.left, o.top, true};
+    if (k.counter) *k.counter += 1;
+    else f.ConverterCount = static_cast<std::int16_t>(f.ConverterCount + 1);
+  }
+  f.LastSlot = 280;
+  g.clock.setEnabled(f.timers.Timer1, true);
+  f.window.visible = true;
+}
+
+}  // namespace kr::test
