@@ -8,7 +8,7 @@
 namespace {
 
 // A mission-2 base in full swing: buildings of every kind, a locator, a tank driving,
-// a construction running, the bot building, the curtain opening, the chat box showing.
+// a construction running, the bot building, the curtain opening, the chat timer running.
 void inFullSwing(kr::Game& g) {
   kr::test::builtUpBase(g, 2);
   kr::Form1& f = g.form1();
