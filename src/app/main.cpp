@@ -1,6 +1,8 @@
 // Крепостан: the game's windows on the Qt event loop.
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -8,6 +10,7 @@
 #include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/sprites/sprite_store.h"
 
 int main(int argc, char** argv) {
   kr::QtPlatform::silenceAudioWarnings();
@@ -15,6 +18,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("krepostan"));
   QApplication::setApplicationDisplayName(QStringLiteral("Крепостан"));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  QApplication::setWindowIcon(
+      QIcon(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon")))));
   if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
       QGuiApplication::primaryScreen() == nullptr) {
     std::fprintf(stderr, "krepostan: no screen to open the game on\n");
