@@ -13,70 +13,26 @@ Game::Game(Platform& p) : platform(p) { platform.setSocketEvents(this); }
 
 Game::~Game() { platform.setSocketEvents(nullptr); }
 
-Form1& Game::form1() {
-  if (!form1_) {
-    form1_.emplace();
-    form1Load(*this);
-  }
-  return *form1_;
+namespace {
+
+// The message box opens centred on the screen.
+void msgBLoad(Game& g) {
+  MsgB& box = g.msgB();
+  box.left = (static_cast<float>(g.ScreenWidth) - box.width) / 2;
+  box.top = (static_cast<float>(g.ScreenHeight) - box.height) / 2;
 }
 
-WElcome& Game::welcome() {
-  if (!welcome_) {
-    welcome_.emplace();
-    welcomeLoad(*this);
-  }
-  return *welcome_;
-}
+}  // namespace
 
-FrmAbout& Game::about() {
-  if (!about_) about_.emplace();
-  return *about_;
-}
-
-Fon& Game::fon() {
-  if (!fon_) {
-    fon_.emplace();
-    fonLoad(*this);
-  }
-  return *fon_;
-}
-
-Form2& Game::form2() {
-  if (!form2_) {
-    form2_.emplace();
-    form2Load(*this);
-  }
-  return *form2_;
-}
-
-Form3& Game::form3() {
-  if (!form3_) {
-    form3_.emplace();
-    form3Load(*this);
-  }
-  return *form3_;
-}
-
-MsgB& Game::msgB() {
-  if (!msgB_) {
-    msgB_.emplace();
-    // The box opens centred on the screen.
-    msgB_->left = (ScreenWidth - msgB_->width) / 2;
-    msgB_->top = (ScreenHeight - msgB_->height) / 2;
-  }
-  return *msgB_;
-}
-
-NotePadFrm& Game::notePad() {
-  if (!notePad_) notePad_.emplace();
-  return *notePad_;
-}
-
-Setka& Game::setka() {
-  if (!setka_) setka_.emplace();
-  return *setka_;
-}
+Form1& Game::form1() { return touch(form1_, form1Load); }
+WElcome& Game::welcome() { return touch(welcome_, welcomeLoad); }
+FrmAbout& Game::about() { return touch(about_, nullptr); }
+Fon& Game::fon() { return touch(fon_, fonLoad); }
+Form2& Game::form2() { return touch(form2_, form2Load); }
+Form3& Game::form3() { return touch(form3_, form3Load); }
+MsgB& Game::msgB() { return touch(msgB_, msgBLoad); }
+NotePadFrm& Game::notePad() { return touch(notePad_, nullptr); }
+Setka& Game::setka() { return touch(setka_, nullptr); }
 
 void Game::unloadForm1() {
   if (!form1_ || ended) return;

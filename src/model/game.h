@@ -106,6 +106,16 @@ class Game : public SocketEvents {
   void socketError(SocketId socket) override;
 
  private:
+  // A window's model, loaded (and its load handler run) when it is touched unloaded.
+  template <class W>
+  W& touch(std::optional<W>& window, void (*load)(Game&)) {
+    if (!window) {
+      window.emplace();
+      if (load) load(*this);
+    }
+    return *window;
+  }
+
   std::optional<Form1> form1_;
   std::optional<WElcome> welcome_;
   std::optional<FrmAbout> about_;
