@@ -25,31 +25,31 @@ struct Kind {
 // A built-up mission-2 base filling the visible strip: 300 of the player's buildings,
 // 9 of the enemy's, the enemy headquarters and tanks, all in view, on level-1 terrain.
 void buildBase(kr::Game& g) {
-  kr::Form1& f = g.form1();
+  kr::Battlefield& f = g.battlefield();
   f.terrainTile = "Piclevel1";
   for (int y = 0; y < 6000; y += 1200)
     for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
-  f.ViewX = 800;
-  f.ViewY = 700;
-  f.picture1.left = -f.ViewX;
-  f.picture1.top = -f.ViewY;
+  f.viewX = 800;
+  f.viewY = 700;
+  f.mapSurface.left = -f.viewX;
+  f.mapSurface.top = -f.viewY;
 
   const Kind kinds[] = {{"elek", "akum", 49, 49},          {"meta", "metzavod1", 63.7f, 58.8f},
                         {"dere", "derzavod", 49, 49},      {"konv", "konverter", 39.2f, 39.2f},
                         {"elek", "akum", 49, 49},          {"dere", "derzavod1", 49, 49},
                         {"konv", "konverter", 39.2f, 39.2f}, {"meta", "metzavod", 63.7f, 58.8f}};
-  const float stripRight = f.ViewX + kWidth - f.Builder.width - f.Map.width;
-  float x = f.ViewX + 5;
-  float y = f.ViewY + 5;
+  const float stripRight = f.viewX + kWidth - f.buildFrame.width - f.minimapFrame.width;
+  float x = f.viewX + 5;
+  float y = f.viewY + 5;
   float rowHeight = 0;
   int slot = 1;
   const auto put = [&](int i, const Kind& k) {
     if (x + k.width > stripRight) {
-      x = f.ViewX + 5;
+      x = f.viewX + 5;
       y += rowHeight + 10;
       rowHeight = 0;
     }
-    f.Baza[static_cast<std::size_t>(i)] =
+    f.objects[static_cast<std::size_t>(i)] =
         kr::MapObject{k.tag, x, y, k.width, k.height, k.picture, true, {}, 0};
     x += k.width + 10;
     rowHeight = std::max(rowHeight, k.height);
@@ -65,15 +65,15 @@ void buildBase(kr::Game& g) {
   const Kind tanks[] = {{"tank", "tankvverh", 40, 92},           {"tank", "tankvpravo", 92, 40},
                         {"tank", "diagvverhvpravo", 92, 92},      {"tank", "tankdiagvnizvlevo", 92, 92}};
   for (int i = 0; i < 4; ++i) {
-    kr::MapObject& t = f.Baza[static_cast<std::size_t>(311 + i)];
-    t = kr::MapObject{tanks[i].tag, f.ViewX + 300 + 250.0f * i, f.ViewY + 400, tanks[i].width,
+    kr::MapObject& t = f.objects[static_cast<std::size_t>(311 + i)];
+    t = kr::MapObject{tanks[i].tag, f.viewX + 300 + 250.0f * i, f.viewY + 400, tanks[i].width,
                       tanks[i].height, tanks[i].picture, true, {}, 0};
   }
   // The inspected building's health bar and a selection being dragged.
-  f.ObZdor = kr::Control::at(f.Baza[1].left, f.Baza[1].bottom() + 5, 147, 6);
-  f.ZdorBar = f.ObZdor;
-  f.ZdorLbl = kr::Control::at(f.ObZdor.left, f.ObZdor.top, 147, 14, "100 %");
-  f.Selec = kr::Control::at(f.ViewX + 600, f.ViewY + 300, 400, 250);
+  f.healthBarFrame = kr::Control::at(f.objects[1].left, f.objects[1].bottom() + 5, 147, 6);
+  f.healthBar = f.healthBarFrame;
+  f.healthLabel = kr::Control::at(f.healthBarFrame.left, f.healthBarFrame.top, 147, 14, "100 %");
+  f.selectionRect = kr::Control::at(f.viewX + 600, f.viewY + 300, 400, 250);
 }
 
 QImage screenPicture() {
@@ -117,11 +117,11 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   platform.usable = {kWidth, kHeight};
   platform.full = {kWidth, kHeight};
   kr::Game game(platform);
-  game.LevelNumber = 2;
-  game.welcome();
-  game.unloadWelcome();
+  game.levelNumber = 2;
+  game.mainMenu();
+  game.unloadMainMenu();
   buildBase(game);
-  const kr::Form1& f = game.form1();
+  const kr::Battlefield& f = game.battlefield();
 
   kr::MapPainter painter;
   QImage target(kWidth, kHeight, QImage::Format_RGB32);
@@ -152,7 +152,7 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   state.counters["frame_per_blit"] = frameSeconds / blitSeconds;
   const QRect screen(0, 0, kWidth, kHeight);
   int inView = 0;
-  for (const kr::MapObject& o : f.Baza)
+  for (const kr::MapObject& o : f.objects)
     if (o.shown && kr::MapPainter::mapRect(o).translated(kr::MapPainter::mapOffset(f)).intersects(screen))
       ++inView;
   state.counters["objects_in_view"] = inView;

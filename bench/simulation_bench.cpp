@@ -11,20 +11,20 @@ namespace {
 // a construction running, the bot building, the curtain opening, the chat timer running.
 void inFullSwing(kr::Game& g) {
   kr::test::builtUpBase(g, 2);
-  kr::Form1& f = g.form1();
-  f.LocatorActive = true;
-  f.LocatorBuilt = true;
-  f.Baza[281] = kr::MapObject{"tank", 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
-  f.LastSlot = 281;
-  g.clock.setEnabled(f.timers.Timer5, true);
-  g.clock.setEnabled(f.timers.Timer6, true);
-  g.clock.setEnabled(f.timers.Timer7, true);
-  f.ConstructionTime = 1 << 30;
-  g.SelectedIndex = 281;
-  g.MovingSlot = 281;
-  g.MoveOrdered = true;
-  g.MoveTargetX = 5000;
-  g.MoveTargetY = 5000;
+  kr::Battlefield& f = g.battlefield();
+  f.locatorActive = true;
+  f.locatorBuilt = true;
+  f.objects[281] = kr::MapObject{"tank", 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
+  f.lastOrderedSlot = 281;
+  g.clock.setEnabled(f.timers.construction, true);
+  g.clock.setEnabled(f.timers.movement, true);
+  g.clock.setEnabled(f.timers.chatBox, true);
+  f.constructionTicks = 1 << 30;
+  g.selectedSlot = 281;
+  g.movingSlot = 281;
+  g.moveOrdered = true;
+  g.moveTargetX = 5000;
+  g.moveTargetY = 5000;
 }
 
 void BM_OneHourOfGameTime(benchmark::State& state) {
@@ -35,7 +35,7 @@ void BM_OneHourOfGameTime(benchmark::State& state) {
     inFullSwing(game);
     state.ResumeTiming();
     game.clock.advanceBy(60 * 60 * 1000);
-    benchmark::DoNotOptimize(game.form1().Energy);
+    benchmark::DoNotOptimize(game.battlefield().energy);
   }
   state.SetLabel("budget 0.5 s per hour");
 }

@@ -16,46 +16,46 @@ Game::~Game() { platform.setSocketEvents(nullptr); }
 namespace {
 
 // The message box opens centred on the screen.
-void msgBLoad(Game& g) {
-  MsgB& box = g.msgB();
-  box.left = (static_cast<float>(g.ScreenWidth) - box.width) / 2;
-  box.top = (static_cast<float>(g.ScreenHeight) - box.height) / 2;
+void messageBoxLoad(Game& g) {
+  MessageBox& box = g.messageBox();
+  box.left = (static_cast<float>(g.screenWidth) - box.width) / 2;
+  box.top = (static_cast<float>(g.screenHeight) - box.height) / 2;
 }
 
 }  // namespace
 
-Form1& Game::form1() { return touch(form1_, form1Load); }
-WElcome& Game::welcome() { return touch(welcome_, welcomeLoad); }
-FrmAbout& Game::about() { return touch(about_, nullptr); }
-Fon& Game::fon() { return touch(fon_, fonLoad); }
-Form2& Game::form2() { return touch(form2_, form2Load); }
-Form3& Game::form3() { return touch(form3_, form3Load); }
-MsgB& Game::msgB() { return touch(msgB_, msgBLoad); }
-NotePadFrm& Game::notePad() { return touch(notePad_, nullptr); }
-Setka& Game::setka() { return touch(setka_, nullptr); }
+Battlefield& Game::battlefield() { return touch(battlefield_, battlefieldLoad); }
+MainMenu& Game::mainMenu() { return touch(mainMenu_, mainMenuLoad); }
+AboutBox& Game::about() { return touch(aboutBox_, nullptr); }
+Backdrop& Game::backdrop() { return touch(backdrop_, backdropLoad); }
+Briefing& Game::briefing() { return touch(briefing_, briefingLoad); }
+GameMenu& Game::gameMenu() { return touch(gameMenu_, gameMenuLoad); }
+MessageBox& Game::messageBox() { return touch(messageBox_, messageBoxLoad); }
+Notepad& Game::notepad() { return touch(notepad_, nullptr); }
+NetworkDialog& Game::networkDialog() { return touch(networkDialog_, nullptr); }
 
-void Game::unloadForm1() {
-  if (!form1_ || ended) return;
-  form1Unload(*this);
-  if (!form1_) return;
-  for (TimerId id : form1_->timers.all()) clock.remove(id);
-  form1_.reset();
+void Game::unloadBattlefield() {
+  if (!battlefield_ || ended) return;
+  battlefieldUnload(*this);
+  if (!battlefield_) return;
+  for (TimerId id : battlefield_->timers.all()) clock.remove(id);
+  battlefield_.reset();
 }
 
-void Game::unloadWelcome() { welcome_.reset(); }
-void Game::unloadAbout() { about_.reset(); }
-void Game::unloadFon() { fon_.reset(); }
+void Game::unloadMainMenu() { mainMenu_.reset(); }
+void Game::unloadAboutBox() { aboutBox_.reset(); }
+void Game::unloadBackdrop() { backdrop_.reset(); }
 
-void Game::unloadForm2() {
-  if (!form2_) return;
-  for (TimerId id : form2_->timers.all()) clock.remove(id);
-  form2_.reset();
+void Game::unloadBriefing() {
+  if (!briefing_) return;
+  for (TimerId id : briefing_->timers.all()) clock.remove(id);
+  briefing_.reset();
 }
 
-void Game::unloadForm3() { form3_.reset(); }
-void Game::unloadMsgB() { msgB_.reset(); }
-void Game::unloadNotePad() { notePad_.reset(); }
-void Game::unloadSetka() { setka_.reset(); }
+void Game::unloadGameMenu() { gameMenu_.reset(); }
+void Game::unloadMessageBox() { messageBox_.reset(); }
+void Game::unloadNotepad() { notepad_.reset(); }
+void Game::unloadNetworkDialog() { networkDialog_.reset(); }
 
 void Game::end() {
   if (ended) return;

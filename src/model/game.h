@@ -24,74 +24,74 @@ class Game : public SocketEvents {
   Clock clock;
 
   // Module-level values: they outlive every window.
-  std::int16_t LevelNumber = 0;
-  std::string PlayerNick;
-  std::int32_t ScreenWidth = 0;   // usable screen, pixels
-  std::int32_t ScreenHeight = 0;
-  std::int32_t FullScreenHeight = 0;  // the whole screen's height, pixels
-  bool JoinedNetworkGame = false;
-  bool BriefingPending = false;
-  bool LoadConfirmPending = false;
-  bool ExitConfirmPending = false;
-  std::string MusicPath;
-  bool DeveloperMode = false;
-  std::string MissionGoalText;
+  std::int16_t levelNumber = 0;
+  std::string playerNick;
+  std::int32_t screenWidth = 0;   // usable screen, pixels
+  std::int32_t screenHeight = 0;
+  std::int32_t fullScreenHeight = 0;  // the whole screen's height, pixels
+  bool joinedNetworkGame = false;
+  bool briefingPending = false;
+  bool loadConfirmPending = false;
+  bool exitConfirmPending = false;
+  std::string musicPath;
+  bool developerMode = false;
+  std::string missionGoalText;
 
   // Values that level setup leaves as they were.
-  int SelectedIndex = 0;
-  bool TankSelected = false;
-  int FactorySlot = 0;
-  bool EnergyLow = false;
-  float EnergyDemand = 0;
-  float SelectionStartX = 0;
-  float SelectionStartY = 0;
-  bool SelectionDragging = false;
-  float MoveTargetX = 0;
-  float MoveTargetY = 0;
-  bool MoveOrdered = false;
-  int MovingSlot = -1;  // the tank that the running move order drives
-  std::int32_t EnemyBuildStep = 0;
-  float BotRoll = 0;
+  int selectedSlot = 0;
+  bool tankSelected = false;
+  int factorySlot = 0;
+  bool energyLow = false;
+  float energyDemand = 0;
+  float selectionStartX = 0;
+  float selectionStartY = 0;
+  bool selectionDragging = false;
+  float moveTargetX = 0;
+  float moveTargetY = 0;
+  bool moveOrdered = false;
+  int movingSlot = -1;  // the tank that the running move order drives
+  std::int32_t enemyBuildStep = 0;
+  float botRoll = 0;
 
   // The loading pass's position and percentage.
-  float LoadX = 0;
-  float LoadY = 0;
-  std::int16_t LoadPercent = 0;
+  float loadX = 0;
+  float loadY = 0;
+  std::int16_t loadPercent = 0;
 
   // True once the program has been told to end: no handler runs any more.
   bool ended = false;
 
   // Windows. Touching a window that is not loaded loads it and runs its load handler.
-  Form1& form1();
-  WElcome& welcome();
-  FrmAbout& about();
-  Fon& fon();
-  Form2& form2();
-  Form3& form3();
-  MsgB& msgB();
-  NotePadFrm& notePad();
-  Setka& setka();
+  Battlefield& battlefield();
+  MainMenu& mainMenu();
+  AboutBox& about();
+  Backdrop& backdrop();
+  Briefing& briefing();
+  GameMenu& gameMenu();
+  MessageBox& messageBox();
+  Notepad& notepad();
+  NetworkDialog& networkDialog();
 
-  bool form1Loaded() const { return form1_.has_value(); }
-  bool welcomeLoaded() const { return welcome_.has_value(); }
-  bool aboutLoaded() const { return about_.has_value(); }
-  bool fonLoaded() const { return fon_.has_value(); }
-  bool form2Loaded() const { return form2_.has_value(); }
-  bool form3Loaded() const { return form3_.has_value(); }
-  bool msgBLoaded() const { return msgB_.has_value(); }
-  bool notePadLoaded() const { return notePad_.has_value(); }
-  bool setkaLoaded() const { return setka_.has_value(); }
+  bool battlefieldLoaded() const { return battlefield_.has_value(); }
+  bool mainMenuLoaded() const { return mainMenu_.has_value(); }
+  bool aboutBoxLoaded() const { return aboutBox_.has_value(); }
+  bool backdropLoaded() const { return backdrop_.has_value(); }
+  bool briefingLoaded() const { return briefing_.has_value(); }
+  bool gameMenuLoaded() const { return gameMenu_.has_value(); }
+  bool messageBoxLoaded() const { return messageBox_.has_value(); }
+  bool notepadLoaded() const { return notepad_.has_value(); }
+  bool networkDialogLoaded() const { return networkDialog_.has_value(); }
 
   // Unloading runs the window's unload handler, ends its timers and discards its model.
-  void unloadForm1();
-  void unloadWelcome();
-  void unloadAbout();
-  void unloadFon();
-  void unloadForm2();
-  void unloadForm3();
-  void unloadMsgB();
-  void unloadNotePad();
-  void unloadSetka();
+  void unloadBattlefield();
+  void unloadMainMenu();
+  void unloadAboutBox();
+  void unloadBackdrop();
+  void unloadBriefing();
+  void unloadGameMenu();
+  void unloadMessageBox();
+  void unloadNotepad();
+  void unloadNetworkDialog();
 
   // Ends the program at once: the clock stops and no handler runs any more.
   void end();
@@ -116,15 +116,15 @@ class Game : public SocketEvents {
     return *window;
   }
 
-  std::optional<Form1> form1_;
-  std::optional<WElcome> welcome_;
-  std::optional<FrmAbout> about_;
-  std::optional<Fon> fon_;
-  std::optional<Form2> form2_;
-  std::optional<Form3> form3_;
-  std::optional<MsgB> msgB_;
-  std::optional<NotePadFrm> notePad_;
-  std::optional<Setka> setka_;
+  std::optional<Battlefield> battlefield_;
+  std::optional<MainMenu> mainMenu_;
+  std::optional<AboutBox> aboutBox_;
+  std::optional<Backdrop> backdrop_;
+  std::optional<Briefing> briefing_;
+  std::optional<GameMenu> gameMenu_;
+  std::optional<MessageBox> messageBox_;
+  std::optional<Notepad> notepad_;
+  std::optional<NetworkDialog> networkDialog_;
 };
 
 }  // namespace kr

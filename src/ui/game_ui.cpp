@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 
 #include "ui/battlefield/battlefield_window.h"
-#include "ui/comm/network_dialog.h"
+#include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/backdrop_window.h"
@@ -35,23 +35,23 @@ WindowStateOf stateOf(Game& g, bool (Game::*loaded)() const, M& (Game::*model)()
 GameUi::GameUi(Game& g, bool realTime) : game(g) {
   // Created in stacking order: later windows come up over earlier ones.
   battlefield_ = std::make_unique<WindowHost<BattlefieldWindow>>(
-      *this, stateOf(g, &Game::form1Loaded, &Game::form1));
+      *this, stateOf(g, &Game::battlefieldLoaded, &Game::battlefield));
   briefing_ = std::make_unique<WindowHost<BriefingWindow>>(
-      *this, stateOf(g, &Game::form2Loaded, &Game::form2));
+      *this, stateOf(g, &Game::briefingLoaded, &Game::briefing));
   backdrop_ = std::make_unique<WindowHost<BackdropWindow>>(
-      *this, stateOf(g, &Game::fonLoaded, &Game::fon), /*takesFocus=*/false);
+      *this, stateOf(g, &Game::backdropLoaded, &Game::backdrop), /*takesFocus=*/false);
   gameMenu_ = std::make_unique<WindowHost<GameMenuWindow>>(
-      *this, stateOf(g, &Game::form3Loaded, &Game::form3));
+      *this, stateOf(g, &Game::gameMenuLoaded, &Game::gameMenu));
   notepad_ = std::make_unique<WindowHost<NotepadWindow>>(
-      *this, stateOf(g, &Game::notePadLoaded, &Game::notePad));
+      *this, stateOf(g, &Game::notepadLoaded, &Game::notepad));
   mainMenu_ = std::make_unique<WindowHost<MainMenuWindow>>(
-      *this, stateOf(g, &Game::welcomeLoaded, &Game::welcome));
-  about_ = std::make_unique<WindowHost<AboutWindow>>(
-      *this, stateOf(g, &Game::aboutLoaded, &Game::about));
-  networkDialog_ = std::make_unique<WindowHost<NetworkDialog>>(
-      *this, stateOf(g, &Game::setkaLoaded, &Game::setka));
+      *this, stateOf(g, &Game::mainMenuLoaded, &Game::mainMenu));
+  aboutBox_ = std::make_unique<WindowHost<AboutWindow>>(
+      *this, stateOf(g, &Game::aboutBoxLoaded, &Game::about));
+  networkDialog_ = std::make_unique<WindowHost<NetworkDialogWindow>>(
+      *this, stateOf(g, &Game::networkDialogLoaded, &Game::networkDialog));
   messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(
-      *this, stateOf(g, &Game::msgBLoaded, &Game::msgB));
+      *this, stateOf(g, &Game::messageBoxLoaded, &Game::messageBox));
   // The backdrop comes up with the in-game menu, right under it, even when it was shown
   // already and the battlefield has come in front of it since.
   gameMenu_->setBeforeRaise([this] {
@@ -97,7 +97,7 @@ void GameUi::sync() {
   }
   for (WindowHostBase* h : std::initializer_list<WindowHostBase*>{
            battlefield_.get(), briefing_.get(), backdrop_.get(), gameMenu_.get(), notepad_.get(),
-           mainMenu_.get(), about_.get(), networkDialog_.get(), messageBox_.get()}) {
+           mainMenu_.get(), aboutBox_.get(), networkDialog_.get(), messageBox_.get()}) {
     h->sync();
   }
   syncing_ = false;
@@ -105,12 +105,12 @@ void GameUi::sync() {
 
 BattlefieldWindow* GameUi::battlefield() const { return battlefield_->get(); }
 MainMenuWindow* GameUi::mainMenu() const { return mainMenu_->get(); }
-AboutWindow* GameUi::about() const { return about_->get(); }
+AboutWindow* GameUi::about() const { return aboutBox_->get(); }
 BackdropWindow* GameUi::backdrop() const { return backdrop_->get(); }
 BriefingWindow* GameUi::briefing() const { return briefing_->get(); }
 GameMenuWindow* GameUi::gameMenu() const { return gameMenu_->get(); }
 MessageBoxWindow* GameUi::messageBox() const { return messageBox_->get(); }
 NotepadWindow* GameUi::notepad() const { return notepad_->get(); }
-NetworkDialog* GameUi::networkDialog() const { return networkDialog_->get(); }
+NetworkDialogWindow* GameUi::networkDialog() const { return networkDialog_->get(); }
 
 }  // namespace kr

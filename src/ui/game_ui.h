@@ -87,7 +87,7 @@ class BriefingWindow;
 class GameMenuWindow;
 class MessageBoxWindow;
 class NotepadWindow;
-class NetworkDialog;
+class NetworkDialogWindow;
 
 class GameUi : public QObject {
  public:
@@ -113,7 +113,7 @@ class GameUi : public QObject {
   GameMenuWindow* gameMenu() const;
   MessageBoxWindow* messageBox() const;
   NotepadWindow* notepad() const;
-  NetworkDialog* networkDialog() const;
+  NetworkDialogWindow* networkDialog() const;
 
  private:
   void frame();
@@ -124,8 +124,8 @@ class GameUi : public QObject {
   std::unique_ptr<WindowHost<GameMenuWindow>> gameMenu_;
   std::unique_ptr<WindowHost<NotepadWindow>> notepad_;
   std::unique_ptr<WindowHost<MainMenuWindow>> mainMenu_;
-  std::unique_ptr<WindowHost<AboutWindow>> about_;
-  std::unique_ptr<WindowHost<NetworkDialog>> networkDialog_;
+  std::unique_ptr<WindowHost<AboutWindow>> aboutBox_;
+  std::unique_ptr<WindowHost<NetworkDialogWindow>> networkDialog_;
   std::unique_ptr<WindowHost<MessageBoxWindow>> messageBox_;
   QTimer frameTimer_;
   QElapsedTimer elapsed_;

@@ -10,103 +10,103 @@ namespace {
 
 class AnimationTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
 
   void place(int slot, const char* tag, const char* picture, bool shown = true) {
-    f.Baza[slot].tag = tag;
-    f.Baza[slot].picture = picture;
-    f.Baza[slot].shown = shown;
+    f.objects[slot].tag = tag;
+    f.objects[slot].picture = picture;
+    f.objects[slot].shown = shown;
   }
 };
 
 TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
   place(1, "meta", "metzavod");
   place(2, "dere", "derzavod", false);  // hidden and switched off: animated all the same
-  f.ObjectPowered[2] = 0;
+  f.powered[2] = 0;
   place(3, "taza", "tankozavod");
   place(301, "metVraga", "metzavodVraga");
   place(4, "Meta", "metzavod");  // another letter case is another kind
   place(5, "elek", "akum");
-  f.Baza[0].tag = "meta";  // the headquarters' slot is never touched
+  f.objects[0].tag = "meta";  // the headquarters' slot is never touched
 
   animationTick(game, 2);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
-  EXPECT_EQ(f.Baza[2].picture, "derzavod1");
-  EXPECT_EQ(f.Baza[3].picture, "tankozavod1");
-  EXPECT_EQ(f.Baza[301].picture, "metzavodVraga1");
+  EXPECT_EQ(f.objects[1].picture, "metzavod1");
+  EXPECT_EQ(f.objects[2].picture, "derzavod1");
+  EXPECT_EQ(f.objects[3].picture, "tankozavod1");
+  EXPECT_EQ(f.objects[301].picture, "metzavodVraga1");
   animationTick(game, 1);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod");
-  EXPECT_EQ(f.Baza[2].picture, "derzavod");
-  EXPECT_EQ(f.Baza[3].picture, "tankozavod1");  // the factory shows its second picture in both
-  EXPECT_EQ(f.Baza[301].picture, "metzavodVraga");
-  EXPECT_EQ(f.Baza[4].picture, "metzavod");
-  EXPECT_EQ(f.Baza[5].picture, "akum");
-  EXPECT_EQ(f.Baza[0].picture, "baza");
+  EXPECT_EQ(f.objects[1].picture, "metzavod");
+  EXPECT_EQ(f.objects[2].picture, "derzavod");
+  EXPECT_EQ(f.objects[3].picture, "tankozavod1");  // the factory shows its second picture in both
+  EXPECT_EQ(f.objects[301].picture, "metzavodVraga");
+  EXPECT_EQ(f.objects[4].picture, "metzavod");
+  EXPECT_EQ(f.objects[5].picture, "akum");
+  EXPECT_EQ(f.objects[0].picture, "baza");
 }
 
 TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
   place(1, "meta", "metzavod");
   // Both timers run after loading: the first cycle fires phase 1 and phase 2 together.
   advance(200);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
-  EXPECT_FALSE(running(f.timers.Timer3));
-  EXPECT_TRUE(running(f.timers.Timer2));
+  EXPECT_EQ(f.objects[1].picture, "metzavod1");
+  EXPECT_FALSE(running(f.timers.animationPhase2));
+  EXPECT_TRUE(running(f.timers.animationPhase1));
   advance(200);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod");
+  EXPECT_EQ(f.objects[1].picture, "metzavod");
   advance(200);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+  EXPECT_EQ(f.objects[1].picture, "metzavod1");
 
-  game.clock.setEnabled(f.timers.Timer2, false);  // as the in-game menu does
-  game.clock.setEnabled(f.timers.Timer3, false);
+  game.clock.setEnabled(f.timers.animationPhase1, false);  // as the in-game menu does
+  game.clock.setEnabled(f.timers.animationPhase2, false);
   advance(2000);
-  EXPECT_EQ(f.Baza[1].picture, "metzavod1");
+  EXPECT_EQ(f.objects[1].picture, "metzavod1");
 }
 
 class CurtainTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   void workingLocator() {
-    f.LocatorActive = true;
-    f.LocatorBuilt = true;
-    f.Energy = 5000;
+    f.locatorActive = true;
+    f.locatorBuilt = true;
+    f.energy = 5000;
   }
 };
 
 TEST_F(CurtainTest, OpensOnThe298thTick) {
-  game.clock.setEnabled(f.timers.ZaslonkaTmr, true);
+  game.clock.setEnabled(f.timers.curtain, true);
   for (int i = 0; i < 297; ++i) curtainTick(game);
-  EXPECT_TRUE(f.Zaslonka.visible);
-  EXPECT_FLOAT_EQ(f.Zaslonka.height, 60);
-  EXPECT_FLOAT_EQ(f.Zaslonka.left, 2970);
+  EXPECT_TRUE(f.curtain.visible);
+  EXPECT_FLOAT_EQ(f.curtain.height, 60);
+  EXPECT_FLOAT_EQ(f.curtain.left, 2970);
   curtainTick(game);
-  EXPECT_FALSE(f.Zaslonka.visible);
-  EXPECT_FLOAT_EQ(f.Zaslonka.left, 0);
-  EXPECT_FLOAT_EQ(f.Zaslonka.width, kMapWidth);
-  EXPECT_FLOAT_EQ(f.Zaslonka.height, kMapHeight);
-  EXPECT_FALSE(running(f.timers.ZaslonkaTmr));
+  EXPECT_FALSE(f.curtain.visible);
+  EXPECT_FLOAT_EQ(f.curtain.left, 0);
+  EXPECT_FLOAT_EQ(f.curtain.width, kMapWidth);
+  EXPECT_FLOAT_EQ(f.curtain.height, kMapHeight);
+  EXPECT_FALSE(running(f.timers.curtain));
 }
 
 TEST_F(CurtainTest, AWorkingLocatorOpensItAndTheNextTickWithoutOneClosesIt) {
   workingLocator();
   advance(500);  // the economy tick starts the curtain
-  EXPECT_TRUE(running(f.timers.ZaslonkaTmr));
+  EXPECT_TRUE(running(f.timers.curtain));
   advance(400);  // 25 opening ticks
-  EXPECT_TRUE(f.Zaslonka.visible);
-  EXPECT_LT(f.Zaslonka.height, kMapHeight);
+  EXPECT_TRUE(f.curtain.visible);
+  EXPECT_LT(f.curtain.height, kMapHeight);
 
-  f.LocatorActive = false;  // switched off in the middle of the opening
+  f.locatorActive = false;  // switched off in the middle of the opening
   advance(100);
-  EXPECT_TRUE(f.Zaslonka.visible);
-  EXPECT_FLOAT_EQ(f.Zaslonka.height, kMapHeight);
-  EXPECT_FALSE(running(f.timers.ZaslonkaTmr));
+  EXPECT_TRUE(f.curtain.visible);
+  EXPECT_FLOAT_EQ(f.curtain.height, kMapHeight);
+  EXPECT_FALSE(running(f.timers.curtain));
 
   workingLocator();
   advance(500 + 298 * 16);
-  EXPECT_FALSE(f.Zaslonka.visible);
-  f.Energy = 10;  // short of energy: closed again on the next economy tick
+  EXPECT_FALSE(f.curtain.visible);
+  f.energy = 10;  // short of energy: closed again on the next economy tick
   advance(500);
-  EXPECT_TRUE(f.Zaslonka.visible);
-  EXPECT_FLOAT_EQ(f.Zaslonka.width, kMapWidth);
+  EXPECT_TRUE(f.curtain.visible);
+  EXPECT_FLOAT_EQ(f.curtain.width, kMapWidth);
 }
 
 }  // namespace

@@ -14,16 +14,16 @@ constexpr float QT = 3000;
 
 class BotTest : public GameTest {
  protected:
-  Form1& f = startLevel(2);
+  Battlefield& f = startLevel(2);
   void SetUp() override {
-    f.Baza[kEnemyHq].left = QL;
-    f.Baza[kEnemyHq].top = QT;
+    f.objects[kEnemyHq].left = QL;
+    f.objects[kEnemyHq].top = QT;
   }
-  int botInterval() const { return game.clock.interval(f.timers.Bot); }
+  int botInterval() const { return game.clock.interval(f.timers.bot); }
   // Runs turns with the draw r until the step counter passes `last`.
   void turnsUpTo(int last, float r) {
     platform.fallbackDraw = r;
-    while (game.EnemyBuildStep <= last) botTurn(game);
+    while (game.enemyBuildStep <= last) botTurn(game);
   }
 };
 
@@ -51,77 +51,77 @@ TEST_F(BotTest, TenTurnsForEachDraw) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.r);
-    game.unloadForm1();
-    Form1& w = startLevel(2);
+    game.unloadBattlefield();
+    Battlefield& w = startLevel(2);
     SetUp();
     platform.fallbackDraw = c.r;
     for (int n = 1; n <= 10; ++n) {
       SCOPED_TRACE(n);
       botTurn(game);
-      EXPECT_EQ(game.EnemyBuildStep, n + 1);
-      EXPECT_FLOAT_EQ(game.BotRoll, c.r);
+      EXPECT_EQ(game.enemyBuildStep, n + 1);
+      EXPECT_FLOAT_EQ(game.botRoll, c.r);
       const int wait = n <= 5 ? c.shortWait : n == 6 ? c.metalWait : c.longWait;
       EXPECT_EQ(botInterval(), wait);
       if (n == 5 || n == 10) continue;
-      const MapObject& k = w.Baza[300 + n];
+      const MapObject& k = w.objects[300 + n];
       const Spot want = n == 1 ? c.first : n == 6 ? c.metalWorks : c.accumulator;
       EXPECT_TRUE(k.shown);
       EXPECT_FLOAT_EQ(k.left, want.left);
       EXPECT_FLOAT_EQ(k.top, want.top);
-      EXPECT_EQ(w.BazaMap[300 + n].left, k.left);
-      EXPECT_EQ(w.BazaMap[300 + n].top, k.top);
-      EXPECT_TRUE(w.BazaMap[300 + n].shown);
+      EXPECT_EQ(w.markers[300 + n].left, k.left);
+      EXPECT_EQ(w.markers[300 + n].top, k.top);
+      EXPECT_TRUE(w.markers[300 + n].shown);
       EXPECT_EQ(k.border, 0);
       EXPECT_EQ(k.tooltip, "");
     }
-    EXPECT_FALSE(w.Baza[305].shown);
-    EXPECT_FALSE(w.Baza[310].shown);
+    EXPECT_FALSE(w.objects[305].shown);
+    EXPECT_FALSE(w.objects[310].shown);
   }
 }
 
 TEST_F(BotTest, EnemyKinds) {
   turnsUpTo(9, 0.1f);
   for (int slot : {301, 302, 303, 304, 307, 308, 309}) {
-    EXPECT_EQ(f.Baza[slot].picture, "akumVraga") << slot;
-    EXPECT_EQ(f.Baza[slot].tag, "") << slot;
-    EXPECT_FLOAT_EQ(f.Baza[slot].width, 49) << slot;
+    EXPECT_EQ(f.objects[slot].picture, "akumVraga") << slot;
+    EXPECT_EQ(f.objects[slot].tag, "") << slot;
+    EXPECT_FLOAT_EQ(f.objects[slot].width, 49) << slot;
   }
-  const MapObject& m = f.Baza[306];
+  const MapObject& m = f.objects[306];
   EXPECT_EQ(m.picture, "metzavodVraga");
   EXPECT_EQ(m.tag, "metVraga");
   EXPECT_FLOAT_EQ(m.width, 63.7f);
   EXPECT_FLOAT_EQ(m.height, 61.25f);
   EXPECT_FLOAT_EQ(m.left, -78.7f);
-  EXPECT_FLOAT_EQ(f.BazaMap[306].left, -78.7f);
+  EXPECT_FLOAT_EQ(f.markers[306].left, -78.7f);
 }
 
 TEST_F(BotTest, ScanPlacesBeyondAShownEnemyBuildingInSlot600) {
   // Only the last visit counts: a shown building in slot 600 left of the headquarters.
-  f.Baza[600] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
-  game.EnemyBuildStep = 2;
+  f.objects[600] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
+  game.enemyBuildStep = 2;
   platform.fallbackDraw = 0.1f;
   botTurn(game);
-  EXPECT_FLOAT_EQ(f.Baza[302].left, QL - 500 - 64);
-  EXPECT_FLOAT_EQ(f.Baza[302].top, QT);
+  EXPECT_FLOAT_EQ(f.objects[302].left, QL - 500 - 64);
+  EXPECT_FLOAT_EQ(f.objects[302].top, QT);
   // Shown elsewhere than slot 600, a building changes nothing.
-  f.Baza[600].shown = false;
-  f.Baza[599] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
+  f.objects[600].shown = false;
+  f.objects[599] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
   botTurn(game);
-  EXPECT_FLOAT_EQ(f.Baza[303].left, QL - 64);
+  EXPECT_FLOAT_EQ(f.objects[303].left, QL - 64);
 }
 
 TEST_F(BotTest, TurnsAfterTheNinthOnlyCount) {
   turnsUpTo(9, 0.3f);
-  const auto slots = f.Baza;
-  const auto markers = f.BazaMap;
+  const auto slots = f.objects;
+  const auto markers = f.markers;
   const int wait = botInterval();
   for (int i = 0; i < 20; ++i) botTurn(game);
-  EXPECT_EQ(game.EnemyBuildStep, 30);
+  EXPECT_EQ(game.enemyBuildStep, 30);
   EXPECT_EQ(botInterval(), wait);
   for (int i = 0; i < kSlots; ++i) {
-    ASSERT_EQ(f.Baza[i].left, slots[i].left) << i;
-    ASSERT_EQ(f.Baza[i].shown, slots[i].shown) << i;
-    ASSERT_EQ(markers[i].shown, f.BazaMap[i].shown) << i;
+    ASSERT_EQ(f.objects[i].left, slots[i].left) << i;
+    ASSERT_EQ(f.objects[i].shown, slots[i].shown) << i;
+    ASSERT_EQ(markers[i].shown, f.markers[i].shown) << i;
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(BotTest, IntervalsRoundToTheNearestMillisecondTiesToEven) {
       {6, top, 18000},  {7, 0.0f, 14000}, {7, top, 24000},
   };
   for (const Case& c : cases) {
-    game.EnemyBuildStep = c.step;
+    game.enemyBuildStep = c.step;
     platform.fallbackDraw = c.r;
     botTurn(game);
     EXPECT_EQ(botInterval(), c.interval) << c.step << " " << c.r;
@@ -150,7 +150,7 @@ TEST_F(BotTest, IntervalsRoundToTheNearestMillisecondTiesToEven) {
     const float ms = (r * 10.0f + 4.0f) * 1000.0f;
     if (ms - std::floor(ms) != 0.5f) continue;
     ++ties;
-    game.EnemyBuildStep = 2;
+    game.enemyBuildStep = 2;
     platform.fallbackDraw = r;
     botTurn(game);
     const int down = static_cast<int>(std::floor(ms));
@@ -160,18 +160,18 @@ TEST_F(BotTest, IntervalsRoundToTheNearestMillisecondTiesToEven) {
 }
 
 TEST_F(BotTest, TurnsFollowTheClock) {
-  game.unloadForm1();
+  game.unloadBattlefield();
   platform.draws = {0.0f, 0.45f, 0.45f, 0.75f};  // first interval 10 s, headquarters, R
-  Form1& w = startLevel(2);
-  const MapObject& hq = w.Baza[kEnemyHq];
+  Battlefield& w = startLevel(2);
+  const MapObject& hq = w.objects[kEnemyHq];
   advance(9999);
-  EXPECT_EQ(game.EnemyBuildStep, 1);
+  EXPECT_EQ(game.enemyBuildStep, 1);
   advance(1);
-  EXPECT_EQ(game.EnemyBuildStep, 2);
-  EXPECT_FLOAT_EQ(w.Baza[301].top, hq.top + 96);
+  EXPECT_EQ(game.enemyBuildStep, 2);
+  EXPECT_FLOAT_EQ(w.objects[301].top, hq.top + 96);
   EXPECT_EQ(botInterval(), 11500);
   advance(11500);
-  EXPECT_EQ(game.EnemyBuildStep, 3);
+  EXPECT_EQ(game.enemyBuildStep, 3);
 }
 
 }  // namespace

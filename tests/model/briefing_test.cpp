@@ -38,9 +38,9 @@ const std::string kBriefing2 =
 // The briefing screen of a level, opened as the message box or the network dialog opens it.
 void openBriefing(Game& g, int level) {
   startUp(g);
-  g.unloadWelcome();
-  g.LevelNumber = static_cast<std::int16_t>(level);
-  g.form2().window.show();
+  g.unloadMainMenu();
+  g.levelNumber = static_cast<std::int16_t>(level);
+  g.briefing().window.show();
 }
 
 long countOf(const std::vector<std::string>& names, const std::string& name) {
@@ -61,20 +61,20 @@ TEST(Typewriter, TypesTheWholeBriefingAndRingsAtTheEnd) {
     FakePlatform platform;
     Game game(platform);
     openBriefing(game, c.level);
-    const Form2& w = game.form2();
+    const Briefing& w = game.briefing();
     const auto length = static_cast<Millis>(toUtf32(*c.text).size());
-    ASSERT_EQ(w.BriefText, toUtf32(*c.text));
+    ASSERT_EQ(w.briefText, toUtf32(*c.text));
     // One character every 80 ms, half a second more after every sentence, then the bell.
     const Millis whole = 80 * (length + 1) + 500 * c.sentencePauses;
     game.clock.advanceBy(whole - 1);
-    EXPECT_EQ(w.Label1.caption, *c.text);
+    EXPECT_EQ(w.briefLabel.caption, *c.text);
     EXPECT_EQ(countOf(platform.soundNames(), "endwrite.smus"), 0);
     game.clock.advanceBy(1);
     const std::vector<std::string> cues = platform.soundNames();
     EXPECT_EQ(countOf(cues, "klac.smus"), c.keyCues);
     EXPECT_EQ(countOf(cues, "endwrite.smus"), 1);
     EXPECT_EQ(cues.back(), "endwrite.smus");
-    EXPECT_FALSE(game.clock.enabled(w.timers.TextTmr));
+    EXPECT_FALSE(game.clock.enabled(w.timers.typewriter));
     game.clock.advanceBy(5000);
     EXPECT_EQ(platform.sounds.size(), cues.size());
   }
@@ -90,8 +90,8 @@ TEST(Typewriter, LevelsWithoutBriefingRingAtTheFirstTick) {
     EXPECT_TRUE(platform.sounds.empty());
     game.clock.advanceBy(1);
     EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"endwrite.smus"});
-    EXPECT_EQ(game.form2().Label1.caption, "");
-    EXPECT_FALSE(game.clock.enabled(game.form2().timers.TextTmr));
+    EXPECT_EQ(game.briefing().briefLabel.caption, "");
+    EXPECT_FALSE(game.clock.enabled(game.briefing().timers.typewriter));
   }
 }
 
@@ -112,10 +112,10 @@ TEST(Typewriter, StandsStillForHalfASecondAfterASentence) {
   for (const TypingStep& s : steps) {
     SCOPED_TRACE(s.at);
     game.clock.advanceTo(opened + s.at);
-    EXPECT_EQ(toUtf32(game.form2().Label1.caption).size(), s.shown);
+    EXPECT_EQ(toUtf32(game.briefing().briefLabel.caption).size(), s.shown);
     EXPECT_EQ(countOf(platform.soundNames(), "klac.smus"), s.keyCues);
   }
-  EXPECT_EQ(game.form2().Label1.caption, "Милорд! Ко");
+  EXPECT_EQ(game.briefing().briefLabel.caption, "Милорд! Ко");
 }
 
 TEST(Typewriter, PauseHoldsTheLoadingPassAndTheProgressDisplay) {
@@ -129,23 +129,23 @@ TEST(Typewriter, PauseHoldsTheLoadingPassAndTheProgressDisplay) {
     Game game(platform);
     toBriefing(game);
     const Millis opened = game.clock.now();
-    const Form2& w = game.form2();
-    const Form1& f = game.form1();
+    const Briefing& w = game.briefing();
+    const Battlefield& f = game.battlefield();
     game.clock.advanceTo(opened + c.loadAt);
     loadClick(game);
     game.clock.advanceTo(opened + 640);  // the pause begins
     const std::size_t tiles = f.terrainTiles.size();
-    const float fill = w.PrBar.width;
+    const float fill = w.loadingBar.width;
     game.clock.advanceTo(opened + 1139);
     EXPECT_EQ(f.terrainTiles.size(), tiles);
-    EXPECT_EQ(w.PrBar.width, fill);
+    EXPECT_EQ(w.loadingBar.width, fill);
     EXPECT_TRUE(w.paused);
     // The pause is over: a tile one frame later, the progress display 50 ms later.
     game.clock.advanceTo(opened + 1156);
     EXPECT_EQ(f.terrainTiles.size(), tiles + 1);
-    EXPECT_EQ(w.PrBar.width, fill);
+    EXPECT_EQ(w.loadingBar.width, fill);
     game.clock.advanceTo(opened + 1190);
-    EXPECT_GT(w.PrBar.width, fill);
+    EXPECT_GT(w.loadingBar.width, fill);
   }
 }
 
@@ -171,17 +171,17 @@ TEST(LoadingPass, PaintsTheTerrainTileByTileAndOffersTheStart) {
     FakePlatform platform;
     Game game(platform);
     openBriefing(game, c.level);
-    const Form2& w = game.form2();
+    const Briefing& w = game.briefing();
     loadClick(game);
-    EXPECT_FALSE(w.Command2.visible);
-    EXPECT_TRUE(w.ObBar.visible && w.PrBar.visible && w.Label2.visible);
+    EXPECT_FALSE(w.loadButton.visible);
+    EXPECT_TRUE(w.loadingBarFrame.visible && w.loadingBar.visible && w.loadingPercent.visible);
     std::vector<std::string> shown;
-    for (int i = 0; i < 2000 && !w.Command1.visible; ++i) {
+    for (int i = 0; i < 2000 && !w.startButton.visible; ++i) {
       game.clock.advanceBy(16);
-      if (shown.empty() || shown.back() != w.Label2.caption) shown.push_back(w.Label2.caption);
+      if (shown.empty() || shown.back() != w.loadingPercent.caption) shown.push_back(w.loadingPercent.caption);
     }
-    ASSERT_TRUE(w.Command1.visible);
-    const Form1& f = game.form1();
+    ASSERT_TRUE(w.startButton.visible);
+    const Battlefield& f = game.battlefield();
     EXPECT_EQ(f.terrainTile, c.tile);
     ASSERT_EQ(f.terrainTiles.size(), c.tiles);
     EXPECT_EQ(f.terrainTiles.front().x, 0);
@@ -189,21 +189,21 @@ TEST(LoadingPass, PaintsTheTerrainTileByTileAndOffersTheStart) {
     EXPECT_EQ(f.terrainTiles.back().x, c.last.x);
     EXPECT_EQ(f.terrainTiles.back().y, c.last.y);
     EXPECT_TRUE(f.minimapPictureReady);
-    EXPECT_FALSE(game.clock.enabled(w.timers.LoadingTmr));
-    EXPECT_EQ(w.Command1.top, c.startTop);
+    EXPECT_FALSE(game.clock.enabled(w.timers.loading));
+    EXPECT_EQ(w.startButton.top, c.startTop);
     // The percentage only grows, from 0 to 100, and stays at 100.
     EXPECT_EQ(shown.front(), "0 %");
     EXPECT_EQ(shown.back(), "100 %");
     for (std::size_t i = 1; i < shown.size(); ++i)
       EXPECT_LT(std::stoi(shown[i - 1]), std::stoi(shown[i])) << shown[i];
     game.clock.advanceBy(3000);
-    EXPECT_EQ(w.Label2.caption, "100 %");
-    EXPECT_EQ(w.PrBar.width, w.ObBar.width);
-    EXPECT_EQ(w.PrBar.backColor, 0xFFFF00u);
-    EXPECT_EQ(w.Label2.foreColor, 0x0000FFu);
-    EXPECT_EQ(w.Nick.visible, c.asksNickname);
-    EXPECT_EQ(w.LblNick.visible, c.asksNickname);
-    EXPECT_FALSE(game.form1().window.visible);
+    EXPECT_EQ(w.loadingPercent.caption, "100 %");
+    EXPECT_EQ(w.loadingBar.width, w.loadingBarFrame.width);
+    EXPECT_EQ(w.loadingBar.backColor, 0xFFFF00u);
+    EXPECT_EQ(w.loadingPercent.foreColor, 0x0000FFu);
+    EXPECT_EQ(w.nickBox.visible, c.asksNickname);
+    EXPECT_EQ(w.nickPrompt.visible, c.asksNickname);
+    EXPECT_FALSE(game.battlefield().window.visible);
   }
 }
 
@@ -212,27 +212,27 @@ TEST(LoadingPass, NothingFillsBeforeLoading) {
   Game game(platform);
   toBriefing(game);
   game.clock.advanceBy(3000);
-  const Form2& w = game.form2();
-  EXPECT_EQ(w.PrBar.width, 0);
-  EXPECT_EQ(w.PrBar.backColor, 0xFF0000u);
-  EXPECT_EQ(w.Label2.foreColor, 0xFFFF00u);
-  EXPECT_FALSE(w.Nick.visible);
-  EXPECT_FALSE(w.Command1.visible);
-  EXPECT_TRUE(game.form1().terrainTiles.empty());
+  const Briefing& w = game.briefing();
+  EXPECT_EQ(w.loadingBar.width, 0);
+  EXPECT_EQ(w.loadingBar.backColor, 0xFF0000u);
+  EXPECT_EQ(w.loadingPercent.foreColor, 0xFFFF00u);
+  EXPECT_FALSE(w.nickBox.visible);
+  EXPECT_FALSE(w.startButton.visible);
+  EXPECT_TRUE(game.battlefield().terrainTiles.empty());
 }
 
 TEST(LoadingPass, UnevenGridHoldsOneHundredPercentAndAFullBar) {
   FakePlatform platform;
   Game game(platform);
   toBriefing(game);
-  game.form1().picture1.width = 6500;  // five 1600-pixel tiles per row, counted as four
+  game.battlefield().mapSurface.width = 6500;  // five 1600-pixel tiles per row, counted as four
   loadTerrain(game);
   game.clock.advanceBy(100);
-  const Form2& w = game.form2();
-  EXPECT_EQ(game.form1().terrainTiles.size(), 25u);
-  EXPECT_EQ(w.TotalTiles, 20);
-  EXPECT_EQ(w.Label2.caption, "100 %");
-  EXPECT_FLOAT_EQ(w.PrBar.width, w.ObBar.width);
+  const Briefing& w = game.briefing();
+  EXPECT_EQ(game.battlefield().terrainTiles.size(), 25u);
+  EXPECT_EQ(w.totalTiles, 20);
+  EXPECT_EQ(w.loadingPercent.caption, "100 %");
+  EXPECT_FLOAT_EQ(w.loadingBar.width, w.loadingBarFrame.width);
 }
 
 struct NickCase {
@@ -259,11 +259,11 @@ TEST(Nickname, StartTakesTheBoxOnMissionOneOnly) {
     FakePlatform platform;
     Game game(platform);
     openBriefing(game, c.level);
-    game.PlayerNick = c.before;
+    game.playerNick = c.before;
     loadTerrain(game);
     nickChange(game, c.typed);
     startClick(game);
-    EXPECT_EQ(game.PlayerNick, c.after);
+    EXPECT_EQ(game.playerNick, c.after);
   }
 }
 
@@ -272,7 +272,7 @@ TEST(Nickname, BoxTakesFifteenCharacters) {
   Game game(platform);
   toBriefing(game);
   nickChange(game, "Александр Невский");
-  EXPECT_EQ(game.form2().Nick.caption, "Александр Невск");
+  EXPECT_EQ(game.briefing().nickBox.caption, "Александр Невск");
 }
 
 struct ViewCase {
@@ -293,18 +293,18 @@ TEST(StartMission, JoinedNetworkGameOpensOnTheEnemyHeadquarters) {
     FakePlatform platform;
     Game game(platform);
     openBriefing(game, 100);
-    game.JoinedNetworkGame = true;
+    game.joinedNetworkGame = true;
     loadTerrain(game);
-    Form1& f = game.form1();
-    f.Baza[kEnemyHq].left = static_cast<float>(c.hq.x);
-    f.Baza[kEnemyHq].top = static_cast<float>(c.hq.y);
+    Battlefield& f = game.battlefield();
+    f.objects[kEnemyHq].left = static_cast<float>(c.hq.x);
+    f.objects[kEnemyHq].top = static_cast<float>(c.hq.y);
     startClick(game);
-    EXPECT_FLOAT_EQ(f.ViewX, c.viewX);
-    EXPECT_FLOAT_EQ(f.ViewY, c.viewY);
-    EXPECT_FLOAT_EQ(f.picture1.left, -c.viewX);
-    EXPECT_FLOAT_EQ(f.picture1.top, -c.viewY);
-    EXPECT_FLOAT_EQ(f.MapKursor.left, c.viewX);
-    EXPECT_FLOAT_EQ(f.MapKursor.top, c.viewY);
+    EXPECT_FLOAT_EQ(f.viewX, c.viewX);
+    EXPECT_FLOAT_EQ(f.viewY, c.viewY);
+    EXPECT_FLOAT_EQ(f.mapSurface.left, -c.viewX);
+    EXPECT_FLOAT_EQ(f.mapSurface.top, -c.viewY);
+    EXPECT_FLOAT_EQ(f.viewFrame.left, c.viewX);
+    EXPECT_FLOAT_EQ(f.viewFrame.top, c.viewY);
   }
 }
 
@@ -313,15 +313,15 @@ TEST(StartMission, StartRunsTheEconomyShowsTheBattlefieldAndClosesTheBriefing) {
   Game game(platform);
   toBriefing(game);
   loadTerrain(game);
-  Form1& f = game.form1();
-  f.Zaslonka.visible = false;
+  Battlefield& f = game.battlefield();
+  f.curtain.visible = false;
   startClick(game);
-  EXPECT_TRUE(game.clock.enabled(f.timers.Timer1));
-  EXPECT_TRUE(f.Zaslonka.visible);
+  EXPECT_TRUE(game.clock.enabled(f.timers.economy));
+  EXPECT_TRUE(f.curtain.visible);
   EXPECT_TRUE(f.window.visible);
-  EXPECT_FALSE(game.form2Loaded());
-  EXPECT_EQ(f.ViewX, 0);
-  EXPECT_EQ(f.picture1.left, 0);
+  EXPECT_FALSE(game.briefingLoaded());
+  EXPECT_EQ(f.viewX, 0);
+  EXPECT_EQ(f.mapSurface.left, 0);
 }
 
 }  // namespace

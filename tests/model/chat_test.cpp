@@ -9,54 +9,54 @@ namespace {
 
 class ChatTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   void SetUp() override {
-    game.PlayerNick = "Player1";
-    game.clock.setEnabled(f.timers.Timer1, false);  // stocks change only by command
+    game.playerNick = "Player1";
+    game.clock.setEnabled(f.timers.economy, false);  // stocks change only by command
   }
   void say(const std::string& text) {
-    world().chatText.caption = text;
+    world().chatLine.caption = text;
     chatSubmit(game);
   }
   void stocksAre(float value) {
-    EXPECT_EQ(f.Energy, value);
-    EXPECT_EQ(f.Metal, value);
-    EXPECT_EQ(f.Wood, value);
+    EXPECT_EQ(f.energy, value);
+    EXPECT_EQ(f.metal, value);
+    EXPECT_EQ(f.wood, value);
   }
 };
 
 TEST_F(ChatTest, LinesGrowTheBoxUpwardsUntilItClears) {
-  const float restTop = f.chat.top;
+  const float restTop = f.chatBox.top;
   EXPECT_FLOAT_EQ(restTop, 984 - 27 - 25);
   say("привет");
-  EXPECT_EQ(f.chat.caption, "Player1: привет");
-  EXPECT_TRUE(f.chat.visible);
-  EXPECT_EQ(f.chatText.caption, "");
-  EXPECT_FLOAT_EQ(f.chat.height, 54);
-  EXPECT_FLOAT_EQ(f.chat.top, restTop - 27);
+  EXPECT_EQ(f.chatBox.caption, "Player1: привет");
+  EXPECT_TRUE(f.chatBox.visible);
+  EXPECT_EQ(f.chatLine.caption, "");
+  EXPECT_FLOAT_EQ(f.chatBox.height, 54);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop - 27);
   advance(3000);
   say("  ");  // spaces are a line
   say("третья");
-  EXPECT_EQ(f.chat.caption, "Player1: привет\r\nPlayer1:   \r\nPlayer1: третья");
-  EXPECT_FLOAT_EQ(f.chat.height, 27 * 4);
-  EXPECT_FLOAT_EQ(f.chat.top, restTop - 27 * 3);
+  EXPECT_EQ(f.chatBox.caption, "Player1: привет\r\nPlayer1:   \r\nPlayer1: третья");
+  EXPECT_FLOAT_EQ(f.chatBox.height, 27 * 4);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop - 27 * 3);
 
   advance(4999);  // each line keeps the box for a full 5 s
-  EXPECT_TRUE(f.chat.visible);
+  EXPECT_TRUE(f.chatBox.visible);
   advance(1);
-  EXPECT_FALSE(f.chat.visible);
-  EXPECT_EQ(f.chat.caption, "");
-  EXPECT_FLOAT_EQ(f.chat.height, 27);
-  EXPECT_FLOAT_EQ(f.chat.top, restTop);
-  EXPECT_FALSE(running(f.timers.Timer7));
+  EXPECT_FALSE(f.chatBox.visible);
+  EXPECT_EQ(f.chatBox.caption, "");
+  EXPECT_FLOAT_EQ(f.chatBox.height, 27);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop);
+  EXPECT_FALSE(running(f.timers.chatBox));
 }
 
 TEST_F(ChatTest, EmptyInputDoesNothing) {
   say("");
-  EXPECT_FALSE(f.chat.visible);
-  EXPECT_FLOAT_EQ(f.chat.height, 27);
-  EXPECT_FALSE(running(f.timers.Timer7));
-  EXPECT_FALSE(game.notePadLoaded());
+  EXPECT_FALSE(f.chatBox.visible);
+  EXPECT_FLOAT_EQ(f.chatBox.height, 27);
+  EXPECT_FALSE(running(f.timers.chatBox));
+  EXPECT_FALSE(game.notepadLoaded());
 }
 
 TEST_F(ChatTest, EveryLineGoesToTheNotepadAsTyped) {
@@ -65,8 +65,8 @@ TEST_F(ChatTest, EveryLineGoesToTheNotepadAsTyped) {
   advance(5000);
   say("jyv");
   say("mopru");
-  EXPECT_FALSE(game.notePad().window.visible);  // loaded hidden
-  EXPECT_EQ(game.notePad().List1,
+  EXPECT_FALSE(game.notepad().window.visible);  // loaded hidden
+  EXPECT_EQ(game.notepad().lines,
             (std::vector<std::string>{"Player1: jyv", "Velmarok: hello", "Velmarok: jyv",
                                       "Velmarok: mopru"}));
 }
@@ -90,45 +90,45 @@ TEST_F(ChatTest, Commands) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.word + " on level " + std::to_string(c.level));
-    game.unloadForm1();
+    game.unloadBattlefield();
     startLevel(c.level);
-    game.PlayerNick = "Player1";
-    game.DeveloperMode = c.developer;
+    game.playerNick = "Player1";
+    game.developerMode = c.developer;
     say(c.word);
-    Form1& w = world();
-    EXPECT_EQ(w.Energy, c.stocks);
-    EXPECT_EQ(w.Metal, c.stocks);
-    EXPECT_EQ(w.Wood, c.stocks);
-    EXPECT_EQ(w.chat.caption, c.box);
-    EXPECT_EQ(game.DeveloperMode, c.developer && c.word != "jyv");
+    Battlefield& w = world();
+    EXPECT_EQ(w.energy, c.stocks);
+    EXPECT_EQ(w.metal, c.stocks);
+    EXPECT_EQ(w.wood, c.stocks);
+    EXPECT_EQ(w.chatBox.caption, c.box);
+    EXPECT_EQ(game.developerMode, c.developer && c.word != "jyv");
   }
 }
 
 TEST_F(ChatTest, DeveloperModeOnThenOff) {
   say("jyv");
-  EXPECT_TRUE(game.DeveloperMode);  // switching on never switches straight off again
-  EXPECT_EQ(game.PlayerNick, "Velmarok");
-  EXPECT_EQ(f.chat.caption, "Velmarok Режим девелопера был активирован");
+  EXPECT_TRUE(game.developerMode);  // switching on never switches straight off again
+  EXPECT_EQ(game.playerNick, "Velmarok");
+  EXPECT_EQ(f.chatBox.caption, "Velmarok Режим девелопера был активирован");
   stocksAre(7000);
-  for (int i : {kLocator, kTankFactory}) EXPECT_TRUE(f.build[static_cast<std::size_t>(i)].visible);
-  EXPECT_TRUE(f.BuildDalee.visible);
-  EXPECT_TRUE(f.BuildNaZad.visible);
+  for (int i : {kLocator, kTankFactory}) EXPECT_TRUE(f.paletteButtons[static_cast<std::size_t>(i)].visible);
+  EXPECT_TRUE(f.nextPageArrow.visible);
+  EXPECT_TRUE(f.previousPageArrow.visible);
 
   advance(5000);
   say("jyv");  // matched as "Velmarok: jyv"
-  EXPECT_FALSE(game.DeveloperMode);
-  EXPECT_EQ(f.chat.caption, "Velmarok Режим девелопера был отключен");
+  EXPECT_FALSE(game.developerMode);
+  EXPECT_EQ(f.chatBox.caption, "Velmarok Режим девелопера был отключен");
   // Only the mode goes: nickname, stocks and buttons stay.
-  EXPECT_EQ(game.PlayerNick, "Velmarok");
+  EXPECT_EQ(game.playerNick, "Velmarok");
   stocksAre(7000);
-  EXPECT_TRUE(f.build[kTankFactory].visible);
+  EXPECT_TRUE(f.paletteButtons[kTankFactory].visible);
 }
 
 TEST_F(ChatTest, CommandCountsOnlyInAnEmptyBox) {
   say("hi");
   say("mopru");
   stocksAre(1500);
-  EXPECT_EQ(f.chat.caption, "Player1: hi\r\nPlayer1: mopru");
+  EXPECT_EQ(f.chatBox.caption, "Player1: hi\r\nPlayer1: mopru");
   advance(5000);
   say("mopru");
   stocksAre(2500);
@@ -139,12 +139,12 @@ TEST_F(ChatTest, NoticeReplacesTheTextAndKeepsTheHeight) {
   say("two");
   advance(4000);
   showChatNotice(game, "Цели миссии");
-  EXPECT_EQ(f.chat.caption, "Цели миссии");
-  EXPECT_FLOAT_EQ(f.chat.height, 81);
+  EXPECT_EQ(f.chatBox.caption, "Цели миссии");
+  EXPECT_FLOAT_EQ(f.chatBox.height, 81);
   advance(4999);
-  EXPECT_TRUE(f.chat.visible);
+  EXPECT_TRUE(f.chatBox.visible);
   advance(1);
-  EXPECT_FALSE(f.chat.visible);
+  EXPECT_FALSE(f.chatBox.visible);
 }
 
 }  // namespace

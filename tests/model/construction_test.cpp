@@ -11,15 +11,15 @@ namespace {
 
 class ConstructionTest : public GameTest {
  protected:
-  Form1& f = startLevel(2);
+  Battlefield& f = startLevel(2);
   void SetUp() override {
-    f.Energy = f.Metal = 100000;
-    f.Wood = 100000;
+    f.energy = f.metal = 100000;
+    f.wood = 100000;
   }
   // A placed tank factory in slot `slot`.
   void factory(int slot, float left, float top) {
-    f.Baza[slot] = MapObject{"taza", left, top, 147, 147, "tankozavod", true, {}, 0};
-    f.LastSlot = std::max(f.LastSlot, slot);
+    f.objects[slot] = MapObject{"taza", left, top, 147, 147, "tankozavod", true, {}, 0};
+    f.lastOrderedSlot = std::max(f.lastOrderedSlot, slot);
   }
 };
 
@@ -30,56 +30,56 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
   for (int tick = 1; tick <= 9; ++tick) {
     game.clock.advanceTo(start + tick * 100 + 16);
     SCOPED_TRACE(tick);
-    EXPECT_FALSE(f.building.visible);
-    EXPECT_TRUE(f.ObBar.visible);
-    EXPECT_TRUE(f.PrBar.visible);
-    EXPECT_EQ(f.StroyLbl.visible, tick % 2 == 1);  // blinks at 5 Hz
-    EXPECT_FLOAT_EQ(f.ConstructionProgress, static_cast<float>(tick));
+    EXPECT_FALSE(f.readyIcon.visible);
+    EXPECT_TRUE(f.constructionBarFrame.visible);
+    EXPECT_TRUE(f.constructionBar.visible);
+    EXPECT_EQ(f.constructionLabel.visible, tick % 2 == 1);  // blinks at 5 Hz
+    EXPECT_FLOAT_EQ(f.constructionProgress, static_cast<float>(tick));
     // The bar follows within a frame: a tenth of its width per tick.
-    EXPECT_NEAR(f.PrBar.width, f.ObBar.width * static_cast<float>(tick) / 10.0f, 1e-4);
-    EXPECT_FALSE(f.build[kAccumulator].enabled);
+    EXPECT_NEAR(f.constructionBar.width, f.constructionBarFrame.width * static_cast<float>(tick) / 10.0f, 1e-4);
+    EXPECT_FALSE(f.paletteButtons[kAccumulator].enabled);
   }
   EXPECT_TRUE(platform.sounds.empty());
   game.clock.advanceTo(start + 1000);
-  EXPECT_TRUE(f.building.visible);
-  EXPECT_FALSE(f.ObBar.visible);
-  EXPECT_FALSE(f.PrBar.visible);
-  EXPECT_FALSE(f.StroyLbl.visible);
-  EXPECT_EQ(f.ConstructionProgress, 0);
-  EXPECT_FALSE(running(f.timers.Timer5));
+  EXPECT_TRUE(f.readyIcon.visible);
+  EXPECT_FALSE(f.constructionBarFrame.visible);
+  EXPECT_FALSE(f.constructionBar.visible);
+  EXPECT_FALSE(f.constructionLabel.visible);
+  EXPECT_EQ(f.constructionProgress, 0);
+  EXPECT_FALSE(running(f.timers.construction));
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Pus.smus"});
-  EXPECT_FALSE(f.Baza[1].shown);  // a building waits for the player
+  EXPECT_FALSE(f.objects[1].shown);  // a building waits for the player
 }
 
 TEST_F(ConstructionTest, TankFactoryTakes25Seconds) {
   orderItem(game, kTankFactory);
   advance(24900);
-  EXPECT_FALSE(f.building.visible);
+  EXPECT_FALSE(f.readyIcon.visible);
   advance(100);
-  EXPECT_TRUE(f.building.visible);
+  EXPECT_TRUE(f.readyIcon.visible);
 }
 
 TEST_F(ConstructionTest, PaletteIsDisabledAgainWithin100Ms) {
   orderItem(game, kMetalWorks);
   advance(100);
-  for (Control& b : f.build) b.enabled = true;
+  for (Control& b : f.paletteButtons) b.enabled = true;
   advance(100);
-  for (const Control& b : f.build) EXPECT_FALSE(b.enabled);
+  for (const Control& b : f.paletteButtons) EXPECT_FALSE(b.enabled);
 }
 
 TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory) {
   factory(1, 1000, 2000);
   factory(2, 3000, 500);
   objectClick(game, 1);
-  f.Baza[3] = MapObject{"elek", 600, 600, 49, 49, "akum", true, {}, 0};
-  f.LastSlot = 3;
+  f.objects[3] = MapObject{"elek", 600, 600, 49, 49, "akum", true, {}, 0};
+  f.lastOrderedSlot = 3;
   objectClick(game, 3);  // an accumulator does not change the factory
-  EXPECT_TRUE(f.TankBui.visible);
-  EXPECT_EQ(game.FactorySlot, 1);
+  EXPECT_TRUE(f.tankOrderPanel.visible);
+  EXPECT_EQ(game.factorySlot, 1);
 
   orderItem(game, kTank);
   advance(5000);
-  const MapObject& tank = f.Baza[4];
+  const MapObject& tank = f.objects[4];
   EXPECT_TRUE(tank.shown);
   EXPECT_EQ(tank.tag, "tank");
   EXPECT_EQ(tank.picture, "tankvverh");
@@ -87,25 +87,25 @@ TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory)
   EXPECT_FLOAT_EQ(tank.top, 2147);
   EXPECT_FLOAT_EQ(tank.width, 40);
   EXPECT_FLOAT_EQ(tank.height, 92);
-  EXPECT_TRUE(f.BazaMap[4].shown);
-  EXPECT_FLOAT_EQ(f.BazaMap[4].top, 2147);
-  EXPECT_FALSE(f.building.visible);
-  for (const Control& b : f.build) EXPECT_TRUE(b.enabled);
-  EXPECT_EQ(f.BuildKind, kTank);
+  EXPECT_TRUE(f.markers[4].shown);
+  EXPECT_FLOAT_EQ(f.markers[4].top, 2147);
+  EXPECT_FALSE(f.readyIcon.visible);
+  for (const Control& b : f.paletteButtons) EXPECT_TRUE(b.enabled);
+  EXPECT_EQ(f.buildKind, kTank);
 
   // A second tank stands on the same spot, over the first.
   orderItem(game, kTank);
   advance(5000);
-  EXPECT_FLOAT_EQ(f.Baza[5].left, 1000);
-  EXPECT_FLOAT_EQ(f.Baza[5].top, 2147);
-  EXPECT_TRUE(f.Baza[4].shown);
+  EXPECT_FLOAT_EQ(f.objects[5].left, 1000);
+  EXPECT_FLOAT_EQ(f.objects[5].top, 2147);
+  EXPECT_TRUE(f.objects[4].shown);
 }
 
 TEST_F(ConstructionTest, HealthBarIsAlwaysFull) {
   objectClick(game, 0);
   advance(16);  // the bars follow within a frame
-  EXPECT_FLOAT_EQ(f.ZdorBar.width, f.ObZdor.width);
-  EXPECT_FLOAT_EQ(f.ZdorBar.width, 81);
+  EXPECT_FLOAT_EQ(f.healthBar.width, f.healthBarFrame.width);
+  EXPECT_FLOAT_EQ(f.healthBar.width, 81);
 }
 
 }  // namespace

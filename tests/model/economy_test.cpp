@@ -24,17 +24,17 @@ struct Counters {
 
 class EconomyTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   void set(Stocks s, Counters c = {}) {
-    f.Energy = s.energy;
-    f.Metal = s.metal;
-    f.Wood = s.wood;
-    f.AccumulatorCount = c.acc;
-    f.MetalWorksCount = c.metal;
-    f.WoodWorksCount = c.wood;
-    f.TankFactoryCount = c.tankFactory;
-    f.ConverterCount = static_cast<std::int16_t>(c.converter);
-    f.LocatorActive = c.locator;
+    f.energy = s.energy;
+    f.metal = s.metal;
+    f.wood = s.wood;
+    f.accumulatorCount = c.acc;
+    f.metalWorksCount = c.metal;
+    f.woodWorksCount = c.wood;
+    f.tankFactoryCount = c.tankFactory;
+    f.converterCount = static_cast<std::int16_t>(c.converter);
+    f.locatorActive = c.locator;
   }
 };
 
@@ -66,18 +66,18 @@ TEST_F(EconomyTest, OneTickTable) {
   for (const Case& c : cases) {
     set(c.before, c.counters);
     economyTick(game);
-    EXPECT_EQ(f.Energy, c.after.energy) << c.what;
-    EXPECT_EQ(f.Metal, c.after.metal) << c.what;
-    EXPECT_FLOAT_EQ(f.Wood, c.after.wood) << c.what;
-    EXPECT_EQ(game.EnergyLow, c.energyLow) << c.what;
+    EXPECT_EQ(f.energy, c.after.energy) << c.what;
+    EXPECT_EQ(f.metal, c.after.metal) << c.what;
+    EXPECT_FLOAT_EQ(f.wood, c.after.wood) << c.what;
+    EXPECT_EQ(game.energyLow, c.energyLow) << c.what;
   }
 }
 
 TEST_F(EconomyTest, TwentyTicksWithNothingBuiltAddTwenty) {
   advance(10000);
-  EXPECT_EQ(f.Energy, 1520);
-  EXPECT_EQ(f.Metal, 1520);
-  EXPECT_FLOAT_EQ(f.Wood, 1520);
+  EXPECT_EQ(f.energy, 1520);
+  EXPECT_EQ(f.metal, 1520);
+  EXPECT_FLOAT_EQ(f.wood, 1520);
 }
 
 TEST_F(EconomyTest, MissionGoalNeedsAllThreeAbove10000) {
@@ -94,28 +94,28 @@ TEST_F(EconomyTest, MissionGoalNeedsAllThreeAbove10000) {
       {{10001, 10001, 10001}, 2, false},
   };
   for (const Case& c : cases) {
-    game.LevelNumber = static_cast<std::int16_t>(c.level);
-    game.BriefingPending = false;
+    game.levelNumber = static_cast<std::int16_t>(c.level);
+    game.briefingPending = false;
     set(c.s);
     economyTick(game);
-    EXPECT_EQ(game.BriefingPending, c.won) << c.s.energy << " " << c.s.metal << " " << c.s.wood;
+    EXPECT_EQ(game.briefingPending, c.won) << c.s.energy << " " << c.s.metal << " " << c.s.wood;
   }
 }
 
 TEST_F(EconomyTest, LocatorOpensOrClosesTheCurtain) {
   set({1000, 0, 0}, {.locator = true});
   economyTick(game);
-  EXPECT_TRUE(running(f.timers.ZaslonkaTmr));
-  EXPECT_FALSE(f.build[kLocator].enabled);
+  EXPECT_TRUE(running(f.timers.curtain));
+  EXPECT_FALSE(f.paletteButtons[kLocator].enabled);
   advance(16 * 100);  // part-way open
-  EXPECT_LT(f.Zaslonka.width, 6000);
-  f.LocatorActive = false;
+  EXPECT_LT(f.curtain.width, 6000);
+  f.locatorActive = false;
   economyTick(game);
-  EXPECT_FALSE(running(f.timers.ZaslonkaTmr));
-  EXPECT_TRUE(f.Zaslonka.visible);
-  EXPECT_EQ(f.Zaslonka.left, 0);
-  EXPECT_EQ(f.Zaslonka.width, 6000);
-  EXPECT_EQ(f.Zaslonka.height, 6000);
+  EXPECT_FALSE(running(f.timers.curtain));
+  EXPECT_TRUE(f.curtain.visible);
+  EXPECT_EQ(f.curtain.left, 0);
+  EXPECT_EQ(f.curtain.width, 6000);
+  EXPECT_EQ(f.curtain.height, 6000);
 }
 
 TEST_F(EconomyTest, IndicatorTexts) {
@@ -138,35 +138,35 @@ TEST_F(EconomyTest, IndicatorTexts) {
   };
   for (const Case& c : cases) {
     set(c.s, c.c);
-    game.EnergyLow = false;
+    game.energyLow = false;
     resourceDisplayTick(game);
-    EXPECT_EQ(f.ResEn.caption, std::to_string(c.s.energy));
-    EXPECT_EQ(f.EnPlus.caption, c.enPlus);
-    EXPECT_EQ(f.EnMinus.caption, c.enMinus);
-    EXPECT_EQ(f.MetPlus.caption, c.metPlus);
-    EXPECT_EQ(f.MetMinus.caption, c.metMinus);
-    EXPECT_EQ(f.DerPlus.caption, c.derPlus);
-    EXPECT_EQ(f.DerMinus.caption, c.derMinus);
+    EXPECT_EQ(f.energyStock.caption, std::to_string(c.s.energy));
+    EXPECT_EQ(f.energyIncome.caption, c.enPlus);
+    EXPECT_EQ(f.energyExpense.caption, c.enMinus);
+    EXPECT_EQ(f.metalIncome.caption, c.metPlus);
+    EXPECT_EQ(f.metalExpense.caption, c.metMinus);
+    EXPECT_EQ(f.woodIncome.caption, c.derPlus);
+    EXPECT_EQ(f.woodExpense.caption, c.derMinus);
   }
 }
 
 TEST_F(EconomyTest, DisplayDetails) {
   set({100, 0, 12.75f}, {.converter = 1, .locator = true});
-  game.EnergyLow = true;  // a locator short of energy is not counted
-  f.DerMinus.caption = "kept";
-  f.Wood = 0;
+  game.energyLow = true;  // a locator short of energy is not counted
+  f.woodExpense.caption = "kept";
+  f.wood = 0;
   resourceDisplayTick(game);
-  EXPECT_EQ(f.EnMinus.caption, "- 0");
-  EXPECT_EQ(f.MetMinus.caption, "- 0");
-  EXPECT_EQ(f.DerMinus.caption, "kept");  // no wood: the wood loss keeps its caption
-  f.Wood = 12.75f;
+  EXPECT_EQ(f.energyExpense.caption, "- 0");
+  EXPECT_EQ(f.metalExpense.caption, "- 0");
+  EXPECT_EQ(f.woodExpense.caption, "kept");  // no wood: the wood loss keeps its caption
+  f.wood = 12.75f;
   resourceDisplayTick(game);
-  EXPECT_EQ(f.ResDer.caption, "12");
+  EXPECT_EQ(f.woodStock.caption, "12");
 }
 
 TEST_F(EconomyTest, DisplayFollowsEveryTickWithinAFrame) {
   advance(500 + 16);
-  EXPECT_EQ(f.ResEn.caption, "1501");
+  EXPECT_EQ(f.energyStock.caption, "1501");
 }
 
 }  // namespace

@@ -19,9 +19,9 @@ void playLevel(Game& g, int level) {
   if (level == 1) {
     newGameClick(g);
   } else {
-    g.unloadWelcome();
-    g.LevelNumber = static_cast<std::int16_t>(level);
-    g.form2().window.show();
+    g.unloadMainMenu();
+    g.levelNumber = static_cast<std::int16_t>(level);
+    g.briefing().window.show();
   }
   loadTerrain(g);
   startClick(g);
@@ -36,24 +36,24 @@ TEST(InGameMenu, EscTwiceRestartsEveryStoppedTimerOnAFullInterval) {
     game.clock.advanceBy(130);
     pauseWithMenu(game);
     game.clock.advanceBy(1000);
-    const int raisedBefore = game.form1().window.raised;
+    const int raisedBefore = game.battlefield().window.raised;
     menuKeyDown(game, kKeyEscape);
     const Millis now = game.clock.now();
-    const Form1& f = game.form1();
+    const Battlefield& f = game.battlefield();
     const Clock& c = game.clock;
-    EXPECT_EQ(c.dueAt(f.timers.Timer1), now + 500);
-    EXPECT_EQ(c.dueAt(f.timers.Timer2), now + 200);
-    EXPECT_EQ(c.dueAt(f.timers.Timer3), now + 200);
-    EXPECT_EQ(c.dueAt(f.timers.Timer8), now + Clock::kMinPeriod);
+    EXPECT_EQ(c.dueAt(f.timers.economy), now + 500);
+    EXPECT_EQ(c.dueAt(f.timers.animationPhase1), now + 200);
+    EXPECT_EQ(c.dueAt(f.timers.animationPhase2), now + 200);
+    EXPECT_EQ(c.dueAt(f.timers.resourceDisplay), now + Clock::kMinPeriod);
     // The bot runs above mission 1, the network level included.
     if (level > 1)
-      EXPECT_EQ(c.dueAt(f.timers.Bot), now + c.interval(f.timers.Bot));
+      EXPECT_EQ(c.dueAt(f.timers.bot), now + c.interval(f.timers.bot));
     else
-      EXPECT_FALSE(c.enabled(f.timers.Bot));
+      EXPECT_FALSE(c.enabled(f.timers.bot));
     EXPECT_TRUE(f.window.enabled);
     EXPECT_GT(f.window.raised, raisedBefore);  // the battlefield comes in front of the backdrop
-    EXPECT_FALSE(game.form3().window.visible);
-    EXPECT_TRUE(game.fon().window.visible);
+    EXPECT_FALSE(game.gameMenu().window.visible);
+    EXPECT_TRUE(game.backdrop().window.visible);
   }
 }
 
@@ -62,29 +62,29 @@ TEST(InGameMenu, RestartAfterBuildingGivesTheFreshStart) {
   Game game(platform);
   playLevel(game, 1);
   game.clock.advanceBy(2000);
-  Form1& before = game.form1();
-  before.Energy = 9000;
-  before.AccumulatorCount = 1;
-  before.LastSlot = 1;
-  before.Baza[1].tag = "elek";
-  before.Baza[1].shown = true;
-  game.PlayerNick = "Вася";
+  Battlefield& before = game.battlefield();
+  before.energy = 9000;
+  before.accumulatorCount = 1;
+  before.lastOrderedSlot = 1;
+  before.objects[1].tag = "elek";
+  before.objects[1].shown = true;
+  game.playerNick = "Вася";
   pauseWithMenu(game);
   restartClick(game);
-  EXPECT_EQ(game.LevelNumber, 1);
-  EXPECT_TRUE(game.form2().window.visible);
+  EXPECT_EQ(game.levelNumber, 1);
+  EXPECT_TRUE(game.briefing().window.visible);
   loadTerrain(game);
   startClick(game);
-  const Form1& f = game.form1();
-  EXPECT_EQ(f.Energy, 1500);
-  EXPECT_EQ(f.AccumulatorCount, 0);
-  EXPECT_EQ(f.LastSlot, 0);
-  EXPECT_FALSE(f.Baza[1].shown);
+  const Battlefield& f = game.battlefield();
+  EXPECT_EQ(f.energy, 1500);
+  EXPECT_EQ(f.accumulatorCount, 0);
+  EXPECT_EQ(f.lastOrderedSlot, 0);
+  EXPECT_FALSE(f.objects[1].shown);
   EXPECT_EQ(f.terrainTiles.size(), 20u);
   EXPECT_TRUE(f.window.visible);
   EXPECT_TRUE(f.window.enabled);
-  EXPECT_TRUE(game.clock.enabled(f.timers.Timer1));
-  EXPECT_EQ(game.PlayerNick, "Player1");  // mission 1 takes the name box again
+  EXPECT_TRUE(game.clock.enabled(f.timers.economy));
+  EXPECT_EQ(game.playerNick, "Player1");  // mission 1 takes the name box again
 }
 
 struct QuestionCase {
@@ -99,10 +99,10 @@ TEST(InGameMenu, QuestionsFillTheBoxAndWaitForTheAnswer) {
   const std::vector<QuestionCase> cases = {
       {"Загрузить", menuLoadClick,
        "Вы уверены, что хотите загрузить игру? (Все несохраненные данные будут утеряны!!!)",
-       &Game::LoadConfirmPending, {}},
+       &Game::loadConfirmPending, {}},
       {"Выход", menuExitClick,
        "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
-       &Game::ExitConfirmPending, {"Pus.smus"}},
+       &Game::exitConfirmPending, {"Pus.smus"}},
   };
   for (const QuestionCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -112,14 +112,14 @@ TEST(InGameMenu, QuestionsFillTheBoxAndWaitForTheAnswer) {
     pauseWithMenu(game);
     platform.sounds.clear();
     c.ask(game);
-    const MsgB& box = game.msgB();
-    EXPECT_EQ(box.Cap.caption, "Уверены?");
-    EXPECT_EQ(box.Text.caption, c.text);
-    EXPECT_EQ(box.CmdYes.caption, "Да");
-    EXPECT_EQ(box.CmdNo.caption, "Нет");
-    EXPECT_TRUE(box.CmdYes.visible && box.CmdNo.visible);
+    const MessageBox& box = game.messageBox();
+    EXPECT_EQ(box.captionBar.caption, "Уверены?");
+    EXPECT_EQ(box.text.caption, c.text);
+    EXPECT_EQ(box.yesButton.caption, "Да");
+    EXPECT_EQ(box.noButton.caption, "Нет");
+    EXPECT_TRUE(box.yesButton.visible && box.noButton.visible);
     EXPECT_TRUE(box.window.visible);
-    EXPECT_FALSE(game.form3().window.enabled);
+    EXPECT_FALSE(game.gameMenu().window.enabled);
     EXPECT_TRUE(game.*c.flag);
     EXPECT_EQ(platform.soundNames(), c.cues);
   }
@@ -130,10 +130,10 @@ TEST(InGameMenu, NotepadOpensOverTheMenu) {
   Game game(platform);
   playLevel(game, 1);
   pauseWithMenu(game);
-  notePadClick(game);
-  EXPECT_TRUE(game.notePad().window.visible);
-  EXPECT_TRUE(game.form3().window.visible);
-  EXPECT_TRUE(game.form3().window.enabled);
+  notepadClick(game);
+  EXPECT_TRUE(game.notepad().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.enabled);
 }
 
 }  // namespace

@@ -10,14 +10,14 @@ namespace {
 
 class InspectionTest : public GameTest {
  protected:
-  Form1& f = startLevel(2);
+  Battlefield& f = startLevel(2);
   void SetUp() override { platform.sounds.clear(); }
   void stand(int i, const char* tag, float left = 2000, float top = 2000, float w = 49,
              float h = 49) {
-    f.Baza[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
+    f.objects[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
   }
   std::vector<std::string> panel() const {
-    return {f.OzDa.caption, f.ZdaEn.caption, f.ZdaMet.caption, f.ZdaDer.caption};
+    return {f.inspectedName.caption, f.inspectedEnergy.caption, f.inspectedMetal.caption, f.inspectedWood.caption};
   }
 };
 
@@ -43,17 +43,17 @@ TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
     mapClick(game);
     objectClick(game, slot);
     EXPECT_EQ(panel(), c.panel);
-    EXPECT_TRUE(f.ZdaEn.visible);
-    EXPECT_TRUE(f.ZdaMet.visible);
-    EXPECT_TRUE(f.ZdaDer.visible);
-    EXPECT_EQ(f.Pitanie.visible, c.powerSwitch);
-    EXPECT_EQ(f.Pitanie.caption, slot ? "Отключить" : "Включить");
-    EXPECT_EQ(game.SelectedIndex, slot);
-    EXPECT_FALSE(game.TankSelected);
+    EXPECT_TRUE(f.inspectedEnergy.visible);
+    EXPECT_TRUE(f.inspectedMetal.visible);
+    EXPECT_TRUE(f.inspectedWood.visible);
+    EXPECT_EQ(f.powerSwitch.visible, c.powerSwitch);
+    EXPECT_EQ(f.powerSwitch.caption, slot ? "Отключить" : "Включить");
+    EXPECT_EQ(game.selectedSlot, slot);
+    EXPECT_FALSE(game.tankSelected);
   }
-  EXPECT_FLOAT_EQ(f.ObZdor.left, 1000);
-  EXPECT_FLOAT_EQ(f.ObZdor.top, 1200 + 58.8f + 5);
-  EXPECT_FLOAT_EQ(f.ObZdor.width, 63.7f);
+  EXPECT_FLOAT_EQ(f.healthBarFrame.left, 1000);
+  EXPECT_FLOAT_EQ(f.healthBarFrame.top, 1200 + 58.8f + 5);
+  EXPECT_FLOAT_EQ(f.healthBarFrame.width, 63.7f);
 }
 
 TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
@@ -64,15 +64,15 @@ TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
     SCOPED_TRACE(slot);
     mapClick(game);
     objectClick(game, slot);
-    const MapObject& o = f.Baza[slot];
-    EXPECT_EQ(f.ZdorLbl.caption, "100 %");
-    EXPECT_TRUE(f.ObZdor.visible && f.ZdorBar.visible && f.ZdorLbl.visible);
-    EXPECT_FLOAT_EQ(f.ObZdor.left, o.left);
-    EXPECT_FLOAT_EQ(f.ObZdor.top, o.top + o.height + 5);
-    EXPECT_FLOAT_EQ(f.ZdorBar.left, o.left);
-    EXPECT_FLOAT_EQ(f.ZdorLbl.top, f.ObZdor.top);
-    EXPECT_FLOAT_EQ(f.ZdorLbl.width, o.width);
-    EXPECT_EQ(f.SelectedHealth, 100);
+    const MapObject& o = f.objects[slot];
+    EXPECT_EQ(f.healthLabel.caption, "100 %");
+    EXPECT_TRUE(f.healthBarFrame.visible && f.healthBar.visible && f.healthLabel.visible);
+    EXPECT_FLOAT_EQ(f.healthBarFrame.left, o.left);
+    EXPECT_FLOAT_EQ(f.healthBarFrame.top, o.top + o.height + 5);
+    EXPECT_FLOAT_EQ(f.healthBar.left, o.left);
+    EXPECT_FLOAT_EQ(f.healthLabel.top, f.healthBarFrame.top);
+    EXPECT_FLOAT_EQ(f.healthLabel.width, o.width);
+    EXPECT_EQ(f.selectedHealth, 100);
   }
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>(5, "Click.smus"));
 }
@@ -84,41 +84,41 @@ TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
   const auto before = panel();
   objectClick(game, 306);
   EXPECT_EQ(panel(), before);
-  EXPECT_TRUE(f.Pitanie.visible);
-  EXPECT_EQ(game.SelectedIndex, 306);
+  EXPECT_TRUE(f.powerSwitch.visible);
+  EXPECT_EQ(game.selectedSlot, 306);
 
   // The switch now flips only the enemy's flag.
   powerSwitchClick(game);
-  EXPECT_EQ(f.ObjectPowered[306], 0);
-  EXPECT_EQ(f.ObjectPowered[3], 1);
-  EXPECT_EQ(f.Pitanie.caption, "Включить");
+  EXPECT_EQ(f.powered[306], 0);
+  EXPECT_EQ(f.powered[3], 1);
+  EXPECT_EQ(f.powerSwitch.caption, "Включить");
 
   // After a map click an enemy object shows no panel at all.
   mapClick(game);
   objectClick(game, kEnemyHq);
-  EXPECT_FALSE(f.Pitanie.visible);
-  EXPECT_FALSE(f.ZdaEn.visible);
-  EXPECT_EQ(f.OzDa.caption, "");
+  EXPECT_FALSE(f.powerSwitch.visible);
+  EXPECT_FALSE(f.inspectedEnergy.visible);
+  EXPECT_EQ(f.inspectedName.caption, "");
 }
 
 TEST_F(InspectionTest, TankIsSelectedForMoveOrders) {
   stand(4, "tank");
   objectClick(game, 4);
-  EXPECT_TRUE(game.TankSelected);
-  EXPECT_FALSE(f.Pitanie.visible);
+  EXPECT_TRUE(game.tankSelected);
+  EXPECT_FALSE(f.powerSwitch.visible);
   objectClick(game, 0);
-  EXPECT_FALSE(game.TankSelected);
+  EXPECT_FALSE(game.tankSelected);
 }
 
 TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
   struct Case {
     const char* tag;
-    int Form1::*counter;
+    int Battlefield::*counter;
   };
-  const Case cases[] = {{"elek", &Form1::AccumulatorCount},
-                        {"meta", &Form1::MetalWorksCount},
-                        {"dere", &Form1::WoodWorksCount},
-                        {"taza", &Form1::TankFactoryCount}};
+  const Case cases[] = {{"elek", &Battlefield::accumulatorCount},
+                        {"meta", &Battlefield::metalWorksCount},
+                        {"dere", &Battlefield::woodWorksCount},
+                        {"taza", &Battlefield::tankFactoryCount}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tag);
     stand(9, c.tag);
@@ -126,52 +126,52 @@ TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
     objectClick(game, 9);
     powerSwitchClick(game);
     EXPECT_EQ(f.*c.counter, 0);
-    EXPECT_EQ(f.ObjectPowered[9], 0);
-    EXPECT_EQ(f.Pitanie.caption, "Включить");
+    EXPECT_EQ(f.powered[9], 0);
+    EXPECT_EQ(f.powerSwitch.caption, "Включить");
     objectClick(game, 9);  // the caption follows the flag
-    EXPECT_EQ(f.Pitanie.caption, "Включить");
+    EXPECT_EQ(f.powerSwitch.caption, "Включить");
     powerSwitchClick(game);
     EXPECT_EQ(f.*c.counter, 1);
-    EXPECT_EQ(f.ObjectPowered[9], 1);
-    EXPECT_EQ(f.Pitanie.caption, "Отключить");
+    EXPECT_EQ(f.powered[9], 1);
+    EXPECT_EQ(f.powerSwitch.caption, "Отключить");
   }
   stand(9, "konv");
-  f.ConverterCount = 1;
+  f.converterCount = 1;
   objectClick(game, 9);
   powerSwitchClick(game);
-  EXPECT_EQ(f.ConverterCount, 0);
+  EXPECT_EQ(f.converterCount, 0);
   powerSwitchClick(game);
-  EXPECT_EQ(f.ConverterCount, 1);
+  EXPECT_EQ(f.converterCount, 1);
 }
 
 TEST_F(InspectionTest, LocatorSwitch) {
   stand(2, "loca");
-  f.LocatorActive = true;
+  f.locatorActive = true;
   objectClick(game, 2);
   platform.sounds.clear();
   powerSwitchClick(game);
-  EXPECT_FALSE(f.LocatorActive);
+  EXPECT_FALSE(f.locatorActive);
   EXPECT_TRUE(platform.sounds.empty());
   powerSwitchClick(game);
-  EXPECT_TRUE(f.LocatorActive);
+  EXPECT_TRUE(f.locatorActive);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"locator.smus"});
 }
 
 TEST_F(InspectionTest, TwoTankFactoriesAndTheirButton) {
   stand(1, "taza", 1000, 1000, 147, 147);
   stand(2, "taza", 1500, 1000, 147, 147);
-  f.TankFactoryCount = 2;
-  f.build[kTankFactory].visible = true;
+  f.tankFactoryCount = 2;
+  f.paletteButtons[kTankFactory].visible = true;
   objectClick(game, 2);
-  EXPECT_TRUE(f.TankBui.visible);
-  EXPECT_EQ(game.FactorySlot, 2);
+  EXPECT_TRUE(f.tankOrderPanel.visible);
+  EXPECT_EQ(game.factorySlot, 2);
   powerSwitchClick(game);
   // The other factory still works, yet the button goes.
-  EXPECT_EQ(f.TankFactoryCount, 1);
-  EXPECT_FALSE(f.build[kTankFactory].visible);
+  EXPECT_EQ(f.tankFactoryCount, 1);
+  EXPECT_FALSE(f.paletteButtons[kTankFactory].visible);
   powerSwitchClick(game);
-  EXPECT_TRUE(f.build[kTankFactory].visible);
-  EXPECT_EQ(f.TankFactoryCount, 2);
+  EXPECT_TRUE(f.paletteButtons[kTankFactory].visible);
+  EXPECT_EQ(f.tankFactoryCount, 2);
 }
 
 }  // namespace

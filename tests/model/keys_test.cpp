@@ -9,76 +9,76 @@ namespace {
 
 class KeysTest : public GameTest {
  protected:
-  Form1& f = startLevel(2);
+  Battlefield& f = startLevel(2);
 };
 
 TEST_F(KeysTest, EscPausesBehindTheMenu) {
   battlefieldKeyDown(game, kKeyEscape);
-  EXPECT_TRUE(game.fon().window.visible);
-  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_TRUE(game.backdrop().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(f.window.enabled);
-  for (const TimerId t : {f.timers.Timer1, f.timers.Timer2, f.timers.Timer3, f.timers.Timer8,
-                          f.timers.Bot})
+  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2, f.timers.resourceDisplay,
+                          f.timers.bot})
     EXPECT_FALSE(running(t)) << game.clock.name(t);
-  for (const TimerId t : {f.timers.Timer9, f.timers.BarTimer})
+  for (const TimerId t : {f.timers.scrolling, f.timers.bars})
     EXPECT_TRUE(running(t)) << game.clock.name(t);
 }
 
 TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
-  f.Baza[5] = MapObject{"tank", 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
-  f.Baza[6] = MapObject{"meta", 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
-  game.MovingSlot = 5;
-  game.MoveTargetX = 1020;
-  game.MoveTargetY = 506;
-  game.MoveOrdered = true;
-  game.clock.setEnabled(f.timers.Timer6, true);
+  f.objects[5] = MapObject{"tank", 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
+  f.objects[6] = MapObject{"meta", 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
+  game.movingSlot = 5;
+  game.moveTargetX = 1020;
+  game.moveTargetY = 506;
+  game.moveOrdered = true;
+  game.clock.setEnabled(f.timers.movement, true);
   battlefieldKeyDown(game, kKeyEscape);
-  const std::int32_t energy = f.Energy;
-  const std::string picture = f.Baza[6].picture;
+  const std::int32_t energy = f.energy;
+  const std::string picture = f.objects[6].picture;
   advance(1000);
-  EXPECT_FLOAT_EQ(f.Baza[5].top, 900);
-  EXPECT_EQ(f.Energy, energy);
-  EXPECT_EQ(f.Baza[6].picture, picture);
+  EXPECT_FLOAT_EQ(f.objects[5].top, 900);
+  EXPECT_EQ(f.energy, energy);
+  EXPECT_EQ(f.objects[6].picture, picture);
 }
 
 TEST_F(KeysTest, NoKeyActsWhileTheWindowIsDisabled) {
   f.window.enabled = false;
   for (const int key : {kKeyEscape, kKeyEnter, kKeyI}) battlefieldKeyDown(game, key);
-  EXPECT_FALSE(game.form3Loaded() && game.form3().window.visible);
-  EXPECT_FALSE(f.chatText.visible);
-  EXPECT_FALSE(f.chat.visible);
+  EXPECT_FALSE(game.gameMenuLoaded() && game.gameMenu().window.visible);
+  EXPECT_FALSE(f.chatLine.visible);
+  EXPECT_FALSE(f.chatBox.visible);
 }
 
 TEST_F(KeysTest, EnterTogglesTheChatLineUnlessAnItemIsCarried) {
   battlefieldKeyDown(game, kKeyEnter);
-  EXPECT_TRUE(f.chatText.visible);
-  EXPECT_EQ(f.focus, Focus::ChatText);
+  EXPECT_TRUE(f.chatLine.visible);
+  EXPECT_EQ(f.focus, Focus::ChatLine);
   battlefieldKeyDown(game, kKeyEnter);
-  EXPECT_FALSE(f.chatText.visible);
+  EXPECT_FALSE(f.chatLine.visible);
   EXPECT_EQ(f.focus, Focus::Map);
 
-  f.PlacementPending = true;
+  f.placementPending = true;
   battlefieldKeyDown(game, kKeyEnter);
-  EXPECT_FALSE(f.chatText.visible);
-  f.PlacementPending = false;  // put down
+  EXPECT_FALSE(f.chatLine.visible);
+  f.placementPending = false;  // put down
   battlefieldKeyDown(game, kKeyEnter);
-  EXPECT_TRUE(f.chatText.visible);
+  EXPECT_TRUE(f.chatLine.visible);
 }
 
 TEST_F(KeysTest, IShowsTheGoalForFiveSecondsAfterTheLastPress) {
   battlefieldKeyDown(game, kKeyI);
-  EXPECT_TRUE(f.chat.visible);
-  EXPECT_EQ(f.chat.caption, "Цели миссии: Уничтожить подступающего к Королевству противника.");
-  EXPECT_TRUE(running(f.timers.Timer7));
+  EXPECT_TRUE(f.chatBox.visible);
+  EXPECT_EQ(f.chatBox.caption, "Цели миссии: Уничтожить подступающего к Королевству противника.");
+  EXPECT_TRUE(running(f.timers.chatBox));
   advance(3000);
   battlefieldKeyDown(game, kKeyI);
-  EXPECT_EQ(game.clock.dueAt(f.timers.Timer7), game.clock.now() + 5000);
+  EXPECT_EQ(game.clock.dueAt(f.timers.chatBox), game.clock.now() + 5000);
 }
 
 TEST_F(KeysTest, OtherKeysDoNothing) {
   battlefieldKeyDown(game, 65);
-  EXPECT_FALSE(f.chat.visible);
-  EXPECT_FALSE(f.chatText.visible);
+  EXPECT_FALSE(f.chatBox.visible);
+  EXPECT_FALSE(f.chatLine.visible);
   EXPECT_TRUE(f.window.enabled);
 }
 

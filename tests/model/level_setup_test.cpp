@@ -10,112 +10,112 @@ namespace {
 using LevelSetupTest = GameTest;
 
 TEST_F(LevelSetupTest, FreshMissionOneStart) {
-  Form1& f = startLevel(1);
-  EXPECT_EQ(f.Energy, 1500);
-  EXPECT_EQ(f.Metal, 1500);
-  EXPECT_EQ(f.Wood, 1500);
-  EXPECT_EQ(f.LastSlot, 0);
-  EXPECT_EQ(f.BuildKind, -1);
-  EXPECT_EQ(f.PalettePage, 1);
-  EXPECT_TRUE(f.Baza[0].shown);
-  for (int i = 1; i < kSlots; ++i) ASSERT_FALSE(f.Baza[i].shown) << i;
-  EXPECT_EQ(f.ObjectPowered[0], -1);
-  EXPECT_EQ(f.ObjectPowered[601], 1);
-  EXPECT_EQ(f.ObjectHealth[0], 100);
-  EXPECT_EQ(f.ObjectHealth[601], 100);
-  EXPECT_FALSE(f.build[kLocator].visible);
-  EXPECT_FALSE(f.build[kTankFactory].visible);
-  EXPECT_EQ(game.MissionGoalText, "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.");
-  EXPECT_EQ(game.MusicPath, "/game/in_your_face.mp3");
-  EXPECT_FALSE(running(f.timers.Bot));
+  Battlefield& f = startLevel(1);
+  EXPECT_EQ(f.energy, 1500);
+  EXPECT_EQ(f.metal, 1500);
+  EXPECT_EQ(f.wood, 1500);
+  EXPECT_EQ(f.lastOrderedSlot, 0);
+  EXPECT_EQ(f.buildKind, -1);
+  EXPECT_EQ(f.palettePage, 1);
+  EXPECT_TRUE(f.objects[0].shown);
+  for (int i = 1; i < kSlots; ++i) ASSERT_FALSE(f.objects[i].shown) << i;
+  EXPECT_EQ(f.powered[0], -1);
+  EXPECT_EQ(f.powered[601], 1);
+  EXPECT_EQ(f.health[0], 100);
+  EXPECT_EQ(f.health[601], 100);
+  EXPECT_FALSE(f.paletteButtons[kLocator].visible);
+  EXPECT_FALSE(f.paletteButtons[kTankFactory].visible);
+  EXPECT_EQ(game.missionGoalText, "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.");
+  EXPECT_EQ(game.musicPath, "/game/in_your_face.mp3");
+  EXPECT_FALSE(running(f.timers.bot));
   // Seeded twice: the default seed, then the seconds since midnight.
   EXPECT_EQ(platform.seeds, (std::vector<std::uint32_t>{327680, 43200}));
 }
 
 TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
-  game.LevelNumber = 1;
-  game.welcome();
-  Form1& f = game.form1();
+  game.levelNumber = 1;
+  game.mainMenu();
+  Battlefield& f = game.battlefield();
   const auto& t = f.timers;
-  for (TimerId id : {t.Timer2, t.Timer3, t.Timer8, t.Timer9, t.BarTimer})
+  for (TimerId id : {t.animationPhase1, t.animationPhase2, t.resourceDisplay, t.scrolling, t.bars})
     EXPECT_TRUE(running(id)) << game.clock.name(id);
-  for (TimerId id : {t.Timer1, t.Timer5, t.Timer6, t.Timer7, t.Bot, t.BuildKnopka, t.ZaslonkaTmr})
+  for (TimerId id : {t.economy, t.construction, t.movement, t.chatBox, t.bot, t.arrowRelease, t.curtain})
     EXPECT_FALSE(running(id)) << game.clock.name(id);
 }
 
 TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
-  Form1& f = startLevel(1);
-  f.Energy = 9000;
-  f.ConverterCount = 4;
-  f.AccumulatorCount = 3;
-  f.LastSlot = 12;
-  f.Baza[5].shown = true;
-  f.Baza[5].tag = "elek";
-  f.LocatorBuilt = true;
-  f.LocatorActive = true;
-  f.Zaslonka.visible = false;
-  game.DeveloperMode = true;
-  game.unloadForm1();
-  Form1& again = startLevel(1);
-  EXPECT_EQ(again.Energy, 1500);
-  EXPECT_EQ(again.ConverterCount, 0);
-  EXPECT_EQ(again.AccumulatorCount, 0);
-  EXPECT_EQ(again.LastSlot, 0);
-  EXPECT_FALSE(again.Baza[5].shown);
-  EXPECT_EQ(again.Baza[5].tag, "");
-  EXPECT_FALSE(again.LocatorBuilt);
-  EXPECT_FALSE(game.DeveloperMode);
+  Battlefield& f = startLevel(1);
+  f.energy = 9000;
+  f.converterCount = 4;
+  f.accumulatorCount = 3;
+  f.lastOrderedSlot = 12;
+  f.objects[5].shown = true;
+  f.objects[5].tag = "elek";
+  f.locatorBuilt = true;
+  f.locatorActive = true;
+  f.curtain.visible = false;
+  game.developerMode = true;
+  game.unloadBattlefield();
+  Battlefield& again = startLevel(1);
+  EXPECT_EQ(again.energy, 1500);
+  EXPECT_EQ(again.converterCount, 0);
+  EXPECT_EQ(again.accumulatorCount, 0);
+  EXPECT_EQ(again.lastOrderedSlot, 0);
+  EXPECT_FALSE(again.objects[5].shown);
+  EXPECT_EQ(again.objects[5].tag, "");
+  EXPECT_FALSE(again.locatorBuilt);
+  EXPECT_FALSE(game.developerMode);
   // The first economy tick closes the curtain again.
   advance(500);
-  EXPECT_TRUE(again.Zaslonka.visible);
-  EXPECT_EQ(again.Zaslonka.width, 6000);
+  EXPECT_TRUE(again.curtain.visible);
+  EXPECT_EQ(again.curtain.width, 6000);
 }
 
 TEST_F(LevelSetupTest, LevelSetupOnADirtyWindowResetsTheWorld) {
-  Form1& f = startLevel(1);
-  f.Metal = 1;
-  f.MetalWorksCount = 7;
-  f.ItemInHand = true;
-  f.PlacementPending = true;
-  f.Baza[300].shown = true;
+  Battlefield& f = startLevel(1);
+  f.metal = 1;
+  f.metalWorksCount = 7;
+  f.itemInHand = true;
+  f.placementPending = true;
+  f.objects[300].shown = true;
   levelSetup(game);
-  EXPECT_EQ(f.Metal, 1500);
-  EXPECT_EQ(f.MetalWorksCount, 0);
-  EXPECT_FALSE(f.ItemInHand);
-  EXPECT_FALSE(f.PlacementPending);
-  EXPECT_FALSE(f.Baza[300].shown);
-  EXPECT_FALSE(running(f.timers.Timer1));
+  EXPECT_EQ(f.metal, 1500);
+  EXPECT_EQ(f.metalWorksCount, 0);
+  EXPECT_FALSE(f.itemInHand);
+  EXPECT_FALSE(f.placementPending);
+  EXPECT_FALSE(f.objects[300].shown);
+  EXPECT_FALSE(running(f.timers.economy));
 }
 
 TEST_F(LevelSetupTest, LayoutFollowsTheScreen) {
   platform.usable = {1920, 1050};
   platform.full = {1920, 1080};
-  Form1& f = startLevel(1);
-  EXPECT_FLOAT_EQ(f.Map.left, 1920 - 169);
-  EXPECT_FLOAT_EQ(f.Builder.left, 1920 - 136.8f - 169);
-  EXPECT_FLOAT_EQ(f.Resources.left, f.Builder.left);
-  EXPECT_FLOAT_EQ(f.OZdaFr.left, f.Builder.left);
-  EXPECT_FLOAT_EQ(f.OZdaFr.height, 1080 - 425 - 185);
-  EXPECT_FLOAT_EQ(f.chatText.top, 1080 - 25);
-  EXPECT_FLOAT_EQ(f.chat.top, 1050 - 27 - 25);
-  EXPECT_FLOAT_EQ(f.chat.width, 1920 - 136.8f - 169);
-  EXPECT_FLOAT_EQ(f.MapKursor.width, 1920 - 136.8f - 169);
-  EXPECT_FLOAT_EQ(f.MapKursor.height, 1050);
+  Battlefield& f = startLevel(1);
+  EXPECT_FLOAT_EQ(f.minimapFrame.left, 1920 - 169);
+  EXPECT_FLOAT_EQ(f.buildFrame.left, 1920 - 136.8f - 169);
+  EXPECT_FLOAT_EQ(f.resourcesFrame.left, f.buildFrame.left);
+  EXPECT_FLOAT_EQ(f.inspectionFrame.left, f.buildFrame.left);
+  EXPECT_FLOAT_EQ(f.inspectionFrame.height, 1080 - 425 - 185);
+  EXPECT_FLOAT_EQ(f.chatLine.top, 1080 - 25);
+  EXPECT_FLOAT_EQ(f.chatBox.top, 1050 - 27 - 25);
+  EXPECT_FLOAT_EQ(f.chatBox.width, 1920 - 136.8f - 169);
+  EXPECT_FLOAT_EQ(f.viewFrame.width, 1920 - 136.8f - 169);
+  EXPECT_FLOAT_EQ(f.viewFrame.height, 1050);
 }
 
 TEST_F(LevelSetupTest, MissionTwoShowsTheEnemyAndStartsTheBot) {
   platform.draws = {0.0f, 0.45f, 0.7f};  // bot interval, then Left, then Top
-  Form1& f = startLevel(2);
-  EXPECT_EQ(game.clock.interval(f.timers.Bot), 10000);
-  EXPECT_TRUE(running(f.timers.Bot));
-  EXPECT_TRUE(f.Baza[kEnemyHq].shown);
-  EXPECT_FLOAT_EQ(f.Baza[kEnemyHq].left, 4500);
-  EXPECT_FLOAT_EQ(f.Baza[kEnemyHq].top, 2800);
-  EXPECT_TRUE(f.BazaMap[kEnemyHq].shown);
-  EXPECT_FLOAT_EQ(f.BazaMap[kEnemyHq].left, 4500);
-  EXPECT_EQ(game.EnemyBuildStep, 1);
-  EXPECT_TRUE(f.build[kLocator].visible == false);
-  EXPECT_EQ(game.MissionGoalText,
+  Battlefield& f = startLevel(2);
+  EXPECT_EQ(game.clock.interval(f.timers.bot), 10000);
+  EXPECT_TRUE(running(f.timers.bot));
+  EXPECT_TRUE(f.objects[kEnemyHq].shown);
+  EXPECT_FLOAT_EQ(f.objects[kEnemyHq].left, 4500);
+  EXPECT_FLOAT_EQ(f.objects[kEnemyHq].top, 2800);
+  EXPECT_TRUE(f.markers[kEnemyHq].shown);
+  EXPECT_FLOAT_EQ(f.markers[kEnemyHq].left, 4500);
+  EXPECT_EQ(game.enemyBuildStep, 1);
+  EXPECT_TRUE(f.paletteButtons[kLocator].visible == false);
+  EXPECT_EQ(game.missionGoalText,
             "Цели миссии: Уничтожить подступающего к Королевству противника.");
 }
 
@@ -129,15 +129,15 @@ TEST_F(LevelSetupTest, FirstBotIntervalIsTenToTwentySeconds) {
     FakePlatform p;
     p.draws = {c.draw};
     Game g(p);
-    g.LevelNumber = 1;
-    g.welcome();
-    EXPECT_EQ(g.clock.interval(g.form1().timers.Bot), c.interval) << c.draw;
+    g.levelNumber = 1;
+    g.mainMenu();
+    EXPECT_EQ(g.clock.interval(g.battlefield().timers.bot), c.interval) << c.draw;
   }
 }
 
 TEST_F(LevelSetupTest, ClosingTheBattlefieldFromTheDesktopEndsTheGame) {
   startLevel(1);
-  form1Closed(game);
+  battlefieldClosed(game);
   EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"Pus.smus"}));
   EXPECT_TRUE(platform.endCalled);
   EXPECT_TRUE(game.ended);

@@ -30,12 +30,12 @@ TEST(MessageBox, ModeOneShowsOnlyOk) {
     Game game(platform);
     startUp(game);
     showMessageBox(game, "Загруженный уровень: 1", c.mode, "Загружено успешно!");
-    const MsgB& box = game.msgB();
-    EXPECT_EQ(box.Cap.caption, "Загружено успешно!");
-    EXPECT_EQ(box.Text.caption, "Загруженный уровень: 1");
-    EXPECT_EQ(box.CmdNo.caption, c.no);
-    EXPECT_TRUE(box.CmdNo.visible);
-    EXPECT_EQ(box.CmdYes.visible, c.yesShown);
+    const MessageBox& box = game.messageBox();
+    EXPECT_EQ(box.captionBar.caption, "Загружено успешно!");
+    EXPECT_EQ(box.text.caption, "Загруженный уровень: 1");
+    EXPECT_EQ(box.noButton.caption, c.no);
+    EXPECT_TRUE(box.noButton.visible);
+    EXPECT_EQ(box.yesButton.visible, c.yesShown);
     EXPECT_TRUE(box.window.visible);
     // Centred on the 1280 × 984 screen.
     EXPECT_EQ(box.left, 500);
@@ -49,24 +49,24 @@ TEST(MessageBox, CaptionsOfOneUseDoNotLeakIntoTheNext) {
   toBattlefield(game);
   pauseWithMenu(game);
   menuExitClick(game);
-  game.msgB().left = 10;
-  msgNoClick(game);
-  EXPECT_FALSE(game.msgBLoaded());
+  game.messageBox().left = 10;
+  messageNoClick(game);
+  EXPECT_FALSE(game.messageBoxLoaded());
   menuLoadClick(game);
-  const MsgB& box = game.msgB();
-  EXPECT_EQ(box.CmdNo.caption, "Нет");
+  const MessageBox& box = game.messageBox();
+  EXPECT_EQ(box.noButton.caption, "Нет");
   EXPECT_EQ(box.left, 500);
 }
 
 // Mission 2 under way after mission 1 was won, saved as "Вася".
 void saveMissionTwo(Game& g) {
   toBattlefield(g);
-  g.PlayerNick = "Вася";
-  Form1& f = g.form1();
-  f.Energy = f.Metal = 10001;
-  f.Wood = 10001;
+  g.playerNick = "Вася";
+  Battlefield& f = g.battlefield();
+  f.energy = f.metal = 10001;
+  f.wood = 10001;
   g.clock.advanceBy(500);
-  msgNoClick(g);
+  messageNoClick(g);
   loadTerrain(g);
   startClick(g);
   pauseWithMenu(g);
@@ -82,20 +82,20 @@ TEST(MessageBox, LoadingTheSavedGameOpensItsBriefing) {
   const Case cases[] = {
       {"from the main menu",
        [](Game& g) {
-         g.unloadForm1();
-         g.unloadFon();
-         g.unloadForm3();
+         g.unloadBattlefield();
+         g.unloadBackdrop();
+         g.unloadGameMenu();
          startUp(g);
          loadGameClick(g);
        },
-       "WElcome:shown,disabled MsgB:shown"},
+       "MainMenu:shown,disabled MessageBox:shown"},
       {"from the in-game menu",
        [](Game& g) {
          pauseWithMenu(g);
          menuLoadClick(g);
-         msgYesClick(g);
+         messageYesClick(g);
        },
-       "WElcome:hidden,disabled MsgB:shown"},
+       "MainMenu:hidden,disabled MessageBox:shown"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -104,20 +104,20 @@ TEST(MessageBox, LoadingTheSavedGameOpensItsBriefing) {
     platform.folder = folder.path();
     Game game(platform);
     saveMissionTwo(game);
-    game.LevelNumber = 1;
-    game.PlayerNick = "Петя";
+    game.levelNumber = 1;
+    game.playerNick = "Петя";
     c.load(game);
     EXPECT_EQ(windowsSeen(game), c.announced);
-    const MsgB& box = game.msgB();
-    EXPECT_EQ(box.Cap.caption, "Загружено успешно!");
-    EXPECT_EQ(box.Text.caption, "Загруженный уровень: 2");
-    EXPECT_EQ(box.CmdNo.caption, "ОК");
-    EXPECT_FALSE(box.CmdYes.visible);
+    const MessageBox& box = game.messageBox();
+    EXPECT_EQ(box.captionBar.caption, "Загружено успешно!");
+    EXPECT_EQ(box.text.caption, "Загруженный уровень: 2");
+    EXPECT_EQ(box.noButton.caption, "ОК");
+    EXPECT_FALSE(box.yesButton.visible);
     EXPECT_TRUE(platform.messages.empty());
-    msgNoClick(game);
-    EXPECT_EQ(windowsSeen(game), "Form2:shown Fon:hidden,disabled");
-    EXPECT_EQ(game.LevelNumber, 2);
-    EXPECT_EQ(game.PlayerNick, "Вася");
+    messageNoClick(game);
+    EXPECT_EQ(windowsSeen(game), "Briefing:shown Backdrop:hidden,disabled");
+    EXPECT_EQ(game.levelNumber, 2);
+    EXPECT_EQ(game.playerNick, "Вася");
   }
 }
 
@@ -129,20 +129,20 @@ TEST(MessageBox, FailedInGameLoadLeavesThePlayerAtTheMainMenu) {
   toBattlefield(game);
   pauseWithMenu(game);
   menuLoadClick(game);
-  msgYesClick(game);
-  EXPECT_FALSE(game.form1Loaded());
-  EXPECT_FALSE(game.fonLoaded());
-  EXPECT_FALSE(game.form3Loaded());
-  EXPECT_FALSE(game.msgBLoaded());
-  ASSERT_TRUE(game.welcomeLoaded());
-  EXPECT_TRUE(game.welcome().window.visible);
-  EXPECT_TRUE(game.welcome().window.enabled);
-  EXPECT_FALSE(game.BriefingPending || game.LoadConfirmPending || game.ExitConfirmPending);
+  messageYesClick(game);
+  EXPECT_FALSE(game.battlefieldLoaded());
+  EXPECT_FALSE(game.backdropLoaded());
+  EXPECT_FALSE(game.gameMenuLoaded());
+  EXPECT_FALSE(game.messageBoxLoaded());
+  ASSERT_TRUE(game.mainMenuLoaded());
+  EXPECT_TRUE(game.mainMenu().window.visible);
+  EXPECT_TRUE(game.mainMenu().window.enabled);
+  EXPECT_FALSE(game.briefingPending || game.loadConfirmPending || game.exitConfirmPending);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Загрузить не получилось! Возможно поврежден файл сохранения");
   // The main menu works again.
   newGameClick(game);
-  EXPECT_TRUE(game.form2().window.visible);
+  EXPECT_TRUE(game.briefing().window.visible);
 }
 
 struct DragStep {
@@ -155,10 +155,10 @@ TEST(MessageBox, DraggingTheCaptionMovesTheBoxWhileThePointerIsOnTheStrip) {
   Game game(platform);
   startUp(game);
   showMessageBox(game, "text", 0, "caption");
-  MsgB& box = game.msgB();
+  MessageBox& box = game.messageBox();
   ASSERT_EQ(box.left, 500);
   ASSERT_EQ(box.top, 425);
-  msgCaptionMouseDown(game);
+  messageCaptionMouseDown(game);
   const std::vector<DragStep> steps = {
       {{510, 430}, {510, 430}},  // on the strip: the corner jumps under the pointer
       {{520, 440}, {520, 440}},  // down and right stays on the strip
@@ -170,13 +170,13 @@ TEST(MessageBox, DraggingTheCaptionMovesTheBoxWhileThePointerIsOnTheStrip) {
   for (const DragStep& s : steps) {
     SCOPED_TRACE(std::to_string(s.pointer.x) + "," + std::to_string(s.pointer.y));
     platform.cursor = s.pointer;
-    msgCaptionMouseMove(game);
+    messageCaptionMouseMove(game);
     EXPECT_EQ(box.left, s.box.x);
     EXPECT_EQ(box.top, s.box.y);
   }
-  msgCaptionMouseUp(game);
+  messageCaptionMouseUp(game);
   platform.cursor = {815, 490};
-  msgCaptionMouseMove(game);
+  messageCaptionMouseMove(game);
   EXPECT_EQ(box.left, 810);
   EXPECT_EQ(box.width, 280);
 }
@@ -185,50 +185,50 @@ TEST(MissionEnd, WinningMissionOneLeadsToTheLevelTwoBriefing) {
   FakePlatform platform;
   Game game(platform);
   toBattlefield(game);
-  game.PlayerNick = "Вася";
-  Form1& f = game.form1();
-  f.Energy = 10001;
-  f.Metal = 10001;
-  f.Wood = 10001;
+  game.playerNick = "Вася";
+  Battlefield& f = game.battlefield();
+  f.energy = 10001;
+  f.metal = 10001;
+  f.wood = 10001;
   platform.sounds.clear();
   game.clock.advanceBy(500);
 
-  const MsgB& box = game.msgB();
-  EXPECT_EQ(box.Cap.caption, "Поздравляю!!!");
-  EXPECT_EQ(box.Text.caption, "Вы прошли этот уровень!");
-  EXPECT_EQ(box.CmdNo.caption, "ОК");
-  EXPECT_TRUE(box.CmdNo.visible);
-  EXPECT_FALSE(box.CmdYes.visible);
+  const MessageBox& box = game.messageBox();
+  EXPECT_EQ(box.captionBar.caption, "Поздравляю!!!");
+  EXPECT_EQ(box.text.caption, "Вы прошли этот уровень!");
+  EXPECT_EQ(box.noButton.caption, "ОК");
+  EXPECT_TRUE(box.noButton.visible);
+  EXPECT_FALSE(box.yesButton.visible);
   EXPECT_TRUE(box.window.visible);
   EXPECT_FALSE(f.window.enabled);
-  EXPECT_EQ(game.LevelNumber, 2);
-  EXPECT_TRUE(game.BriefingPending);
+  EXPECT_EQ(game.levelNumber, 2);
+  EXPECT_TRUE(game.briefingPending);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Pus.smus"});
   // The stocks keep changing, but the goal test does not fire again.
   game.clock.advanceBy(2000);
-  EXPECT_GT(f.Energy, 10001);
+  EXPECT_GT(f.energy, 10001);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Pus.smus"});
 
-  msgNoClick(game);
-  EXPECT_FALSE(game.BriefingPending);
-  EXPECT_FALSE(game.msgBLoaded());
-  EXPECT_FALSE(game.form1Loaded());
-  ASSERT_TRUE(game.form2Loaded());
-  EXPECT_TRUE(game.form2().window.visible);
+  messageNoClick(game);
+  EXPECT_FALSE(game.briefingPending);
+  EXPECT_FALSE(game.messageBoxLoaded());
+  EXPECT_FALSE(game.battlefieldLoaded());
+  ASSERT_TRUE(game.briefingLoaded());
+  EXPECT_TRUE(game.briefing().window.visible);
   game.clock.advanceBy(80 * 18);  // "Что, расслабились? " and its pause
-  EXPECT_EQ(game.form2().Label1.caption, "Что, расслабились?");
+  EXPECT_EQ(game.briefing().briefLabel.caption, "Что, расслабились?");
 
   loadTerrain(game);
-  const Form1& next = game.form1();
+  const Battlefield& next = game.battlefield();
   EXPECT_EQ(next.terrainTiles.size(), 100u);
   EXPECT_EQ(next.terrainTile, "Piclevel2");
-  EXPECT_TRUE(next.Baza[kEnemyHq].shown);
-  EXPECT_TRUE(game.clock.enabled(next.timers.Bot));
-  EXPECT_EQ(game.MissionGoalText, "Цели миссии: Уничтожить подступающего к Королевству противника.");
+  EXPECT_TRUE(next.objects[kEnemyHq].shown);
+  EXPECT_TRUE(game.clock.enabled(next.timers.bot));
+  EXPECT_EQ(game.missionGoalText, "Цели миссии: Уничтожить подступающего к Королевству противника.");
   startClick(game);
   EXPECT_TRUE(next.window.visible);
   EXPECT_TRUE(next.window.enabled);
-  EXPECT_EQ(game.PlayerNick, "Вася");
+  EXPECT_EQ(game.playerNick, "Вася");
 }
 
 }  // namespace

@@ -9,16 +9,16 @@ namespace {
 
 class MovementTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   static constexpr int kTank = 5;
 
   MapObject& order(float left, float top, float w, float h, float tx, float ty) {
-    MapObject& t = f.Baza[kTank];
+    MapObject& t = f.objects[kTank];
     t = MapObject{"tank", left, top, w, h, "tankvverh", true, {}, 0};
-    game.MovingSlot = kTank;
-    game.MoveTargetX = tx;
-    game.MoveTargetY = ty;
-    game.MoveOrdered = true;
+    game.movingSlot = kTank;
+    game.moveTargetX = tx;
+    game.moveTargetY = ty;
+    game.moveOrdered = true;
     return t;
   }
 };
@@ -50,18 +50,18 @@ TEST_F(MovementTest, FirstTickOfTheDescribedOrders) {
     EXPECT_FLOAT_EQ(t.width, c.afterW) << c.what;
     EXPECT_FLOAT_EQ(t.height, c.afterH) << c.what;
     EXPECT_EQ(t.picture, c.picture) << c.what;
-    EXPECT_EQ(game.MoveOrdered, c.stillOrdered) << c.what;
+    EXPECT_EQ(game.moveOrdered, c.stillOrdered) << c.what;
   }
 }
 
 TEST_F(MovementTest, ClimbsTenPixelsATickUntilItArrives) {
   const MapObject& t = order(1000, 1000, 40, 92, 1020, 506);
-  game.clock.setEnabled(world().timers.Timer6, true);
+  game.clock.setEnabled(world().timers.movement, true);
   advance(1000);
   EXPECT_FLOAT_EQ(t.top, 900);
   EXPECT_EQ(t.picture, "tankvverh");
   advance(100000);
-  EXPECT_FALSE(game.MoveOrdered);
+  EXPECT_FALSE(game.moveOrdered);
   EXPECT_FLOAT_EQ(t.top + t.height / 2, 506);
 }
 
@@ -71,25 +71,25 @@ TEST_F(MovementTest, AnUnevenDistanceNeverEndsTheOrderButTheTankStandsStill) {
   movementTick(game);
   const float left = t.left;
   for (int i = 0; i < 20; ++i) movementTick(game);
-  EXPECT_TRUE(game.MoveOrdered);
+  EXPECT_TRUE(game.moveOrdered);
   EXPECT_NEAR(t.left + t.width / 2, 1025, 10);
   EXPECT_FLOAT_EQ(t.left, left);
 }
 
 TEST_F(MovementTest, NothingMovesWithoutAnOrderOrWithoutATank) {
   MapObject& t = order(1000, 1000, 40, 92, 1020, 500);
-  game.MoveOrdered = false;
+  game.moveOrdered = false;
   movementTick(game);
   EXPECT_FLOAT_EQ(t.top, 1000);
-  game.MoveOrdered = true;
-  game.MovingSlot = 0;  // the headquarters never drives
+  game.moveOrdered = true;
+  game.movingSlot = 0;  // the headquarters never drives
   movementTick(game);
-  EXPECT_FLOAT_EQ(f.Baza[0].top, 40);
+  EXPECT_FLOAT_EQ(f.objects[0].top, 40);
 }
 
 TEST_F(MovementTest, KeepsDrivingWhileTheMenuIsOpen) {
   const MapObject& t = order(1000, 1000, 40, 92, 1020, 500);
-  game.clock.setEnabled(world().timers.Timer6, true);
+  game.clock.setEnabled(world().timers.movement, true);
   world().window.enabled = false;
   advance(500);
   EXPECT_FLOAT_EQ(t.top, 950);

@@ -12,7 +12,7 @@ namespace {
 // and the bottom limit 6000 − 984 − 150 = 4866.
 class NavigationTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
 
   void viewAt(float x, float y) { minimapMouseDown(game, 2, x, y); }
   void tick(int x, int y) {
@@ -21,12 +21,12 @@ class NavigationTest : public GameTest {
   }
   // View, map surface and frame all stand for the same point.
   void expectView(float x, float y, const char* what) {
-    EXPECT_FLOAT_EQ(f.ViewX, x) << what;
-    EXPECT_FLOAT_EQ(f.ViewY, y) << what;
-    EXPECT_FLOAT_EQ(f.picture1.left, -x) << what;
-    EXPECT_FLOAT_EQ(f.picture1.top, -y) << what;
-    EXPECT_FLOAT_EQ(f.MapKursor.left, x) << what;
-    EXPECT_FLOAT_EQ(f.MapKursor.top, y) << what;
+    EXPECT_FLOAT_EQ(f.viewX, x) << what;
+    EXPECT_FLOAT_EQ(f.viewY, y) << what;
+    EXPECT_FLOAT_EQ(f.mapSurface.left, -x) << what;
+    EXPECT_FLOAT_EQ(f.mapSurface.top, -y) << what;
+    EXPECT_FLOAT_EQ(f.viewFrame.left, x) << what;
+    EXPECT_FLOAT_EQ(f.viewFrame.top, y) << what;
   }
 };
 
@@ -36,7 +36,7 @@ TEST_F(NavigationTest, LockedUntilTheFirstLocatorIsPlaced) {
     tick(p.x, p.y);
     expectView(500, 500, "no locator yet");
   }
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   tick(0, 500);
   expectView(450, 500, "after the locator");
 }
@@ -49,8 +49,8 @@ TEST_F(NavigationTest, OneTickByPointerPosition) {
     float afterX, afterY;
   };
   const Case cases[] = {
-      {"left edge at ViewX 0", 0, 500, {0, 500}, 0, 500},
-      {"top edge at ViewY 0", 500, 0, {600, 0}, 500, 0},
+      {"left edge at viewX 0", 0, 500, {0, 500}, 0, 500},
+      {"top edge at viewY 0", 500, 0, {600, 0}, 500, 0},
       {"left zone, column 9", 500, 500, {9, 500}, 450, 500},
       {"column 10 is outside", 500, 500, {10, 500}, 500, 500},
       {"top zone, row 9", 500, 500, {600, 9}, 500, 450},
@@ -69,7 +69,7 @@ TEST_F(NavigationTest, OneTickByPointerPosition) {
       {"bottom limit not yet passed", 500, 4850, {600, 1010}, 500, 4900},
       {"bottom limit passed", 500, 4900, {600, 1010}, 500, 4900},
   };
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   for (const Case& c : cases) {
     viewAt(c.viewX, c.viewY);
     tick(c.cursor.x, c.cursor.y);
@@ -78,15 +78,15 @@ TEST_F(NavigationTest, OneTickByPointerPosition) {
 }
 
 TEST_F(NavigationTest, HoldingTheRightEdgeStopsAtTheFirstMultipleOf50PastTheLimit) {
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   platform.cursor = {1275, 500};
   advance(10000);  // far more ticks than the way needs
   expectView(4900, 0, "held at the right edge");
-  EXPECT_LT(f.MapKursor.right(), kMapWidth);
+  EXPECT_LT(f.viewFrame.right(), kMapWidth);
 }
 
 TEST_F(NavigationTest, NothingMovesWhileTheWindowIsDisabled) {
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   viewAt(500, 500);
   f.window.enabled = false;
   tick(0, 0);
@@ -94,20 +94,20 @@ TEST_F(NavigationTest, NothingMovesWhileTheWindowIsDisabled) {
 }
 
 TEST_F(NavigationTest, FrameStopsAtTheMinimapsEdgeWhileTheViewMoves) {
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   viewAt(500, 500);
-  f.MapKursor.top = 0;  // the frame already against the top edge
+  f.viewFrame.top = 0;  // the frame already against the top edge
   tick(600, 0);
-  EXPECT_FLOAT_EQ(f.ViewY, 450);
-  EXPECT_FLOAT_EQ(f.MapKursor.top, 0);
-  f.MapKursor.left = kMapWidth - f.MapKursor.width;  // against the right edge
+  EXPECT_FLOAT_EQ(f.viewY, 450);
+  EXPECT_FLOAT_EQ(f.viewFrame.top, 0);
+  f.viewFrame.left = kMapWidth - f.viewFrame.width;  // against the right edge
   tick(1275, 500);
-  EXPECT_FLOAT_EQ(f.ViewX, 550);
-  EXPECT_FLOAT_EQ(f.MapKursor.left, kMapWidth - f.MapKursor.width);
+  EXPECT_FLOAT_EQ(f.viewX, 550);
+  EXPECT_FLOAT_EQ(f.viewFrame.left, kMapWidth - f.viewFrame.width);
 }
 
 TEST_F(NavigationTest, RightPressOnTheMinimapJumpsAndScrollingGoesOnFromThere) {
-  f.LocatorBuilt = true;
+  f.locatorBuilt = true;
   minimapMouseDown(game, 1, 2000, 3000);
   expectView(0, 0, "a left press changes nothing");
   minimapMouseDown(game, 2, 2000, 3000);
@@ -117,12 +117,12 @@ TEST_F(NavigationTest, RightPressOnTheMinimapJumpsAndScrollingGoesOnFromThere) {
 }
 
 TEST_F(NavigationTest, TheCurtainTakesThePressesWhereItCovers) {
-  f.Zaslonka = Control::at(1000, 1000, 4000, 4000);  // half open
+  f.curtain = Control::at(1000, 1000, 4000, 4000);  // half open
   minimapPress(game, 2, 2000, 2000);
   expectView(0, 0, "on the curtain");
   minimapPress(game, 2, 500, 600);
   expectView(500, 600, "beside it");
-  f.Zaslonka.visible = false;
+  f.curtain.visible = false;
   minimapPress(game, 2, 2000, 2000);
   expectView(2000, 2000, "curtain open");
 }

@@ -11,10 +11,10 @@ namespace {
 class NetworkTest : public GameTest {
  protected:
   void SetUp() override {
-    game.welcome();
-    game.unloadWelcome();
-    game.LevelNumber = 100;
-    game.setka().window.visible = true;
+    game.mainMenu();
+    game.unloadMainMenu();
+    game.levelNumber = 100;
+    game.networkDialog().window.visible = true;
   }
   void expectConnectFailedOnce() {
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -22,19 +22,19 @@ class NetworkTest : public GameTest {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
   }
   void expectOnTheWayToLevel100() {
-    EXPECT_FALSE(game.setkaLoaded());
-    EXPECT_TRUE(game.form2().window.visible);
-    ASSERT_TRUE(game.form1Loaded());
-    EXPECT_TRUE(world().Baza[kEnemyHq].shown);  // level setup of level 100
+    EXPECT_FALSE(game.networkDialogLoaded());
+    EXPECT_TRUE(game.briefing().window.visible);
+    ASSERT_TRUE(game.battlefieldLoaded());
+    EXPECT_TRUE(world().objects[kEnemyHq].shown);  // level setup of level 100
   }
 };
 
 TEST_F(NetworkTest, HostListensOnTheGamePort) {
   hostClick(game);
   EXPECT_EQ(platform.listens, std::vector<int>{3666});
-  EXPECT_NE(world().Win1, 0);
+  EXPECT_NE(world().gameSocket, 0);
   EXPECT_TRUE(platform.connects.empty());
-  EXPECT_FALSE(game.JoinedNetworkGame);
+  EXPECT_FALSE(game.joinedNetworkGame);
   EXPECT_TRUE(platform.messages.empty());
   expectOnTheWayToLevel100();
 }
@@ -48,66 +48,66 @@ TEST_F(NetworkTest, ListenThatCannotStartIsReportedAndTheGameGoesOn) {
 
 TEST_F(NetworkTest, HostAcceptsOnePeerOnly) {
   hostClick(game);
-  const SocketId win1 = world().Win1;
+  const SocketId win1 = world().gameSocket;
   platform.sink->connectionRequest(win1 + 7, 1);  // not the game's listener
   platform.sink->connectionRequest(win1, 2);
   platform.sink->connectionRequest(win1, 3);
   EXPECT_EQ(platform.accepts, (std::vector<std::pair<SocketId, int>>{{win1, 2}}));
-  EXPECT_EQ(world().Win1, win1);
+  EXPECT_EQ(world().gameSocket, win1);
 }
 
 TEST_F(NetworkTest, JoinConnectsBothSocketsToTheAddress) {
-  game.setka().Text1.caption = "10.0.0.7";
+  game.networkDialog().addressBox.caption = "10.0.0.7";
   joinClick(game);
   ASSERT_EQ(platform.connects.size(), 2u);
   EXPECT_EQ(platform.connects[0].host, "10.0.0.7");
   EXPECT_EQ(platform.connects[0].port, 3666);
   EXPECT_EQ(platform.connects[1].host, "10.0.0.7");
   EXPECT_EQ(platform.connects[1].port, 666);
-  EXPECT_TRUE(game.JoinedNetworkGame);
+  EXPECT_TRUE(game.joinedNetworkGame);
   expectOnTheWayToLevel100();
 }
 
 TEST_F(NetworkTest, JoinWithoutAnAddressDoesNothing) {
   for (const char* address : {"", "IP, к которому хотите подключиться"}) {
-    game.setka().Text1.caption = address;
+    game.networkDialog().addressBox.caption = address;
     joinClick(game);
     EXPECT_TRUE(platform.connects.empty());
-    EXPECT_TRUE(game.setkaLoaded());
-    EXPECT_FALSE(game.form1Loaded());
-    EXPECT_FALSE(game.JoinedNetworkGame);
+    EXPECT_TRUE(game.networkDialogLoaded());
+    EXPECT_FALSE(game.battlefieldLoaded());
+    EXPECT_FALSE(game.joinedNetworkGame);
   }
 }
 
 TEST_F(NetworkTest, OnlyTheGameConnectionReportsErrors) {
   joinClick(game);
-  const Form1& f = world();
-  platform.sink->socketError(f.ChatKlientWin);
+  const Battlefield& f = world();
+  platform.sink->socketError(f.secondSocket);
   EXPECT_TRUE(platform.messages.empty());
-  platform.sink->socketError(f.Win1);
+  platform.sink->socketError(f.gameSocket);
   expectConnectFailedOnce();
-  EXPECT_TRUE(game.form1Loaded());
+  EXPECT_TRUE(game.battlefieldLoaded());
   EXPECT_FALSE(game.ended);
 }
 
 TEST_F(NetworkTest, SocketsEndWithTheBattlefield) {
   joinClick(game);
-  const std::vector<SocketId> open = {world().Win1, world().ChatKlientWin};
-  game.unloadForm1();
+  const std::vector<SocketId> open = {world().gameSocket, world().secondSocket};
+  game.unloadBattlefield();
   EXPECT_EQ(platform.closed, open);
   // Late events of the closed sockets neither report nor bring the battlefield back.
   platform.sink->socketError(open[0]);
   platform.sink->connectionRequest(open[0], 1);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(game.form1Loaded());
+  EXPECT_FALSE(game.battlefieldLoaded());
   // The next battlefield neither listens nor connects.
-  EXPECT_EQ(world().Win1, 0);
+  EXPECT_EQ(world().gameSocket, 0);
   EXPECT_EQ(platform.connects.size(), 2u);
   EXPECT_TRUE(platform.listens.empty());
 }
 
 TEST_F(NetworkTest, CloseBoxEndsTheProgram) {
-  setkaClose(game);
+  networkDialogClose(game);
   EXPECT_TRUE(game.ended);
   EXPECT_TRUE(platform.endCalled);
 }

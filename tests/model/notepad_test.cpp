@@ -12,56 +12,56 @@ namespace {
 // The battlefield paused behind the in-game menu, with the notepad open over it.
 class NotepadTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   void SetUp() override {
-    game.PlayerNick = "Player1";
+    game.playerNick = "Player1";
     for (const char* text : {"first", "second"}) {
-      f.chatText.caption = text;
+      f.chatLine.caption = text;
       chatSubmit(game);
     }
     advance(5000);
-    game.clock.setEnabled(f.timers.Timer1, false);
+    game.clock.setEnabled(f.timers.economy, false);
     f.window.enabled = false;
-    game.form3().window.visible = true;
-    game.notePad().window.visible = true;
+    game.gameMenu().window.visible = true;
+    game.notepad().window.visible = true;
   }
 };
 
 TEST_F(NotepadTest, EmptyUntilALineIsSubmitted) {
-  game.unloadForm1();
-  EXPECT_FALSE(game.notePadLoaded());  // discarded with the battlefield
+  game.unloadBattlefield();
+  EXPECT_FALSE(game.notepadLoaded());  // discarded with the battlefield
   startLevel(1);
-  EXPECT_TRUE(game.notePad().List1.empty());
+  EXPECT_TRUE(game.notepad().lines.empty());
 }
 
 TEST_F(NotepadTest, BackToTheMenu) {
-  notePadBackClick(game);
-  EXPECT_TRUE(game.form3().window.visible);
-  EXPECT_FALSE(game.notePad().window.visible);
+  notepadBackClick(game);
+  EXPECT_TRUE(game.gameMenu().window.visible);
+  EXPECT_FALSE(game.notepad().window.visible);
   EXPECT_FALSE(f.window.enabled);
 }
 
 TEST_F(NotepadTest, EscGoesToTheStillPausedBattlefield) {
-  notePadKeyDown(game, kKeyEnter);
-  EXPECT_TRUE(game.notePad().window.visible);
-  notePadKeyDown(game, kKeyEscape);
-  EXPECT_FALSE(game.notePad().window.visible);
+  notepadKeyDown(game, kKeyEnter);
+  EXPECT_TRUE(game.notepad().window.visible);
+  notepadKeyDown(game, kKeyEscape);
+  EXPECT_FALSE(game.notepad().window.visible);
   EXPECT_TRUE(f.window.enabled);
-  EXPECT_TRUE(game.form3().window.visible);
-  EXPECT_FALSE(running(f.timers.Timer1));
+  EXPECT_TRUE(game.gameMenu().window.visible);
+  EXPECT_FALSE(running(f.timers.economy));
 }
 
 TEST_F(NotepadTest, DoubleClickBringsALineBackForFiveSeconds) {
-  notePadDoubleClick(game, 1);
-  EXPECT_EQ(f.chat.caption, "Блокнот: Player1: second");
-  EXPECT_TRUE(f.chat.visible);
+  notepadDoubleClick(game, 1);
+  EXPECT_EQ(f.chatBox.caption, "Блокнот: Player1: second");
+  EXPECT_TRUE(f.chatBox.visible);
   advance(4999);
-  EXPECT_TRUE(f.chat.visible);
+  EXPECT_TRUE(f.chatBox.visible);
   advance(1);
-  EXPECT_FALSE(f.chat.visible);
+  EXPECT_FALSE(f.chatBox.visible);
 
-  for (int outside : {-1, 2}) notePadDoubleClick(game, outside);
-  EXPECT_FALSE(f.chat.visible);
+  for (int outside : {-1, 2}) notepadDoubleClick(game, outside);
+  EXPECT_FALSE(f.chatBox.visible);
 }
 
 }  // namespace

@@ -15,12 +15,12 @@ struct Price {
 
 class PaletteTest : public GameTest {
  protected:
-  Form1& f = startLevel(2);
+  Battlefield& f = startLevel(2);
   void SetUp() override { platform.sounds.clear(); }
   void stock(Price p) {
-    f.Energy = p.energy;
-    f.Metal = p.metal;
-    f.Wood = p.wood;
+    f.energy = p.energy;
+    f.metal = p.metal;
+    f.wood = p.wood;
   }
 };
 
@@ -47,19 +47,19 @@ TEST_F(PaletteTest, ExactPriceIsAcceptedAndEmptiesTheStocks) {
     SCOPED_TRACE(o.index);
     stock(o.price);
     platform.sounds.clear();
-    game.clock.setEnabled(f.timers.Timer5, false);
-    const int slot = f.LastSlot + 1;
+    game.clock.setEnabled(f.timers.construction, false);
+    const int slot = f.lastOrderedSlot + 1;
     orderItem(game, o.index);
-    EXPECT_EQ(f.Energy, 0);
-    EXPECT_EQ(f.Metal, 0);
-    EXPECT_EQ(f.Wood, 0);
-    EXPECT_EQ(f.LastSlot, slot);
-    EXPECT_EQ(f.BuildKind, o.index);
-    EXPECT_EQ(f.ConstructionTime, o.ticks);
-    EXPECT_TRUE(running(f.timers.Timer5));
-    EXPECT_FLOAT_EQ(f.Baza[slot].width, o.width);
-    EXPECT_FLOAT_EQ(f.Baza[slot].height, o.height);
-    EXPECT_FALSE(f.Baza[slot].shown);
+    EXPECT_EQ(f.energy, 0);
+    EXPECT_EQ(f.metal, 0);
+    EXPECT_EQ(f.wood, 0);
+    EXPECT_EQ(f.lastOrderedSlot, slot);
+    EXPECT_EQ(f.buildKind, o.index);
+    EXPECT_EQ(f.constructionTicks, o.ticks);
+    EXPECT_TRUE(running(f.timers.construction));
+    EXPECT_FLOAT_EQ(f.objects[slot].width, o.width);
+    EXPECT_FLOAT_EQ(f.objects[slot].height, o.height);
+    EXPECT_FALSE(f.objects[slot].shown);
     EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"building.smus"});
   }
 }
@@ -75,70 +75,70 @@ TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
       stock(p);
       platform.sounds.clear();
       orderItem(game, o.index);
-      EXPECT_EQ(f.Energy, p.energy);
-      EXPECT_EQ(f.Metal, p.metal);
-      EXPECT_EQ(f.Wood, p.wood);
-      EXPECT_EQ(f.LastSlot, 0);
-      EXPECT_EQ(f.BuildKind, -1);
-      EXPECT_FALSE(running(f.timers.Timer5));
-      EXPECT_FLOAT_EQ(f.Baza[1].width, 49);
+      EXPECT_EQ(f.energy, p.energy);
+      EXPECT_EQ(f.metal, p.metal);
+      EXPECT_EQ(f.wood, p.wood);
+      EXPECT_EQ(f.lastOrderedSlot, 0);
+      EXPECT_EQ(f.buildKind, -1);
+      EXPECT_FALSE(running(f.timers.construction));
+      EXPECT_FLOAT_EQ(f.objects[1].width, 49);
       EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Ass.smus"});
     }
   }
 }
 
 TEST_F(PaletteTest, Slot300IsTheLastOneHandedOut) {
-  f.LastSlot = 299;
+  f.lastOrderedSlot = 299;
   orderItem(game, kAccumulator);
-  EXPECT_EQ(f.LastSlot, 300);
-  EXPECT_EQ(f.Energy, 1200);
+  EXPECT_EQ(f.lastOrderedSlot, 300);
+  EXPECT_EQ(f.energy, 1200);
 
-  game.clock.setEnabled(f.timers.Timer5, false);
+  game.clock.setEnabled(f.timers.construction, false);
   platform.sounds.clear();
   orderItem(game, kAccumulator);
-  EXPECT_EQ(f.LastSlot, 300);
-  EXPECT_EQ(f.Energy, 1200);
-  EXPECT_EQ(f.BuildKind, -1);
-  EXPECT_FALSE(running(f.timers.Timer5));
+  EXPECT_EQ(f.lastOrderedSlot, 300);
+  EXPECT_EQ(f.energy, 1200);
+  EXPECT_EQ(f.buildKind, -1);
+  EXPECT_FALSE(running(f.timers.construction));
   EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(PaletteTest, SecondOrderBeforeTheFirstTickTakesASecondSlot) {
   orderItem(game, kAccumulator);
   orderItem(game, kWoodWorks);
-  EXPECT_EQ(f.LastSlot, 2);
-  EXPECT_EQ(f.BuildKind, kWoodWorks);
-  EXPECT_EQ(f.Energy, 1500 - 300 - 200);
-  EXPECT_EQ(f.ConstructionTime, 20);
+  EXPECT_EQ(f.lastOrderedSlot, 2);
+  EXPECT_EQ(f.buildKind, kWoodWorks);
+  EXPECT_EQ(f.energy, 1500 - 300 - 200);
+  EXPECT_EQ(f.constructionTicks, 20);
 }
 
 TEST_F(PaletteTest, DeveloperModeHandsTheItemOverAtOnceAndFree) {
-  game.DeveloperMode = true;
+  game.developerMode = true;
   for (int index : {kTankFactory, kTank}) {
     orderItem(game, index);
-    EXPECT_EQ(f.BuildKind, index);
-    EXPECT_TRUE(f.ItemInHand);
-    EXPECT_TRUE(f.PlacementPending);
-    EXPECT_FLOAT_EQ(f.Baza[f.LastSlot].width, 49);
-    EXPECT_FLOAT_EQ(f.Baza[f.LastSlot].height, 49);
+    EXPECT_EQ(f.buildKind, index);
+    EXPECT_TRUE(f.itemInHand);
+    EXPECT_TRUE(f.placementPending);
+    EXPECT_FLOAT_EQ(f.objects[f.lastOrderedSlot].width, 49);
+    EXPECT_FLOAT_EQ(f.objects[f.lastOrderedSlot].height, 49);
   }
-  EXPECT_EQ(f.LastSlot, 2);
-  EXPECT_EQ(f.Energy, 1500);
-  EXPECT_FALSE(running(f.timers.Timer5));
+  EXPECT_EQ(f.lastOrderedSlot, 2);
+  EXPECT_EQ(f.energy, 1500);
+  EXPECT_FALSE(running(f.timers.construction));
   EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(PaletteTest, DeveloperModeStopsAtSlot300Too) {
-  game.DeveloperMode = true;
-  f.LastSlot = 299;
+  game.developerMode = true;
+  f.lastOrderedSlot = 299;
   orderItem(game, kAccumulator);
-  EXPECT_EQ(f.LastSlot, 300);
-  EXPECT_TRUE(f.ItemInHand);
+  EXPECT_EQ(f.lastOrderedSlot, 300);
+  EXPECT_TRUE(f.itemInHand);
 
   for (int i = 0; i < 400; ++i) orderItem(game, kAccumulator);
-  EXPECT_EQ(f.LastSlot, 300);
-  EXPECT_FALSE(f.ItemInHand);
-  EXPECT_EQ(f.BuildKind, -1);
+  EXPECT_EQ(f.lastOrderedSlot, 300);
+  EXPECT_FALSE(f.itemInHand);
+  EXPECT_EQ(f.buildKind, -1);
   EXPECT_TRUE(platform.sounds.empty());
 }
 
@@ -149,43 +149,43 @@ TEST_F(PaletteTest, PagingBothWays) {
     bool bui;
   };
   const Step steps[] = {
-      {buildNaZadClick, 2, true},   // back from page 1 wraps to page 2
-      {buildNaZadClick, 1, false},
-      {buildDaleeClick, 2, true},
-      {buildDaleeClick, 1, false},  // forward from page 2 wraps to page 1
+      {previousPageClick, 2, true},   // back from page 1 wraps to page 2
+      {previousPageClick, 1, false},
+      {nextPageClick, 2, true},
+      {nextPageClick, 1, false},  // forward from page 2 wraps to page 1
   };
   for (const Step& s : steps) {
     s.click(game);
-    EXPECT_EQ(f.PalettePage, s.page);
-    EXPECT_EQ(f.Bui.visible, s.bui);
+    EXPECT_EQ(f.palettePage, s.page);
+    EXPECT_EQ(f.secondPage.visible, s.bui);
   }
 }
 
 TEST_F(PaletteTest, ArrowLooksPressedFor150Ms) {
-  buildDaleeClick(game);
-  EXPECT_EQ(f.BuildDalee.border, 1);
-  EXPECT_EQ(f.BuildNaZad.border, 0);
+  nextPageClick(game);
+  EXPECT_EQ(f.nextPageArrow.border, 1);
+  EXPECT_EQ(f.previousPageArrow.border, 0);
   advance(100);
-  buildNaZadClick(game);  // the release timer is already running: it keeps its time
-  EXPECT_EQ(f.BuildNaZad.border, 1);
+  previousPageClick(game);  // the release timer is already running: it keeps its time
+  EXPECT_EQ(f.previousPageArrow.border, 1);
   advance(49);
-  EXPECT_EQ(f.BuildDalee.border, 1);
+  EXPECT_EQ(f.nextPageArrow.border, 1);
   advance(1);
-  EXPECT_EQ(f.BuildDalee.border, 0);
-  EXPECT_EQ(f.BuildNaZad.border, 0);
-  EXPECT_FALSE(running(f.timers.BuildKnopka));
+  EXPECT_EQ(f.nextPageArrow.border, 0);
+  EXPECT_EQ(f.previousPageArrow.border, 0);
+  EXPECT_FALSE(running(f.timers.arrowRelease));
 }
 
 TEST_F(PaletteTest, TakingTheFinishedItem) {
-  f.building.visible = true;
+  f.readyIcon.visible = true;
   takeItem(game);
-  EXPECT_FALSE(f.building.visible);
-  EXPECT_TRUE(f.ItemInHand);
-  EXPECT_TRUE(f.PlacementPending);
+  EXPECT_FALSE(f.readyIcon.visible);
+  EXPECT_TRUE(f.itemInHand);
+  EXPECT_TRUE(f.placementPending);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Click.smus"});
   // A new order drops the item in hand.
   orderItem(game, kAccumulator);
-  EXPECT_FALSE(f.ItemInHand);
+  EXPECT_FALSE(f.itemInHand);
 }
 
 }  // namespace

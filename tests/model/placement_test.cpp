@@ -10,28 +10,28 @@ namespace {
 
 class PlacementTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
   void SetUp() override { platform.sounds.clear(); }
 
   // The item in hand: the next slot, standing where the pointer left it.
   MapObject& hold(int kind, float left, float top, float w = 100, float h = 100) {
-    f.LastSlot += 1;
-    MapObject& item = f.Baza[f.LastSlot];
+    f.lastOrderedSlot += 1;
+    MapObject& item = f.objects[f.lastOrderedSlot];
     item.left = left;
     item.top = top;
     item.width = w;
     item.height = h;
     item.shown = true;
     item.border = 1;
-    f.BuildKind = kind;
-    f.ItemInHand = true;
-    f.PlacementPending = true;
+    f.buildKind = kind;
+    f.itemInHand = true;
+    f.placementPending = true;
     return item;
   }
   // A building already standing in slot i.
   void stand(int i, float left, float top, float w = 100, float h = 100, const char* tag = "elek") {
-    f.Baza[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
-    f.LastSlot = std::max(f.LastSlot, std::min(i, 300));
+    f.objects[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
+    f.lastOrderedSlot = std::max(f.lastOrderedSlot, std::min(i, 300));
   }
 };
 
@@ -51,7 +51,7 @@ TEST_F(PlacementTest, TenPixelGapOnEverySide) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.side << " " << c.gap);
-    f.LastSlot = 0;
+    f.lastOrderedSlot = 0;
     stand(1, 1000, 1000);
     const std::string side = c.side;
     float left = 1050, top = 1050;
@@ -62,8 +62,8 @@ TEST_F(PlacementTest, TenPixelGapOnEverySide) {
     MapObject& item = hold(kAccumulator, left, top);
     mapClick(game);
     EXPECT_EQ(item.tag == "elek", c.accepted);
-    EXPECT_EQ(f.PlacementPending, !c.accepted);
-    EXPECT_TRUE(freeGroundTest(item, f.Baza[1]) != c.accepted);
+    EXPECT_EQ(f.placementPending, !c.accepted);
+    EXPECT_TRUE(freeGroundTest(item, f.objects[1]) != c.accepted);
     item = MapObject{};
   }
 }
@@ -128,27 +128,27 @@ TEST_F(PlacementTest, HiddenSlotsAtTheTopLeftCornerBlock) {
   // hidden enemy headquarters lie in the corner.
   const MapObject item{"", 20, 20, 49, 49, "", true, {}, 0};
   for (int i : {3, 150, 600, 1, 2, kEnemyHq}) {
-    ASSERT_FALSE(f.Baza[i].shown);
-    EXPECT_TRUE(freeGroundTest(item, f.Baza[i])) << i;
+    ASSERT_FALSE(f.objects[i].shown);
+    EXPECT_TRUE(freeGroundTest(item, f.objects[i])) << i;
   }
   hold(kAccumulator, 20, 20, 49, 49);
   mapClick(game);
-  EXPECT_TRUE(f.PlacementPending);
-  EXPECT_EQ(f.AccumulatorCount, 0);
+  EXPECT_TRUE(f.placementPending);
+  EXPECT_EQ(f.accumulatorCount, 0);
 }
 
 TEST_F(PlacementTest, EverySlotIsTested) {
   for (int blocker : {0, 299, 300, 301, 450, 600, 601}) {
     SCOPED_TRACE(blocker);
-    const MapObject saved = f.Baza[blocker];
-    f.Baza[blocker].left = 3000;
-    f.Baza[blocker].top = 3000;
-    f.LastSlot = 10;
+    const MapObject saved = f.objects[blocker];
+    f.objects[blocker].left = 3000;
+    f.objects[blocker].top = 3000;
+    f.lastOrderedSlot = 10;
     MapObject& item = hold(kAccumulator, 3020, 3020, 49, 49);
     mapClick(game);
-    EXPECT_TRUE(f.PlacementPending);
+    EXPECT_TRUE(f.placementPending);
     EXPECT_EQ(item.tag, "");
-    f.Baza[blocker] = saved;
+    f.objects[blocker] = saved;
   }
 }
 
@@ -168,19 +168,19 @@ struct Kind {
   const char* tag;
   const char* tooltip;
   std::vector<std::string> cues;
-  int Form1::*counter;
+  int Battlefield::*counter;
 };
 
 TEST_F(PlacementTest, ItemsByKind) {
   const Kind kinds[] = {
-      {kAccumulator, "akum", "elek", "Аккумулятор", {"build.smus"}, &Form1::AccumulatorCount},
+      {kAccumulator, "akum", "elek", "Аккумулятор", {"build.smus"}, &Battlefield::accumulatorCount},
       {kMetalWorks, "metzavod", "meta", "Металло-перерабатывающий завод", {"build.smus"},
-       &Form1::MetalWorksCount},
+       &Battlefield::metalWorksCount},
       {kWoodWorks, "derzavod", "dere", "Дерево-перерабатывающий завод", {"build.smus"},
-       &Form1::WoodWorksCount},
+       &Battlefield::woodWorksCount},
       {kLocator, "locator", "loca", "Локатор", {"locator.smus"}, nullptr},
       {kTankFactory, "tankozavod", "taza", "Завод по производству танков", {"build.smus"},
-       &Form1::TankFactoryCount},
+       &Battlefield::tankFactoryCount},
       {kTank, "tankvniz", "tank", "", {}, nullptr},
       {kConverter, "konverter", "konv", "Конвертер - сжигает дерево для получения электричества",
        {"build.smus"}, nullptr},
@@ -189,8 +189,8 @@ TEST_F(PlacementTest, ItemsByKind) {
   for (const Kind& k : kinds) {
     SCOPED_TRACE(k.tag);
     platform.sounds.clear();
-    for (Control& b : f.build) b.enabled = false;
-    f.PrBar.visible = f.ObBar.visible = true;
+    for (Control& b : f.paletteButtons) b.enabled = false;
+    f.constructionBar.visible = f.constructionBarFrame.visible = true;
     f.windowPointer = Pointer::SizeAll;
     MapObject& item = hold(k.index, left, 3000, 49, 49);
     left += 200;
@@ -205,69 +205,69 @@ TEST_F(PlacementTest, ItemsByKind) {
       EXPECT_EQ(f.*k.counter, before + 1);
     }
     EXPECT_EQ(platform.soundNames(), k.cues);
-    EXPECT_TRUE(f.BazaMap[f.LastSlot].shown);
-    EXPECT_FLOAT_EQ(f.BazaMap[f.LastSlot].left, item.left);
-    EXPECT_FLOAT_EQ(f.BazaMap[f.LastSlot].top, 3000);
-    EXPECT_EQ(f.BuildKind, -1);
-    EXPECT_FALSE(f.PlacementPending);
-    EXPECT_TRUE(f.ItemInHand);
+    EXPECT_TRUE(f.markers[f.lastOrderedSlot].shown);
+    EXPECT_FLOAT_EQ(f.markers[f.lastOrderedSlot].left, item.left);
+    EXPECT_FLOAT_EQ(f.markers[f.lastOrderedSlot].top, 3000);
+    EXPECT_EQ(f.buildKind, -1);
+    EXPECT_FALSE(f.placementPending);
+    EXPECT_TRUE(f.itemInHand);
     EXPECT_EQ(f.windowPointer, Pointer::Default);
-    EXPECT_FALSE(f.PrBar.visible);
-    EXPECT_FALSE(f.ObBar.visible);
-    for (const Control& b : f.build) EXPECT_TRUE(b.enabled);
+    EXPECT_FALSE(f.constructionBar.visible);
+    EXPECT_FALSE(f.constructionBarFrame.visible);
+    for (const Control& b : f.paletteButtons) EXPECT_TRUE(b.enabled);
   }
-  EXPECT_EQ(f.ConverterCount, 1);
-  EXPECT_TRUE(f.LocatorActive);
-  EXPECT_TRUE(f.LocatorBuilt);
+  EXPECT_EQ(f.converterCount, 1);
+  EXPECT_TRUE(f.locatorActive);
+  EXPECT_TRUE(f.locatorBuilt);
 }
 
 TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
   for (int level : {1, 2}) {
-    game.unloadForm1();
-    Form1& w = startLevel(level);
+    game.unloadBattlefield();
+    Battlefield& w = startLevel(level);
     const bool two = level == 2;
     const auto put = [&](int kind) {
-      w.LastSlot += 1;
-      MapObject& item = w.Baza[w.LastSlot];
-      item.left = 1000.0f + 200.0f * static_cast<float>(w.LastSlot);
+      w.lastOrderedSlot += 1;
+      MapObject& item = w.objects[w.lastOrderedSlot];
+      item.left = 1000.0f + 200.0f * static_cast<float>(w.lastOrderedSlot);
       item.top = 3000;
-      w.BuildKind = kind;
-      w.ItemInHand = true;
+      w.buildKind = kind;
+      w.itemInHand = true;
       mapClick(game);
-      ASSERT_FALSE(w.PlacementPending);
+      ASSERT_FALSE(w.placementPending);
     };
     put(kAccumulator);
-    EXPECT_EQ(w.build[kLocator].visible, two) << level;
-    EXPECT_FALSE(w.build[kTankFactory].visible) << level;
+    EXPECT_EQ(w.paletteButtons[kLocator].visible, two) << level;
+    EXPECT_FALSE(w.paletteButtons[kTankFactory].visible) << level;
     put(kMetalWorks);
-    EXPECT_EQ(w.build[kTankFactory].visible, two) << level;
+    EXPECT_EQ(w.paletteButtons[kTankFactory].visible, two) << level;
     put(kWoodWorks);
-    EXPECT_EQ(w.BuildDalee.visible, two) << level;
-    EXPECT_EQ(w.BuildNaZad.visible, two) << level;
-    EXPECT_TRUE(w.build[kConverter].visible || !two);
+    EXPECT_EQ(w.nextPageArrow.visible, two) << level;
+    EXPECT_EQ(w.previousPageArrow.visible, two) << level;
+    EXPECT_TRUE(w.paletteButtons[kConverter].visible || !two);
     // A tank factory shows its button on any mission.
-    w.build[kTankFactory].visible = false;
+    w.paletteButtons[kTankFactory].visible = false;
     put(kTankFactory);
-    EXPECT_TRUE(w.build[kTankFactory].visible) << level;
+    EXPECT_TRUE(w.paletteButtons[kTankFactory].visible) << level;
   }
 }
 
 TEST_F(PlacementTest, MapClickClosesThePanelsAndKeepsTheSelection) {
   stand(1, 2000, 2000, 147, 147, "taza");
   objectClick(game, 1);
-  ASSERT_TRUE(f.TankBui.visible);
+  ASSERT_TRUE(f.tankOrderPanel.visible);
   mapClick(game);
-  EXPECT_FALSE(f.TankBui.visible);
-  EXPECT_FALSE(f.ObZdor.visible);
-  EXPECT_FALSE(f.ZdorBar.visible);
-  EXPECT_FALSE(f.ZdorLbl.visible);
-  EXPECT_FALSE(f.ZdaEn.visible);
-  EXPECT_FALSE(f.ZdaMet.visible);
-  EXPECT_FALSE(f.ZdaDer.visible);
-  EXPECT_FALSE(f.Pitanie.visible);
-  EXPECT_EQ(f.OzDa.caption, "");
-  EXPECT_EQ(game.SelectedIndex, 1);
-  EXPECT_EQ(game.FactorySlot, 1);
+  EXPECT_FALSE(f.tankOrderPanel.visible);
+  EXPECT_FALSE(f.healthBarFrame.visible);
+  EXPECT_FALSE(f.healthBar.visible);
+  EXPECT_FALSE(f.healthLabel.visible);
+  EXPECT_FALSE(f.inspectedEnergy.visible);
+  EXPECT_FALSE(f.inspectedMetal.visible);
+  EXPECT_FALSE(f.inspectedWood.visible);
+  EXPECT_FALSE(f.powerSwitch.visible);
+  EXPECT_EQ(f.inspectedName.caption, "");
+  EXPECT_EQ(game.selectedSlot, 1);
+  EXPECT_EQ(game.factorySlot, 1);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Click.smus"});  // the object click
 }
 
@@ -277,21 +277,21 @@ TEST_F(PlacementTest, SecondClickAfterPlacingChangesNothingVisible) {
   const MapObject after = item;
   platform.sounds.clear();
   mapClick(game);
-  EXPECT_EQ(f.AccumulatorCount, 1);
+  EXPECT_EQ(f.accumulatorCount, 1);
   EXPECT_EQ(item.tag, after.tag);
   EXPECT_EQ(item.left, after.left);
-  EXPECT_TRUE(f.BazaMap[f.LastSlot].shown);
+  EXPECT_TRUE(f.markers[f.lastOrderedSlot].shown);
   EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(PlacementTest, BlockedClickKeepsTheItemInHandSilently) {
   MapObject& item = hold(kAccumulator, 60, 60, 49, 49);  // on the headquarters
   mapClick(game);
-  EXPECT_TRUE(f.PlacementPending);
-  EXPECT_TRUE(f.ItemInHand);
-  EXPECT_EQ(f.BuildKind, kAccumulator);
+  EXPECT_TRUE(f.placementPending);
+  EXPECT_TRUE(f.itemInHand);
+  EXPECT_EQ(f.buildKind, kAccumulator);
   EXPECT_EQ(item.border, 1);
-  EXPECT_FALSE(f.BazaMap[f.LastSlot].shown);
+  EXPECT_FALSE(f.markers[f.lastOrderedSlot].shown);
   EXPECT_TRUE(platform.sounds.empty());
 }
 

@@ -11,10 +11,10 @@ namespace {
 
 class PointerTest : public GameTest {
  protected:
-  Form1& f = startLevel(1);
+  Battlefield& f = startLevel(1);
 
   MapObject& put(int slot, const char* tag, float left, float top, float w, float h) {
-    MapObject& o = f.Baza[slot];
+    MapObject& o = f.objects[slot];
     o.tag = tag;
     o.left = left;
     o.top = top;
@@ -25,10 +25,10 @@ class PointerTest : public GameTest {
   }
   // An item taken in hand, as the palette leaves it.
   MapObject& inHand(int slot, float w, float h) {
-    f.LastSlot = slot;
-    f.PlacementPending = true;
-    f.ItemInHand = true;
-    MapObject& g = f.Baza[slot];
+    f.lastOrderedSlot = slot;
+    f.placementPending = true;
+    f.itemInHand = true;
+    MapObject& g = f.objects[slot];
     g.width = w;
     g.height = h;
     return g;
@@ -36,89 +36,89 @@ class PointerTest : public GameTest {
 };
 
 TEST_F(PointerTest, LeftDragStretchesTheRectangleAndReleaseHidesIt) {
-  game.SelectedIndex = 0;
+  game.selectedSlot = 0;
   mapMouseDown(game, 1, 300, 200);
-  EXPECT_TRUE(f.Selec.visible);
-  EXPECT_FLOAT_EQ(f.Selec.left, 300);
-  EXPECT_FLOAT_EQ(f.Selec.width, 0);
+  EXPECT_TRUE(f.selectionRect.visible);
+  EXPECT_FLOAT_EQ(f.selectionRect.left, 300);
+  EXPECT_FLOAT_EQ(f.selectionRect.width, 0);
   mapMouseMove(game, 1, 100, 250);
-  EXPECT_FLOAT_EQ(f.Selec.left, 100);
-  EXPECT_FLOAT_EQ(f.Selec.top, 200);
-  EXPECT_FLOAT_EQ(f.Selec.width, 200);
-  EXPECT_FLOAT_EQ(f.Selec.height, 50);
+  EXPECT_FLOAT_EQ(f.selectionRect.left, 100);
+  EXPECT_FLOAT_EQ(f.selectionRect.top, 200);
+  EXPECT_FLOAT_EQ(f.selectionRect.width, 200);
+  EXPECT_FLOAT_EQ(f.selectionRect.height, 50);
   EXPECT_EQ(f.mapPointer, Pointer::Custom);
   mapMouseUp(game, 1, 100, 250);
-  EXPECT_FALSE(f.Selec.visible);
-  EXPECT_FLOAT_EQ(f.Selec.width, 0);
-  EXPECT_FLOAT_EQ(f.Selec.height, 0);
-  EXPECT_EQ(game.SelectedIndex, 0);  // the rectangle selects nothing
+  EXPECT_FALSE(f.selectionRect.visible);
+  EXPECT_FLOAT_EQ(f.selectionRect.width, 0);
+  EXPECT_FLOAT_EQ(f.selectionRect.height, 0);
+  EXPECT_EQ(game.selectedSlot, 0);  // the rectangle selects nothing
 }
 
 TEST_F(PointerTest, AfterTheFirstLeftPressEveryMoveResizesTheHiddenRectangle) {
   mapMouseDown(game, 1, 300, 200);
   mapMouseUp(game, 1, 300, 200);
   mapMouseMove(game, 0, 350, 260);
-  EXPECT_FALSE(f.Selec.visible);
-  EXPECT_FLOAT_EQ(f.Selec.width, 50);
-  EXPECT_FLOAT_EQ(f.Selec.height, 60);
+  EXPECT_FALSE(f.selectionRect.visible);
+  EXPECT_FLOAT_EQ(f.selectionRect.width, 50);
+  EXPECT_FLOAT_EQ(f.selectionRect.height, 60);
 }
 
 TEST_F(PointerTest, LeftPressesOrderTheSelectedTankAndRetargetIt) {
   put(5, "tank", 1000, 1000, 40, 92);
-  game.SelectedIndex = 5;
-  game.TankSelected = true;
+  game.selectedSlot = 5;
+  game.tankSelected = true;
   mapMouseDown(game, 1, 1000, 800);
-  EXPECT_FLOAT_EQ(game.MoveTargetX, 1000);
-  EXPECT_FLOAT_EQ(game.MoveTargetY, 800);
-  EXPECT_TRUE(game.MoveOrdered);
-  EXPECT_EQ(game.MovingSlot, 5);
-  EXPECT_TRUE(running(f.timers.Timer6));
+  EXPECT_FLOAT_EQ(game.moveTargetX, 1000);
+  EXPECT_FLOAT_EQ(game.moveTargetY, 800);
+  EXPECT_TRUE(game.moveOrdered);
+  EXPECT_EQ(game.movingSlot, 5);
+  EXPECT_TRUE(running(f.timers.movement));
   advance(100);
-  EXPECT_FLOAT_EQ(f.Baza[5].top, 990);
+  EXPECT_FLOAT_EQ(f.objects[5].top, 990);
 
   mapMouseDown(game, 1, 3000, 900);
-  EXPECT_TRUE(game.TankSelected);
-  EXPECT_FLOAT_EQ(game.MoveTargetX, 3000);
+  EXPECT_TRUE(game.tankSelected);
+  EXPECT_FLOAT_EQ(game.moveTargetX, 3000);
 }
 
 TEST_F(PointerTest, RightPressDeselectsButTheTankDrivesOn) {
   put(5, "tank", 1000, 1000, 40, 92);
-  game.SelectedIndex = 5;
-  game.TankSelected = true;
+  game.selectedSlot = 5;
+  game.tankSelected = true;
   mapMouseDown(game, 1, 1020, 500);
   mapMouseDown(game, 2, 1500, 1500);
-  EXPECT_FALSE(game.TankSelected);
+  EXPECT_FALSE(game.tankSelected);
   EXPECT_EQ(f.mapPointer, Pointer::Custom);
   advance(300);
-  EXPECT_FLOAT_EQ(f.Baza[5].top, 970);
+  EXPECT_FLOAT_EQ(f.objects[5].top, 970);
   // Left presses now only draw the rectangle.
   mapMouseDown(game, 1, 3000, 3000);
-  EXPECT_FLOAT_EQ(game.MoveTargetX, 1020);
+  EXPECT_FLOAT_EQ(game.moveTargetX, 1020);
 }
 
 TEST_F(PointerTest, OnlyASelectedTankTakesOrders) {
   put(5, "elek", 1000, 1000, 49, 49);
-  game.SelectedIndex = 5;
-  game.TankSelected = true;  // left over from an earlier tank
+  game.selectedSlot = 5;
+  game.tankSelected = true;  // left over from an earlier tank
   mapMouseDown(game, 1, 1000, 800);
-  EXPECT_FALSE(game.MoveOrdered);
-  EXPECT_FALSE(game.TankSelected);
+  EXPECT_FALSE(game.moveOrdered);
+  EXPECT_FALSE(game.tankSelected);
   EXPECT_EQ(f.windowPointer, Pointer::Custom);
-  EXPECT_FALSE(running(f.timers.Timer6));
+  EXPECT_FALSE(running(f.timers.movement));
 }
 
 TEST_F(PointerTest, ClickingABuildingWhileATankDrivesLeavesTheBuildingStanding) {
   put(5, "tank", 1000, 1000, 40, 92);
   put(6, "elek", 2000, 2000, 49, 49);
-  game.SelectedIndex = 5;
-  game.TankSelected = true;
+  game.selectedSlot = 5;
+  game.tankSelected = true;
   mapMouseDown(game, 1, 1020, 500);
-  game.SelectedIndex = 6;  // as an object click on the accumulator leaves it
-  game.TankSelected = false;
+  game.selectedSlot = 6;  // as an object click on the accumulator leaves it
+  game.tankSelected = false;
   advance(200);
-  EXPECT_FLOAT_EQ(f.Baza[6].left, 2000);
-  EXPECT_FLOAT_EQ(f.Baza[6].top, 2000);
-  EXPECT_FLOAT_EQ(f.Baza[5].top, 980);
+  EXPECT_FLOAT_EQ(f.objects[6].left, 2000);
+  EXPECT_FLOAT_EQ(f.objects[6].top, 2000);
+  EXPECT_FLOAT_EQ(f.objects[5].top, 980);
 }
 
 TEST_F(PointerTest, TheGhostFollowsFifteenPixelsRightOfThePointer) {
@@ -171,8 +171,8 @@ TEST_F(PointerTest, AnEventGoesToTheTopmostObjectDrawnThere) {
   put(3, "taza", 1000, 1000, 147, 147);
   put(4, "elek", 1100, 1100, 49, 49);
   put(2, "tank", 1050, 1050, 40, 92);
-  f.Baza[9].left = 1000;  // hidden slots take nothing
-  f.Baza[9].top = 1000;
+  f.objects[9].left = 1000;  // hidden slots take nothing
+  f.objects[9].top = 1000;
   struct Case {
     const char* what;
     float x, y;

@@ -41,7 +41,7 @@ void putDown(Game& g, float x, float y) {
 }
 
 void chatLine(Game& g, const std::string& text) {
-  g.form1().chatText.caption = text;
+  g.battlefield().chatLine.caption = text;
   chatSubmit(g);
 }
 
@@ -53,7 +53,7 @@ std::vector<Step> script() {
       {500, [](Game& g) { newGameClick(g); }},
       {1500, [](Game& g) { loadClick(g); }},
       {60000, [](Game& g) {
-         g.form2().Nick.caption = "Тестер";
+         g.briefing().nickBox.caption = "Тестер";
          startClick(g);
        }},
       {61000, [](Game& g) { orderItem(g, kAccumulator); }},
@@ -85,7 +85,7 @@ std::vector<Step> script() {
       {140000, [](Game& g) { menuKeyDown(g, kKeyEscape); }},
       {150000, [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
       {160000, [](Game& g) { chatLine(g, "hw6"); }},
-      {175000, [](Game& g) { msgNoClick(g); }},  // "ОК": on to mission 2
+      {175000, [](Game& g) { messageNoClick(g); }},  // "ОК": on to mission 2
       {176000, [](Game& g) { loadClick(g); }},
       {240000, [](Game& g) { startClick(g); }},
       {241000, [](Game& g) { chatLine(g, "jyv"); }},
@@ -112,36 +112,36 @@ std::vector<Step> script() {
 
 std::string summary(Game& g) {
   std::ostringstream out;
-  out << "level " << g.LevelNumber << " nick " << g.PlayerNick << " developer "
-      << g.DeveloperMode << "\n";
+  out << "level " << g.levelNumber << " nick " << g.playerNick << " developer "
+      << g.developerMode << "\n";
   out << "windows";
   const std::pair<const char*, bool> loaded[] = {
-      {"Form1", g.form1Loaded()}, {"Form2", g.form2Loaded()},     {"Form3", g.form3Loaded()},
-      {"MsgB", g.msgBLoaded()},   {"WElcome", g.welcomeLoaded()}, {"Fon", g.fonLoaded()},
-      {"NotePadFrm", g.notePadLoaded()}};
+      {"Battlefield", g.battlefieldLoaded()}, {"Briefing", g.briefingLoaded()},     {"GameMenu", g.gameMenuLoaded()},
+      {"MessageBox", g.messageBoxLoaded()},   {"MainMenu", g.mainMenuLoaded()}, {"Backdrop", g.backdropLoaded()},
+      {"Notepad", g.notepadLoaded()}};
   for (const auto& [name, isLoaded] : loaded)
     if (isLoaded) out << " " << name;
   out << "\n";
-  if (!g.form1Loaded()) return out.str();
-  Form1& f = g.form1();
-  out << "stocks " << f.Energy << " " << f.Metal << " " << f.Wood << "\n";
-  out << "counters " << f.AccumulatorCount << " " << f.MetalWorksCount << " "
-      << f.WoodWorksCount << " " << f.TankFactoryCount << " " << f.ConverterCount << " locator "
-      << f.LocatorActive << f.LocatorBuilt << "\n";
-  out << "slots " << f.LastSlot << " bot step " << g.EnemyBuildStep << " view " << f.ViewX
-      << "," << f.ViewY << "\n";
+  if (!g.battlefieldLoaded()) return out.str();
+  Battlefield& f = g.battlefield();
+  out << "stocks " << f.energy << " " << f.metal << " " << f.wood << "\n";
+  out << "counters " << f.accumulatorCount << " " << f.metalWorksCount << " "
+      << f.woodWorksCount << " " << f.tankFactoryCount << " " << f.converterCount << " locator "
+      << f.locatorActive << f.locatorBuilt << "\n";
+  out << "slots " << f.lastOrderedSlot << " bot step " << g.enemyBuildStep << " view " << f.viewX
+      << "," << f.viewY << "\n";
   for (int i = 0; i < kSlots; ++i) {
-    const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
     if (!o.shown) continue;
     out << "  " << i << " '" << o.tag << "' " << o.left << "," << o.top << " " << o.width << "x"
-        << o.height << " " << o.picture << " powered " << f.ObjectPowered[static_cast<std::size_t>(i)]
+        << o.height << " " << o.picture << " powered " << f.powered[static_cast<std::size_t>(i)]
         << "\n";
   }
   out << "timers";
   for (TimerId id : f.timers.all())
     if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
-  out << "\nchat '" << f.chat.caption << "' notepad lines "
-      << (g.notePadLoaded() ? g.notePad().List1.size() : 0) << "\n";
+  out << "\nchat '" << f.chatBox.caption << "' notepad lines "
+      << (g.notepadLoaded() ? g.notepad().lines.size() : 0) << "\n";
   return out.str();
 }
 

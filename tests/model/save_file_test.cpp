@@ -35,19 +35,19 @@ class SaveFileTest : public GameTest {
   std::vector<std::uint8_t> saved() const { return folder.read("save.ssav"); }
   bool saveExists() const { return std::filesystem::exists(folder.file("save.ssav")); }
   // The in-game menu open over the battlefield, as "Сохранить" finds it.
-  Form1& inMenu(int level, const std::string& nick) {
-    Form1& f = startLevel(level);
-    game.PlayerNick = nick;
-    game.clock.setEnabled(f.timers.Timer1, false);
+  Battlefield& inMenu(int level, const std::string& nick) {
+    Battlefield& f = startLevel(level);
+    game.playerNick = nick;
+    game.clock.setEnabled(f.timers.economy, false);
     f.window.enabled = false;
-    game.form3().window.visible = true;
+    game.gameMenu().window.visible = true;
     return f;
   }
   void expectLoadFailed() {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, kLoadFailedMessage);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
-    EXPECT_FALSE(game.BriefingPending);
+    EXPECT_FALSE(game.briefingPending);
   }
 };
 
@@ -144,7 +144,7 @@ TEST(SaveLayout, FileTooShortToHoldASave) {
 }
 
 TEST_F(SaveFileTest, SaveReturnsToThePausedBattlefieldWithANotice) {
-  Form1& f = inMenu(1, "Player1");
+  Battlefield& f = inMenu(1, "Player1");
   platform.draws = {drawFor(120)};
   saveClick(game);
 
@@ -153,29 +153,29 @@ TEST_F(SaveFileTest, SaveReturnsToThePausedBattlefieldWithANotice) {
   EXPECT_FALSE(std::filesystem::exists(folder.file("save.ssav.new")));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(f.window.enabled);
-  EXPECT_FALSE(game.form3().window.visible);
-  EXPECT_EQ(f.chat.caption, "Player1 Уровень 1 сохранен успешно");
-  EXPECT_FLOAT_EQ(f.chat.width, 16.0f * (34 + 1));
-  EXPECT_TRUE(f.chat.visible);
-  EXPECT_TRUE(running(f.timers.Timer7));
-  EXPECT_FALSE(running(f.timers.Timer1));  // still paused until the menu is left with Esc
+  EXPECT_FALSE(game.gameMenu().window.visible);
+  EXPECT_EQ(f.chatBox.caption, "Player1 Уровень 1 сохранен успешно");
+  EXPECT_FLOAT_EQ(f.chatBox.width, 16.0f * (34 + 1));
+  EXPECT_TRUE(f.chatBox.visible);
+  EXPECT_TRUE(running(f.timers.chatBox));
+  EXPECT_FALSE(running(f.timers.economy));  // still paused until the menu is left with Esc
   advance(5000);
-  EXPECT_FALSE(f.chat.visible);
+  EXPECT_FALSE(f.chatBox.visible);
 }
 
 TEST_F(SaveFileTest, SavedGameLoadsBack) {
   inMenu(2, "Вася");
   saveClick(game);
-  game.unloadForm1();
-  game.PlayerNick = "Other";
-  game.LevelNumber = 1;
+  game.unloadBattlefield();
+  game.playerNick = "Other";
+  game.levelNumber = 1;
 
-  zagr(game);
+  loadSavedGame(game);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(game.PlayerNick, "Вася");
-  EXPECT_EQ(game.LevelNumber, 2);
-  EXPECT_TRUE(game.BriefingPending);
-  EXPECT_FALSE(game.welcome().window.enabled);
+  EXPECT_EQ(game.playerNick, "Вася");
+  EXPECT_EQ(game.levelNumber, 2);
+  EXPECT_TRUE(game.briefingPending);
+  EXPECT_FALSE(game.mainMenu().window.enabled);
   EXPECT_EQ(saved().size(), kSaveFileSize);  // loading leaves the file alone
 }
 
@@ -202,11 +202,11 @@ TEST_F(SaveFileTest, LevelByteDecidesTheLoad) {
     bytes[61] = static_cast<std::uint8_t>(c.levelByte);
     folder.write("save.ssav", bytes);
     platform.messages.clear();
-    game.BriefingPending = false;
-    zagr(game);
-    EXPECT_EQ(game.LevelNumber, c.levelByte - 120) << c.levelByte;
-    EXPECT_EQ(game.PlayerNick, "Player1");
-    EXPECT_EQ(game.BriefingPending, c.loads) << c.levelByte;
+    game.briefingPending = false;
+    loadSavedGame(game);
+    EXPECT_EQ(game.levelNumber, c.levelByte - 120) << c.levelByte;
+    EXPECT_EQ(game.playerNick, "Player1");
+    EXPECT_EQ(game.briefingPending, c.loads) << c.levelByte;
     EXPECT_EQ(platform.messages.size(), c.loads ? 0u : 1u) << c.levelByte;
   }
 }
@@ -215,7 +215,7 @@ TEST_F(SaveFileTest, NetworkLevelSavesButDoesNotLoad) {
   inMenu(100, "Host");
   saveClick(game);
   EXPECT_EQ(saved()[static_cast<std::size_t>(saved()[50]) + 1], 220);
-  zagr(game);
+  loadSavedGame(game);
   expectLoadFailed();
 }
 
@@ -236,12 +236,12 @@ TEST_F(SaveFileTest, UnreadableFilesFailWithoutTouchingAnything) {
     std::filesystem::remove(folder.file("save.ssav"));
     if (c.file) folder.write("save.ssav", *c.file);
     platform.messages.clear();
-    game.PlayerNick = "Before";
-    game.LevelNumber = 2;
-    zagr(game);
+    game.playerNick = "Before";
+    game.levelNumber = 2;
+    loadSavedGame(game);
     expectLoadFailed();
-    EXPECT_EQ(game.PlayerNick, "Before");
-    EXPECT_EQ(game.LevelNumber, 2);
+    EXPECT_EQ(game.playerNick, "Before");
+    EXPECT_EQ(game.levelNumber, 2);
     EXPECT_EQ(saveExists(), c.file.has_value());
     if (c.file) {
       EXPECT_EQ(saved(), *c.file);
@@ -254,21 +254,21 @@ TEST_F(SaveFileTest, DamagedFileIsTakenAtFaceValue) {
   bytes[15] = 10;  // longer than the nickname: its zero bytes come along
   bytes[61] = 0;   // level -120
   folder.write("save.ssav", bytes);
-  zagr(game);
+  loadSavedGame(game);
   expectLoadFailed();
-  EXPECT_EQ(game.PlayerNick, std::string("Player1\0\0\0", 10));
-  EXPECT_EQ(game.LevelNumber, -120);
+  EXPECT_EQ(game.playerNick, std::string("Player1\0\0\0", 10));
+  EXPECT_EQ(game.levelNumber, -120);
 }
 
 TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
-  Form1& f = inMenu(1, "Player1");
+  Battlefield& f = inMenu(1, "Player1");
   saveClick(game);
   const auto before = saved();
-  f.chat.caption.clear();
-  f.chat.visible = false;
-  game.clock.setEnabled(f.timers.Timer7, false);
+  f.chatBox.caption.clear();
+  f.chatBox.visible = false;
+  game.clock.setEnabled(f.timers.chatBox, false);
   f.window.enabled = false;
-  game.form3().window.visible = true;
+  game.gameMenu().window.visible = true;
 
   // The new file cannot be made beside the old one.
   std::filesystem::create_directory(folder.file("save.ssav.new"));
@@ -278,10 +278,10 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
   EXPECT_EQ(saved(), before);
-  EXPECT_EQ(f.chat.caption, "");
-  EXPECT_FALSE(f.chat.visible);
-  EXPECT_FALSE(running(f.timers.Timer7));
-  EXPECT_TRUE(game.form3().window.visible);  // the menu stays for another try
+  EXPECT_EQ(f.chatBox.caption, "");
+  EXPECT_FALSE(f.chatBox.visible);
+  EXPECT_FALSE(running(f.timers.chatBox));
+  EXPECT_TRUE(game.gameMenu().window.visible);  // the menu stays for another try
   EXPECT_FALSE(f.window.enabled);
 }
 
@@ -294,7 +294,7 @@ TEST_F(SaveFileTest, NowhereToWriteShowsTheMessage) {
   saveClick(game);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
-  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.visible);
 }
 
 TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {
@@ -306,10 +306,10 @@ TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {
   saveClick(game);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(folder.read("data/krepostan/save.ssav").size(), kSaveFileSize);
-  game.unloadForm1();
-  zagr(game);
+  game.unloadBattlefield();
+  loadSavedGame(game);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(game.LevelNumber, 3);
+  EXPECT_EQ(game.levelNumber, 3);
 }
 
 }  // namespace

@@ -29,24 +29,24 @@ const Steps kMenu = then(kBattlefield, pauseWithMenu);
 
 // Mission 1 won: all three stocks above 10000 at an economy tick.
 void winMissionOne(Game& g) {
-  Form1& f = g.form1();
-  f.Energy = 10001;
-  f.Metal = 10001;
-  f.Wood = 10001;
+  Battlefield& f = g.battlefield();
+  f.energy = 10001;
+  f.metal = 10001;
+  f.wood = 10001;
   g.clock.advanceBy(500);
 }
 
 // What the loader does when the saved game has been read.
 void announceLoadedLevelTwo(Game& g) {
-  g.LevelNumber = 2;
+  g.levelNumber = 2;
   showMessageBox(g, "Загруженный уровень: 2", 1, "Загружено успешно!");
-  g.welcome().window.enabled = false;
-  g.BriefingPending = true;
+  g.mainMenu().window.enabled = false;
+  g.briefingPending = true;
 }
 
-const char* const kBattlefieldTimers = "Timer1 animation Timer8 Timer9 BarTimer";
-const char* const kPausedTimers = "Timer9 BarTimer";
-const char* const kBriefingTimers = "animation Timer8 Timer9 BarTimer TextTmr Form2.Timer1";
+const char* const kBattlefieldTimers = "economy animation resourceDisplay scrolling bars";
+const char* const kPausedTimers = "scrolling bars";
+const char* const kBriefingTimers = "animation resourceDisplay scrolling bars typewriter progress";
 
 struct FlowCase {
   const char* name;
@@ -57,50 +57,50 @@ struct FlowCase {
 
 TEST(WindowFlow, WindowsAndTimersAfterEachStep) {
   const std::vector<FlowCase> cases = {
-      {"start-up", startProgram, "WElcome:shown", ""},
+      {"start-up", startProgram, "MainMenu:shown", ""},
       {"new game opens the briefing", toBriefing,
-       "Form2:shown Form1:hidden Fon:hidden,disabled", kBriefingTimers},
-      {"Начать starts the battlefield", kBattlefield, "Form1:shown Fon:hidden,disabled",
+       "Briefing:shown Battlefield:hidden Backdrop:hidden,disabled", kBriefingTimers},
+      {"Начать starts the battlefield", kBattlefield, "Battlefield:shown Backdrop:hidden,disabled",
        kBattlefieldTimers},
       {"Esc pauses behind the menu", kMenu,
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown", kPausedTimers},
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown", kPausedTimers},
       {"Esc in the menu resumes", then(kMenu, [](Game& g) { menuKeyDown(g, kKeyEscape); }),
-       "Form1:shown Fon:shown,disabled Form3:hidden", kBattlefieldTimers},
+       "Battlefield:shown Backdrop:shown,disabled GameMenu:hidden", kBattlefieldTimers},
       {"other keys in the menu do nothing",
        then(kMenu, [](Game& g) { menuKeyDown(g, kKeyEnter); }),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown", kPausedTimers},
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown", kPausedTimers},
       {"restart opens the briefing before the backdrop", then(kMenu, restartClick),
-       "Form2:shown Form1:hidden Fon:shown,disabled", kBriefingTimers},
+       "Briefing:shown Battlefield:hidden Backdrop:shown,disabled", kBriefingTimers},
       {"load question", then(kMenu, menuLoadClick),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown,disabled MsgB:shown",
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown,disabled MessageBox:shown",
        kPausedTimers},
-      {"load question, Нет", then(then(kMenu, menuLoadClick), msgNoClick),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown", kPausedTimers},
+      {"load question, Нет", then(then(kMenu, menuLoadClick), messageNoClick),
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown", kPausedTimers},
       {"load question, Да, the saved game cannot be read",
-       then(then(kMenu, menuLoadClick), msgYesClick), "WElcome:shown", ""},
+       then(then(kMenu, menuLoadClick), messageYesClick), "MainMenu:shown", ""},
       {"exit question", then(kMenu, menuExitClick),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown,disabled MsgB:shown",
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown,disabled MessageBox:shown",
        kPausedTimers},
-      {"exit question, Нет", then(then(kMenu, menuExitClick), msgNoClick),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown", kPausedTimers},
-      {"notepad over the menu", then(kMenu, notePadClick),
-       "Form1:shown,disabled Fon:shown,disabled Form3:shown NotePadFrm:shown", kPausedTimers},
-      {"about box", then(startProgram, aboutClick), "WElcome:shown frmAbout:shown", ""},
+      {"exit question, Нет", then(then(kMenu, menuExitClick), messageNoClick),
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown", kPausedTimers},
+      {"notepad over the menu", then(kMenu, notepadClick),
+       "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown Notepad:shown", kPausedTimers},
+      {"about box", then(startProgram, aboutClick), "MainMenu:shown AboutBox:shown", ""},
       {"about box, OK", then(then(startProgram, aboutClick), aboutOkClick),
-       "WElcome:shown frmAbout:hidden", ""},
+       "MainMenu:shown AboutBox:hidden", ""},
       {"about box stays open when a game starts", then(then(startProgram, aboutClick), newGameClick),
-       "frmAbout:shown Form2:shown Form1:hidden Fon:hidden,disabled", kBriefingTimers},
+       "AboutBox:shown Briefing:shown Battlefield:hidden Backdrop:hidden,disabled", kBriefingTimers},
       {"about box, OK, after the game started brings the menu back",
        then(then(then(startProgram, aboutClick), newGameClick), aboutOkClick),
-       "WElcome:shown frmAbout:hidden Form2:shown Form1:hidden Fon:hidden,disabled",
+       "MainMenu:shown AboutBox:hidden Briefing:shown Battlefield:hidden Backdrop:hidden,disabled",
        kBriefingTimers},
-      {"network game", then(startProgram, networkGameClick), "Setka:shown", ""},
+      {"network game", then(startProgram, networkGameClick), "NetworkDialog:shown", ""},
       {"mission 1 won", then(kBattlefield, winMissionOne),
-       "Form1:shown,disabled Fon:hidden,disabled MsgB:shown", kBattlefieldTimers},
-      {"mission 1 won, ОК", then(then(kBattlefield, winMissionOne), msgNoClick),
-       "Form2:shown Fon:hidden,disabled", "TextTmr Form2.Timer1"},
-      {"loaded announcement, ОК", then(then(startProgram, announceLoadedLevelTwo), msgNoClick),
-       "Form2:shown Fon:hidden,disabled", "TextTmr Form2.Timer1"},
+       "Battlefield:shown,disabled Backdrop:hidden,disabled MessageBox:shown", kBattlefieldTimers},
+      {"mission 1 won, ОК", then(then(kBattlefield, winMissionOne), messageNoClick),
+       "Briefing:shown Backdrop:hidden,disabled", "typewriter progress"},
+      {"loaded announcement, ОК", then(then(startProgram, announceLoadedLevelTwo), messageNoClick),
+       "Briefing:shown Backdrop:hidden,disabled", "typewriter progress"},
   };
   for (const FlowCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -124,7 +124,7 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
   const std::vector<EndCase> cases = {
       {"Выход of the main menu", startProgram, exitClick, {"Pus.smus"}},
       {"Выйти of the briefing", toBriefing, quitClick, {}},
-      {"exit question, Да", then(kMenu, menuExitClick), msgYesClick, {}},
+      {"exit question, Да", then(kMenu, menuExitClick), messageYesClick, {}},
   };
   for (const EndCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -141,7 +141,7 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
               c.cuesOfTheEnd);
     // Nothing runs any more: no timer, no unload cue.
     game.clock.advanceBy(10000);
-    game.unloadForm1();
+    game.unloadBattlefield();
     EXPECT_EQ(platform.sounds.size(), before + c.cuesOfTheEnd.size());
   }
 }
@@ -151,43 +151,43 @@ TEST(WindowFlow, MainMenuLoadReadsTheScreenAndClearsTheFlags) {
   platform.usable = {1600, 860};
   platform.full = {1600, 900};
   Game game(platform);
-  game.BriefingPending = game.LoadConfirmPending = game.ExitConfirmPending = true;
+  game.briefingPending = game.loadConfirmPending = game.exitConfirmPending = true;
   startUp(game);
-  EXPECT_EQ(game.ScreenWidth, 1600);
-  EXPECT_EQ(game.ScreenHeight, 860);
-  EXPECT_EQ(game.FullScreenHeight, 900);
-  EXPECT_FALSE(game.BriefingPending);
-  EXPECT_FALSE(game.LoadConfirmPending);
-  EXPECT_FALSE(game.ExitConfirmPending);
+  EXPECT_EQ(game.screenWidth, 1600);
+  EXPECT_EQ(game.screenHeight, 860);
+  EXPECT_EQ(game.fullScreenHeight, 900);
+  EXPECT_FALSE(game.briefingPending);
+  EXPECT_FALSE(game.loadConfirmPending);
+  EXPECT_FALSE(game.exitConfirmPending);
 }
 
 TEST(WindowFlow, NewGameAlwaysStartsMissionOneOffline) {
   FakePlatform platform;
   Game game(platform);
-  game.LevelNumber = 2;
-  game.JoinedNetworkGame = true;
+  game.levelNumber = 2;
+  game.joinedNetworkGame = true;
   toBriefing(game);
-  EXPECT_EQ(game.LevelNumber, 1);
-  EXPECT_FALSE(game.JoinedNetworkGame);
+  EXPECT_EQ(game.levelNumber, 1);
+  EXPECT_FALSE(game.joinedNetworkGame);
 
   FakePlatform platform2;
   Game network(platform2);
   startUp(network);
   networkGameClick(network);
-  EXPECT_EQ(network.LevelNumber, 100);
+  EXPECT_EQ(network.levelNumber, 100);
 }
 
 TEST(WindowFlow, RestartPlaysTheCueTwiceAndDiscardsTheNotepad) {
   FakePlatform platform;
   Game game(platform);
   kMenu(game);
-  game.notePad().List1.push_back("Player1: привет");
+  game.notepad().lines.push_back("Player1: привет");
   platform.sounds.clear();
   restartClick(game);
   EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"Pus.smus", "Pus.smus"}));
-  EXPECT_FALSE(game.notePadLoaded());
-  EXPECT_FALSE(game.form3Loaded());
-  EXPECT_EQ(game.LevelNumber, 1);
+  EXPECT_FALSE(game.notepadLoaded());
+  EXPECT_FALSE(game.gameMenuLoaded());
+  EXPECT_EQ(game.levelNumber, 1);
 }
 
 }  // namespace

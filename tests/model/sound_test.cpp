@@ -24,9 +24,9 @@ TEST_F(SoundTest, NothingPlaysOnceTheProgramHasEnded) {
 TEST_F(SoundTest, MusicSwitchStopsAndRestartsTheTrack) {
   startLevel(1);
   musicSwitchClick(game);  // caption "Выключить музыку": only stops the sound
-  EXPECT_EQ(game.form3().Command3.caption, "Включить музыку");
+  EXPECT_EQ(game.gameMenu().musicButton.caption, "Включить музыку");
   musicSwitchClick(game);
-  EXPECT_EQ(game.form3().Command3.caption, "Выключить музыку");
+  EXPECT_EQ(game.gameMenu().musicButton.caption, "Выключить музыку");
   EXPECT_EQ(platform.sounds,
             (std::vector<std::string>{"/game/Pus.smus", "/game/in_your_face.mp3"}));
 }
@@ -34,11 +34,11 @@ TEST_F(SoundTest, MusicSwitchStopsAndRestartsTheTrack) {
 TEST_F(SoundTest, TrackSwitchAlternatesTheTwoTracks) {
   startLevel(1);
   trackSwitchClick(game);
-  EXPECT_EQ(game.form3().Command4.caption, "In your face");
-  EXPECT_EQ(game.MusicPath, "/game/SONNE.wav");
+  EXPECT_EQ(game.gameMenu().trackButton.caption, "In your face");
+  EXPECT_EQ(game.musicPath, "/game/SONNE.wav");
   trackSwitchClick(game);
-  EXPECT_EQ(game.form3().Command4.caption, "Rammstein!");
-  EXPECT_EQ(game.MusicPath, "/game/in_your_face.wav");
+  EXPECT_EQ(game.gameMenu().trackButton.caption, "Rammstein!");
+  EXPECT_EQ(game.musicPath, "/game/in_your_face.wav");
   EXPECT_EQ(platform.sounds,
             (std::vector<std::string>{"/game/SONNE.wav", "/game/in_your_face.wav"}));
 }

@@ -14,14 +14,14 @@ class BattlefieldUiTest : public ::testing::Test {
  protected:
   FakePlatform platform;
   Game game{platform};
-  Form1& f = startLevel();
+  Battlefield& f = startLevel();
   GameUi ui{game, /*realTime=*/false};
 
-  Form1& startLevel() {
-    game.LevelNumber = 2;
-    game.welcome();
-    game.unloadWelcome();
-    Form1& world = game.form1();
+  Battlefield& startLevel() {
+    game.levelNumber = 2;
+    game.mainMenu();
+    game.unloadMainMenu();
+    Battlefield& world = game.battlefield();
     world.window.visible = true;
     return world;
   }

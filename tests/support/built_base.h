@@ -7,10 +7,10 @@
 namespace kr::test {
 
 inline void builtUpBase(Game& g, int level) {
-  g.welcome();
-  g.unloadWelcome();
-  g.LevelNumber = static_cast<std::int16_t>(level);
-  Form1& f = g.form1();
+  g.mainMenu();
+  g.unloadMainMenu();
+  g.levelNumber = static_cast<std::int16_t>(level);
+  Battlefield& f = g.battlefield();
   f.terrainTile = level == 1 ? "Piclevel1" : "Piclevel2";
   const int tileW = level == 1 ? 1600 : 600;
   const int tileH = level == 1 ? 1200 : 600;
@@ -23,25 +23,25 @@ inline void builtUpBase(Game& g, int level) {
     const char* picture;
     std::int32_t* counter;
   };
-  const Kind kinds[] = {{"elek", "akum", &f.AccumulatorCount},
-                        {"meta", "metzavod", &f.MetalWorksCount},
-                        {"dere", "derzavod", &f.WoodWorksCount},
-                        {"taza", "tankozavod1", &f.TankFactoryCount},
+  const Kind kinds[] = {{"elek", "akum", &f.accumulatorCount},
+                        {"meta", "metzavod", &f.metalWorksCount},
+                        {"dere", "derzavod", &f.woodWorksCount},
+                        {"taza", "tankozavod1", &f.tankFactoryCount},
                         {"konv", "konverter", nullptr}};
   for (int i = 1; i <= 280; ++i) {
     const Kind& k = kinds[i % 5];
-    MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    MapObject& o = f.objects[static_cast<std::size_t>(i)];
     o.tag = k.tag;
     o.picture = k.picture;
     o.left = static_cast<float>(150 + (i % 20) * 60);
     o.top = static_cast<float>(150 + (i / 20) * 60);
     o.shown = true;
-    f.BazaMap[static_cast<std::size_t>(i)] = {o.left, o.top, true};
+    f.markers[static_cast<std::size_t>(i)] = {o.left, o.top, true};
     if (k.counter) *k.counter += 1;
-    else f.ConverterCount = static_cast<std::int16_t>(f.ConverterCount + 1);
+    else f.converterCount = static_cast<std::int16_t>(f.converterCount + 1);
   }
-  f.LastSlot = 280;
-  g.clock.setEnabled(f.timers.Timer1, true);
+  f.lastOrderedSlot = 280;
+  g.clock.setEnabled(f.timers.economy, true);
   f.window.visible = true;
 }
 

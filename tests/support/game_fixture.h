@@ -14,16 +14,16 @@ class GameTest : public ::testing::Test {
   Game game{platform};
 
   // Loads the battlefield for a level as the briefing does, with the economy running.
-  Form1& startLevel(int level) {
-    game.LevelNumber = static_cast<std::int16_t>(level);
-    game.welcome();  // reads the screen size, as at start-up
-    game.unloadWelcome();
-    Form1& f = game.form1();
-    game.clock.setEnabled(f.timers.Timer1, true);
+  Battlefield& startLevel(int level) {
+    game.levelNumber = static_cast<std::int16_t>(level);
+    game.mainMenu();  // reads the screen size, as at start-up
+    game.unloadMainMenu();
+    Battlefield& f = game.battlefield();
+    game.clock.setEnabled(f.timers.economy, true);
     f.window.visible = true;
     return f;
   }
-  Form1& world() { return game.form1(); }
+  Battlefield& world() { return game.battlefield(); }
   void advance(Millis ms) { game.clock.advanceBy(ms); }
   bool running(TimerId id) const { return game.clock.enabled(id); }
 };

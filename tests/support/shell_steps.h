@@ -25,8 +25,8 @@ inline void toBriefing(Game& g) {
 // "Загрузить", then the clock runs until "Начать" appears.
 inline void loadTerrain(Game& g) {
   loadClick(g);
-  for (int i = 0; i < 10000 && !g.form2().Command1.visible; ++i) g.clock.advanceBy(16);
-  ASSERT_TRUE(g.form2().Command1.visible) << "the loading pass never ended";
+  for (int i = 0; i < 10000 && !g.briefing().startButton.visible; ++i) g.clock.advanceBy(16);
+  ASSERT_TRUE(g.briefing().startButton.visible) << "the loading pass never ended";
 }
 
 // A new single-player game up to the running battlefield.
@@ -50,15 +50,15 @@ inline std::string windowsSeen(Game& g) {
     out += w.visible ? ":shown" : ":hidden";
     if (!w.enabled) out += ",disabled";
   };
-  if (g.welcomeLoaded()) add("WElcome", g.welcome().window);
-  if (g.aboutLoaded()) add("frmAbout", g.about().window);
-  if (g.form2Loaded()) add("Form2", g.form2().window);
-  if (g.form1Loaded()) add("Form1", g.form1().window);
-  if (g.fonLoaded()) add("Fon", g.fon().window);
-  if (g.form3Loaded()) add("Form3", g.form3().window);
-  if (g.msgBLoaded()) add("MsgB", g.msgB().window);
-  if (g.notePadLoaded()) add("NotePadFrm", g.notePad().window);
-  if (g.setkaLoaded()) add("Setka", g.setka().window);
+  if (g.mainMenuLoaded()) add("MainMenu", g.mainMenu().window);
+  if (g.aboutBoxLoaded()) add("AboutBox", g.about().window);
+  if (g.briefingLoaded()) add("Briefing", g.briefing().window);
+  if (g.battlefieldLoaded()) add("Battlefield", g.battlefield().window);
+  if (g.backdropLoaded()) add("Backdrop", g.backdrop().window);
+  if (g.gameMenuLoaded()) add("GameMenu", g.gameMenu().window);
+  if (g.messageBoxLoaded()) add("MessageBox", g.messageBox().window);
+  if (g.notepadLoaded()) add("Notepad", g.notepad().window);
+  if (g.networkDialogLoaded()) add("NetworkDialog", g.networkDialog().window);
   return out;
 }
 
@@ -71,7 +71,7 @@ inline std::string timersRunning(Game& g) {
     for (TimerId id : ids) {
       if (!g.clock.enabled(id)) continue;
       std::string name = g.clock.name(id);
-      if (name == "Timer2" || name == "Timer3") {
+      if (name == "animation1" || name == "animation2") {
         if (animation) continue;
         animation = true;
         name = "animation";
@@ -80,8 +80,8 @@ inline std::string timersRunning(Game& g) {
       out += name;
     }
   };
-  if (g.form1Loaded()) add(g.form1().timers.all());
-  if (g.form2Loaded()) add(g.form2().timers.all());
+  if (g.battlefieldLoaded()) add(g.battlefield().timers.all());
+  if (g.briefingLoaded()) add(g.briefing().timers.all());
   return out;
 }
 

@@ -49,7 +49,7 @@ class BattlefieldWindowTest : public BattlefieldUiTest {
   }
   MapObject& put(int slot, const char* tag, const char* picture, float left, float top, float w,
                  float h) {
-    MapObject& o = f.Baza[static_cast<std::size_t>(slot)];
+    MapObject& o = f.objects[static_cast<std::size_t>(slot)];
     o = MapObject{tag, left, top, w, h, picture, true, {}, 0};
     return o;
   }
@@ -61,20 +61,20 @@ TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
   put(6, "tank", "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
-  EXPECT_EQ(game.SelectedIndex, 5);
-  EXPECT_FALSE(f.Selec.visible);  // the map saw nothing of it
+  EXPECT_EQ(game.selectedSlot, 5);
+  EXPECT_FALSE(f.selectionRect.visible);  // the map saw nothing of it
   // Its health bar is drawn under it, over the tank.
   EXPECT_EQ(shownAt(map(), {305, 357}), QColor(0, 200, 0));
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(330, 330));
-  EXPECT_EQ(game.SelectedIndex, 6);
-  EXPECT_TRUE(game.TankSelected);
+  EXPECT_EQ(game.selectedSlot, 6);
+  EXPECT_TRUE(game.tankSelected);
 
   // The view scrolled: the same object now lies elsewhere on the screen.
-  f.ViewX = 200;
-  f.picture1.left = -200;
+  f.viewX = 200;
+  f.mapSurface.left = -200;
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(105, 305));
-  EXPECT_EQ(game.SelectedIndex, 5);
+  EXPECT_EQ(game.selectedSlot, 5);
 }
 
 TEST_F(BattlefieldWindowTest, ADragOnTheMapShowsTheRedRectangle) {
@@ -82,51 +82,51 @@ TEST_F(BattlefieldWindowTest, ADragOnTheMapShowsTheRedRectangle) {
   QMouseEvent move(QEvent::MouseMove, QPointF(100, 250), map()->mapToGlobal(QPointF(100, 250)),
                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(map(), &move);
-  EXPECT_TRUE(f.Selec.visible);
-  EXPECT_FLOAT_EQ(f.Selec.left, 100);
-  EXPECT_FLOAT_EQ(f.Selec.top, 200);
-  EXPECT_FLOAT_EQ(f.Selec.width, 200);
-  EXPECT_FLOAT_EQ(f.Selec.height, 50);
+  EXPECT_TRUE(f.selectionRect.visible);
+  EXPECT_FLOAT_EQ(f.selectionRect.left, 100);
+  EXPECT_FLOAT_EQ(f.selectionRect.top, 200);
+  EXPECT_FLOAT_EQ(f.selectionRect.width, 200);
+  EXPECT_FLOAT_EQ(f.selectionRect.height, 50);
   EXPECT_EQ(shownAt(map(), {150, 200}), QColor(255, 0, 0));
   EXPECT_EQ(shownAt(map(), {299, 230}), QColor(255, 0, 0));
   EXPECT_NE(shownAt(map(), {150, 225}), QColor(255, 0, 0));
 
   QTest::mouseRelease(map(), Qt::LeftButton, {}, QPoint(100, 250));
-  EXPECT_FALSE(f.Selec.visible);
+  EXPECT_FALSE(f.selectionRect.visible);
   EXPECT_NE(shownAt(map(), {150, 200}), QColor(255, 0, 0));
 }
 
 TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
-  f.LastSlot = 7;
-  f.PlacementPending = true;
-  f.ItemInHand = true;
-  f.Baza[7].width = 100;
-  f.Baza[7].height = 100;
-  f.ViewX = 1000;
-  f.picture1.left = -1000;
+  f.lastOrderedSlot = 7;
+  f.placementPending = true;
+  f.itemInHand = true;
+  f.objects[7].width = 100;
+  f.objects[7].height = 100;
+  f.viewX = 1000;
+  f.mapSurface.left = -1000;
   ui.sync();
   QTest::mouseMove(map(), QPoint(500, 400));
-  EXPECT_TRUE(f.Baza[7].shown);
-  EXPECT_FLOAT_EQ(f.Baza[7].left, 1515);
-  EXPECT_FLOAT_EQ(f.Baza[7].top, 350);
+  EXPECT_TRUE(f.objects[7].shown);
+  EXPECT_FLOAT_EQ(f.objects[7].left, 1515);
+  EXPECT_FLOAT_EQ(f.objects[7].top, 350);
   EXPECT_EQ(map()->cursor().shape(), Qt::SizeAllCursor);
   QTest::mouseMove(map(), QPoint(600, 500));
-  EXPECT_FLOAT_EQ(f.Baza[7].left, 1615);
+  EXPECT_FLOAT_EQ(f.objects[7].left, 1615);
   // The pointer over the item itself still moves it: the item lets it through.
   QTest::mouseMove(map(), QPoint(630, 520));
-  EXPECT_FLOAT_EQ(f.Baza[7].left, 1645);
+  EXPECT_FLOAT_EQ(f.objects[7].left, 1645);
 }
 
 TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
-  game.DeveloperMode = true;
+  game.developerMode = true;
   ui.input([&] { orderItem(game, kAccumulator); });
-  ASSERT_TRUE(f.PlacementPending);
+  ASSERT_TRUE(f.placementPending);
   QTest::mouseMove(map(), QPoint(400, 400));
   QTest::mouseMove(map(), QPoint(401, 400));
-  const MapObject& item = f.Baza[static_cast<std::size_t>(f.LastSlot)];
+  const MapObject& item = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
   EXPECT_EQ(item.border, 1);
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(401, 400));
-  EXPECT_FALSE(f.PlacementPending);
+  EXPECT_FALSE(f.placementPending);
   EXPECT_EQ(item.tag, "elek");
   EXPECT_EQ(item.border, 0);
   // The accumulator stands on its red field where the ghost was.
@@ -139,16 +139,16 @@ TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyT
   settle();
   PaintCounter counter;
   map()->installEventFilter(&counter);
-  game.clock.setEnabled(f.timers.Timer2, false);
-  game.clock.setEnabled(f.timers.Timer3, false);
+  game.clock.setEnabled(f.timers.animationPhase1, false);
+  game.clock.setEnabled(f.timers.animationPhase2, false);
   ui.advanceBy(1000);  // clocks tick, nothing on the map changes
   settle();
   EXPECT_EQ(counter.paints, 0);
 
-  game.clock.setEnabled(f.timers.Timer2, true);
+  game.clock.setEnabled(f.timers.animationPhase1, true);
   ui.advanceBy(200);
   settle();
-  EXPECT_EQ(f.Baza[5].picture, "metzavod");
+  EXPECT_EQ(f.objects[5].picture, "metzavod");
   ui.advanceBy(200);  // the second picture
   settle();
   ASSERT_GE(counter.paints, 1);
@@ -165,9 +165,9 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
     put(i, i % 2 ? "meta" : "elek", i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
         100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
   put(41, "tank", "tankvverh", 300, 700, 40, 92);
-  game.SelectedIndex = 41;
-  game.TankSelected = true;
-  f.LocatorBuilt = true;
+  game.selectedSlot = 41;
+  game.tankSelected = true;
+  f.locatorBuilt = true;
   ui.input([&] { mapMouseDown(game, 1, 900, 900); });
   const auto differences = [&] {
     ui.sync();
@@ -197,46 +197,46 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
   ui.advanceBy(700);  // the tank drives, the works blink
   EXPECT_EQ(differences(), 0) << "tank and animation";
   ui.input([&] { minimapPress(game, 2, 0, 0); });
-  f.Zaslonka.visible = false;
+  f.curtain.visible = false;
   ui.input([&] { minimapPress(game, 2, 150, 120); });
   EXPECT_EQ(differences(), 0) << "minimap jump";
 }
 
 TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
   QTest::keyClick(window()->windowHandle(), Qt::Key_I);
-  EXPECT_TRUE(f.chat.visible);
-  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+  EXPECT_TRUE(f.chatBox.visible);
+  EXPECT_EQ(f.chatBox.caption, game.missionGoalText);
 
   // The Russian layout's letter on that key, and the key by its X11 code with a layout
   // that Qt does not know.
   QKeyEvent sha(QEvent::KeyPress, 0x0428, Qt::NoModifier, QStringLiteral("ш"));
   QKeyEvent byCode(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 31, 0, 0);
   for (QKeyEvent* key : {&sha, &byCode}) {
-    f.chat.visible = false;
+    f.chatBox.visible = false;
     QApplication::sendEvent(window()->windowHandle(), key);
-    EXPECT_TRUE(f.chat.visible);
+    EXPECT_TRUE(f.chatBox.visible);
   }
 
   QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
-  EXPECT_TRUE(f.chatText.visible);
+  EXPECT_TRUE(f.chatLine.visible);
 
   QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);
   EXPECT_FALSE(f.window.enabled);
-  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(window()->isEnabled());
 }
 
 TEST_F(BattlefieldWindowTest, EnterOpensTheChatLineWhereIStillTypesItsLetter) {
   QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
-  QWidget* line = window()->findChild<QWidget*>(QStringLiteral("chatText"));
+  QWidget* line = window()->findChild<QWidget*>(QStringLiteral("chatLine"));
   ASSERT_NE(line, nullptr);
   EXPECT_TRUE(line->isVisible());
   EXPECT_TRUE(line->hasFocus());
 
   QTest::keyClick(window()->windowHandle(), Qt::Key_I, Qt::NoModifier);
-  EXPECT_EQ(f.chatText.caption, "i");
-  EXPECT_TRUE(f.chat.visible);
-  EXPECT_EQ(f.chat.caption, game.MissionGoalText);
+  EXPECT_EQ(f.chatLine.caption, "i");
+  EXPECT_TRUE(f.chatBox.visible);
+  EXPECT_EQ(f.chatBox.caption, game.missionGoalText);
 
   QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
   EXPECT_FALSE(line->isVisible());
@@ -247,14 +247,14 @@ TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
   MinimapPicture* mini = window()->minimap()->picture();
   ASSERT_EQ(mini->size(), QSize(153, 153));
   QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
-  EXPECT_FLOAT_EQ(f.ViewX, 0);  // the curtain takes it
-  f.Zaslonka.visible = false;
+  EXPECT_FLOAT_EQ(f.viewX, 0);  // the curtain takes it
+  f.curtain.visible = false;
   ui.sync();
   QTest::mouseClick(mini, Qt::LeftButton, {}, QPoint(51, 51));
-  EXPECT_FLOAT_EQ(f.ViewX, 0);
+  EXPECT_FLOAT_EQ(f.viewX, 0);
   QTest::mouseClick(mini, Qt::RightButton, {}, QPoint(51, 51));
-  EXPECT_FLOAT_EQ(f.ViewX, 2000);
-  EXPECT_FLOAT_EQ(f.ViewY, 2000);
+  EXPECT_FLOAT_EQ(f.viewX, 2000);
+  EXPECT_FLOAT_EQ(f.viewY, 2000);
   // The yellow frame is drawn where the view now is.
   EXPECT_EQ(shownAt(mini, {51, 60}), QColor(255, 255, 0));
 }

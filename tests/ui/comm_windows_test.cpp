@@ -10,7 +10,7 @@
 #include "support/fake_platform.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/chat_box.h"
-#include "ui/comm/network_dialog.h"
+#include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
 #include "ui/game_ui.h"
 
@@ -31,14 +31,14 @@ class CommWindowsTest : public ::testing::Test {
   GameUi ui{game, /*realTime=*/false};
 
   // Mission 1 on screen, the chat input line open.
-  Form1& battlefield() {
-    game.LevelNumber = 1;
-    game.welcome();
-    game.unloadWelcome();
-    game.PlayerNick = "Player1";
-    Form1& f = game.form1();
+  Battlefield& battlefield() {
+    game.levelNumber = 1;
+    game.mainMenu();
+    game.unloadMainMenu();
+    game.playerNick = "Player1";
+    Battlefield& f = game.battlefield();
     f.window.visible = true;
-    f.chatText.visible = true;
+    f.chatLine.visible = true;
     ui.sync();
     return f;
   }
@@ -46,14 +46,14 @@ class CommWindowsTest : public ::testing::Test {
 };
 
 TEST_F(CommWindowsTest, TypedLineIsSentByADoubleClick) {
-  Form1& f = battlefield();
+  Battlefield& f = battlefield();
   typeText(chat()->line(), QStringLiteral("привет"));
-  EXPECT_EQ(f.chatText.caption, "привет");
+  EXPECT_EQ(f.chatLine.caption, "привет");
   QTest::mouseDClick(chat()->line(), Qt::LeftButton);
-  EXPECT_EQ(f.chat.caption, "Player1: привет");
+  EXPECT_EQ(f.chatBox.caption, "Player1: привет");
   EXPECT_EQ(chat()->line()->text(), QString());
   EXPECT_TRUE(chat()->box()->isVisible());
-  EXPECT_EQ(chat()->box()->geometry(), QRect(0, 984 - 27 - 25 - 27, static_cast<int>(f.chat.width), 54));
+  EXPECT_EQ(chat()->box()->geometry(), QRect(0, 984 - 27 - 25 - 27, static_cast<int>(f.chatBox.width), 54));
   EXPECT_EQ(chat()->box()->lines(), QStringList{QStringLiteral("Player1: привет")});
 
   typeText(chat()->line(), QStringLiteral("ещё"));
@@ -65,15 +65,15 @@ TEST_F(CommWindowsTest, TypedLineIsSentByADoubleClick) {
 }
 
 TEST_F(CommWindowsTest, NotepadListsTheLinesAndAnswersItsControls) {
-  Form1& f = battlefield();
+  Battlefield& f = battlefield();
   for (const char* text : {"один", "два"}) {
     typeText(chat()->line(), QString::fromUtf8(text));
     QTest::mouseDClick(chat()->line(), Qt::LeftButton);
   }
   ui.advanceBy(5000);
   f.window.enabled = false;
-  game.form3().window.visible = true;
-  game.notePad().window.visible = true;
+  game.gameMenu().window.visible = true;
+  game.notepad().window.visible = true;
   ui.sync();
   NotepadWindow* n = ui.notepad();
   ASSERT_NE(n, nullptr);
@@ -86,31 +86,31 @@ TEST_F(CommWindowsTest, NotepadListsTheLinesAndAnswersItsControls) {
   const QPoint second = list->visualItemRect(list->item(1)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
-  EXPECT_EQ(f.chat.caption, "Блокнот: Player1: два");
+  EXPECT_EQ(f.chatBox.caption, "Блокнот: Player1: два");
 
   QTest::mouseClick(n->backButton(), Qt::LeftButton);
   EXPECT_FALSE(n->isVisible());
-  EXPECT_TRUE(game.form3().window.visible);
+  EXPECT_TRUE(game.gameMenu().window.visible);
 
-  game.notePad().window.visible = true;
+  game.notepad().window.visible = true;
   ui.sync();
   QTest::keyClick(list, Qt::Key_Escape);  // the window sees the key before its list
-  EXPECT_FALSE(game.notePad().window.visible);
+  EXPECT_FALSE(game.notepad().window.visible);
   EXPECT_TRUE(f.window.enabled);
 }
 
-TEST_F(CommWindowsTest, NetworkDialog) {
-  game.LevelNumber = 100;
-  game.setka().window.visible = true;
+TEST_F(CommWindowsTest, NetworkDialogWindow) {
+  game.levelNumber = 100;
+  game.networkDialog().window.visible = true;
   ui.sync();
-  NetworkDialog* d = ui.networkDialog();
+  NetworkDialogWindow* d = ui.networkDialog();
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(d->windowTitle(), QStringLiteral("Form4"));
   EXPECT_EQ(d->addressBox()->text(), QStringLiteral("192.168.0.2"));
 
   d->addressBox()->selectAll();
   QTest::keyClicks(d->addressBox(), QStringLiteral("10.1.2.3"));
-  EXPECT_EQ(game.setka().Text1.caption, "10.1.2.3");
+  EXPECT_EQ(game.networkDialog().addressBox.caption, "10.1.2.3");
   QTest::mouseClick(d->joinButton(), Qt::LeftButton);
   ASSERT_EQ(platform.connects.size(), 2u);
   EXPECT_EQ(platform.connects[0].host, "10.1.2.3");
@@ -118,7 +118,7 @@ TEST_F(CommWindowsTest, NetworkDialog) {
 }
 
 TEST_F(CommWindowsTest, NetworkDialogCloseBoxEndsTheProgram) {
-  game.setka().window.visible = true;
+  game.networkDialog().window.visible = true;
   ui.sync();
   ui.networkDialog()->close();
   EXPECT_TRUE(game.ended);

@@ -74,29 +74,29 @@ struct Side {
   SocketPlatform platform;
   Game game{platform};
   Side() {
-    game.welcome();
-    game.unloadWelcome();
-    game.LevelNumber = 100;
-    game.setka().window.visible = true;
+    game.mainMenu();
+    game.unloadMainMenu();
+    game.levelNumber = 100;
+    game.networkDialog().window.visible = true;
   }
-  Form1& world() { return game.form1(); }
-  SocketId win1() { return world().Win1; }
+  Battlefield& world() { return game.battlefield(); }
+  SocketId win1() { return world().gameSocket; }
   quint16 gamePort() const { return platform.ports.at(kGamePort); }
   void join(const std::string& address) {
-    game.setka().Text1.caption = address;
+    game.networkDialog().addressBox.caption = address;
     joinClick(game);
   }
   // The economy runs and the chat answers: the game is being played.
   void expectPlayable() {
-    Form1& f = world();
+    Battlefield& f = world();
     EXPECT_FALSE(game.ended);
-    game.clock.setEnabled(f.timers.Timer1, true);
-    const std::int32_t energy = f.Energy;
+    game.clock.setEnabled(f.timers.economy, true);
+    const std::int32_t energy = f.energy;
     game.clock.advanceBy(1000);
-    EXPECT_EQ(f.Energy, energy + 2);
-    f.chatText.caption = "ok";
+    EXPECT_EQ(f.energy, energy + 2);
+    f.chatLine.caption = "ok";
     chatSubmit(game);
-    EXPECT_TRUE(f.chat.visible);
+    EXPECT_TRUE(f.chatBox.visible);
   }
 };
 
@@ -153,9 +153,9 @@ TEST_F(NetworkGameTest, DataFromAPeerIsThrownAwayWithoutPilingUp) {
 TEST_F(NetworkGameTest, JoiningWhereNobodyListensIsReportedOnce) {
   Side joiner;
   joiner.join("127.0.0.1");
-  EXPECT_TRUE(joiner.game.form2().window.visible);  // the briefing opens at once
+  EXPECT_TRUE(joiner.game.briefing().window.visible);  // the briefing opens at once
   const SocketId win1 = joiner.win1();
-  const SocketId second = joiner.world().ChatKlientWin;
+  const SocketId second = joiner.world().secondSocket;
   ASSERT_TRUE(waitUntil([&] {
     return !joiner.platform.sockets.connecting(win1) &&
            !joiner.platform.sockets.connecting(second) && !joiner.platform.messages.empty();
@@ -163,7 +163,7 @@ TEST_F(NetworkGameTest, JoiningWhereNobodyListensIsReportedOnce) {
   ASSERT_EQ(joiner.platform.messages.size(), 1u);  // the second connection fails silently
   EXPECT_EQ(joiner.platform.messages[0].text, kConnectFailedMessage);
   EXPECT_EQ(joiner.platform.messages[0].icon, MessageIcon::None);
-  EXPECT_TRUE(joiner.game.JoinedNetworkGame);
+  EXPECT_TRUE(joiner.game.joinedNetworkGame);
   joiner.expectPlayable();
 }
 
@@ -174,7 +174,7 @@ TEST_F(NetworkGameTest, HostingOnAPortInUseIsReported) {
   EXPECT_EQ(host.win1(), 0);
   ASSERT_EQ(host.platform.messages.size(), 1u);
   EXPECT_EQ(host.platform.messages[0].text, kConnectFailedMessage);
-  EXPECT_TRUE(host.game.form2().window.visible);
+  EXPECT_TRUE(host.game.briefing().window.visible);
   host.expectPlayable();
 }
 
@@ -186,29 +186,29 @@ TEST_F(NetworkGameTest, JoinerMeetsTheHostOnLevel100) {
   ASSERT_TRUE(waitUntil([&] {
     return joiner.platform.sockets.connected(joiner.win1()) &&
            host.platform.sockets.connected(host.win1()) &&
-           !joiner.platform.sockets.connecting(joiner.world().ChatKlientWin);
+           !joiner.platform.sockets.connecting(joiner.world().secondSocket);
   }));
   EXPECT_TRUE(joiner.platform.messages.empty());
   EXPECT_TRUE(host.platform.messages.empty());
-  EXPECT_TRUE(joiner.game.JoinedNetworkGame);
-  EXPECT_FALSE(host.game.JoinedNetworkGame);
+  EXPECT_TRUE(joiner.game.joinedNetworkGame);
+  EXPECT_FALSE(host.game.joinedNetworkGame);
   // Each side has its own level 100 with the enemy headquarters the joiner opens on.
   for (Side* side : {&host, &joiner}) {
-    EXPECT_EQ(side->game.LevelNumber, 100);
-    EXPECT_TRUE(side->world().Baza[kEnemyHq].shown);
-    EXPECT_TRUE(side->world().BazaMap[kEnemyHq].shown);
+    EXPECT_EQ(side->game.levelNumber, 100);
+    EXPECT_TRUE(side->world().objects[kEnemyHq].shown);
+    EXPECT_TRUE(side->world().markers[kEnemyHq].shown);
   }
 }
 
 TEST_F(NetworkGameTest, SocketsCloseWithTheBattlefield) {
   hostClick(host.game);
-  host.game.unloadForm1();
+  host.game.unloadBattlefield();
   QTcpSocket client;
   client.connectToHost(QHostAddress::LocalHost, host.gamePort());
   ASSERT_TRUE(waitUntil([&] { return client.state() == QAbstractSocket::UnconnectedState; }));
   EXPECT_EQ(client.error(), QAbstractSocket::ConnectionRefusedError);
   EXPECT_TRUE(host.platform.accepts.empty());
-  EXPECT_FALSE(host.game.form1Loaded());
+  EXPECT_FALSE(host.game.battlefieldLoaded());
 }
 
 }  // namespace

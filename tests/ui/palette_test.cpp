@@ -31,8 +31,8 @@ TEST_F(PaletteWindowTest, ClickedButtonStartsAConstructionThatTheFrameShows) {
   EXPECT_FALSE(palette->constructionLabel()->isVisible());
   EXPECT_FALSE(palette->barFill()->isVisible());
   click(palette->button(kMetalWorks));
-  EXPECT_EQ(f.BuildKind, kMetalWorks);
-  EXPECT_EQ(f.Energy, 1500 - 800);
+  EXPECT_EQ(f.buildKind, kMetalWorks);
+  EXPECT_EQ(f.energy, 1500 - 800);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"building.smus"});
 
   ui.advanceBy(100 + 16);
@@ -49,15 +49,15 @@ TEST_F(PaletteWindowTest, ClickedButtonStartsAConstructionThatTheFrameShows) {
   EXPECT_TRUE(palette->readyIcon()->isVisible());
   EXPECT_FALSE(palette->barFill()->isVisible());
   click(palette->readyIcon());
-  EXPECT_TRUE(f.ItemInHand);
+  EXPECT_TRUE(f.itemInHand);
   EXPECT_FALSE(palette->readyIcon()->isVisible());
 }
 
 TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
-  f.BuildDalee.visible = f.BuildNaZad.visible = true;
+  f.nextPageArrow.visible = f.previousPageArrow.visible = true;
   ui.sync();
   click(palette->forwardArrow());
-  EXPECT_EQ(f.PalettePage, 2);
+  EXPECT_EQ(f.palettePage, 2);
   EXPECT_TRUE(palette->pageTwo()->isVisible());
   EXPECT_TRUE(palette->forwardArrow()->border());
   // Page 2 lies over page 1, cut off at the frame's edge.
@@ -65,24 +65,24 @@ TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
   ui.advanceBy(150);
   EXPECT_FALSE(palette->forwardArrow()->border());
   click(palette->backArrow());
-  EXPECT_EQ(f.PalettePage, 1);
+  EXPECT_EQ(f.palettePage, 1);
   EXPECT_FALSE(palette->pageTwo()->isVisible());
 
-  f.Baza[1] = MapObject{"taza", 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
-  f.LastSlot = 1;
-  f.TankFactoryCount = 1;
+  f.objects[1] = MapObject{"taza", 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
+  f.lastOrderedSlot = 1;
+  f.tankFactoryCount = 1;
   ui.input([&] { objectClick(game, 1); });
   InspectionFrame* inspection = ui.battlefield()->inspection();
   EXPECT_EQ(inspection->name()->text(), "Танковый завод");
   EXPECT_EQ(inspection->effect(0)->text(), "Энергия: -120");
   EXPECT_TRUE(palette->tankPanel()->isVisible());
   click(inspection->powerSwitch());
-  EXPECT_EQ(f.TankFactoryCount, 0);
+  EXPECT_EQ(f.tankFactoryCount, 0);
   EXPECT_EQ(inspection->powerSwitch()->text(), "Включить");
 
-  f.Energy = f.Metal = 10000;
+  f.energy = f.metal = 10000;
   click(palette->button(kTank));
-  EXPECT_EQ(f.BuildKind, kTank);
+  EXPECT_EQ(f.buildKind, kTank);
 }
 
 }  // namespace

@@ -116,9 +116,9 @@ TEST_F(ShellWindows, RealClicksLeadToARunningBattlefield) {
   ASSERT_NE(ui.battlefield(), nullptr);
   EXPECT_TRUE(ui.battlefield()->isVisible());
   EXPECT_TRUE(ui.battlefield()->isEnabled());
-  EXPECT_EQ(game.PlayerNick, "Добрыня Никитич");
-  EXPECT_TRUE(game.clock.enabled(game.form1().timers.Timer1));
-  EXPECT_EQ(game.form1().terrainTiles.size(), 20u);
+  EXPECT_EQ(game.playerNick, "Добрыня Никитич");
+  EXPECT_TRUE(game.clock.enabled(game.battlefield().timers.economy));
+  EXPECT_EQ(game.battlefield().terrainTiles.size(), 20u);
 }
 
 TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
@@ -126,7 +126,7 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
     newGameClick(game);
     loadClick(game);
   });
-  ASSERT_TRUE(advanceUntil([&] { return game.form2().Command1.visible; }));
+  ASSERT_TRUE(advanceUntil([&] { return game.briefing().startButton.visible; }));
   ui.input([this] { startClick(game); });
   QTest::keyClick(ui.battlefield()->windowHandle(), Qt::Key_Escape);
   GameMenuWindow* menu = ui.gameMenu();
@@ -151,7 +151,7 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   QTest::keyClick(menu->button(2), Qt::Key_Escape);
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(ui.battlefield()->isEnabled());
-  EXPECT_TRUE(game.clock.enabled(game.form1().timers.Timer1));
+  EXPECT_TRUE(game.clock.enabled(game.battlefield().timers.economy));
 }
 
 TEST_F(ShellWindows, TheWindowThatComesUpTakesTheFocusButNeverTheBackdrop) {
@@ -179,7 +179,7 @@ TEST_F(ShellWindows, BattlefieldTakingInputAgainComesToTheFront) {
   click(ui.gameMenu()->button(3));  // "Блокнот"
   QCoreApplication::processEvents();
   EXPECT_NE(QApplication::activeWindow(), ui.battlefield());
-  ui.input([this] { notePadKeyDown(game, kKeyEscape); });
+  ui.input([this] { notepadKeyDown(game, kKeyEscape); });
   QCoreApplication::processEvents();
   EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
 }
@@ -212,7 +212,7 @@ TEST_F(ShellWindows, DraggingTheCaptionStripMovesTheBox) {
   QApplication::sendEvent(strip, &move);
   QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(20, 15));
   EXPECT_EQ(box->pos(), QPoint(520, 440));
-  EXPECT_FALSE(game.msgB().dragging);
+  EXPECT_FALSE(game.messageBox().dragging);
 }
 
 TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {

@@ -6,10 +6,10 @@
 namespace kr {
 
 void musicSwitchClick(Game& g) {
-  Control& b = g.form3().Command3;
+  Control& b = g.gameMenu().musicButton;
   if (b.caption != "Выключить музыку") {
     b.caption = "Выключить музыку";
-    g.platform.playSound(g.MusicPath);
+    g.platform.playSound(g.musicPath);
   } else {
     b.caption = "Включить музыку";
     g.playCue("Pus.smus");
@@ -17,15 +17,15 @@ void musicSwitchClick(Game& g) {
 }
 
 void trackSwitchClick(Game& g) {
-  Control& b = g.form3().Command4;
+  Control& b = g.gameMenu().trackButton;
   if (b.caption != "Rammstein!") {
     b.caption = "Rammstein!";
-    g.MusicPath = g.programFile("in_your_face.wav");
+    g.musicPath = g.programFile("in_your_face.wav");
   } else {
     b.caption = "In your face";
-    g.MusicPath = g.programFile("SONNE.wav");
+    g.musicPath = g.programFile("SONNE.wav");
   }
-  g.platform.playSound(g.MusicPath);
+  g.platform.playSound(g.musicPath);
 }
 
 }  // namespace kr

@@ -5,7 +5,7 @@ namespace kr {
 
 class Game;
 
-void musicSwitchClick(Game& g);  // Form3.Command3
-void trackSwitchClick(Game& g);  // Form3.Command4
+void musicSwitchClick(Game& g);  // "Выключить музыку" of the game menu
+void trackSwitchClick(Game& g);  // "Rammstein!" of the game menu
 
 }  // namespace kr

@@ -26,14 +26,14 @@ constexpr std::array kAnimated{
 }  // namespace
 
 void animationTick(Game& g, int phase) {
-  Form1& f = g.form1();
-  for (int i = 1; i <= f.ObjectSlotCount; ++i) {
-    MapObject& o = f.Baza[i];
+  Battlefield& f = g.battlefield();
+  for (int i = 1; i <= f.lastObjectSlot; ++i) {
+    MapObject& o = f.objects[i];
     for (const auto& kind : kAnimated)
       if (o.tag == kind.tag) o.picture = phase == 1 ? kind.phase1 : kind.phase2;
   }
-  const TimerId self = phase == 1 ? f.timers.Timer2 : f.timers.Timer3;
-  const TimerId other = phase == 1 ? f.timers.Timer3 : f.timers.Timer2;
+  const TimerId self = phase == 1 ? f.timers.animationPhase1 : f.timers.animationPhase2;
+  const TimerId other = phase == 1 ? f.timers.animationPhase2 : f.timers.animationPhase1;
   g.clock.setEnabled(self, false);
   g.clock.setEnabled(other, true);
 }

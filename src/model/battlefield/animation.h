@@ -5,6 +5,6 @@ namespace kr {
 
 class Game;
 
-void animationTick(Game& g, int phase);  // phase 1: Timer2, phase 2: Timer3
+void animationTick(Game& g, int phase);  // phase 1: animationPhase1, phase 2: animationPhase2
 
 }  // namespace kr

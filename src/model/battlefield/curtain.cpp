@@ -17,14 +17,14 @@ void closedGeometry(Control& z) {
 }  // namespace
 
 void closeCurtain(Game& g) {
-  Control& z = g.form1().Zaslonka;
+  Control& z = g.battlefield().curtain;
   closedGeometry(z);
   z.visible = true;
 }
 
 void curtainTick(Game& g) {
-  Form1& f = g.form1();
-  Control& z = f.Zaslonka;
+  Battlefield& f = g.battlefield();
+  Control& z = f.curtain;
   z.left += 10;
   z.width -= 20;
   z.top += 10;
@@ -32,7 +32,7 @@ void curtainTick(Game& g) {
   if (z.height < 50) {
     z.visible = false;
     closedGeometry(z);
-    g.clock.setEnabled(f.timers.ZaslonkaTmr, false);
+    g.clock.setEnabled(f.timers.curtain, false);
   }
 }
 

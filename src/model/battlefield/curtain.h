@@ -5,7 +5,7 @@ namespace kr {
 
 class Game;
 
-void curtainTick(Game& g);   // ZaslonkaTmr, every frame
+void curtainTick(Game& g);   // curtain, every frame
 void closeCurtain(Game& g);  // full size and shown
 
 }  // namespace kr

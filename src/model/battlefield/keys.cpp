@@ -9,38 +9,38 @@ namespace kr {
 namespace {
 
 void pause(Game& g) {
-  g.fon().window.show();
-  g.form3().window.show();
-  Form1& f = g.form1();
+  g.backdrop().window.show();
+  g.gameMenu().window.show();
+  Battlefield& f = g.battlefield();
   f.window.enabled = false;
-  for (const TimerId t : {f.timers.Timer1, f.timers.Timer2, f.timers.Timer3, f.timers.Timer8,
-                          f.timers.Bot})
+  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2, f.timers.resourceDisplay,
+                          f.timers.bot})
     g.clock.setEnabled(t, false);
 }
 
 void toggleChatLine(Game& g) {
-  Form1& f = g.form1();
-  if (f.PlacementPending) return;
+  Battlefield& f = g.battlefield();
+  if (f.placementPending) return;
   f.focus = Focus::Map;
   chatSubmit(g);
-  f.chatText.visible = !f.chatText.visible;
-  if (f.chatText.visible) f.focus = Focus::ChatText;
+  f.chatLine.visible = !f.chatLine.visible;
+  if (f.chatLine.visible) f.focus = Focus::ChatLine;
 }
 
 void showMissionGoal(Game& g) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   // Stopping first gives the goal a full five seconds again.
-  g.clock.setEnabled(f.timers.Timer7, false);
-  f.chat.caption = g.MissionGoalText;
-  f.chat.visible = true;
-  g.clock.setEnabled(f.timers.Timer7, true);
+  g.clock.setEnabled(f.timers.chatBox, false);
+  f.chatBox.caption = g.missionGoalText;
+  f.chatBox.visible = true;
+  g.clock.setEnabled(f.timers.chatBox, true);
 }
 
 }  // namespace
 
 void battlefieldKeyDown(Game& g, int keyCode) {
   // A disabled window (the in-game menu is open) receives no keys.
-  if (!g.form1().window.enabled) return;
+  if (!g.battlefield().window.enabled) return;
   switch (keyCode) {
     case kKeyEscape: pause(g); break;
     case kKeyEnter: toggleChatLine(g); break;

@@ -32,13 +32,13 @@ void turn(MapObject& tank, const Heading& h) {
 }  // namespace
 
 void movementTick(Game& g) {
-  if (!g.MoveOrdered) return;
-  Form1& f = g.form1();
-  if (g.MovingSlot < 0 || g.MovingSlot > kObjectSlotCount) return;
-  MapObject& t = f.Baza[g.MovingSlot];
+  if (!g.moveOrdered) return;
+  Battlefield& f = g.battlefield();
+  if (g.movingSlot < 0 || g.movingSlot > kObjectSlotCount) return;
+  MapObject& t = f.objects[g.movingSlot];
   if (t.tag != "tank") return;
-  const float tx = g.MoveTargetX;
-  const float ty = g.MoveTargetY;
+  const float tx = g.moveTargetX;
+  const float ty = g.moveTargetY;
   // Every step reads the tank afresh, so each sees the steps before it.
   const auto cx = [&t] { return t.left + t.width / 2; };
   const auto cy = [&t] { return t.top + t.height / 2; };
@@ -47,7 +47,7 @@ void movementTick(Game& g) {
   if (cx() > tx) t.left -= 10;
   if (cy() < ty) t.top += 10;
   if (cy() > ty) t.top -= 10;
-  if (cx() == tx && cy() == ty) g.MoveOrdered = false;
+  if (cx() == tx && cy() == ty) g.moveOrdered = false;
 
   // Every heading test that holds turns the tank; the last one wins.
   if (t.top < ty && t.left < tx && tx < t.right()) turn(t, kDown);

@@ -5,6 +5,6 @@ namespace kr {
 
 class Game;
 
-void movementTick(Game& g);  // Timer6, every 100 ms
+void movementTick(Game& g);  // movement, every 100 ms
 
 }  // namespace kr

@@ -10,7 +10,7 @@ namespace {
 
 bool validSlot(int slot) { return slot >= 0 && slot <= kObjectSlotCount; }
 
-bool isTank(const Form1& f, int slot) { return validSlot(slot) && f.Baza[slot].tag == "tank"; }
+bool isTank(const Battlefield& f, int slot) { return validSlot(slot) && f.objects[slot].tag == "tank"; }
 
 // Stretches one axis of the rectangle between the start and the pointer.
 void stretch(float at, float start, float& low, float& size) {
@@ -25,55 +25,55 @@ void stretch(float at, float start, float& low, float& size) {
 }  // namespace
 
 void mapMouseDown(Game& g, int button, float x, float y) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   if (button == 2) {
-    g.TankSelected = false;
+    g.tankSelected = false;
     f.mapPointer = Pointer::Custom;
   }
   if (button == 1) {
-    g.SelectionDragging = true;
-    f.Selec.left = x;
-    f.Selec.top = y;
-    f.Selec.width = 0;
-    f.Selec.height = 0;
-    f.Selec.visible = true;
-    g.SelectionStartX = x;
-    g.SelectionStartY = y;
+    g.selectionDragging = true;
+    f.selectionRect.left = x;
+    f.selectionRect.top = y;
+    f.selectionRect.width = 0;
+    f.selectionRect.height = 0;
+    f.selectionRect.visible = true;
+    g.selectionStartX = x;
+    g.selectionStartY = y;
   }
-  if (g.TankSelected && button == 1 && isTank(f, g.SelectedIndex)) {
-    g.MoveTargetX = x;
-    g.MoveTargetY = y;
+  if (g.tankSelected && button == 1 && isTank(f, g.selectedSlot)) {
+    g.moveTargetX = x;
+    g.moveTargetY = y;
     orderMove(g);
   } else {
-    g.TankSelected = false;
+    g.tankSelected = false;
     f.windowPointer = Pointer::Custom;
   }
 }
 
 void orderMove(Game& g) {
-  Form1& f = g.form1();
-  if (isTank(f, g.SelectedIndex) && g.TankSelected) {
-    g.MoveOrdered = true;
+  Battlefield& f = g.battlefield();
+  if (isTank(f, g.selectedSlot) && g.tankSelected) {
+    g.moveOrdered = true;
     // The order belongs to this tank, whatever is clicked while it drives.
-    g.MovingSlot = g.SelectedIndex;
+    g.movingSlot = g.selectedSlot;
   }
-  g.clock.setEnabled(f.timers.Timer6, true);
+  g.clock.setEnabled(f.timers.movement, true);
 }
 
 void mapMouseMove(Game& g, int, float x, float y) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   f.mapPointer = Pointer::Custom;
-  if (g.SelectionDragging) {
-    stretch(x, g.SelectionStartX, f.Selec.left, f.Selec.width);
-    stretch(y, g.SelectionStartY, f.Selec.top, f.Selec.height);
+  if (g.selectionDragging) {
+    stretch(x, g.selectionStartX, f.selectionRect.left, f.selectionRect.width);
+    stretch(y, g.selectionStartY, f.selectionRect.top, f.selectionRect.height);
   }
-  if (!(f.PlacementPending && f.LastSlot < 299 && f.ItemInHand) || !validSlot(f.LastSlot)) return;
+  if (!(f.placementPending && f.lastOrderedSlot < 299 && f.itemInHand) || !validSlot(f.lastOrderedSlot)) return;
 
-  MapObject& ghost = f.Baza[f.LastSlot];
+  MapObject& ghost = f.objects[f.lastOrderedSlot];
   f.mapPointer = Pointer::SizeAll;
   // The border tells whether the ghost may stand where it is now, before this move.
   ghost.border = 1;
-  for (const MapObject& other : f.Baza)
+  for (const MapObject& other : f.objects)
     if (freeGroundTest(ghost, other)) ghost.border = 0;
   ghost.shown = true;
   ghost.left = x + 15;
@@ -81,26 +81,26 @@ void mapMouseMove(Game& g, int, float x, float y) {
 }
 
 void mapMouseUp(Game& g, int, float, float) {
-  Control& r = g.form1().Selec;
+  Control& r = g.battlefield().selectionRect;
   r.visible = false;
   r.width = 0;
   r.height = 0;
 }
 
-int slotInHand(const Form1& f) {
-  return f.PlacementPending && f.ItemInHand && validSlot(f.LastSlot) ? f.LastSlot : -1;
+int slotInHand(const Battlefield& f) {
+  return f.placementPending && f.itemInHand && validSlot(f.lastOrderedSlot) ? f.lastOrderedSlot : -1;
 }
 
-MapLayer mapLayer(const Form1& f, int slot) {
+MapLayer mapLayer(const Battlefield& f, int slot) {
   if (slot == slotInHand(f)) return MapLayer::InHand;
-  return f.Baza[slot].tag == "tank" ? MapLayer::Tanks : MapLayer::Buildings;
+  return f.objects[slot].tag == "tank" ? MapLayer::Tanks : MapLayer::Buildings;
 }
 
-int objectAt(const Form1& f, float x, float y) {
+int objectAt(const Battlefield& f, float x, float y) {
   int best = -1;
   MapLayer bestLayer = MapLayer::Buildings;
   for (int i = 0; i <= kObjectSlotCount; ++i) {
-    const MapObject& o = f.Baza[i];
+    const MapObject& o = f.objects[i];
     if (!o.shown || !(x >= o.left && x < o.right() && y >= o.top && y < o.bottom())) continue;
     const MapLayer layer = mapLayer(f, i);
     if (layer == MapLayer::InHand) continue;

@@ -74,10 +74,10 @@ Direction scanDirection(float r) {
 }
 
 // Visits every enemy slot; the position set at the last visit is the one that stands.
-void placeByScan(Form1& f, MapObject& slot, const MapObject& q, float r, bool shownOnly) {
+void placeByScan(Battlefield& f, MapObject& slot, const MapObject& q, float r, bool shownOnly) {
   const Direction d = scanDirection(r);
   for (int i = kFirstEnemySlot; i <= kLastScannedSlot; ++i) {
-    const MapObject& s = f.Baza[static_cast<std::size_t>(i)];
+    const MapObject& s = f.objects[static_cast<std::size_t>(i)];
     const float w = slot.width, h = slot.height;
     if (beyondTest(d, q, s) && (!shownOnly || s.shown))
       moveTo(slot, beyond(d, q, s, w, h));
@@ -89,39 +89,39 @@ void placeByScan(Form1& f, MapObject& slot, const MapObject& q, float r, bool sh
 // Puts the enemy building of step n into slot 300 + n and sets the time to the next turn.
 void buildEnemy(Game& g, std::int32_t n, bool metalWorks, Placement placement,
                 float nextInterval) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   const int k = kLastPlayerSlot + static_cast<int>(n);
-  MapObject& slot = f.Baza[static_cast<std::size_t>(k)];
-  const MapObject& q = f.Baza[kEnemyHq];
+  MapObject& slot = f.objects[static_cast<std::size_t>(k)];
+  const MapObject& q = f.objects[kEnemyHq];
   if (metalWorks) {
     slot.width *= 1.3f;
     slot.height *= 1.25f;
   }
   if (placement == Placement::Direct)
-    placeDirect(slot, q, g.BotRoll);
+    placeDirect(slot, q, g.botRoll);
   else
-    placeByScan(f, slot, q, g.BotRoll, placement == Placement::ScanShown);
+    placeByScan(f, slot, q, g.botRoll, placement == Placement::ScanShown);
   slot.shown = true;
-  f.BazaMap[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
+  f.markers[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
   slot.picture = metalWorks ? "metzavodVraga" : "akumVraga";
   slot.border = 0;
   if (metalWorks) slot.tag = "metVraga";
-  g.clock.setInterval(f.timers.Bot, static_cast<int>(std::nearbyint(nextInterval)));
+  g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
 }
 
 }  // namespace
 
 void botTurn(Game& g) {
-  const std::int32_t n = g.EnemyBuildStep;
-  g.BotRoll = g.platform.random();
-  const float r = g.BotRoll;
+  const std::int32_t n = g.enemyBuildStep;
+  g.botRoll = g.platform.random();
+  const float r = g.botRoll;
   const float shortWait = (r * 10.0f + 4.0f) * 1000.0f;
 
   if (n == 6) buildEnemy(g, n, true, Placement::ScanAll, (r * 10.0f + 8.0f) * 1000.0f);
   if (n > 1 && n <= 4) buildEnemy(g, n, false, Placement::ScanShown, shortWait);
   if (n >= 7 && n <= 9) buildEnemy(g, n, false, Placement::ScanShown, 10000.0f + shortWait);
   if (n == 1) buildEnemy(g, n, false, Placement::Direct, shortWait);
-  g.EnemyBuildStep = n + 1;
+  g.enemyBuildStep = n + 1;
 }
 
 }  // namespace kr

@@ -10,80 +10,80 @@ namespace kr {
 namespace {
 
 void setChatTimer(Game& g, bool running) {
-  g.clock.setEnabled(g.form1().timers.Timer7, running);
+  g.clock.setEnabled(g.battlefield().timers.chatBox, running);
 }
 
-void addToStocks(Form1& f, int amount) {
-  f.Energy += amount;
-  f.Metal += amount;
-  f.Wood += static_cast<float>(amount);
+void addToStocks(Battlefield& f, int amount) {
+  f.energy += amount;
+  f.metal += amount;
+  f.wood += static_cast<float>(amount);
 }
 
 void developerModeOn(Game& g) {
-  Form1& f = g.form1();
-  g.DeveloperMode = true;
-  g.PlayerNick = "Velmarok";
-  f.build[kLocator].visible = true;
-  f.chat.caption = g.PlayerNick + " Режим девелопера был активирован";
+  Battlefield& f = g.battlefield();
+  g.developerMode = true;
+  g.playerNick = "Velmarok";
+  f.paletteButtons[kLocator].visible = true;
+  f.chatBox.caption = g.playerNick + " Режим девелопера был активирован";
   addToStocks(f, 5500);
-  f.build[kTankFactory].visible = true;
-  f.BuildDalee.visible = true;
-  f.BuildNaZad.visible = true;
+  f.paletteButtons[kTankFactory].visible = true;
+  f.nextPageArrow.visible = true;
+  f.previousPageArrow.visible = true;
 }
 
 // A command counts only when its line is all the box shows.
 bool boxHoldsCommand(Game& g, const char* word) {
-  return g.form1().chat.caption == g.PlayerNick + ": " + word;
+  return g.battlefield().chatBox.caption == g.playerNick + ": " + word;
 }
 
 void runCommands(Game& g) {
-  Form1& f = g.form1();
-  if (boxHoldsCommand(g, "jyv") && !g.DeveloperMode) developerModeOn(g);
-  if (boxHoldsCommand(g, "jyv") && g.DeveloperMode) {
-    g.DeveloperMode = false;
-    f.chat.caption = g.PlayerNick + " Режим девелопера был отключен";
+  Battlefield& f = g.battlefield();
+  if (boxHoldsCommand(g, "jyv") && !g.developerMode) developerModeOn(g);
+  if (boxHoldsCommand(g, "jyv") && g.developerMode) {
+    g.developerMode = false;
+    f.chatBox.caption = g.playerNick + " Режим девелопера был отключен";
   }
   if (boxHoldsCommand(g, "mopru")) {
     addToStocks(f, 1000);
-    f.chat.caption = g.PlayerNick + " Ресурсы успешно добавлены";
+    f.chatBox.caption = g.playerNick + " Ресурсы успешно добавлены";
   }
-  if (boxHoldsCommand(g, "hw6") && g.LevelNumber == 1) addToStocks(f, 10000);
+  if (boxHoldsCommand(g, "hw6") && g.levelNumber == 1) addToStocks(f, 10000);
 }
 
 }  // namespace
 
 void chatSubmit(Game& g) {
-  Form1& f = g.form1();
-  if (f.chatText.caption.empty()) return;
-  const std::string line = g.PlayerNick + ": " + f.chatText.caption;
-  notePadAddLine(g, line);
+  Battlefield& f = g.battlefield();
+  if (f.chatLine.caption.empty()) return;
+  const std::string line = g.playerNick + ": " + f.chatLine.caption;
+  notepadAddLine(g, line);
   setChatTimer(g, false);
   setChatTimer(g, true);
-  if (!f.chat.caption.empty())
-    f.chat.caption += "\r\n" + line;
+  if (!f.chatBox.caption.empty())
+    f.chatBox.caption += "\r\n" + line;
   else
-    f.chat.caption = line;
-  f.chat.height += kChatLineHeight;
-  f.chat.top -= kChatLineHeight;
-  f.chat.visible = true;
-  f.chatText.caption.clear();
+    f.chatBox.caption = line;
+  f.chatBox.height += kChatLineHeight;
+  f.chatBox.top -= kChatLineHeight;
+  f.chatBox.visible = true;
+  f.chatLine.caption.clear();
   runCommands(g);
 }
 
 void chatTimerTick(Game& g) {
-  Form1& f = g.form1();
-  f.chat.caption.clear();
-  f.chat.visible = false;
+  Battlefield& f = g.battlefield();
+  f.chatBox.caption.clear();
+  f.chatBox.visible = false;
   setChatTimer(g, false);
-  f.chat.height = kChatLineHeight;
-  f.chat.top = static_cast<float>(g.ScreenHeight) - f.chat.height - f.chatText.height;
+  f.chatBox.height = kChatLineHeight;
+  f.chatBox.top = static_cast<float>(g.screenHeight) - f.chatBox.height - f.chatLine.height;
 }
 
 void showChatNotice(Game& g, const std::string& text) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   setChatTimer(g, false);
-  f.chat.caption = text;
-  f.chat.visible = true;
+  f.chatBox.caption = text;
+  f.chatBox.visible = true;
   setChatTimer(g, true);
 }
 

@@ -11,7 +11,7 @@ class Game;
 inline constexpr float kChatLineHeight = 27;
 
 void chatSubmit(Game& g);     // chatText_DblClick; Enter on the battlefield runs it too
-void chatTimerTick(Game& g);  // Timer7
+void chatTimerTick(Game& g);  // chatBox
 // Puts a notice in the chat box in place of its text and shows it for a full 5 s (the
 // mission goal, a line from the notepad).
 void showChatNotice(Game& g, const std::string& text);

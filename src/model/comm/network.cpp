@@ -20,54 +20,54 @@ void replaceSocket(Game& g, SocketId& slot, SocketId fresh) {
 
 // The dialog closes and the briefing of level 100 opens.
 void leaveDialog(Game& g) {
-  g.unloadSetka();
-  g.form2().window.show();
+  g.unloadNetworkDialog();
+  g.briefing().window.show();
 }
 
 }  // namespace
 
 void hostClick(Game& g) {
   // Reaching the battlefield's socket loads the battlefield: level setup for level 100.
-  Form1& f = g.form1();
-  replaceSocket(g, f.Win1, g.platform.listen(kGamePort));
-  f.Win1Accepted = false;
-  if (f.Win1 == 0) reportConnectFailure(g);  // the port is taken, say
+  Battlefield& f = g.battlefield();
+  replaceSocket(g, f.gameSocket, g.platform.listen(kGamePort));
+  f.peerAccepted = false;
+  if (f.gameSocket == 0) reportConnectFailure(g);  // the port is taken, say
   leaveDialog(g);
 }
 
 void joinClick(Game& g) {
-  const std::string address = g.setka().Text1.caption;
+  const std::string address = g.networkDialog().addressBox.caption;
   if (address.empty() || address == kAddressPrompt) return;
-  Form1& f = g.form1();
-  replaceSocket(g, f.Win1, g.platform.connect(address, kGamePort));
-  replaceSocket(g, f.ChatKlientWin, g.platform.connect(address, kSecondPort));
+  Battlefield& f = g.battlefield();
+  replaceSocket(g, f.gameSocket, g.platform.connect(address, kGamePort));
+  replaceSocket(g, f.secondSocket, g.platform.connect(address, kSecondPort));
   leaveDialog(g);
-  g.JoinedNetworkGame = true;
+  g.joinedNetworkGame = true;
 }
 
-void setkaClose(Game& g) { g.end(); }
+void networkDialogClose(Game& g) { g.end(); }
 
 void closeSockets(Game& g) {
-  if (!g.form1Loaded()) return;
-  Form1& f = g.form1();
-  replaceSocket(g, f.Win1, 0);
-  replaceSocket(g, f.ChatKlientWin, 0);
-  f.Win1Accepted = false;
+  if (!g.battlefieldLoaded()) return;
+  Battlefield& f = g.battlefield();
+  replaceSocket(g, f.gameSocket, 0);
+  replaceSocket(g, f.secondSocket, 0);
+  f.peerAccepted = false;
 }
 
 void onConnectionRequest(Game& g, int listener, int requestId) {
-  if (!g.form1Loaded()) return;
-  Form1& f = g.form1();
-  // The host takes one peer; Win1 is that connection from then on.
-  if (listener == 0 || listener != f.Win1 || f.Win1Accepted) return;
+  if (!g.battlefieldLoaded()) return;
+  Battlefield& f = g.battlefield();
+  // The host takes one peer; gameSocket is that connection from then on.
+  if (listener == 0 || listener != f.gameSocket || f.peerAccepted) return;
   g.platform.accept(listener, requestId);
-  f.Win1Accepted = true;
+  f.peerAccepted = true;
 }
 
 void onSocketError(Game& g, int socket) {
-  if (!g.form1Loaded()) return;
+  if (!g.battlefieldLoaded()) return;
   // Only the game connection reports; the second connection fails silently.
-  if (socket != 0 && socket == g.form1().Win1) reportConnectFailure(g);
+  if (socket != 0 && socket == g.battlefield().gameSocket) reportConnectFailure(g);
 }
 
 }  // namespace kr

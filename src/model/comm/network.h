@@ -11,7 +11,7 @@ inline constexpr const char* kConnectFailedMessage = "Подключиться �
 
 void hostClick(Game& g);   // "Засервить"
 void joinClick(Game& g);   // "Присоединиться"
-void setkaClose(Game& g);  // the dialog's close box
+void networkDialogClose(Game& g);  // the dialog's close box
 // Closes the battlefield window's sockets (its unload does this).
 void closeSockets(Game& g);
 

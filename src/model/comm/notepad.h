@@ -7,9 +7,9 @@ namespace kr {
 
 class Game;
 
-void notePadAddLine(Game& g, const std::string& line);
-void notePadBackClick(Game& g);  // "Вернуться в меню"
-void notePadKeyDown(Game& g, int keyCode);
-void notePadDoubleClick(Game& g, int line);
+void notepadAddLine(Game& g, const std::string& line);
+void notepadBackClick(Game& g);  // "Вернуться в меню"
+void notepadKeyDown(Game& g, int keyCode);
+void notepadDoubleClick(Game& g, int line);
 
 }  // namespace kr

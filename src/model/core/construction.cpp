@@ -10,52 +10,52 @@ namespace {
 
 // A finished tank goes straight under the tank factory last inspected.
 void putTankBelowFactory(Game& g) {
-  Form1& f = g.form1();
-  f.building.visible = false;
-  const MapObject& factory = f.Baza[static_cast<std::size_t>(g.FactorySlot)];
-  MapObject& tank = f.Baza[static_cast<std::size_t>(f.LastSlot)];
+  Battlefield& f = g.battlefield();
+  f.readyIcon.visible = false;
+  const MapObject& factory = f.objects[static_cast<std::size_t>(g.factorySlot)];
+  MapObject& tank = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
   tank.left = factory.left;
   tank.top = factory.top + factory.height;
   tank.picture = "tankvverh";
   tank.tag = "tank";
   tank.border = 0;
   tank.shown = true;
-  f.BazaMap[static_cast<std::size_t>(f.LastSlot)] = Marker{tank.left, tank.top, true};
+  f.markers[static_cast<std::size_t>(f.lastOrderedSlot)] = Marker{tank.left, tank.top, true};
   enablePalette(g, true);
 }
 
 }  // namespace
 
 void constructionTick(Game& g) {
-  Form1& f = g.form1();
-  f.PlacementPending = false;
-  f.PrBar.visible = true;
-  f.ObBar.visible = true;
-  f.StroyLbl.visible = !f.StroyLbl.visible;
+  Battlefield& f = g.battlefield();
+  f.placementPending = false;
+  f.constructionBar.visible = true;
+  f.constructionBarFrame.visible = true;
+  f.constructionLabel.visible = !f.constructionLabel.visible;
   enablePalette(g, false);
-  f.ConstructionTotal = static_cast<std::int16_t>(f.ConstructionTime);
-  const auto time = static_cast<float>(f.ConstructionTime);
-  if (f.ConstructionProgress < time) f.ConstructionProgress += 1;
-  if (f.ConstructionProgress < time) return;
+  f.constructionTotal = static_cast<std::int16_t>(f.constructionTicks);
+  const auto time = static_cast<float>(f.constructionTicks);
+  if (f.constructionProgress < time) f.constructionProgress += 1;
+  if (f.constructionProgress < time) return;
 
-  f.PrBar.visible = false;
-  f.ObBar.visible = false;
-  f.StroyLbl.visible = false;
-  f.building.visible = true;
-  f.ConstructionProgress = 0;
-  g.clock.setEnabled(f.timers.Timer5, false);
+  f.constructionBar.visible = false;
+  f.constructionBarFrame.visible = false;
+  f.constructionLabel.visible = false;
+  f.readyIcon.visible = true;
+  f.constructionProgress = 0;
+  g.clock.setEnabled(f.timers.construction, false);
   g.playCue("Pus.smus");
-  if (f.BuildKind == kTank) putTankBelowFactory(g);
+  if (f.buildKind == kTank) putTankBelowFactory(g);
 }
 
 void barsTick(Game& g) {
-  Form1& f = g.form1();
-  f.ProgressScale = f.ObBar.width / static_cast<float>(f.ConstructionTotal);
-  if (f.ConstructionProgress <= static_cast<float>(f.ConstructionTotal))
-    f.PrBar.width = f.ProgressScale * f.ConstructionProgress;
-  f.HealthScale = f.ObZdor.width / static_cast<float>(f.HealthMax);
-  if (f.SelectedHealth <= static_cast<float>(f.HealthMax))
-    f.ZdorBar.width = f.HealthScale * f.SelectedHealth;
+  Battlefield& f = g.battlefield();
+  f.progressScale = f.constructionBarFrame.width / static_cast<float>(f.constructionTotal);
+  if (f.constructionProgress <= static_cast<float>(f.constructionTotal))
+    f.constructionBar.width = f.progressScale * f.constructionProgress;
+  f.healthScale = f.healthBarFrame.width / static_cast<float>(f.healthMax);
+  if (f.selectedHealth <= static_cast<float>(f.healthMax))
+    f.healthBar.width = f.healthScale * f.selectedHealth;
 }
 
 }  // namespace kr

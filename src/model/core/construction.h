@@ -5,7 +5,7 @@ namespace kr {
 
 class Game;
 
-void constructionTick(Game& g);  // Timer5, every 100 ms
-void barsTick(Game& g);          // BarTimer, every 10 ms
+void constructionTick(Game& g);  // construction, every 100 ms
+void barsTick(Game& g);          // bars, every 10 ms
 
 }  // namespace kr

@@ -5,12 +5,12 @@
 
 namespace kr {
 
-void countBuilding(Form1& f, const std::string& tag, int delta) {
-  if (tag == "elek") f.AccumulatorCount += delta;
-  else if (tag == "meta") f.MetalWorksCount += delta;
-  else if (tag == "dere") f.WoodWorksCount += delta;
-  else if (tag == "taza") f.TankFactoryCount += delta;
-  else if (tag == "konv") f.ConverterCount = static_cast<std::int16_t>(f.ConverterCount + delta);
+void countBuilding(Battlefield& f, const std::string& tag, int delta) {
+  if (tag == "elek") f.accumulatorCount += delta;
+  else if (tag == "meta") f.metalWorksCount += delta;
+  else if (tag == "dere") f.woodWorksCount += delta;
+  else if (tag == "taza") f.tankFactoryCount += delta;
+  else if (tag == "konv") f.converterCount = static_cast<std::int16_t>(f.converterCount + delta);
 }
 
 }  // namespace kr

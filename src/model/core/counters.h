@@ -5,10 +5,10 @@
 
 namespace kr {
 
-struct Form1;
+struct Battlefield;
 
 // Adds delta to the counter of the kind (elek, meta, dere, taza, konv); other tags count
 // nowhere.
-void countBuilding(Form1& f, const std::string& tag, int delta);
+void countBuilding(Battlefield& f, const std::string& tag, int delta);
 
 }  // namespace kr

@@ -13,69 +13,69 @@ namespace kr {
 namespace {
 
 // The converters' products, formed wide enough for any number of converters.
-std::int32_t converterEnergy(const Form1& f) { return 300 * std::int32_t{f.ConverterCount}; }
-std::int32_t converterWood(const Form1& f) { return 70 * std::int32_t{f.ConverterCount}; }
+std::int32_t converterEnergy(const Battlefield& f) { return 300 * std::int32_t{f.converterCount}; }
+std::int32_t converterWood(const Battlefield& f) { return 70 * std::int32_t{f.converterCount}; }
 
-std::int32_t consumersEnergy(const Form1& f) {
-  return 50 * f.MetalWorksCount + 10 * f.WoodWorksCount + 120 * f.TankFactoryCount;
+std::int32_t consumersEnergy(const Battlefield& f) {
+  return 50 * f.metalWorksCount + 10 * f.woodWorksCount + 120 * f.tankFactoryCount;
 }
 
 }  // namespace
 
 void economyTick(Game& g) {
-  Form1& f = g.form1();
-  const std::int32_t nM = f.MetalWorksCount;
-  const std::int32_t nD = f.WoodWorksCount;
-  const std::int32_t nT = f.TankFactoryCount;
+  Battlefield& f = g.battlefield();
+  const std::int32_t nM = f.metalWorksCount;
+  const std::int32_t nD = f.woodWorksCount;
+  const std::int32_t nT = f.tankFactoryCount;
 
-  if (g.LevelNumber == 1 && f.Energy >= 10001 && f.Metal >= 10001 && f.Wood >= 10001) win(g);
+  if (g.levelNumber == 1 && f.energy >= 10001 && f.metal >= 10001 && f.wood >= 10001) win(g);
 
-  g.EnergyDemand = static_cast<float>(consumersEnergy(f) + converterEnergy(f) + 2);
-  const auto energyAboveDemand = [&] { return static_cast<double>(f.Energy) > static_cast<double>(g.EnergyDemand); };
+  g.energyDemand = static_cast<float>(consumersEnergy(f) + converterEnergy(f) + 2);
+  const auto energyAboveDemand = [&] { return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand); };
 
-  if (energyAboveDemand()) f.Energy -= consumersEnergy(f);
-  if (energyAboveDemand() && f.Metal > 10 * nT) f.Metal -= 10 * nT;
-  if (f.Wood > static_cast<float>(converterWood(f)) && energyAboveDemand()) {
-    f.Wood = f.Wood + static_cast<float>(10 * nD - converterWood(f));
-    f.Energy += converterEnergy(f);
+  if (energyAboveDemand()) f.energy -= consumersEnergy(f);
+  if (energyAboveDemand() && f.metal > 10 * nT) f.metal -= 10 * nT;
+  if (f.wood > static_cast<float>(converterWood(f)) && energyAboveDemand()) {
+    f.wood = f.wood + static_cast<float>(10 * nD - converterWood(f));
+    f.energy += converterEnergy(f);
   }
 
-  f.Energy += 1 + 20 * f.AccumulatorCount;
-  f.Metal += 1 + 30 * nM;
-  f.Wood += 1;
+  f.energy += 1 + 20 * f.accumulatorCount;
+  f.metal += 1 + 30 * nM;
+  f.wood += 1;
 
-  g.EnergyLow = f.Energy < 30;
-  if (!g.EnergyLow && f.LocatorActive) {
-    g.clock.setEnabled(f.timers.ZaslonkaTmr, true);
-    f.Energy -= 30;
-    f.build[3].enabled = false;
+  g.energyLow = f.energy < 30;
+  if (!g.energyLow && f.locatorActive) {
+    g.clock.setEnabled(f.timers.curtain, true);
+    f.energy -= 30;
+    f.paletteButtons[3].enabled = false;
   }
-  if (g.EnergyLow || !f.LocatorActive) {
-    g.clock.setEnabled(f.timers.ZaslonkaTmr, false);
+  if (g.energyLow || !f.locatorActive) {
+    g.clock.setEnabled(f.timers.curtain, false);
     closeCurtain(g);
   }
 }
 
 void resourceDisplayTick(Game& g) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   const auto n = [](std::int64_t v) { return std::to_string(v); };
-  f.ResEn.caption = n(f.Energy);
-  f.ResMet.caption = n(f.Metal);
-  f.ResDer.caption = n(static_cast<std::int64_t>(std::floor(f.Wood)));
+  f.energyStock.caption = n(f.energy);
+  f.metalStock.caption = n(f.metal);
+  f.woodStock.caption = n(static_cast<std::int64_t>(std::floor(f.wood)));
 
-  f.EnPlus.caption = "+ " + n(20 * f.AccumulatorCount + 1 + converterEnergy(f));
-  if (f.Energy > 0) {
-    const bool locatorDraws = f.LocatorActive && !g.EnergyLow;
-    f.EnMinus.caption = "- " + n(consumersEnergy(f) + (locatorDraws ? 30 : 0));
-    f.MetPlus.caption = "+ " + n(30 * f.MetalWorksCount + 1);
-    f.DerPlus.caption = "+ " + n(10 * f.WoodWorksCount + 1);
+  f.energyIncome.caption = "+ " + n(20 * f.accumulatorCount + 1 + converterEnergy(f));
+  if (f.energy > 0) {
+    const bool locatorDraws = f.locatorActive && !g.energyLow;
+    f.energyExpense.caption = "- " + n(consumersEnergy(f) + (locatorDraws ? 30 : 0));
+    f.metalIncome.caption = "+ " + n(30 * f.metalWorksCount + 1);
+    f.woodIncome.caption = "+ " + n(10 * f.woodWorksCount + 1);
   } else {
-    f.EnMinus.caption = "-0";
-    f.MetPlus.caption = "+ 0";
-    f.DerPlus.caption = "+ 0";
+    f.energyExpense.caption = "-0";
+    f.metalIncome.caption = "+ 0";
+    f.woodIncome.caption = "+ 0";
   }
-  f.MetMinus.caption = f.Metal > 0 ? "- " + n(10 * f.TankFactoryCount) : "- 0";
-  if (f.Wood > 0) f.DerMinus.caption = "- " + n(converterWood(f));
+  f.metalExpense.caption = f.metal > 0 ? "- " + n(10 * f.tankFactoryCount) : "- 0";
+  if (f.wood > 0) f.woodExpense.caption = "- " + n(converterWood(f));
 }
 
 }  // namespace kr

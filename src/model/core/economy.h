@@ -5,7 +5,7 @@ namespace kr {
 
 class Game;
 
-void economyTick(Game& g);          // Timer1, every 500 ms
-void resourceDisplayTick(Game& g);  // Timer8, every frame
+void economyTick(Game& g);          // every 500 ms
+void resourceDisplayTick(Game& g);  // resourceDisplay, every frame
 
 }  // namespace kr

@@ -46,62 +46,62 @@ std::string plainNumber(double v) {
 
 void objectClick(Game& g, int i) {
   if (i < 0 || i > kObjectSlotCount) return;
-  Form1& f = g.form1();
-  const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+  Battlefield& f = g.battlefield();
+  const MapObject& o = f.objects[static_cast<std::size_t>(i)];
   g.playCue("Click.smus");
 
   // The health bar, 5 below the object.
-  f.ObZdor.width = o.width;
-  f.ObZdor.left = o.left;
-  f.ObZdor.top = o.top + o.height + 5;
-  f.ZdorBar.left = f.ObZdor.left;
-  f.ZdorBar.top = f.ObZdor.top;
-  f.ZdorLbl.left = f.ObZdor.left;
-  f.ZdorLbl.top = f.ObZdor.top;
-  f.ZdorLbl.width = f.ObZdor.width;
-  f.SelectedHealth = static_cast<float>(f.ObjectHealth[static_cast<std::size_t>(i)]);
-  f.ZdorLbl.caption = plainNumber(f.ObjectHealth[static_cast<std::size_t>(i)]) + " %";
-  f.ZdorBar.visible = true;
-  f.ObZdor.visible = true;
-  f.ZdorLbl.visible = true;
+  f.healthBarFrame.width = o.width;
+  f.healthBarFrame.left = o.left;
+  f.healthBarFrame.top = o.top + o.height + 5;
+  f.healthBar.left = f.healthBarFrame.left;
+  f.healthBar.top = f.healthBarFrame.top;
+  f.healthLabel.left = f.healthBarFrame.left;
+  f.healthLabel.top = f.healthBarFrame.top;
+  f.healthLabel.width = f.healthBarFrame.width;
+  f.selectedHealth = static_cast<float>(f.health[static_cast<std::size_t>(i)]);
+  f.healthLabel.caption = plainNumber(f.health[static_cast<std::size_t>(i)]) + " %";
+  f.healthBar.visible = true;
+  f.healthBarFrame.visible = true;
+  f.healthLabel.visible = true;
 
   if (!o.tag.empty() && o.tag != "tank" && i < kFirstEnemySlot) {
-    f.ZdaEn.visible = true;
-    f.ZdaMet.visible = true;
-    f.ZdaDer.visible = true;
-    f.Pitanie.visible = true;
+    f.inspectedEnergy.visible = true;
+    f.inspectedMetal.visible = true;
+    f.inspectedWood.visible = true;
+    f.powerSwitch.visible = true;
   }
-  g.SelectedIndex = i;
+  g.selectedSlot = i;
 
   // Other tags (tanks, the enemy's, empty slots) leave the panel as it was.
   if (const Description* d = describe(o.tag)) {
-    f.OzDa.caption = d->name;
-    f.ZdaEn.caption = d->effects[0];
-    f.ZdaMet.caption = d->effects[1];
-    f.ZdaDer.caption = d->effects[2];
-    if (o.tag == "baza") f.Pitanie.visible = false;
+    f.inspectedName.caption = d->name;
+    f.inspectedEnergy.caption = d->effects[0];
+    f.inspectedMetal.caption = d->effects[1];
+    f.inspectedWood.caption = d->effects[2];
+    if (o.tag == "baza") f.powerSwitch.visible = false;
     if (o.tag == "taza") {
-      f.TankBui.visible = true;
-      g.FactorySlot = i;
+      f.tankOrderPanel.visible = true;
+      g.factorySlot = i;
     }
   }
-  f.Pitanie.caption = f.ObjectPowered[static_cast<std::size_t>(i)] == 1 ? "Отключить" : "Включить";
-  g.TankSelected = o.tag == "tank";
+  f.powerSwitch.caption = f.powered[static_cast<std::size_t>(i)] == 1 ? "Отключить" : "Включить";
+  g.tankSelected = o.tag == "tank";
 }
 
 void powerSwitchClick(Game& g) {
-  Form1& f = g.form1();
-  const int s = g.SelectedIndex;
+  Battlefield& f = g.battlefield();
+  const int s = g.selectedSlot;
   if (s < 0 || s > kObjectSlotCount) return;
-  int& powered = f.ObjectPowered[static_cast<std::size_t>(s)];
-  const std::string& tag = f.Baza[static_cast<std::size_t>(s)].tag;
+  int& powered = f.powered[static_cast<std::size_t>(s)];
+  const std::string& tag = f.objects[static_cast<std::size_t>(s)].tag;
   const bool switchingOff = powered == 1;
   powered = switchingOff ? 0 : 1;
-  f.Pitanie.caption = switchingOff ? "Включить" : "Отключить";
+  f.powerSwitch.caption = switchingOff ? "Включить" : "Отключить";
   countBuilding(f, tag, switchingOff ? -1 : 1);
-  if (tag == "taza") f.build[kTankFactory].visible = !switchingOff;
+  if (tag == "taza") f.paletteButtons[kTankFactory].visible = !switchingOff;
   if (tag == "loca") {
-    f.LocatorActive = !switchingOff;
+    f.locatorActive = !switchingOff;
     if (!switchingOff) g.playCue("locator.smus");
   }
 }

@@ -21,21 +21,21 @@ namespace kr {
 
 namespace {
 
-void registerTimers(Game& g, Form1& f) {
+void registerTimers(Game& g, Battlefield& f) {
   Clock& c = g.clock;
-  Form1Timers& t = f.timers;
-  t.Timer1 = c.add("Timer1", 500, true, [&g] { economyTick(g); });
-  t.Timer2 = c.add("Timer2", 200, true, [&g] { animationTick(g, 1); });
-  t.Timer3 = c.add("Timer3", 200, true, [&g] { animationTick(g, 2); });
-  t.Timer5 = c.add("Timer5", 100, false, [&g] { constructionTick(g); });
-  t.Timer6 = c.add("Timer6", 100, false, [&g] { movementTick(g); });
-  t.Timer7 = c.add("Timer7", 5000, false, [&g] { chatTimerTick(g); });
-  t.Timer8 = c.add("Timer8", 1, true, [&g] { resourceDisplayTick(g); });
-  t.Timer9 = c.add("Timer9", 1, true, [&g] { navigationTick(g); });
-  t.Bot = c.add("Bot", 3000, false, [&g] { botTurn(g); });
-  t.BarTimer = c.add("BarTimer", 10, true, [&g] { barsTick(g); });
-  t.BuildKnopka = c.add("BuildKnopka", 150, false, [&g] { arrowReleaseTick(g); });
-  t.ZaslonkaTmr = c.add("ZaslonkaTmr", 1, false, [&g] { curtainTick(g); });
+  BattlefieldTimers& t = f.timers;
+  t.economy = c.add("economy", 500, true, [&g] { economyTick(g); });
+  t.animationPhase1 = c.add("animation1", 200, true, [&g] { animationTick(g, 1); });
+  t.animationPhase2 = c.add("animation2", 200, true, [&g] { animationTick(g, 2); });
+  t.construction = c.add("construction", 100, false, [&g] { constructionTick(g); });
+  t.movement = c.add("movement", 100, false, [&g] { movementTick(g); });
+  t.chatBox = c.add("chatBox", 5000, false, [&g] { chatTimerTick(g); });
+  t.resourceDisplay = c.add("resourceDisplay", 1, true, [&g] { resourceDisplayTick(g); });
+  t.scrolling = c.add("scrolling", 1, true, [&g] { navigationTick(g); });
+  t.bot = c.add("bot", 3000, false, [&g] { botTurn(g); });
+  t.bars = c.add("bars", 10, true, [&g] { barsTick(g); });
+  t.arrowRelease = c.add("arrowRelease", 150, false, [&g] { arrowReleaseTick(g); });
+  t.curtain = c.add("curtain", 1, false, [&g] { curtainTick(g); });
 }
 
 // Adds or takes the pull-back at the far edge for one coordinate.
@@ -53,132 +53,132 @@ float enemyHqCoordinate(float d, float farPullBack) {
 float enemyHqLeft(float d) { return enemyHqCoordinate(d, 1500.0f); }
 float enemyHqTop(float d) { return enemyHqCoordinate(d, 2000.0f); }
 
-void form1Load(Game& g) {
-  Form1& f = g.form1();
+void battlefieldLoad(Game& g) {
+  Battlefield& f = g.battlefield();
   registerTimers(g, f);
   levelSetup(g);
 }
 
-void form1Unload(Game& g) {
+void battlefieldUnload(Game& g) {
   g.playCue("Pus.smus");
-  g.unloadNotePad();
+  g.unloadNotepad();
   closeSockets(g);
 }
 
-void form1Closed(Game& g) {
+void battlefieldClosed(Game& g) {
   g.playCue("Pus.smus");
   g.end();
 }
 
 void layoutBattlefield(Game& g) {
-  Form1& f = g.form1();
-  const float sw = static_cast<float>(g.ScreenWidth);
-  const float sh = static_cast<float>(g.ScreenHeight);
-  const float fullH = static_cast<float>(g.FullScreenHeight);
-  f.Map.left = sw - f.Map.width;
-  f.Builder.left = sw - f.Builder.width - f.Map.width;
-  f.Resources.left = f.Builder.left;
-  f.OZdaFr.left = f.Builder.left;
-  f.OZdaFr.height = fullH - f.Builder.height - f.Resources.height;
-  f.chatText.top = fullH - f.chatText.height;
-  f.chat.top = sh - f.chat.height - f.chatText.height;
-  f.chatText.width = sw - f.Builder.width - f.Map.width - f.chatText.left;
-  f.chat.width = sw - f.Builder.width - f.Map.width - f.chat.left;
+  Battlefield& f = g.battlefield();
+  const float sw = static_cast<float>(g.screenWidth);
+  const float sh = static_cast<float>(g.screenHeight);
+  const float fullH = static_cast<float>(g.fullScreenHeight);
+  f.minimapFrame.left = sw - f.minimapFrame.width;
+  f.buildFrame.left = sw - f.buildFrame.width - f.minimapFrame.width;
+  f.resourcesFrame.left = f.buildFrame.left;
+  f.inspectionFrame.left = f.buildFrame.left;
+  f.inspectionFrame.height = fullH - f.buildFrame.height - f.resourcesFrame.height;
+  f.chatLine.top = fullH - f.chatLine.height;
+  f.chatBox.top = sh - f.chatBox.height - f.chatLine.height;
+  f.chatLine.width = sw - f.buildFrame.width - f.minimapFrame.width - f.chatLine.left;
+  f.chatBox.width = sw - f.buildFrame.width - f.minimapFrame.width - f.chatBox.left;
 }
 
 void levelSetup(Game& g) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   Platform& p = g.platform;
   Clock& c = g.clock;
 
-  f.LocatorActive = false;
-  c.setEnabled(f.timers.Timer1, false);
+  f.locatorActive = false;
+  c.setEnabled(f.timers.economy, false);
 
   p.seedRandom(p.defaultSeed());
   p.seedRandom(p.secondsSinceMidnight());
 
   mapClick(g);
-  f.TankBui.visible = false;
-  f.picture1.width = kMapWidth;
-  f.picture1.height = kMapHeight;
+  f.tankOrderPanel.visible = false;
+  f.mapSurface.width = kMapWidth;
+  f.mapSurface.height = kMapHeight;
 
   const float r = p.random();
-  c.setInterval(f.timers.Bot, static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f)));
-  if (g.LevelNumber > 1 && g.LevelNumber < 100) {
-    c.setEnabled(f.timers.Bot, true);
-    f.Baza[kEnemyHq].shown = true;
+  c.setInterval(f.timers.bot, static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f)));
+  if (g.levelNumber > 1 && g.levelNumber < 100) {
+    c.setEnabled(f.timers.bot, true);
+    f.objects[kEnemyHq].shown = true;
   }
 
-  f.BazaMap[0].left = f.Baza[0].left;
-  f.BazaMap[0].top = f.Baza[0].top;
-  f.ConstructionTotal = 100;
-  f.HealthMax = 100;
+  f.markers[0].left = f.objects[0].left;
+  f.markers[0].top = f.objects[0].top;
+  f.constructionTotal = 100;
+  f.healthMax = 100;
 
   // The minimap works in map coordinates; its frame is the part of the map on screen.
-  f.MapKursor.height = static_cast<float>(g.ScreenHeight);
-  f.MapKursor.width = static_cast<float>(g.ScreenWidth) - f.Resources.width - f.Map.width;
-  f.Image1.width = kMapWidth;
-  f.Image1.height = kMapHeight;
+  f.viewFrame.height = static_cast<float>(g.screenHeight);
+  f.viewFrame.width = static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
+  f.minimapPicture.width = kMapWidth;
+  f.minimapPicture.height = kMapHeight;
 
-  f.ViewX = 0;
-  f.ViewY = 0;
-  f.picture1.left = 0;
-  f.picture1.top = 0;
-  f.PalettePage = 1;
+  f.viewX = 0;
+  f.viewY = 0;
+  f.mapSurface.left = 0;
+  f.mapSurface.top = 0;
+  f.palettePage = 1;
 
-  if (g.LevelNumber == 1) {
-    g.MissionGoalText = "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.";
-    f.build[kLocator].visible = false;
-    f.build[kTankFactory].visible = false;
-  } else if (g.LevelNumber == 2) {
-    g.MissionGoalText = "Цели миссии: Уничтожить подступающего к Королевству противника.";
+  if (g.levelNumber == 1) {
+    g.missionGoalText = "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.";
+    f.paletteButtons[kLocator].visible = false;
+    f.paletteButtons[kTankFactory].visible = false;
+  } else if (g.levelNumber == 2) {
+    g.missionGoalText = "Цели миссии: Уничтожить подступающего к Королевству противника.";
   }
 
-  f.LocatorBuilt = false;
-  f.LocatorActive = false;
-  g.DeveloperMode = false;
+  f.locatorBuilt = false;
+  f.locatorActive = false;
+  g.developerMode = false;
 
   makeTranslucent(g, 200);
-  g.MusicPath = g.programFile("in_your_face.mp3");
+  g.musicPath = g.programFile("in_your_face.mp3");
   f.window.enabled = true;
 
-  f.BuildKind = -1;
-  f.AccumulatorCount = 0;
-  f.MetalWorksCount = 0;
-  f.WoodWorksCount = 0;
-  f.TankFactoryCount = 0;
-  f.ConverterCount = 0;
-  f.Energy = 1500;
-  f.Metal = 1500;
-  f.Wood = 1500;
+  f.buildKind = -1;
+  f.accumulatorCount = 0;
+  f.metalWorksCount = 0;
+  f.woodWorksCount = 0;
+  f.tankFactoryCount = 0;
+  f.converterCount = 0;
+  f.energy = 1500;
+  f.metal = 1500;
+  f.wood = 1500;
 
-  f.ObjectSlotCount = kObjectSlotCount;
-  f.ObjectHealth.assign(kSlots, 0.0);
-  f.ObjectHealth[0] = 100;
-  f.ObjectPowered.assign(kSlots, -1);
+  f.lastObjectSlot = kObjectSlotCount;
+  f.health.assign(kSlots, 0.0);
+  f.health[0] = 100;
+  f.powered.assign(kSlots, -1);
   for (int i = 1; i <= kObjectSlotCount; ++i) {
-    f.Baza[i].shown = false;
-    f.BazaMap[i].shown = false;
-    f.ObjectPowered[i] = 1;
-    f.ObjectHealth[i] = 100;
+    f.objects[i].shown = false;
+    f.markers[i].shown = false;
+    f.powered[i] = 1;
+    f.health[i] = 100;
   }
-  f.LastSlot = 0;
+  f.lastOrderedSlot = 0;
 
   layoutBattlefield(g);
-  f.ItemInHand = false;
-  f.PlacementPending = false;
-  f.LocatorActive = false;
+  f.itemInHand = false;
+  f.placementPending = false;
+  f.locatorActive = false;
 
-  if (g.LevelNumber <= 1) return;
+  if (g.levelNumber <= 1) return;
 
-  MapObject& hq = f.Baza[kEnemyHq];
+  MapObject& hq = f.objects[kEnemyHq];
   hq.shown = true;
   const float x = p.random();
   const float y = p.random();
   hq.left = enemyHqLeft(x);
   hq.top = enemyHqTop(y);
-  f.BazaMap[kEnemyHq] = Marker{hq.left, hq.top, true};
-  g.EnemyBuildStep = 1;
+  f.markers[kEnemyHq] = Marker{hq.left, hq.top, true};
+  g.enemyBuildStep = 1;
 }
 
 }  // namespace kr

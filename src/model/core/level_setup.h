@@ -7,12 +7,12 @@ class Game;
 
 // The battlefield window's load handler: registers its timers as stored, then runs level
 // setup.
-void form1Load(Game& g);
+void battlefieldLoad(Game& g);
 // The battlefield window's unload handler.
-void form1Unload(Game& g);
+void battlefieldUnload(Game& g);
 // The battlefield window closed from the desktop: the game ends.
-void form1Closed(Game& g);
-// Rebuilds the world for LevelNumber.
+void battlefieldClosed(Game& g);
+// Rebuilds the world for levelNumber.
 void levelSetup(Game& g);
 // Lays the right-hand panels and the chat line out for the screen size.
 void layoutBattlefield(Game& g);

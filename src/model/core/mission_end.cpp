@@ -6,16 +6,16 @@
 namespace kr {
 
 void win(Game& g) {
-  g.BriefingPending = true;
-  MsgB& box = g.msgB();
-  box.Cap.caption = "Поздравляю!!!";
-  box.Text.caption = "Вы прошли этот уровень!";
-  box.CmdNo.caption = "ОК";
-  box.CmdNo.visible = true;
-  box.CmdYes.visible = false;
-  g.form1().window.enabled = false;
+  g.briefingPending = true;
+  MessageBox& box = g.messageBox();
+  box.captionBar.caption = "Поздравляю!!!";
+  box.text.caption = "Вы прошли этот уровень!";
+  box.noButton.caption = "ОК";
+  box.noButton.visible = true;
+  box.yesButton.visible = false;
+  g.battlefield().window.enabled = false;
   box.window.show();
-  g.LevelNumber = static_cast<std::int16_t>(g.LevelNumber + 1);
+  g.levelNumber = static_cast<std::int16_t>(g.levelNumber + 1);
   g.playCue("Pus.smus");
 }
 

@@ -30,10 +30,10 @@ void sizeSlot(MapObject& slot, const PaletteItem& item) {
   }
 }
 
-// Presses one of the page arrows: the pressed look until BuildKnopka releases it.
+// Presses one of the page arrows: the pressed look until arrowRelease releases it.
 void pressArrow(Game& g, Control& arrow) {
   arrow.border = 1;
-  g.clock.setEnabled(g.form1().timers.BuildKnopka, true);
+  g.clock.setEnabled(g.battlefield().timers.arrowRelease, true);
 }
 
 }  // namespace
@@ -43,80 +43,80 @@ const PaletteItem& paletteItem(int index) {
 }
 
 void enablePalette(Game& g, bool enabled) {
-  for (Control& b : g.form1().build) b.enabled = enabled;
+  for (Control& b : g.battlefield().paletteButtons) b.enabled = enabled;
 }
 
 void orderItem(Game& g, int index) {
   if (index < 0 || index >= kPaletteItems) return;
-  Form1& f = g.form1();
-  f.ConstructionProgress = 0;
-  f.ItemInHand = false;
+  Battlefield& f = g.battlefield();
+  f.constructionProgress = 0;
+  f.itemInHand = false;
 
   // Developer mode: free and at once in hand, within the player's slots like any order.
-  if (g.DeveloperMode && f.LastSlot < kLastPlayerSlot) {
-    f.LastSlot += 1;
-    f.BuildKind = index;
-    f.PlacementPending = true;
-    f.ItemInHand = true;
+  if (g.developerMode && f.lastOrderedSlot < kLastPlayerSlot) {
+    f.lastOrderedSlot += 1;
+    f.buildKind = index;
+    f.placementPending = true;
+    f.itemInHand = true;
     return;
   }
 
-  f.ConstructionProgress = 0;
-  f.BuildKind = -1;
-  if (f.LastSlot >= kLastPlayerSlot) return;
+  f.constructionProgress = 0;
+  f.buildKind = -1;
+  if (f.lastOrderedSlot >= kLastPlayerSlot) return;
 
   const PaletteItem& item = paletteItem(index);
-  if (f.Energy >= item.energy && f.Metal >= item.metal && f.Wood >= static_cast<float>(item.wood)) {
-    g.clock.setEnabled(f.timers.Timer5, true);
-    f.ConstructionTime = item.ticks;
-    f.BuildKind = index;
-    f.Energy -= item.energy;
-    f.Metal -= item.metal;
-    f.Wood -= static_cast<float>(item.wood);
-    f.LastSlot += 1;
-    sizeSlot(f.Baza[static_cast<std::size_t>(f.LastSlot)], item);
+  if (f.energy >= item.energy && f.metal >= item.metal && f.wood >= static_cast<float>(item.wood)) {
+    g.clock.setEnabled(f.timers.construction, true);
+    f.constructionTicks = item.ticks;
+    f.buildKind = index;
+    f.energy -= item.energy;
+    f.metal -= item.metal;
+    f.wood -= static_cast<float>(item.wood);
+    f.lastOrderedSlot += 1;
+    sizeSlot(f.objects[static_cast<std::size_t>(f.lastOrderedSlot)], item);
     g.playCue("building.smus");
   } else {
     g.playCue("Ass.smus");
   }
 }
 
-void buildDaleeClick(Game& g) {
-  Form1& f = g.form1();
-  const int was = f.PalettePage;
-  f.PalettePage += 1;
-  if (was == 1) f.Bui.visible = true;
-  if (f.PalettePage == 3) {
-    f.Bui.visible = false;
-    f.PalettePage = 1;
+void nextPageClick(Game& g) {
+  Battlefield& f = g.battlefield();
+  const int was = f.palettePage;
+  f.palettePage += 1;
+  if (was == 1) f.secondPage.visible = true;
+  if (f.palettePage == 3) {
+    f.secondPage.visible = false;
+    f.palettePage = 1;
   }
-  pressArrow(g, f.BuildDalee);
+  pressArrow(g, f.nextPageArrow);
 }
 
-void buildNaZadClick(Game& g) {
-  Form1& f = g.form1();
-  const int was = f.PalettePage;
-  f.PalettePage -= 1;
-  if (was == 2) f.Bui.visible = false;
-  if (f.PalettePage == 0) {
-    f.Bui.visible = true;
-    f.PalettePage = 2;
+void previousPageClick(Game& g) {
+  Battlefield& f = g.battlefield();
+  const int was = f.palettePage;
+  f.palettePage -= 1;
+  if (was == 2) f.secondPage.visible = false;
+  if (f.palettePage == 0) {
+    f.secondPage.visible = true;
+    f.palettePage = 2;
   }
-  pressArrow(g, f.BuildNaZad);
+  pressArrow(g, f.previousPageArrow);
 }
 
 void arrowReleaseTick(Game& g) {
-  Form1& f = g.form1();
-  if (f.BuildDalee.border) f.BuildDalee.border = 0;
-  if (f.BuildNaZad.border) f.BuildNaZad.border = 0;
-  g.clock.setEnabled(f.timers.BuildKnopka, false);
+  Battlefield& f = g.battlefield();
+  if (f.nextPageArrow.border) f.nextPageArrow.border = 0;
+  if (f.previousPageArrow.border) f.previousPageArrow.border = 0;
+  g.clock.setEnabled(f.timers.arrowRelease, false);
 }
 
 void takeItem(Game& g) {
-  Form1& f = g.form1();
-  f.building.visible = false;
-  f.PlacementPending = true;
-  f.ItemInHand = true;
+  Battlefield& f = g.battlefield();
+  f.readyIcon.visible = false;
+  f.placementPending = true;
+  f.itemInHand = true;
   g.playCue("Click.smus");
 }
 

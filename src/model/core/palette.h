@@ -23,9 +23,9 @@ const PaletteItem& paletteItem(int index);
 inline constexpr int kPaletteItems = 7;
 
 void orderItem(Game& g, int index);  // palette button build(index) pressed
-void buildDaleeClick(Game& g);
-void buildNaZadClick(Game& g);
-void arrowReleaseTick(Game& g);  // BuildKnopka
+void nextPageClick(Game& g);
+void previousPageClick(Game& g);
+void arrowReleaseTick(Game& g);  // arrowRelease
 void takeItem(Game& g);          // the ready icon clicked
 // Enables or disables every palette button build(0) to build(6).
 void enablePalette(Game& g, bool enabled);

@@ -31,9 +31,9 @@ const std::array<PlacedKind, kPaletteItems> kPlaced{{
 
 // Slot l becomes a building of the palette index kind, counted and with its unlocks.
 void putDown(Game& g, int l, int kind) {
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   const PlacedKind& k = kPlaced.at(static_cast<std::size_t>(kind));
-  MapObject& item = f.Baza[static_cast<std::size_t>(l)];
+  MapObject& item = f.objects[static_cast<std::size_t>(l)];
   item.picture = k.picture;
   item.tag = k.tag;
   item.tooltip = k.tooltip;
@@ -42,27 +42,27 @@ void putDown(Game& g, int l, int kind) {
   countBuilding(f, item.tag, 1);
   if (k.cue) g.playCue(k.cue);
 
-  const bool missionTwo = g.LevelNumber > 1;
+  const bool missionTwo = g.levelNumber > 1;
   switch (kind) {
     case kAccumulator:
-      if (missionTwo) f.build[kLocator].visible = true;
+      if (missionTwo) f.paletteButtons[kLocator].visible = true;
       break;
     case kMetalWorks:
-      if (missionTwo) f.build[kTankFactory].visible = true;
+      if (missionTwo) f.paletteButtons[kTankFactory].visible = true;
       break;
     case kWoodWorks:
       if (missionTwo) {
-        f.build[kConverter].visible = true;
-        f.BuildDalee.visible = true;
-        f.BuildNaZad.visible = true;
+        f.paletteButtons[kConverter].visible = true;
+        f.nextPageArrow.visible = true;
+        f.previousPageArrow.visible = true;
       }
       break;
     case kLocator:
-      f.LocatorActive = true;
-      f.LocatorBuilt = true;
+      f.locatorActive = true;
+      f.locatorBuilt = true;
       break;
     case kTankFactory:
-      f.build[kTankFactory].visible = true;
+      f.paletteButtons[kTankFactory].visible = true;
       break;
     default:
       break;
@@ -88,35 +88,35 @@ bool freeGroundTest(const MapObject& L, const MapObject& O) {
 }
 
 void mapClick(Game& g) {
-  Form1& f = g.form1();
-  f.TankBui.visible = false;
-  f.ZdorBar.visible = false;
-  f.ObZdor.visible = false;
-  f.ZdorLbl.visible = false;
-  f.PlacementPending = false;
+  Battlefield& f = g.battlefield();
+  f.tankOrderPanel.visible = false;
+  f.healthBar.visible = false;
+  f.healthBarFrame.visible = false;
+  f.healthLabel.visible = false;
+  f.placementPending = false;
 
-  const int l = f.LastSlot;
-  const MapObject& item = f.Baza[static_cast<std::size_t>(l)];
-  for (const MapObject& o : f.Baza)
-    if (freeGroundTest(item, o)) f.PlacementPending = true;
+  const int l = f.lastOrderedSlot;
+  const MapObject& item = f.objects[static_cast<std::size_t>(l)];
+  for (const MapObject& o : f.objects)
+    if (freeGroundTest(item, o)) f.placementPending = true;
 
-  if (!f.PlacementPending && f.ItemInHand) {
-    f.PrBar.visible = false;
-    f.ObBar.visible = false;
-    f.building.visible = false;
-    if (f.BuildKind >= 0 && f.BuildKind < kPaletteItems) putDown(g, l, f.BuildKind);
-    f.BazaMap[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
+  if (!f.placementPending && f.itemInHand) {
+    f.constructionBar.visible = false;
+    f.constructionBarFrame.visible = false;
+    f.readyIcon.visible = false;
+    if (f.buildKind >= 0 && f.buildKind < kPaletteItems) putDown(g, l, f.buildKind);
+    f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
     f.windowPointer = Pointer::Default;
     enablePalette(g, true);
-    f.BuildKind = -1;
+    f.buildKind = -1;
   }
 
   // The system pointer is never hidden, so there is nothing to show again.
-  f.ZdaEn.visible = false;
-  f.ZdaMet.visible = false;
-  f.ZdaDer.visible = false;
-  f.Pitanie.visible = false;
-  f.OzDa.caption.clear();
+  f.inspectedEnergy.visible = false;
+  f.inspectedMetal.visible = false;
+  f.inspectedWood.visible = false;
+  f.powerSwitch.visible = false;
+  f.inspectedName.caption.clear();
 }
 
 const char* placedPicture(int buildKind) {

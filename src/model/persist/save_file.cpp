@@ -1,4 +1,4 @@
-// "Сохранить" and the loader Zagr: the saved game's place, its writing and reading.
+// "Сохранить" and the loader of the saved game: its place, its writing and reading.
 #include "model/persist/save_file.h"
 
 #include <filesystem>
@@ -33,7 +33,7 @@ void saveClick(Game& g) {
   Platform& p = g.platform;
   const auto random = [&p] { return p.random(); };
   const int pos = drawLevelRecordPos(random);
-  const SaveBytes bytes = encodeSave({g.PlayerNick, g.LevelNumber}, pos, random);
+  const SaveBytes bytes = encodeSave({g.playerNick, g.levelNumber}, pos, random);
   if (!writeSave(g, bytes)) {
     // The old save stays as it was; the menu stays open.
     p.systemMessage(kSaveFailedMessage, MessageIcon::Critical);
@@ -41,35 +41,35 @@ void saveClick(Game& g) {
   }
 
   // Back to the battlefield, whose stopped timers stay stopped.
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   f.window.enabled = true;
   f.window.activate();
   f.focus = Focus::Map;
-  g.form3().window.visible = false;
-  f.chat.caption =
-      g.PlayerNick + " Уровень " + std::to_string(g.LevelNumber) + " сохранен успешно";
-  f.chat.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chat.caption)) + 1);
-  f.chat.visible = true;
-  g.clock.setEnabled(f.timers.Timer7, true);
+  g.gameMenu().window.visible = false;
+  f.chatBox.caption =
+      g.playerNick + " Уровень " + std::to_string(g.levelNumber) + " сохранен успешно";
+  f.chatBox.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chatBox.caption)) + 1);
+  f.chatBox.visible = true;
+  g.clock.setEnabled(f.timers.chatBox, true);
 }
 
-void zagr(Game& g) {
+void loadSavedGame(Game& g) {
   // The loader belongs to the main menu window: reaching it loads it (hidden).
-  g.welcome();
+  g.mainMenu();
   const auto bytes = readFileHead(saveFilePath(g), kSaveFileSize);
   const std::optional<SavedGame> save = decodeSave(bytes);
   if (save) {
-    g.PlayerNick = save->nick;
-    g.LevelNumber = save->level;
+    g.playerNick = save->nick;
+    g.levelNumber = save->level;
   }
-  if (!save || g.LevelNumber < 1 || g.LevelNumber > 3) {
+  if (!save || g.levelNumber < 1 || g.levelNumber > 3) {
     g.platform.systemMessage(kLoadFailedMessage, MessageIcon::Critical);
     return;
   }
-  showMessageBox(g, "Загруженный уровень: " + std::to_string(g.LevelNumber), 1,
+  showMessageBox(g, "Загруженный уровень: " + std::to_string(g.levelNumber), 1,
                  "Загружено успешно!");
-  g.welcome().window.enabled = false;
-  g.BriefingPending = true;
+  g.mainMenu().window.enabled = false;
+  g.briefingPending = true;
 }
 
 }  // namespace kr

@@ -52,6 +52,6 @@ std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes);
 std::string saveFilePath(Game& g);
 
 void saveClick(Game& g);  // "Сохранить" of the in-game menu
-void zagr(Game& g);       // the loader of the main menu window
+void loadSavedGame(Game& g);       // the loader of the main menu window
 
 }  // namespace kr

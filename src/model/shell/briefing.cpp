@@ -66,40 +66,40 @@ TerrainTile terrainTileFor(int level) {
   }
 }
 
-void registerTimers(Game& g, Form2& w) {
+void registerTimers(Game& g, Briefing& w) {
   Clock& c = g.clock;
-  Form2Timers& t = w.timers;
-  t.TextTmr = c.add("TextTmr", kTypingInterval, false, [&g] { typewriterTick(g); });
-  t.Timer1 = c.add("Form2.Timer1", kProgressInterval, true, [&g] { progressTick(g); });
-  t.LoadingTmr = c.add("LoadingTmr", kLoadingInterval, false, [&g] { loadingTick(g); });
-  t.PauseTmr = c.add("PauseTmr", kSentencePause, false, [&g] { pauseOverTick(g); });
+  BriefingTimers& t = w.timers;
+  t.typewriter = c.add("typewriter", kTypingInterval, false, [&g] { typewriterTick(g); });
+  t.progress = c.add("progress", kProgressInterval, true, [&g] { progressTick(g); });
+  t.loading = c.add("loading", kLoadingInterval, false, [&g] { loadingTick(g); });
+  t.pause = c.add("pause", kSentencePause, false, [&g] { pauseOverTick(g); });
 }
 
 void centreAcross(Control& c, float screenWidth) { c.left = screenWidth / 2 - c.width / 2; }
 
 // Places the controls for the screen size.
-void layout(Game& g, Form2& w) {
-  const auto W = static_cast<float>(g.ScreenWidth);
-  const auto H = static_cast<float>(g.ScreenHeight);
-  const auto S = static_cast<float>(g.FullScreenHeight);
-  const float loadHeight = w.Command2.height;
-  w.Label1.top = 100;
-  w.Label1.width = W;
-  w.Label1.height = 400;
-  centreAcross(w.Command1, W);
-  w.Command1.top = H / 2 - w.Command1.height / 2 + loadHeight + 120;
-  centreAcross(w.Command2, W);
-  w.Command2.top = S / 2 - loadHeight / 2 + loadHeight;
-  w.Command3.left = w.Command2.left;
-  w.Command3.top = S - w.Command3.height;
-  centreAcross(w.Nick, W);
-  w.Nick.top = S / 2 - w.Nick.height / 2 + w.Nick.height + 40;
-  centreAcross(w.LblNick, W);
-  w.LblNick.top = S / 2 - w.LblNick.height / 2 + w.LblNick.height + 10;
-  centreAcross(w.ObBar, W);
-  w.ObBar.top = S / 2 - loadHeight / 2;
-  for (Control* c : {&w.PrBar, &w.Label2}) {
-    c->left = w.ObBar.left;
+void layout(Game& g, Briefing& w) {
+  const auto W = static_cast<float>(g.screenWidth);
+  const auto H = static_cast<float>(g.screenHeight);
+  const auto S = static_cast<float>(g.fullScreenHeight);
+  const float loadHeight = w.loadButton.height;
+  w.briefLabel.top = 100;
+  w.briefLabel.width = W;
+  w.briefLabel.height = 400;
+  centreAcross(w.startButton, W);
+  w.startButton.top = H / 2 - w.startButton.height / 2 + loadHeight + 120;
+  centreAcross(w.loadButton, W);
+  w.loadButton.top = S / 2 - loadHeight / 2 + loadHeight;
+  w.quitButton.left = w.loadButton.left;
+  w.quitButton.top = S - w.quitButton.height;
+  centreAcross(w.nickBox, W);
+  w.nickBox.top = S / 2 - w.nickBox.height / 2 + w.nickBox.height + 40;
+  centreAcross(w.nickPrompt, W);
+  w.nickPrompt.top = S / 2 - w.nickPrompt.height / 2 + w.nickPrompt.height + 10;
+  centreAcross(w.loadingBarFrame, W);
+  w.loadingBarFrame.top = S / 2 - loadHeight / 2;
+  for (Control* c : {&w.loadingBar, &w.loadingPercent}) {
+    c->left = w.loadingBarFrame.left;
     c->top = S / 2 - loadHeight / 2;
   }
 }
@@ -112,28 +112,28 @@ bool endsSentence(std::u32string_view shown) {
 }
 
 // Typing, the loading pass and the progress display stand still for the pause.
-void startPause(Game& g, Form2& w) {
+void startPause(Game& g, Briefing& w) {
   Clock& c = g.clock;
   w.paused = true;
-  w.loadingAfterPause = c.enabled(w.timers.LoadingTmr);
-  c.setEnabled(w.timers.TextTmr, false);
-  c.setEnabled(w.timers.LoadingTmr, false);
-  c.setEnabled(w.timers.Timer1, false);
-  c.setEnabled(w.timers.PauseTmr, true);
+  w.loadingAfterPause = c.enabled(w.timers.loading);
+  c.setEnabled(w.timers.typewriter, false);
+  c.setEnabled(w.timers.loading, false);
+  c.setEnabled(w.timers.progress, false);
+  c.setEnabled(w.timers.pause, true);
 }
 
 // The whole map is painted: the minimap takes its picture and "Начать" is offered.
-void finishLoading(Game& g, Form2& w, Form1& f) {
+void finishLoading(Game& g, Briefing& w, Battlefield& f) {
   f.minimapPictureReady = true;
-  g.clock.setEnabled(w.timers.LoadingTmr, false);
-  if (g.LevelNumber == 1) {
-    if (g.PlayerNick.empty()) g.PlayerNick = "Player1";
+  g.clock.setEnabled(w.timers.loading, false);
+  if (g.levelNumber == 1) {
+    if (g.playerNick.empty()) g.playerNick = "Player1";
   } else {
     // Where "Загрузить" was.
-    const auto S = static_cast<float>(g.FullScreenHeight);
-    w.Command1.top = S / 2 - w.Command1.height / 2 + w.Command1.height;
+    const auto S = static_cast<float>(g.fullScreenHeight);
+    w.startButton.top = S / 2 - w.startButton.height / 2 + w.startButton.height;
   }
-  w.Command1.visible = true;
+  w.startButton.visible = true;
 }
 
 // A joined network game opens on the enemy headquarters' neighbourhood: the headquarters
@@ -141,149 +141,149 @@ void finishLoading(Game& g, Form2& w, Form1& f) {
 // scrolling limits allow. The map surface stands at minus the view offsets and the
 // minimap's frame at the view offsets, as edge scrolling expects.
 void viewEnemyHeadquarters(Game& g) {
-  Form1& f = g.form1();
-  const MapObject& hq = f.Baza[kEnemyHq];
-  const float maxX = std::max(0.0f, f.picture1.width - static_cast<float>(g.ScreenWidth) +
-                                        f.Builder.width + f.Map.width - 170);
+  Battlefield& f = g.battlefield();
+  const MapObject& hq = f.objects[kEnemyHq];
+  const float maxX = std::max(0.0f, f.mapSurface.width - static_cast<float>(g.screenWidth) +
+                                        f.buildFrame.width + f.minimapFrame.width - 170);
   const float maxY =
-      std::max(0.0f, f.picture1.height - static_cast<float>(g.ScreenHeight) - 150);
-  f.ViewX = std::clamp(hq.left - 170, 0.0f, maxX);
-  f.ViewY = std::clamp(hq.top - 150, 0.0f, maxY);
-  f.picture1.left = -f.ViewX;
-  f.picture1.top = -f.ViewY;
-  f.MapKursor.left = f.ViewX;
-  f.MapKursor.top = f.ViewY;
+      std::max(0.0f, f.mapSurface.height - static_cast<float>(g.screenHeight) - 150);
+  f.viewX = std::clamp(hq.left - 170, 0.0f, maxX);
+  f.viewY = std::clamp(hq.top - 150, 0.0f, maxY);
+  f.mapSurface.left = -f.viewX;
+  f.mapSurface.top = -f.viewY;
+  f.viewFrame.left = f.viewX;
+  f.viewFrame.top = f.viewY;
 }
 
 }  // namespace
 
-void form2Load(Game& g) {
-  Form2& w = g.form2();
+void briefingLoad(Game& g) {
+  Briefing& w = g.briefing();
   registerTimers(g, w);
-  w.TotalTiles = 1;
-  g.form1();  // sets the battlefield up for LevelNumber; it stays hidden
-  g.clock.setEnabled(w.timers.TextTmr, false);
-  w.TextPos = 0;
-  w.Label1.caption.clear();
-  w.BriefText.clear();
+  w.totalTiles = 1;
+  g.battlefield();  // sets the battlefield up for levelNumber; it stays hidden
+  g.clock.setEnabled(w.timers.typewriter, false);
+  w.textPos = 0;
+  w.briefLabel.caption.clear();
+  w.briefText.clear();
   layout(g, w);
-  w.BriefText = briefingFor(g.LevelNumber);
-  g.clock.setEnabled(w.timers.TextTmr, true);
-  w.TileIndex = 0;
-  g.LoadX = 0;
-  g.LoadY = 0;
-  g.form1().terrainTiles.clear();
+  w.briefText = briefingFor(g.levelNumber);
+  g.clock.setEnabled(w.timers.typewriter, true);
+  w.tileIndex = 0;
+  g.loadX = 0;
+  g.loadY = 0;
+  g.battlefield().terrainTiles.clear();
 }
 
 void typewriterTick(Game& g) {
-  Form2& w = g.form2();
-  w.TextPos = static_cast<std::int16_t>(w.TextPos + 1);
-  if (static_cast<std::size_t>(w.TextPos) > w.BriefText.size()) {
-    g.clock.setEnabled(w.timers.TextTmr, false);
+  Briefing& w = g.briefing();
+  w.textPos = static_cast<std::int16_t>(w.textPos + 1);
+  if (static_cast<std::size_t>(w.textPos) > w.briefText.size()) {
+    g.clock.setEnabled(w.timers.typewriter, false);
     g.playCue("endwrite.smus");
     return;
   }
   const std::u32string_view shown =
-      std::u32string_view(w.BriefText).substr(0, static_cast<std::size_t>(w.TextPos));
-  w.Label1.caption = toUtf8(shown);
+      std::u32string_view(w.briefText).substr(0, static_cast<std::size_t>(w.textPos));
+  w.briefLabel.caption = toUtf8(shown);
   if (endsSentence(shown)) startPause(g, w);
   if (shown.back() != U' ') g.playCue("klac.smus");
 }
 
 void pauseOverTick(Game& g) {
-  Form2& w = g.form2();
+  Briefing& w = g.briefing();
   Clock& c = g.clock;
-  c.setEnabled(w.timers.PauseTmr, false);
+  c.setEnabled(w.timers.pause, false);
   w.paused = false;
-  c.setEnabled(w.timers.TextTmr, true);
-  c.setEnabled(w.timers.Timer1, true);
-  if (w.loadingAfterPause) c.setEnabled(w.timers.LoadingTmr, true);
+  c.setEnabled(w.timers.typewriter, true);
+  c.setEnabled(w.timers.progress, true);
+  if (w.loadingAfterPause) c.setEnabled(w.timers.loading, true);
   w.loadingAfterPause = false;
 }
 
 void progressTick(Game& g) {
-  Form2& w = g.form2();
-  w.StepWidth = w.ObBar.width / static_cast<float>(w.TotalTiles);
-  if (w.TileIndex <= static_cast<float>(w.TotalTiles)) w.PrBar.width = w.StepWidth * w.TileIndex;
-  if (w.TileIndex >= static_cast<float>(w.TotalTiles)) {
-    w.Label2.foreColor = kBlue;
-    w.PrBar.backColor = kYellow;
-    if (g.LevelNumber == 1) {
-      w.LblNick.visible = true;
-      w.Nick.visible = true;
+  Briefing& w = g.briefing();
+  w.stepWidth = w.loadingBarFrame.width / static_cast<float>(w.totalTiles);
+  if (w.tileIndex <= static_cast<float>(w.totalTiles)) w.loadingBar.width = w.stepWidth * w.tileIndex;
+  if (w.tileIndex >= static_cast<float>(w.totalTiles)) {
+    w.loadingPercent.foreColor = kBlue;
+    w.loadingBar.backColor = kYellow;
+    if (g.levelNumber == 1) {
+      w.nickPrompt.visible = true;
+      w.nickBox.visible = true;
     }
   }
 }
 
 void loadingTick(Game& g) {
-  Form2& w = g.form2();
-  if (g.PlayerNick.empty()) g.PlayerNick = "Player1";
-  if (g.LoadPercent > 100) {
-    w.TileIndex = w.TotalTiles;
-    w.Label2.caption = "100 %";
-    w.PrBar.width = static_cast<float>(w.TotalTiles) * w.StepWidth;
+  Briefing& w = g.briefing();
+  if (g.playerNick.empty()) g.playerNick = "Player1";
+  if (g.loadPercent > 100) {
+    w.tileIndex = w.totalTiles;
+    w.loadingPercent.caption = "100 %";
+    w.loadingBar.width = static_cast<float>(w.totalTiles) * w.stepWidth;
   } else {
-    w.Label2.caption = std::to_string(g.LoadPercent) + " %";
+    w.loadingPercent.caption = std::to_string(g.loadPercent) + " %";
   }
 
-  const TerrainTile tile = terrainTileFor(g.LevelNumber);
+  const TerrainTile tile = terrainTileFor(g.levelNumber);
   if (!tile.name) return;
-  Form1& f = g.form1();
-  const float mapWidth = f.picture1.width;
-  const float mapHeight = f.picture1.height;
+  Battlefield& f = g.battlefield();
+  const float mapWidth = f.mapSurface.width;
+  const float mapHeight = f.mapSurface.height;
   // Rounded to the nearest whole number, halves to the even one.
-  w.TotalTiles = static_cast<std::int16_t>(std::nearbyint(mapWidth / tile.width) *
+  w.totalTiles = static_cast<std::int16_t>(std::nearbyint(mapWidth / tile.width) *
                                            std::nearbyint(mapHeight / tile.height));
-  g.LoadPercent = static_cast<std::int16_t>(
-      std::floor(w.TileIndex / static_cast<float>(w.TotalTiles) * 100.0f));
-  if (g.LoadX < mapWidth && g.LoadY < mapHeight) {
+  g.loadPercent = static_cast<std::int16_t>(
+      std::floor(w.tileIndex / static_cast<float>(w.totalTiles) * 100.0f));
+  if (g.loadX < mapWidth && g.loadY < mapHeight) {
     f.terrainTile = tile.name;
-    f.terrainTiles.push_back({static_cast<int>(g.LoadX), static_cast<int>(g.LoadY)});
-    w.TileIndex += 1;
+    f.terrainTiles.push_back({static_cast<int>(g.loadX), static_cast<int>(g.loadY)});
+    w.tileIndex += 1;
   }
-  if (g.LoadX < mapWidth) {
-    g.LoadX += tile.width;
+  if (g.loadX < mapWidth) {
+    g.loadX += tile.width;
   } else {
-    g.LoadX = 0;
-    g.LoadY += tile.height;
+    g.loadX = 0;
+    g.loadY += tile.height;
   }
-  if (g.LoadY > mapHeight) finishLoading(g, w, f);
+  if (g.loadY > mapHeight) finishLoading(g, w, f);
 }
 
 void loadClick(Game& g) {
-  Form2& w = g.form2();
-  w.ObBar.visible = true;
-  w.Label2.visible = true;
-  w.PrBar.visible = true;
+  Briefing& w = g.briefing();
+  w.loadingBarFrame.visible = true;
+  w.loadingPercent.visible = true;
+  w.loadingBar.visible = true;
   // During the pause after a sentence the pass waits for the pause to end.
   if (w.paused)
     w.loadingAfterPause = true;
   else
-    g.clock.setEnabled(w.timers.LoadingTmr, true);
-  w.Command2.visible = false;
+    g.clock.setEnabled(w.timers.loading, true);
+  w.loadButton.visible = false;
 }
 
 void nickChange(Game& g, const std::string& text) {
-  g.form2().Nick.caption = firstChars(text, kNickMaxChars);
+  g.briefing().nickBox.caption = firstChars(text, kNickMaxChars);
 }
 
 void startClick(Game& g) {
-  Form1& f = g.form1();
-  g.clock.setEnabled(f.timers.Timer1, true);
-  f.Zaslonka.visible = true;
+  Battlefield& f = g.battlefield();
+  g.clock.setEnabled(f.timers.economy, true);
+  f.curtain.visible = true;
 
-  Form2& w = g.form2();
-  w.BriefText.clear();
-  w.Label1.caption.clear();
-  g.clock.setEnabled(w.timers.TextTmr, false);
+  Briefing& w = g.briefing();
+  w.briefText.clear();
+  w.briefLabel.caption.clear();
+  g.clock.setEnabled(w.timers.typewriter, false);
 
-  const std::string nick = trimSpaces(w.Nick.caption);
-  if (!nick.empty() && g.LevelNumber == 1) g.PlayerNick = nick;
-  if (nick.empty()) g.PlayerNick = "Player1";
+  const std::string nick = trimSpaces(w.nickBox.caption);
+  if (!nick.empty() && g.levelNumber == 1) g.playerNick = nick;
+  if (nick.empty()) g.playerNick = "Player1";
 
   f.window.show();
-  g.unloadForm2();
-  if (g.JoinedNetworkGame) viewEnemyHeadquarters(g);
+  g.unloadBriefing();
+  if (g.joinedNetworkGame) viewEnemyHeadquarters(g);
 }
 
 void quitClick(Game& g) { g.end(); }

@@ -7,10 +7,10 @@ namespace kr {
 
 class Game;
 
-void form2Load(Game& g);
-void typewriterTick(Game& g);  // TextTmr, 80 ms
-void progressTick(Game& g);    // Timer1 of the briefing, 50 ms
-void loadingTick(Game& g);     // LoadingTmr, one frame
+void briefingLoad(Game& g);
+void typewriterTick(Game& g);  // typewriter, 80 ms
+void progressTick(Game& g);    // every 50 ms
+void loadingTick(Game& g);     // loading, one frame
 void pauseOverTick(Game& g);   // the sentence pause has run out
 void loadClick(Game& g);       // "Загрузить"
 void nickChange(Game& g, const std::string& text);  // the player edits the nickname box

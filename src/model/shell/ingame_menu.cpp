@@ -13,49 +13,49 @@ const char* const kSureCaption = "Уверены?";
 
 }  // namespace
 
-void form3Load(Game& g) { g.form1().window.enabled = false; }
+void gameMenuLoad(Game& g) { g.battlefield().window.enabled = false; }
 
 void menuKeyDown(Game& g, int keyCode) {
   if (keyCode != kKeyEscape) return;
-  Form1& f = g.form1();
+  Battlefield& f = g.battlefield();
   f.window.enabled = true;
   f.window.activate();
-  g.form3().window.visible = false;
+  g.gameMenu().window.visible = false;
   // Each stopped timer starts again with a full interval.
   Clock& c = g.clock;
-  c.setEnabled(f.timers.Timer1, true);
-  if (g.LevelNumber > 1) c.setEnabled(f.timers.Bot, true);
-  c.setEnabled(f.timers.Timer2, true);
-  c.setEnabled(f.timers.Timer3, true);
-  c.setEnabled(f.timers.Timer8, true);
+  c.setEnabled(f.timers.economy, true);
+  if (g.levelNumber > 1) c.setEnabled(f.timers.bot, true);
+  c.setEnabled(f.timers.animationPhase1, true);
+  c.setEnabled(f.timers.animationPhase2, true);
+  c.setEnabled(f.timers.resourceDisplay, true);
 }
 
 void restartClick(Game& g) {
   g.playCue("Pus.smus");
-  g.unloadForm1();
-  g.form2();  // sets the battlefield up again for the same level
-  g.unloadForm3();
-  g.form2().window.show();
+  g.unloadBattlefield();
+  g.briefing();  // sets the battlefield up again for the same level
+  g.unloadGameMenu();
+  g.briefing().window.show();
 }
 
 void menuLoadClick(Game& g) {
-  MsgB& box = g.msgB();
+  MessageBox& box = g.messageBox();
   box.window.show();
-  box.Cap.caption = kSureCaption;
-  box.Text.caption =
+  box.captionBar.caption = kSureCaption;
+  box.text.caption =
       "Вы уверены, что хотите загрузить игру? (Все несохраненные данные будут утеряны!!!)";
-  g.form3().window.enabled = false;
-  g.LoadConfirmPending = true;
+  g.gameMenu().window.enabled = false;
+  g.loadConfirmPending = true;
 }
 
-void notePadClick(Game& g) { g.notePad().window.show(); }
+void notepadClick(Game& g) { g.notepad().window.show(); }
 
 void menuExitClick(Game& g) {
   g.playCue("Pus.smus");
   showMessageBox(g, "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
                  0, kSureCaption);
-  g.form3().window.enabled = false;
-  g.ExitConfirmPending = true;
+  g.gameMenu().window.enabled = false;
+  g.exitConfirmPending = true;
 }
 
 }  // namespace kr

@@ -5,11 +5,11 @@ namespace kr {
 
 class Game;
 
-void form3Load(Game& g);
+void gameMenuLoad(Game& g);
 void menuKeyDown(Game& g, int keyCode);  // Esc resumes
 void restartClick(Game& g);              // "Уровень заново"
 void menuLoadClick(Game& g);             // "Загрузить"
-void notePadClick(Game& g);              // "Блокнот"
+void notepadClick(Game& g);              // "Блокнот"
 void menuExitClick(Game& g);             // "Выход"
 
 }  // namespace kr

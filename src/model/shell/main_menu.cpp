@@ -8,32 +8,32 @@ namespace kr {
 
 void startUp(Game& g) {
   // The main menu is the first and only window.
-  g.welcome().window.show();
+  g.mainMenu().window.show();
 }
 
-void welcomeLoad(Game& g) {
+void mainMenuLoad(Game& g) {
   const Size usable = g.platform.usableScreen();
-  g.ScreenWidth = usable.width;
-  g.ScreenHeight = usable.height;
-  g.FullScreenHeight = g.platform.fullScreen().height;
-  g.BriefingPending = false;
-  g.LoadConfirmPending = false;
-  g.ExitConfirmPending = false;
+  g.screenWidth = usable.width;
+  g.screenHeight = usable.height;
+  g.fullScreenHeight = g.platform.fullScreen().height;
+  g.briefingPending = false;
+  g.loadConfirmPending = false;
+  g.exitConfirmPending = false;
 }
 
 void newGameClick(Game& g) {
-  g.LevelNumber = 1;
-  g.form2().window.show();
-  g.unloadWelcome();
-  g.JoinedNetworkGame = false;
+  g.levelNumber = 1;
+  g.briefing().window.show();
+  g.unloadMainMenu();
+  g.joinedNetworkGame = false;
 }
 
-void loadGameClick(Game& g) { zagr(g); }
+void loadGameClick(Game& g) { loadSavedGame(g); }
 
 void networkGameClick(Game& g) {
-  g.LevelNumber = 100;
-  g.setka().window.show();
-  g.unloadWelcome();
+  g.levelNumber = 100;
+  g.networkDialog().window.show();
+  g.unloadMainMenu();
 }
 
 void exitClick(Game& g) {
@@ -44,17 +44,17 @@ void exitClick(Game& g) {
 void aboutClick(Game& g) { g.about().window.show(); }
 
 void aboutOkClick(Game& g) {
-  g.welcome().window.show();
+  g.mainMenu().window.show();
   g.about().window.visible = false;
 }
 
-void aboutClose(Game& g) { g.unloadAbout(); }
+void aboutClose(Game& g) { g.unloadAboutBox(); }
 
-void fonLoad(Game& g) {
+void backdropLoad(Game& g) {
   // The backdrop never takes input or the focus.
-  g.fon().window.enabled = false;
+  g.backdrop().window.enabled = false;
 }
 
-void makeTranslucent(Game& g, int alpha) { g.fon().opacity = alpha; }
+void makeTranslucent(Game& g, int alpha) { g.backdrop().opacity = alpha; }
 
 }  // namespace kr

@@ -6,7 +6,7 @@ namespace kr {
 class Game;
 
 void startUp(Game& g);  // the program opens its main menu
-void welcomeLoad(Game& g);
+void mainMenuLoad(Game& g);
 void newGameClick(Game& g);      // "Начать новую одиночную игру"
 void loadGameClick(Game& g);     // "Загрузить игру"
 void networkGameClick(Game& g);  // "Начать сетевую игру"
@@ -14,7 +14,7 @@ void exitClick(Game& g);         // "Выход"
 void aboutClick(Game& g);        // "About"
 void aboutOkClick(Game& g);      // "OK" of the about box
 void aboutClose(Game& g);        // the about box's close box
-void fonLoad(Game& g);
+void backdropLoad(Game& g);
 // Makes a window translucent at alpha of 255 (the backdrop).
 void makeTranslucent(Game& g, int alpha);
 

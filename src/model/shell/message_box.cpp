@@ -7,75 +7,75 @@
 namespace kr {
 
 void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption) {
-  MsgB& box = g.msgB();
-  box.Cap.caption = caption;
-  box.Text.caption = text;
+  MessageBox& box = g.messageBox();
+  box.captionBar.caption = caption;
+  box.text.caption = text;
   if (mode == 1) {
-    box.CmdNo.caption = "ОК";
-    box.CmdYes.visible = false;
+    box.noButton.caption = "ОК";
+    box.yesButton.visible = false;
   }
   box.window.show();
 }
 
-void msgYesClick(Game& g) {
-  if (g.LoadConfirmPending) {
-    g.LoadConfirmPending = false;
-    g.unloadForm1();
-    g.unloadFon();
-    g.unloadForm3();
-    g.welcome();  // loaded, not shown: its loading clears the three flags
-    zagr(g);
-    if (!g.BriefingPending) {
+void messageYesClick(Game& g) {
+  if (g.loadConfirmPending) {
+    g.loadConfirmPending = false;
+    g.unloadBattlefield();
+    g.unloadBackdrop();
+    g.unloadGameMenu();
+    g.mainMenu();  // loaded, not shown: its loading clears the three flags
+    loadSavedGame(g);
+    if (!g.briefingPending) {
       // The saved game could not be read (the loader has said so): the player goes on
       // from the main menu.
-      WElcome& menu = g.welcome();
+      MainMenu& menu = g.mainMenu();
       menu.window.enabled = true;
       menu.window.show();
-      g.unloadMsgB();
+      g.unloadMessageBox();
     }
   }
-  if (g.ExitConfirmPending) g.end();
+  if (g.exitConfirmPending) g.end();
 }
 
-void msgNoClick(Game& g) {
-  if (g.BriefingPending) {
-    g.form2().window.show();
-    g.unloadWelcome();
-    g.unloadMsgB();
-    g.BriefingPending = false;
-    g.unloadForm1();
+void messageNoClick(Game& g) {
+  if (g.briefingPending) {
+    g.briefing().window.show();
+    g.unloadMainMenu();
+    g.unloadMessageBox();
+    g.briefingPending = false;
+    g.unloadBattlefield();
   }
-  if (g.LoadConfirmPending) {
-    g.LoadConfirmPending = false;
-    g.fon().window.show();
-    g.form3().window.show();
-    g.unloadMsgB();
-    g.form3().window.enabled = true;
+  if (g.loadConfirmPending) {
+    g.loadConfirmPending = false;
+    g.backdrop().window.show();
+    g.gameMenu().window.show();
+    g.unloadMessageBox();
+    g.gameMenu().window.enabled = true;
   }
-  if (g.ExitConfirmPending) {
-    g.ExitConfirmPending = false;
-    g.unloadMsgB();
-    g.form3().window.enabled = true;
-    g.fon().window.show();
-    g.form3().window.show();
+  if (g.exitConfirmPending) {
+    g.exitConfirmPending = false;
+    g.unloadMessageBox();
+    g.gameMenu().window.enabled = true;
+    g.backdrop().window.show();
+    g.gameMenu().window.show();
   }
 }
 
-void msgCaptionMouseDown(Game& g) { g.msgB().dragging = true; }
+void messageCaptionMouseDown(Game& g) { g.messageBox().dragging = true; }
 
-void msgCaptionMouseMove(Game& g) {
-  MsgB& box = g.msgB();
+void messageCaptionMouseMove(Game& g) {
+  MessageBox& box = g.messageBox();
   if (!box.dragging) return;
   // The box follows only while the pointer is over the caption strip.
   const Point p = g.platform.cursorPos();
   const float x = static_cast<float>(p.x) - box.left;
   const float y = static_cast<float>(p.y) - box.top;
-  const Control& cap = box.Cap;
+  const Control& cap = box.captionBar;
   if (x < cap.left || x >= cap.right() || y < cap.top || y >= cap.bottom()) return;
   box.left = static_cast<float>(p.x);
   box.top = static_cast<float>(p.y);
 }
 
-void msgCaptionMouseUp(Game& g) { g.msgB().dragging = false; }
+void messageCaptionMouseUp(Game& g) { g.messageBox().dragging = false; }
 
 }  // namespace kr

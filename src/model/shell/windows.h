@@ -12,89 +12,89 @@
 namespace kr {
 
 // The main menu.
-struct WElcome {
+struct MainMenu {
   WindowState window;
   std::string caption = "Игра";
   float width = 492;
   float height = 399;
-  Control Label1 = coloured(Control::at(0, 12, 492, 100, "Крепостан"), 0xF0C860);  // gold
-  Control Command1 = Control::at(197, 130, 97, 41, "Начать новую одиночную игру");
-  Control Command5 = Control::at(197, 178, 97, 41, "Загрузить игру");
-  Control Command4 = Control::at(197, 226, 97, 41, "Начать сетевую игру");
-  Control Command2 = Control::at(197, 274, 97, 41, "Выход");
-  Control Command3 = Control::at(197, 322, 97, 41, "About");
+  Control title = coloured(Control::at(0, 12, 492, 100, "Крепостан"), 0xF0C860);  // gold
+  Control newGameButton = Control::at(197, 130, 97, 41, "Начать новую одиночную игру");
+  Control loadGameButton = Control::at(197, 178, 97, 41, "Загрузить игру");
+  Control networkGameButton = Control::at(197, 226, 97, 41, "Начать сетевую игру");
+  Control exitButton = Control::at(197, 274, 97, 41, "Выход");
+  Control aboutButton = Control::at(197, 322, 97, 41, "About");
 };
 
 // The about box.
-struct FrmAbout {
+struct AboutBox {
   WindowState window;
   std::string caption = "About";
   float width = 400;  // client area, pixels
   float height = 212;
-  Control lblTitle = Control::at(96, 12, 288, 48, "Крепостан");
-  Control picIcon = Control::at(16, 16, 64, 64);
-  Control lblDescription = Control::at(
+  Control title = Control::at(96, 12, 288, 48, "Крепостан");
+  Control icon = Control::at(16, 16, 64, 64);
+  Control description = Control::at(
       96, 64, 288, 100,
       "Небольшая стратегия о том, как вырастить из одного штаба настоящую крепость. "
       "Стройте аккумуляторы, заводы и локатор, держите в равновесии энергию, металл и "
       "дерево, а когда Королевство позовёт — встречайте врага на границе. "
       "Удачи, Командир!");
-  Control CmdOK = Control::at(296, 172, 88, 28, "OK");
+  Control okButton = Control::at(296, 172, 88, 28, "OK");
 };
 
 // The translucent black backdrop behind the in-game menu and the message box.
-struct Fon {
+struct Backdrop {
   WindowState window;
   int opacity = 255;  // of 255
 };
 
-struct Form2Timers {
-  TimerId TextTmr = 0;     // typewriter, 80 ms
-  TimerId Timer1 = 0;      // progress display, 50 ms
-  TimerId LoadingTmr = 0;  // one terrain tile per tick, one frame
-  TimerId PauseTmr = 0;    // ends the typewriter's pause after a sentence, 500 ms
-  auto all() const { return std::array{TextTmr, Timer1, LoadingTmr, PauseTmr}; }
+struct BriefingTimers {
+  TimerId typewriter = 0;     // typewriter, 80 ms
+  TimerId progress = 0;      // progress display, 50 ms
+  TimerId loading = 0;  // one terrain tile per tick, one frame
+  TimerId pause = 0;    // ends the typewriter's pause after a sentence, 500 ms
+  auto all() const { return std::array{typewriter, progress, loading, pause}; }
 };
 
 // The briefing and loading screen.
-struct Form2 {
+struct Briefing {
   WindowState window;
-  std::int16_t TotalTiles = 1;
-  float TileIndex = 0;
-  float StepWidth = 0;
-  std::u32string BriefText;
-  std::int16_t TextPos = 0;
+  std::int16_t totalTiles = 1;
+  float tileIndex = 0;
+  float stepWidth = 0;
+  std::u32string briefText;
+  std::int16_t textPos = 0;
   bool paused = false;  // the typewriter's pause after a sentence is running
   // The loading pass goes on when the pause is over (it ran, or was started, meanwhile).
   bool loadingAfterPause = false;
-  Control Label1 = coloured(Control::at(0, 100, 0, 400), 0xC00000);
-  Control Command1 = Control::at(0, 0, 169, 50, "Начать", false);
-  Control Command2 = Control::at(0, 0, 169, 50, "Загрузить");
-  Control Command3 = Control::at(16, 0, 169, 50, "Выйти");
-  Control ObBar = coloured(Control::at(0, 0, 193, 33, {}, false), 0, 0xFFFFFF);
-  Control PrBar = coloured(Control::at(0, 0, 0, 33, {}, false), 0, 0xFF0000);
-  Control Label2 = coloured(Control::at(0, 0, 193, 33, {}, false), 0xFFFF00);
-  Control LblNick = coloured(Control::at(0, 0, 193, 25, "Ваше имя?", false), 0xFF0000);
-  Control Nick = Control::at(0, 0, 193, 25, "Player1", false);
-  Form2Timers timers;
+  Control briefLabel = coloured(Control::at(0, 100, 0, 400), 0xC00000);
+  Control startButton = Control::at(0, 0, 169, 50, "Начать", false);
+  Control loadButton = Control::at(0, 0, 169, 50, "Загрузить");
+  Control quitButton = Control::at(16, 0, 169, 50, "Выйти");
+  Control loadingBarFrame = coloured(Control::at(0, 0, 193, 33, {}, false), 0, 0xFFFFFF);
+  Control loadingBar = coloured(Control::at(0, 0, 0, 33, {}, false), 0, 0xFF0000);
+  Control loadingPercent = coloured(Control::at(0, 0, 193, 33, {}, false), 0xFFFF00);
+  Control nickPrompt = coloured(Control::at(0, 0, 193, 25, "Ваше имя?", false), 0xFF0000);
+  Control nickBox = Control::at(0, 0, 193, 25, "Player1", false);
+  BriefingTimers timers;
 };
 
 // The in-game menu.
-struct Form3 {
+struct GameMenu {
   WindowState window;
   float width = 143;
   float height = 165;
-  Control Command2 = Control::at(0, 0, 145, 33, "Уровень заново");
-  Control Save = Control::at(0, 33, 145, 33, "Сохранить");
-  Control Command5 = Control::at(0, 66, 145, 33, "Загрузить");
-  Control NotePad = Control::at(0, 99, 145, 33, "Блокнот");
-  Control Command1 = Control::at(0, 132, 145, 33, "Выход");
-  Control Command3 = Control::at(150, 0, 145, 33, "Выключить музыку", false);
-  Control Command4 = Control::at(150, 33, 145, 33, "Rammstein!", false);
+  Control restartButton = Control::at(0, 0, 145, 33, "Уровень заново");
+  Control saveButton = Control::at(0, 33, 145, 33, "Сохранить");
+  Control loadButton = Control::at(0, 66, 145, 33, "Загрузить");
+  Control notepadButton = Control::at(0, 99, 145, 33, "Блокнот");
+  Control exitButton = Control::at(0, 132, 145, 33, "Выход");
+  Control musicButton = Control::at(150, 0, 145, 33, "Выключить музыку", false);
+  Control trackButton = Control::at(150, 33, 145, 33, "Rammstein!", false);
 };
 
 // The game's own message box.
-struct MsgB {
+struct MessageBox {
   WindowState window;
   std::string caption = "Сообщение";
   float left = 0;  // screen position of the window
@@ -102,11 +102,11 @@ struct MsgB {
   float width = 280;
   float height = 134;
   bool dragging = false;
-  Control Cap = coloured(Control::at(0, 0, 281, 25), 0, 0xFF0000);
-  Control Text = coloured(Control::at(8, 32, 265, 81), 0x8080FF);
-  Control CmdYes = coloured(Control::at(184, 112, 41, 17, "Да"), 0, 0x80FF80);
-  Control CmdNo = coloured(Control::at(232, 112, 41, 17, "Нет"), 0, 0x80FFFF);
-  Control CmdOK = Control::at(96, 112, 41, 17, "OK", false);
+  Control captionBar = coloured(Control::at(0, 0, 281, 25), 0, 0xFF0000);
+  Control text = coloured(Control::at(8, 32, 265, 81), 0x8080FF);
+  Control yesButton = coloured(Control::at(184, 112, 41, 17, "Да"), 0, 0x80FF80);
+  Control noButton = coloured(Control::at(232, 112, 41, 17, "Нет"), 0, 0x80FFFF);
+  Control okButton = Control::at(96, 112, 41, 17, "OK", false);
 };
 
 }  // namespace kr

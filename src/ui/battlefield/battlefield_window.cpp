@@ -53,13 +53,13 @@ int BattlefieldWindow::keyCode(const QKeyEvent& event) {
 bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
   const int code = keyCode(*static_cast<QKeyEvent*>(event));
-  if (code == 0 || !ui_.game.form1Loaded()) return false;
+  if (code == 0 || !ui_.game.battlefieldLoaded()) return false;
   ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
   // I still types its letter into the chat line; Esc and Enter end here.
   return code != kKeyI;
 }
 
-void BattlefieldWindow::syncFocus(const Form1& f) {
+void BattlefieldWindow::syncFocus(const Battlefield& f) {
   const bool enabledAgain = f.window.enabled && !wasEnabled_;
   wasEnabled_ = f.window.enabled;
   if (f.focus == appliedFocus_ && !enabledAgain) return;
@@ -71,17 +71,17 @@ void BattlefieldWindow::syncFocus(const Form1& f) {
   }
   QWidget* target = nullptr;
   if (f.focus == Focus::Map) target = map_;
-  if (f.focus == Focus::ChatText) target = findChild<QWidget*>(QStringLiteral("chatText"));
+  if (f.focus == Focus::ChatLine) target = findChild<QWidget*>(QStringLiteral("chatLine"));
   if (target) target->setFocus(Qt::OtherFocusReason);
 }
 
 void BattlefieldWindow::sync() {
   Game& g = ui_.game;
-  const Form1& f = g.form1();
-  const QRect screen(0, 0, g.ScreenWidth, g.FullScreenHeight);
+  const Battlefield& f = g.battlefield();
+  const QRect screen(0, 0, g.screenWidth, g.fullScreenHeight);
   if (geometry() != screen) setGeometry(screen);
   // The map shows in the strip left of the panel columns; nothing of it lies under them.
-  const QRect strip(0, 0, std::clamp(static_cast<int>(std::lround(f.Builder.left)), 0, width()),
+  const QRect strip(0, 0, std::clamp(static_cast<int>(std::lround(f.buildFrame.left)), 0, width()),
                     height());
   if (map_->geometry() != strip) map_->setGeometry(strip);
   palette_->sync(f);
@@ -104,7 +104,7 @@ void BattlefieldWindow::sync() {
 void BattlefieldWindow::closeEvent(QCloseEvent* event) {
   // Closed from the desktop (there is no close box): the game ends.
   event->ignore();
-  ui_.input([this] { form1Closed(ui_.game); });
+  ui_.input([this] { battlefieldClosed(ui_.game); });
 }
 
 }  // namespace kr

@@ -41,7 +41,7 @@ class BattlefieldWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void syncFocus(const Form1& f);
+  void syncFocus(const Battlefield& f);
 
   GameUi& ui_;
   MapView* map_;

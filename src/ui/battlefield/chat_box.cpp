@@ -45,7 +45,7 @@ void ChatView::paintEvent(QPaintEvent*) {
 ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
   // What the player types is the control's text at once.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { ui_.game.form1().chatText.caption = text.toStdString(); });
+    ui_.input([this, text] { ui_.game.battlefield().chatLine.caption = text.toStdString(); });
   });
 }
 
@@ -57,14 +57,14 @@ void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
 ChatBox::ChatBox(GameUi& ui, QWidget* window)
     : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {
   // The battlefield window finds them by these names (the line takes the focus there).
-  box_->setObjectName(QStringLiteral("chat"));
-  line_->setObjectName(QStringLiteral("chatText"));
+  box_->setObjectName(QStringLiteral("chatBox"));
+  line_->setObjectName(QStringLiteral("chatLine"));
 }
 
-void ChatBox::sync(const Form1& f) {
-  syncGeometry(box_, f.chat);
-  box_->setLines(QString::fromStdString(f.chat.caption).split(QStringLiteral("\r\n")));
-  syncControl(line_, f.chatText);
+void ChatBox::sync(const Battlefield& f) {
+  syncGeometry(box_, f.chatBox);
+  box_->setLines(QString::fromStdString(f.chatBox.caption).split(QStringLiteral("\r\n")));
+  syncControl(line_, f.chatLine);
 }
 
 }  // namespace kr

@@ -1,5 +1,5 @@
 // The chat line of the battlefield: the box `chat` over the bottom of the map and the
-// input line `chatText` under it.
+// input line `chatLine` under it.
 #pragma once
 
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 namespace kr {
 
 class GameUi;
-struct Form1;
+struct Battlefield;
 
 // The chat box: red lines on black, one line every 27 pixels, as tall as its control.
 class ChatView : public QWidget {
@@ -42,7 +42,7 @@ class ChatLine : public QLineEdit {
 class ChatBox : public QObject {
  public:
   ChatBox(GameUi& ui, QWidget* window);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
   ChatView* box() const { return box_; }
   ChatLine* line() const { return line_; }
 

@@ -29,24 +29,24 @@ InspectionFrame::InspectionFrame(GameUi& ui, QWidget* parent) : PanelFrame(paren
     l = addLabel();
     l->setIndent(8);
   }
-  pitanie_ = new QPushButton(this);
-  pitanie_->setFocusPolicy(Qt::NoFocus);
-  connect(pitanie_, &QPushButton::clicked, this,
+  powerSwitch_ = new QPushButton(this);
+  powerSwitch_->setFocusPolicy(Qt::NoFocus);
+  connect(powerSwitch_, &QPushButton::clicked, this,
           [this] { ui_.input([this] { powerSwitchClick(ui_.game); }); });
 }
 
-void InspectionFrame::sync(const Form1& f) {
-  syncGeometry(this, f.OZdaFr);
+void InspectionFrame::sync(const Battlefield& f) {
+  syncGeometry(this, f.inspectionFrame);
   const QString shown = name_->text();
-  syncControl(name_, f.OzDa);
+  syncControl(name_, f.inspectedName);
   if (name_->text() != shown || name_->width() != nameWidth_) {
     nameWidth_ = name_->width();
     name_->setFont(fittingFont(nameFont_, name_->text(), nameWidth_ - 4));
   }
-  syncControl(effects_[0], f.ZdaEn);
-  syncControl(effects_[1], f.ZdaMet);
-  syncControl(effects_[2], f.ZdaDer);
-  syncControl(pitanie_, f.Pitanie);
+  syncControl(effects_[0], f.inspectedEnergy);
+  syncControl(effects_[1], f.inspectedMetal);
+  syncControl(effects_[2], f.inspectedWood);
+  syncControl(powerSwitch_, f.powerSwitch);
 }
 
 }  // namespace kr

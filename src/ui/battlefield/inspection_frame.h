@@ -10,15 +10,15 @@
 namespace kr {
 
 class GameUi;
-struct Form1;
+struct Battlefield;
 
 class InspectionFrame : public PanelFrame {
  public:
   InspectionFrame(GameUi& ui, QWidget* parent);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
   QLabel* name() const { return name_; }
   QLabel* effect(int line) const { return effects_[static_cast<std::size_t>(line)]; }
-  QPushButton* powerSwitch() const { return pitanie_; }
+  QPushButton* powerSwitch() const { return powerSwitch_; }
 
  private:
   GameUi& ui_;
@@ -26,7 +26,7 @@ class InspectionFrame : public PanelFrame {
   QFont nameFont_;     // the name's own font, before it is fitted to the frame
   int nameWidth_ = 0;  // the width it was last fitted to
   std::array<QLabel*, 3> effects_{};  // energy, metal, wood
-  QPushButton* pitanie_;
+  QPushButton* powerSwitch_;
 };
 
 }  // namespace kr

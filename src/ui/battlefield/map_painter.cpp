@@ -36,9 +36,9 @@ void drawOutline(QPainter& p, const QRect& r, const QColor& colour) {
 
 }  // namespace
 
-QPoint MapPainter::mapOffset(const Form1& f) {
-  return {static_cast<int>(std::lround(f.picture1.left)),
-          static_cast<int>(std::lround(f.picture1.top))};
+QPoint MapPainter::mapOffset(const Battlefield& f) {
+  return {static_cast<int>(std::lround(f.mapSurface.left)),
+          static_cast<int>(std::lround(f.mapSurface.top))};
 }
 
 QRect MapPainter::mapRect(const MapObject& o) { return pixelRect(o.left, o.top, o.width, o.height); }
@@ -81,14 +81,14 @@ void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint of
   if (o.border) drawOutline(p, r, Qt::black);
 }
 
-void MapPainter::paint(QPainter& p, const Form1& f, const QRect& area) {
+void MapPainter::paint(QPainter& p, const Battlefield& f, const QRect& area) {
   const QPoint offset = mapOffset(f);
   // The objects to draw, bottom to top.
   drawList_.clear();
   const int inHand = slotInHand(f);
   for (const MapLayer layer : {MapLayer::Buildings, MapLayer::Tanks}) {
     for (int i = 0; i <= kObjectSlotCount; ++i) {
-      const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+      const MapObject& o = f.objects[static_cast<std::size_t>(i)];
       if (o.shown && i != inHand && mapLayer(f, i) == layer &&
           mapRect(o).translated(offset).intersects(area))
         drawList_.push_back(i);
@@ -105,7 +105,7 @@ void MapPainter::paint(QPainter& p, const Form1& f, const QRect& area) {
   }
 }
 
-void MapPainter::paintBand(QPainter& p, const Form1& f, const QRect& area, QPoint offset,
+void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset,
                            int inHand) {
   // Terrain as the loading pass painted it; bare ground elsewhere.
   QRegion bare(area);
@@ -121,22 +121,22 @@ void MapPainter::paintBand(QPainter& p, const Form1& f, const QRect& area, QPoin
   }
   for (const QRect& r : bare) p.fillRect(r, kGround);
 
-  for (const int i : drawList_) drawObject(p, i, f.Baza[static_cast<std::size_t>(i)], offset, area);
+  for (const int i : drawList_) drawObject(p, i, f.objects[static_cast<std::size_t>(i)], offset, area);
 
   // The health bar under the inspected object.
-  if (f.ZdorBar.visible) {
-    const QRect fill = mapRect(f.ZdorBar).translated(offset);
+  if (f.healthBar.visible) {
+    const QRect fill = mapRect(f.healthBar).translated(offset);
     if (fill.intersects(area)) p.fillRect(fill, kHealthFill);
   }
-  if (f.ObZdor.visible) drawOutline(p, mapRect(f.ObZdor).translated(offset), Qt::black);
-  if (f.ZdorLbl.visible && !f.ZdorLbl.caption.empty()) {
-    const QRect r = mapRect(f.ZdorLbl).translated(offset);
+  if (f.healthBarFrame.visible) drawOutline(p, mapRect(f.healthBarFrame).translated(offset), Qt::black);
+  if (f.healthLabel.visible && !f.healthLabel.caption.empty()) {
+    const QRect r = mapRect(f.healthLabel).translated(offset);
     if (r.intersects(area)) {
       QFont font(QStringLiteral("DejaVu Sans"));
       font.setPixelSize(9);
       font.setBold(true);
       p.setFont(font);
-      const QString text = QString::fromStdString(f.ZdorLbl.caption);
+      const QString text = QString::fromStdString(f.healthLabel.caption);
       const int flags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip;
       p.setPen(Qt::black);
       p.drawText(r.translated(1, 1), flags, text);
@@ -145,13 +145,13 @@ void MapPainter::paintBand(QPainter& p, const Form1& f, const QRect& area, QPoin
     }
   }
 
-  if (f.Selec.visible) drawOutline(p, mapRect(f.Selec).translated(offset), kSelection);
+  if (f.selectionRect.visible) drawOutline(p, mapRect(f.selectionRect).translated(offset), kSelection);
 
-  if (inHand >= 0 && f.Baza[static_cast<std::size_t>(inHand)].shown) {
-    const MapObject& item = f.Baza[static_cast<std::size_t>(inHand)];
+  if (inHand >= 0 && f.objects[static_cast<std::size_t>(inHand)].shown) {
+    const MapObject& item = f.objects[static_cast<std::size_t>(inHand)];
     // Until it is put down the item has no picture of its own: show the player what it
     // will be, faintly.
-    const char* preview = placedPicture(f.BuildKind);
+    const char* preview = placedPicture(f.buildKind);
     if (item.picture.empty() && *preview) {
       MapObject ghost = item;
       ghost.picture = preview;

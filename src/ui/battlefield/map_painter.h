@@ -20,18 +20,18 @@ namespace kr {
 class MapPainter {
  public:
   // The map's top-left corner in widget pixels.
-  static QPoint mapOffset(const Form1& f);
+  static QPoint mapOffset(const Battlefield& f);
   // Where an object or a map control stands on the map, in whole map pixels.
   static QRect mapRect(const MapObject& o);
   static QRect mapRect(const Control& c);
 
   // Draws the part of the map inside `area` (widget pixels).
-  void paint(QPainter& p, const Form1& f, const QRect& area);
+  void paint(QPainter& p, const Battlefield& f, const QRect& area);
 
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
-  void paintBand(QPainter& p, const Form1& f, const QRect& area, QPoint offset, int inHand);
+  void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);
   void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
 
   struct SlotSprite {

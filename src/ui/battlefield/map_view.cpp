@@ -83,7 +83,7 @@ void MapView::syncSelection(const Control& now) {
   drawn.rect = r;
 }
 
-void MapView::sync(const Form1& f) {
+void MapView::sync(const Battlefield& f) {
   const QPoint offset = MapPainter::mapOffset(f);
   if (!drawnOnce_ || f.terrainTile != drawnTile_ || f.terrainTiles.size() != drawnTiles_) {
     drawnOnce_ = true;
@@ -98,7 +98,7 @@ void MapView::sync(const Form1& f) {
   }
 
   for (int i = 0; i <= kObjectSlotCount; ++i) {
-    const MapObject& o = f.Baza[static_cast<std::size_t>(i)];
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
     DrawnObject& d = drawn_[static_cast<std::size_t>(i)];
     if (!o.shown && !d.shown) continue;
     const QRect r = MapPainter::mapRect(o);
@@ -110,16 +110,16 @@ void MapView::sync(const Form1& f) {
     d = DrawnObject{o.shown, r, o.picture, o.border, layer};
   }
 
-  syncControl(drawnBarOutline_, f.ObZdor, 0);
-  syncControl(drawnBarFill_, f.ZdorBar, 0);
-  syncControl(drawnBarLabel_, f.ZdorLbl, kLabelMargin);
-  syncSelection(f.Selec);
+  syncControl(drawnBarOutline_, f.healthBarFrame, 0);
+  syncControl(drawnBarFill_, f.healthBar, 0);
+  syncControl(drawnBarLabel_, f.healthLabel, kLabelMargin);
+  syncSelection(f.selectionRect);
   updateCursor();
 }
 
 void MapView::paintEvent(QPaintEvent* event) {
-  if (!ui_.game.form1Loaded()) return;
-  const Form1& f = ui_.game.form1();
+  if (!ui_.game.battlefieldLoaded()) return;
+  const Battlefield& f = ui_.game.battlefield();
   QPainter p(this);
   const QRegion& region = event->region();
   if (region.rectCount() > kMaxSeparateRects) {
@@ -134,11 +134,11 @@ void MapView::paintEvent(QPaintEvent* event) {
 
 void MapView::mousePressEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
-  if (button == 0 || !ui_.game.form1Loaded()) return;
+  if (button == 0 || !ui_.game.battlefieldLoaded()) return;
   const QPointF at = mapPoint(event->position());
   if (press_ == Press::None) {
     // The object under the pointer takes the press; bare ground is the map's.
-    pressedSlot_ = objectAt(ui_.game.form1(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    pressedSlot_ = objectAt(ui_.game.battlefield(), static_cast<float>(at.x()), static_cast<float>(at.y()));
     press_ = pressedSlot_ >= 0 ? Press::Object : Press::Map;
     pressedButton_ = button;
   }
@@ -151,13 +151,13 @@ void MapView::mousePressEvent(QMouseEvent* event) {
 void MapView::mouseMoveEvent(QMouseEvent* event) {
   pointerInside_ = true;
   pointer_ = event->position();
-  if (!ui_.game.form1Loaded()) return;
+  if (!ui_.game.battlefieldLoaded()) return;
   const QPointF at = mapPoint(pointer_);
   const float x = static_cast<float>(at.x());
   const float y = static_cast<float>(at.y());
   // While a press lasts its receiver keeps the pointer; otherwise what lies under it.
   const bool mapEvent =
-      press_ == Press::Map || (press_ == Press::None && objectAt(ui_.game.form1(), x, y) < 0);
+      press_ == Press::Map || (press_ == Press::None && objectAt(ui_.game.battlefield(), x, y) < 0);
   if (!mapEvent) {
     updateCursor();
     return;
@@ -168,7 +168,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
-  if (button == 0 || !ui_.game.form1Loaded()) return;
+  if (button == 0 || !ui_.game.battlefieldLoaded()) return;
   const Press press = press_;
   const int slot = pressedSlot_;
   const bool leftClick = button == 1 && pressedButton_ == 1;
@@ -180,7 +180,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
   const float x = static_cast<float>(at.x());
   const float y = static_cast<float>(at.y());
   if (press == Press::Object) {
-    const MapObject& o = ui_.game.form1().Baza[static_cast<std::size_t>(slot)];
+    const MapObject& o = ui_.game.battlefield().objects[static_cast<std::size_t>(slot)];
     const bool onObject = o.shown && x >= o.left && x < o.right() && y >= o.top && y < o.bottom();
     if (leftClick && onObject) ui_.input([this, slot] { objectClick(ui_.game, slot); });
     return;
@@ -196,8 +196,8 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
 void MapView::leaveEvent(QEvent*) { pointerInside_ = false; }
 
 void MapView::updateCursor() {
-  if (!pointerInside_ || !ui_.game.form1Loaded()) return;
-  const Form1& f = ui_.game.form1();
+  if (!pointerInside_ || !ui_.game.battlefieldLoaded()) return;
+  const Battlefield& f = ui_.game.battlefield();
   const QPointF at = mapPoint(pointer_);
   enum Shape { Object, MapCustom, SizeAll, Arrow };
   Shape shape = Arrow;

@@ -18,7 +18,7 @@ class MapView : public QWidget {
  public:
   MapView(GameUi& ui, QWidget* parent);
   // Compares the model with what was drawn last and repaints only what changed.
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -41,13 +41,13 @@ QRectF MinimapPicture::toWidget(float left, float top, float width, float height
   return {left * scaleX_, top * scaleY_, width * scaleX_, height * scaleY_};
 }
 
-void MinimapPicture::buildPicture(const Form1& f) {
+void MinimapPicture::buildPicture(const Battlefield& f) {
   const QSize shown = size();
   if (shown.isEmpty() || f.terrainTile.empty()) return;
   const QImage& tile = SpriteStore::instance().image(QString::fromStdString(f.terrainTile));
   const QSize fine = shown * kOversample;
-  const double sx = fine.width() / static_cast<double>(f.picture1.width);
-  const double sy = fine.height() / static_cast<double>(f.picture1.height);
+  const double sx = fine.width() / static_cast<double>(f.mapSurface.width);
+  const double sy = fine.height() / static_cast<double>(f.mapSurface.height);
   // Each tile reduced once, a pixel larger than its place so that neighbours overlap.
   const QImage small = tile.scaled(static_cast<int>(std::ceil(tile.width() * sx)) + 1,
                                    static_cast<int>(std::ceil(tile.height() * sy)) + 1,
@@ -61,11 +61,11 @@ void MinimapPicture::buildPicture(const Form1& f) {
   picture_ = composed.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void MinimapPicture::sync(const Form1& f) {
-  syncGeometry(this, f.MapPic);
+void MinimapPicture::sync(const Battlefield& f) {
+  syncGeometry(this, f.minimap);
   // The minimap's scale is the map's own size.
-  scaleX_ = width() / static_cast<double>(f.picture1.width);
-  scaleY_ = height() / static_cast<double>(f.picture1.height);
+  scaleX_ = width() / static_cast<double>(f.mapSurface.width);
+  scaleY_ = height() / static_cast<double>(f.mapSurface.height);
   bool changed = false;
   if (!f.minimapPictureReady && !picture_.isNull()) {
     picture_ = QImage();
@@ -75,27 +75,27 @@ void MinimapPicture::sync(const Form1& f) {
     buildPicture(f);
     changed = true;
   }
-  if (!sameGeometry(drawnFrame_, f.MapKursor) || !sameGeometry(drawnCurtain_, f.Zaslonka) ||
-      !sameGeometry(drawnImage_, f.Image1) || !sameMarkers(drawnMarkers_, f.BazaMap)) {
-    drawnFrame_ = f.MapKursor;
-    drawnCurtain_ = f.Zaslonka;
-    drawnImage_ = f.Image1;
-    drawnMarkers_ = f.BazaMap;
+  if (!sameGeometry(drawnFrame_, f.viewFrame) || !sameGeometry(drawnCurtain_, f.curtain) ||
+      !sameGeometry(drawnImage_, f.minimapPicture) || !sameMarkers(drawnMarkers_, f.markers)) {
+    drawnFrame_ = f.viewFrame;
+    drawnCurtain_ = f.curtain;
+    drawnImage_ = f.minimapPicture;
+    drawnMarkers_ = f.markers;
     changed = true;
   }
   if (changed) update();
 }
 
 void MinimapPicture::paintEvent(QPaintEvent*) {
-  if (!ui_.game.form1Loaded()) return;
-  const Form1& f = ui_.game.form1();
+  if (!ui_.game.battlefieldLoaded()) return;
+  const Battlefield& f = ui_.game.battlefield();
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
-  if (!picture_.isNull() && f.Image1.visible)
-    p.drawImage(toWidget(f.Image1.left, f.Image1.top, f.Image1.width, f.Image1.height), picture_);
+  if (!picture_.isNull() && f.minimapPicture.visible)
+    p.drawImage(toWidget(f.minimapPicture.left, f.minimapPicture.top, f.minimapPicture.width, f.minimapPicture.height), picture_);
 
   for (int i = 0; i <= kObjectSlotCount; ++i) {
-    const Marker& m = f.BazaMap[static_cast<std::size_t>(i)];
+    const Marker& m = f.markers[static_cast<std::size_t>(i)];
     if (!m.shown) continue;
     const QRectF at = toWidget(m.left, m.top, 0, 0);
     const QColor colour = i < kFirstEnemySlot ? QColor(255, 0, 0) : QColor(0, 0, 255);
@@ -104,16 +104,16 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
                colour);
   }
 
-  if (f.MapKursor.visible) {
-    const QRectF r = toWidget(f.MapKursor.left, f.MapKursor.top, f.MapKursor.width,
-                              f.MapKursor.height);
+  if (f.viewFrame.visible) {
+    const QRectF r = toWidget(f.viewFrame.left, f.viewFrame.top, f.viewFrame.width,
+                              f.viewFrame.height);
     p.setPen(QPen(QColor(255, 255, 0), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
   }
 
-  if (f.Zaslonka.visible)
-    p.fillRect(toWidget(f.Zaslonka.left, f.Zaslonka.top, f.Zaslonka.width, f.Zaslonka.height),
+  if (f.curtain.visible)
+    p.fillRect(toWidget(f.curtain.left, f.curtain.top, f.curtain.width, f.curtain.height),
                Qt::black);
 }
 
@@ -131,9 +131,9 @@ MinimapFrame::MinimapFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent) {
   picture_ = new MinimapPicture(ui, this);
 }
 
-void MinimapFrame::sync(const Form1& f) {
-  syncGeometry(this, f.Map);
-  syncControl(title_, f.Label5);
+void MinimapFrame::sync(const Battlefield& f) {
+  syncGeometry(this, f.minimapFrame);
+  syncControl(title_, f.minimapFrameTitle);
   picture_->sync(f);
 }
 

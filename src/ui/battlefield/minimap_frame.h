@@ -12,11 +12,11 @@ namespace kr {
 
 class GameUi;
 
-// `MapPic`: the whole map at reduced scale, in map coordinates.
+// `minimap`: the whole map at reduced scale, in map coordinates.
 class MinimapPicture : public QWidget {
  public:
   MinimapPicture(GameUi& ui, QWidget* parent);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
   // The map picture made from the painted terrain; null until the loading pass is over.
   const QImage& mapPicture() const { return picture_; }
 
@@ -27,7 +27,7 @@ class MinimapPicture : public QWidget {
  private:
   // Map coordinates to widget pixels and back.
   QRectF toWidget(float left, float top, float width, float height) const;
-  void buildPicture(const Form1& f);
+  void buildPicture(const Battlefield& f);
 
   GameUi& ui_;
   QImage picture_;
@@ -41,7 +41,7 @@ class MinimapPicture : public QWidget {
 class MinimapFrame : public PanelFrame {
  public:
   MinimapFrame(GameUi& ui, QWidget* parent);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
   MinimapPicture* picture() const { return picture_; }
 
  private:

@@ -28,23 +28,23 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
   };
   for (std::size_t i = 0; i < kPageOnePictures.size(); ++i)
     buttons_[i] = new PictureButton(kPageOnePictures[i], this);
-  bui_ = addPanel();
-  buttons_[kConverter] = new PictureButton(QStringLiteral("Bui"), bui_);
-  tankBui_ = addPanel();
-  buttons_[kTank] = new PictureButton(QStringLiteral("TankBui"), tankBui_);
+  pageTwo_ = addPanel();
+  buttons_[kConverter] = new PictureButton(QStringLiteral("Bui"), pageTwo_);
+  tankPanel_ = addPanel();
+  buttons_[kTank] = new PictureButton(QStringLiteral("TankBui"), tankPanel_);
   for (int i = 0; i < kPaletteItems; ++i)
     connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, order(i));
 
-  naZad_ = new PictureImage(QStringLiteral("BuildNaZad"), this);
-  naZad_->onClick([this] { ui_.input([this] { buildNaZadClick(ui_.game); }); });
-  dalee_ = new PictureImage(QStringLiteral("BuildDalee"), this);
-  dalee_->onClick([this] { ui_.input([this] { buildDaleeClick(ui_.game); }); });
+  backArrow_ = new PictureImage(QStringLiteral("BuildNaZad"), this);
+  backArrow_->onClick([this] { ui_.input([this] { previousPageClick(ui_.game); }); });
+  forwardArrow_ = new PictureImage(QStringLiteral("BuildDalee"), this);
+  forwardArrow_->onClick([this] { ui_.input([this] { nextPageClick(ui_.game); }); });
 
-  stroy_ = addLabel(true);
-  stroy_->setAlignment(Qt::AlignCenter);
-  QPalette red = stroy_->palette();
+  constructionLabel_ = addLabel(true);
+  constructionLabel_->setAlignment(Qt::AlignCenter);
+  QPalette red = constructionLabel_->palette();
   red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-  stroy_->setPalette(red);
+  constructionLabel_->setPalette(red);
 
   prBar_ = new QLabel(this);
   prBar_->setAutoFillBackground(true);
@@ -74,20 +74,20 @@ void PaletteFrame::syncPanel(QFrame* panel, const Control& c) {
   syncGeometry(panel, clipped);
 }
 
-void PaletteFrame::sync(const Form1& f) {
-  syncGeometry(this, f.Builder);
-  syncControl(title_, f.Label3);
-  for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], f.build[i]);
-  syncPanel(bui_, f.Bui);
-  syncPanel(tankBui_, f.TankBui);
-  syncGeometry(naZad_, f.BuildNaZad);
-  naZad_->setBorder(f.BuildNaZad.border != 0);
-  syncGeometry(dalee_, f.BuildDalee);
-  dalee_->setBorder(f.BuildDalee.border != 0);
-  syncControl(stroy_, f.StroyLbl);
-  syncGeometry(prBar_, f.PrBar);
-  syncGeometry(obBar_, f.ObBar);
-  syncGeometry(building_, f.building);
+void PaletteFrame::sync(const Battlefield& f) {
+  syncGeometry(this, f.buildFrame);
+  syncControl(title_, f.buildFrameTitle);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], f.paletteButtons[i]);
+  syncPanel(pageTwo_, f.secondPage);
+  syncPanel(tankPanel_, f.tankOrderPanel);
+  syncGeometry(backArrow_, f.previousPageArrow);
+  backArrow_->setBorder(f.previousPageArrow.border != 0);
+  syncGeometry(forwardArrow_, f.nextPageArrow);
+  forwardArrow_->setBorder(f.nextPageArrow.border != 0);
+  syncControl(constructionLabel_, f.constructionLabel);
+  syncGeometry(prBar_, f.constructionBar);
+  syncGeometry(obBar_, f.constructionBarFrame);
+  syncGeometry(building_, f.readyIcon);
 }
 
 }  // namespace kr

@@ -12,19 +12,19 @@ namespace kr {
 class GameUi;
 class PictureButton;
 class PictureImage;
-struct Form1;
+struct Battlefield;
 
 class PaletteFrame : public PanelFrame {
  public:
   PaletteFrame(GameUi& ui, QWidget* parent);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
   PictureButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
-  QFrame* pageTwo() const { return bui_; }
-  QFrame* tankPanel() const { return tankBui_; }
-  PictureImage* forwardArrow() const { return dalee_; }
-  PictureImage* backArrow() const { return naZad_; }
+  QFrame* pageTwo() const { return pageTwo_; }
+  QFrame* tankPanel() const { return tankPanel_; }
+  PictureImage* forwardArrow() const { return forwardArrow_; }
+  PictureImage* backArrow() const { return backArrow_; }
   PictureImage* readyIcon() const { return building_; }
-  QLabel* constructionLabel() const { return stroy_; }
+  QLabel* constructionLabel() const { return constructionLabel_; }
   QFrame* barOutline() const { return obBar_; }
   QLabel* barFill() const { return prBar_; }
 
@@ -36,11 +36,11 @@ class PaletteFrame : public PanelFrame {
   GameUi& ui_;
   QLabel* title_;
   std::array<PictureButton*, 7> buttons_{};
-  QFrame* bui_;
-  QFrame* tankBui_;
-  PictureImage* naZad_;
-  PictureImage* dalee_;
-  QLabel* stroy_;
+  QFrame* pageTwo_;
+  QFrame* tankPanel_;
+  PictureImage* backArrow_;
+  PictureImage* forwardArrow_;
+  QLabel* constructionLabel_;
   QLabel* prBar_;
   QFrame* obBar_;
   PictureImage* building_;

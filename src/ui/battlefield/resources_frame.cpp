@@ -9,9 +9,9 @@ namespace kr {
 namespace {
 
 // The labels in the order they are kept.
-std::array<const Control*, 12> labelControls(const Form1& f) {
-  return {&f.ResEn1, &f.ResEn,  &f.EnPlus,  &f.EnMinus, &f.ResMet1, &f.ResMet,
-          &f.MetPlus, &f.MetMinus, &f.ResDer1, &f.ResDer, &f.DerPlus, &f.DerMinus};
+std::array<const Control*, 12> labelControls(const Battlefield& f) {
+  return {&f.energyTitle, &f.energyStock,  &f.energyIncome,  &f.energyExpense, &f.metalTitle, &f.metalStock,
+          &f.metalIncome, &f.metalExpense, &f.woodTitle, &f.woodStock, &f.woodIncome, &f.woodExpense};
 }
 
 }  // namespace
@@ -25,9 +25,9 @@ ResourcesFrame::ResourcesFrame(QWidget* parent) : PanelFrame(parent) {
   }
 }
 
-void ResourcesFrame::sync(const Form1& f) {
-  syncGeometry(this, f.Resources);
-  syncControl(title_, f.Label4);
+void ResourcesFrame::sync(const Battlefield& f) {
+  syncGeometry(this, f.resourcesFrame);
+  syncControl(title_, f.resourcesFrameTitle);
   const auto controls = labelControls(f);
   for (std::size_t i = 0; i < labels_.size(); ++i) syncControl(labels_[i], *controls[i]);
 }

@@ -8,12 +8,12 @@
 
 namespace kr {
 
-struct Form1;
+struct Battlefield;
 
 class ResourcesFrame : public PanelFrame {
  public:
   explicit ResourcesFrame(QWidget* parent);
-  void sync(const Form1& f);
+  void sync(const Battlefield& f);
 
  private:
   QLabel* title_;

@@ -34,7 +34,7 @@ NotepadWindow::NotepadWindow(GameUi& ui) : ui_(ui) {
   list_->installEventFilter(this);
   connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     const int row = list_->row(item);
-    ui_.input([this, row] { notePadDoubleClick(ui_.game, row); });
+    ui_.input([this, row] { notepadDoubleClick(ui_.game, row); });
   });
 
   back_ = new QPushButton(this);
@@ -44,12 +44,12 @@ NotepadWindow::NotepadWindow(GameUi& ui) : ui_(ui) {
   back_->setFont(buttonFont);
   back_->installEventFilter(this);
   connect(back_, &QPushButton::clicked, this,
-          [this] { ui_.input([this] { notePadBackClick(ui_.game); }); });
+          [this] { ui_.input([this] { notepadBackClick(ui_.game); }); });
 }
 
 bool NotepadWindow::keyDown(const QKeyEvent* e) {
   if (e->key() != Qt::Key_Escape) return false;
-  ui_.input([this] { notePadKeyDown(ui_.game, kKeyEscape); });
+  ui_.input([this] { notepadKeyDown(ui_.game, kKeyEscape); });
   return true;
 }
 
@@ -64,18 +64,18 @@ bool NotepadWindow::eventFilter(QObject* watched, QEvent* e) {
 
 void NotepadWindow::sync() {
   Game& g = ui_.game;
-  const NotePadFrm& n = g.notePad();
+  const Notepad& n = g.notepad();
   // Centred on the screen.
-  const QRect r = pixelRect((static_cast<float>(g.ScreenWidth) - n.width) / 2,
-                            (static_cast<float>(g.ScreenHeight) - n.height) / 2, n.width, n.height);
+  const QRect r = pixelRect((static_cast<float>(g.screenWidth) - n.width) / 2,
+                            (static_cast<float>(g.screenHeight) - n.height) / 2, n.width, n.height);
   if (geometry() != r) setGeometry(r);
-  syncGeometry(list_, n.List1Box);
-  syncControl(back_, n.Command1);
+  syncGeometry(list_, n.lineList);
+  syncControl(back_, n.backButton);
   // Lines are only ever added while the window lives.
-  if (list_->count() > static_cast<int>(n.List1.size())) list_->clear();
-  for (std::size_t i = static_cast<std::size_t>(list_->count()); i < n.List1.size(); ++i) {
+  if (list_->count() > static_cast<int>(n.lines.size())) list_->clear();
+  for (std::size_t i = static_cast<std::size_t>(list_->count()); i < n.lines.size(); ++i) {
     // A line too long for the narrow list shows whole in its tooltip.
-    auto* item = new QListWidgetItem(QString::fromStdString(n.List1[i]), list_);
+    auto* item = new QListWidgetItem(QString::fromStdString(n.lines[i]), list_);
     item->setToolTip(item->text());
   }
   if (isEnabled() != n.window.enabled) setEnabled(n.window.enabled);

@@ -17,7 +17,7 @@ AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
   // A fixed-size window with a single-line frame and a title bar.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  const FrmAbout& m = ui.game.about();
+  const AboutBox& m = ui.game.about();
   setWindowTitle(QString::fromStdString(m.caption));
   setFixedSize(static_cast<int>(m.width), static_cast<int>(m.height));
 
@@ -37,13 +37,13 @@ AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
 
 void AboutWindow::sync() {
   Game& g = ui_.game;
-  const FrmAbout& m = g.about();
+  const AboutBox& m = g.about();
   if (!isVisible())
     placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
-  syncControl(title_, m.lblTitle);
-  syncGeometry(icon_, m.picIcon);
-  syncControl(description_, m.lblDescription);
-  syncControl(ok_, m.CmdOK);
+  syncControl(title_, m.title);
+  syncGeometry(icon_, m.icon);
+  syncControl(description_, m.description);
+  syncControl(ok_, m.okButton);
   syncWindow(this, m.window);
 }
 

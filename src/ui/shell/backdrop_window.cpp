@@ -33,9 +33,9 @@ void BackdropWindow::captureBehind() {
 
 void BackdropWindow::sync() {
   Game& g = ui_.game;
-  const Fon& m = g.fon();
+  const Backdrop& m = g.backdrop();
   // The whole screen, and at least the battlefield.
-  QRect area(0, 0, g.ScreenWidth, g.FullScreenHeight);
+  QRect area(0, 0, g.screenWidth, g.fullScreenHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) area |= screen->geometry();
   placeWindow(this, area);
   if (alpha_ != m.opacity) {

@@ -75,18 +75,18 @@ BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {
 
 void BriefingWindow::sync() {
   Game& g = ui_.game;
-  const Form2& m = g.form2();
-  placeWindow(this, QRect(0, 0, g.ScreenWidth, g.FullScreenHeight));
-  syncLabel(text_, m.Label1);
-  syncControl(start_, m.Command1);
-  syncControl(load_, m.Command2);
-  syncControl(quit_, m.Command3);
-  syncBar(barFrame_, m.ObBar);
-  syncBar(barFill_, m.PrBar);
-  syncLabel(percent_, m.Label2);
-  syncLabel(nickLabel_, m.LblNick);
-  const bool nickComesUp = m.Nick.visible && !nick_->isVisibleTo(this);
-  syncControl(nick_, m.Nick);
+  const Briefing& m = g.briefing();
+  placeWindow(this, QRect(0, 0, g.screenWidth, g.fullScreenHeight));
+  syncLabel(text_, m.briefLabel);
+  syncControl(start_, m.startButton);
+  syncControl(load_, m.loadButton);
+  syncControl(quit_, m.quitButton);
+  syncBar(barFrame_, m.loadingBarFrame);
+  syncBar(barFill_, m.loadingBar);
+  syncLabel(percent_, m.loadingPercent);
+  syncLabel(nickLabel_, m.nickPrompt);
+  const bool nickComesUp = m.nickBox.visible && !nick_->isVisibleTo(this);
+  syncControl(nick_, m.nickBox);
   if (nickComesUp) nick_->setFocus();  // ready for the player's name
   syncWindow(this, m.window);
 }

@@ -19,7 +19,7 @@ namespace {
 
 using Handler = void (*)(Game&);
 constexpr std::array<Handler, 7> kActions{restartClick,  saveClick,     menuLoadClick,
-                                          notePadClick,  menuExitClick, musicSwitchClick,
+                                          notepadClick,  menuExitClick, musicSwitchClick,
                                           trackSwitchClick};
 
 }  // namespace
@@ -40,10 +40,10 @@ GameMenuWindow::GameMenuWindow(GameUi& ui) : ui_(ui) {
 
 void GameMenuWindow::sync() {
   Game& g = ui_.game;
-  const Form3& m = g.form3();
+  const GameMenu& m = g.gameMenu();
   placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
-  const std::array<const Control*, 7> controls{&m.Command2, &m.Save,     &m.Command5, &m.NotePad,
-                                               &m.Command1, &m.Command3, &m.Command4};
+  const std::array<const Control*, 7> controls{&m.restartButton, &m.saveButton,     &m.loadButton, &m.notepadButton,
+                                               &m.exitButton, &m.musicButton, &m.trackButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
   syncWindow(this, m.window);
 }

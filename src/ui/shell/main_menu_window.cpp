@@ -24,7 +24,7 @@ constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGa
 
 MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
-  setWindowTitle(QString::fromStdString(ui.game.welcome().caption));
+  setWindowTitle(QString::fromStdString(ui.game.mainMenu().caption));
   title_ = new QLabel(this);
   title_->setFont(face(kScriptFace, 60, true));
   title_->setAlignment(Qt::AlignCenter);
@@ -42,11 +42,11 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
 
 void MainMenuWindow::sync() {
   Game& g = ui_.game;
-  const WElcome& m = g.welcome();
+  const MainMenu& m = g.mainMenu();
   placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
-  syncLabel(title_, m.Label1);
-  const std::array<const Control*, 5> controls{&m.Command1, &m.Command5, &m.Command4,
-                                               &m.Command2, &m.Command3};
+  syncLabel(title_, m.title);
+  const std::array<const Control*, 5> controls{&m.newGameButton, &m.loadGameButton, &m.networkGameButton,
+                                               &m.exitButton, &m.aboutButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
   syncWindow(this, m.window);
 }

@@ -32,7 +32,7 @@ QPushButton* makeButton(QWidget* parent, const Control& c) {
 
 MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
   makeBlackFrameless(this);
-  const MsgB& m = ui.game.msgB();
+  const MessageBox& m = ui.game.messageBox();
   setWindowTitle(QString::fromStdString(m.caption));
 
   cap_ = new QLabel(this);
@@ -46,22 +46,22 @@ MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  yes_ = makeButton(this, m.CmdYes);
-  no_ = makeButton(this, m.CmdNo);
-  ok_ = makeButton(this, m.CmdOK);
-  connect(yes_, &QPushButton::clicked, this, [this] { ui_.input([this] { msgYesClick(ui_.game); }); });
-  connect(no_, &QPushButton::clicked, this, [this] { ui_.input([this] { msgNoClick(ui_.game); }); });
+  yes_ = makeButton(this, m.yesButton);
+  no_ = makeButton(this, m.noButton);
+  ok_ = makeButton(this, m.okButton);
+  connect(yes_, &QPushButton::clicked, this, [this] { ui_.input([this] { messageYesClick(ui_.game); }); });
+  connect(no_, &QPushButton::clicked, this, [this] { ui_.input([this] { messageNoClick(ui_.game); }); });
 }
 
 void MessageBoxWindow::sync() {
   Game& g = ui_.game;
-  const MsgB& m = g.msgB();
+  const MessageBox& m = g.messageBox();
   placeWindow(this, pixelRect(m.left, m.top, m.width, m.height));
-  syncLabel(cap_, m.Cap, true);
-  syncLabel(text_, m.Text);
-  syncControl(yes_, m.CmdYes);
-  syncControl(no_, m.CmdNo);
-  syncControl(ok_, m.CmdOK);
+  syncLabel(cap_, m.captionBar, true);
+  syncLabel(text_, m.text);
+  syncControl(yes_, m.yesButton);
+  syncControl(no_, m.noButton);
+  syncControl(ok_, m.okButton);
   syncWindow(this, m.window);
 }
 
@@ -70,13 +70,13 @@ bool MessageBoxWindow::eventFilter(QObject* watched, QEvent* event) {
     // Dragging by the caption strip, with any mouse button.
     switch (event->type()) {
       case QEvent::MouseButtonPress:
-        ui_.input([this] { msgCaptionMouseDown(ui_.game); });
+        ui_.input([this] { messageCaptionMouseDown(ui_.game); });
         return true;
       case QEvent::MouseMove:
-        ui_.input([this] { msgCaptionMouseMove(ui_.game); });
+        ui_.input([this] { messageCaptionMouseMove(ui_.game); });
         return true;
       case QEvent::MouseButtonRelease:
-        ui_.input([this] { msgCaptionMouseUp(ui_.game); });
+        ui_.input([this] { messageCaptionMouseUp(ui_.game); });
         return true;
       default:
         break;

@@ -29,7 +29,7 @@ inline QFont face(const char* family, qreal points, bool bold = false, bool ital
 
 // A window of that size centred on the game's screen.
 inline QRect centredOnScreen(const Game& g, int width, int height) {
-  return QRect((g.ScreenWidth - width) / 2, (g.ScreenHeight - height) / 2, width, height);
+  return QRect((g.screenWidth - width) / 2, (g.screenHeight - height) / 2, width, height);
 }
 
 inline void placeWindow(QWidget* w, const QRect& r) {

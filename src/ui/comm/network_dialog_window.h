@@ -11,9 +11,9 @@ namespace kr {
 
 class GameUi;
 
-class NetworkDialog : public QWidget {
+class NetworkDialogWindow : public QWidget {
  public:
-  explicit NetworkDialog(GameUi& ui);
+  explicit NetworkDialogWindow(GameUi& ui);
   void sync();
 
   QPushButton* hostButton() const { return host_; }

@@ -1,5 +1,5 @@
 // The network game dialog: an ordinary resizable window with its title bar and close box.
-#include "ui/comm/network_dialog.h"
+#include "ui/comm/network_dialog_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,8 +12,8 @@
 
 namespace kr {
 
-NetworkDialog::NetworkDialog(GameUi& ui) : ui_(ui) {
-  const Setka& s = ui.game.setka();
+NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : ui_(ui) {
+  const NetworkDialog& s = ui.game.networkDialog();
   setWindowTitle(QString::fromStdString(s.caption));
   resize(static_cast<int>(s.width), static_cast<int>(s.height));
 
@@ -36,22 +36,22 @@ NetworkDialog::NetworkDialog(GameUi& ui) : ui_(ui) {
   connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
   connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
   connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { ui_.game.setka().Text1.caption = text.toStdString(); });
+    ui_.input([this, text] { ui_.game.networkDialog().addressBox.caption = text.toStdString(); });
   });
 }
 
-void NetworkDialog::closeEvent(QCloseEvent* e) {
+void NetworkDialogWindow::closeEvent(QCloseEvent* e) {
   e->accept();
-  ui_.input([this] { setkaClose(ui_.game); });
+  ui_.input([this] { networkDialogClose(ui_.game); });
 }
 
-void NetworkDialog::sync() {
-  const Setka& s = ui_.game.setka();
-  syncControl(title_, s.Label1);
-  syncControl(host_, s.Command1);
-  syncControl(prompt_, s.Label2);
-  syncControl(address_, s.Text1);
-  syncControl(join_, s.Command2);
+void NetworkDialogWindow::sync() {
+  const NetworkDialog& s = ui_.game.networkDialog();
+  syncControl(title_, s.title);
+  syncControl(host_, s.hostButton);
+  syncControl(prompt_, s.addressPrompt);
+  syncControl(address_, s.addressBox);
+  syncControl(join_, s.joinButton);
   if (isEnabled() != s.window.enabled) setEnabled(s.window.enabled);
   if (isVisible() != s.window.visible) setVisible(s.window.visible);
 }
