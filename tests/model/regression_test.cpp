@@ -89,24 +89,21 @@ std::vector<Step> script() {
       {176000, [](Game& g) { loadClick(g); }},
       {240000, [](Game& g) { startClick(g); }},
       {241000, [](Game& g) { chatLine(g, "jyv"); }},
+      {244000, [](Game& g) { chatLine(g, "jyv"); }},  // the box still shows: only a line
       {250000, [](Game& g) { orderItem(g, kLocator); }},
       {250100, [](Game& g) { putDown(g, 600, 300); }},
       {251000, [](Game& g) { orderItem(g, kTankFactory); }},
       {251100, [](Game& g) { putDown(g, 800, 300); }},
       {252000, [](Game& g) { orderItem(g, kWoodWorks); }},
       {252100, [](Game& g) { putDown(g, 600, 500); }},
-      {244000, [](Game& g) { chatLine(g, "jyv"); }},  // the box still shows: only a line
       {253000, [](Game& g) { chatLine(g, "jyv"); }},  // developer mode off
       {261000, [](Game& g) { objectClick(g, 2); }},   // the tank factory
       {262000, [](Game& g) { orderItem(g, kTank); }},
       {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
       {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},
       {270200, [](Game& g) { mapMouseUp(g, 1, 1500, 1200); }},
-      {400000, [](Game& g) { orderItem(g, kConverter); }},
-      {420000, [](Game& g) {
-         take(g);
-         putDown(g, 600, 700);
-       }},
+      {400000, [](Game& g) { orderItem(g, kConverter); }},  // refused: too little energy
+      {420000, [](Game& g) { putDown(g, 600, 700); }},     // no ready icon: nothing in hand
   };
 }
 
