@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/cues.h"
+
 namespace krepostan::cues {
 
 inline constexpr int kSampleRate = 22050;
@@ -21,8 +23,9 @@ inline constexpr int kChannels = 1;
 // File names of every cue the game plays. default.wav stands in for any cue
 // whose file is missing or cannot be played.
 inline constexpr std::array<std::string_view, 9> kCueNames{
-    "Click.smus",  "building.smus", "Ass.smus",      "build.smus", "locator.smus",
-    "Pus.smus",    "klac.smus",     "endwrite.smus", "default.wav",
+    kr::cue::kClick,  kr::cue::kOrderTaken,    kr::cue::kRefused,
+    kr::cue::kPutDown, kr::cue::kRadar,        kr::cue::kWhoosh,
+    kr::cue::kTypewriterKey, kr::cue::kEndOfText, kr::cue::kDefault,
 };
 
 namespace detail {
@@ -230,15 +233,15 @@ inline std::vector<std::int16_t> cueSamples(std::string_view name) {
   using namespace detail;
   Buffer b;
   double level = kPeak;
-  if (name == "Click.smus") b = click();
-  else if (name == "building.smus") b = chime();
-  else if (name == "Ass.smus") b = buzz(), level = kSteadyPeak;
-  else if (name == "build.smus") b = thud();
-  else if (name == "locator.smus") b = ping();
-  else if (name == "Pus.smus") b = whoosh();
-  else if (name == "klac.smus") b = key();
-  else if (name == "endwrite.smus") b = bell();
-  else if (name == "default.wav") b = beep(), level = kSteadyPeak;
+  if (name == std::string_view(kr::cue::kClick)) b = click();
+  else if (name == std::string_view(kr::cue::kOrderTaken)) b = chime();
+  else if (name == std::string_view(kr::cue::kRefused)) b = buzz(), level = kSteadyPeak;
+  else if (name == std::string_view(kr::cue::kPutDown)) b = thud();
+  else if (name == std::string_view(kr::cue::kRadar)) b = ping();
+  else if (name == std::string_view(kr::cue::kWhoosh)) b = whoosh();
+  else if (name == std::string_view(kr::cue::kTypewriterKey)) b = key();
+  else if (name == std::string_view(kr::cue::kEndOfText)) b = bell();
+  else if (name == std::string_view(kr::cue::kDefault)) b = beep(), level = kSteadyPeak;
   else return {};
   fadeEdges(b, 0.002);
   normalise(b, level);

@@ -1,6 +1,7 @@
 // The music switch and the track switch of the in-game menu.
 #include "model/audio/music.h"
 
+#include "model/cues.h"
 #include "model/game.h"
 
 namespace kr {
@@ -12,7 +13,7 @@ void musicSwitchClick(Game& g) {
     g.platform.playSound(g.musicPath);
   } else {
     b.caption = "Включить музыку";
-    g.playCue("Pus.smus");
+    g.playCue(cue::kWhoosh);
   }
 }
 
@@ -20,10 +21,10 @@ void trackSwitchClick(Game& g) {
   Control& b = g.gameMenu().trackButton;
   if (b.caption != "Rammstein!") {
     b.caption = "Rammstein!";
-    g.musicPath = g.programFile("in_your_face.wav");
+    g.musicPath = g.programFile(cue::kMusicWave);
   } else {
     b.caption = "In your face";
-    g.musicPath = g.programFile("SONNE.wav");
+    g.musicPath = g.programFile(cue::kSecondTrack);
   }
   g.platform.playSound(g.musicPath);
 }

@@ -1,6 +1,7 @@
 // The construction tick (the bar, the blinking label, the finished item) and the bars.
 #include "model/core/construction.h"
 
+#include "model/cues.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 
@@ -44,7 +45,7 @@ void constructionTick(Game& g) {
   f.readyIcon.visible = true;
   f.constructionProgress = 0;
   g.clock.setEnabled(f.timers.construction, false);
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   if (f.buildKind == kTank) putTankBelowFactory(g);
 }
 

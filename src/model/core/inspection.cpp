@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "model/cues.h"
 #include "model/core/counters.h"
 #include "model/game.h"
 
@@ -48,7 +49,7 @@ void objectClick(Game& g, int i) {
   if (i < 0 || i > kObjectSlotCount) return;
   Battlefield& f = g.battlefield();
   const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-  g.playCue("Click.smus");
+  g.playCue(cue::kClick);
 
   // The health bar, 5 below the object.
   f.healthBarFrame.width = o.width;
@@ -102,7 +103,7 @@ void powerSwitchClick(Game& g) {
   if (tag == "taza") f.paletteButtons[kTankFactory].visible = !switchingOff;
   if (tag == "loca") {
     f.locatorActive = !switchingOff;
-    if (!switchingOff) g.playCue("locator.smus");
+    if (!switchingOff) g.playCue(cue::kRadar);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/cues.h"
 #include "model/battlefield/animation.h"
 #include "model/battlefield/curtain.h"
 #include "model/battlefield/movement.h"
@@ -60,13 +61,13 @@ void battlefieldLoad(Game& g) {
 }
 
 void battlefieldUnload(Game& g) {
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   g.unloadNotepad();
   closeSockets(g);
 }
 
 void battlefieldClosed(Game& g) {
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   g.end();
 }
 
@@ -139,7 +140,7 @@ void levelSetup(Game& g) {
   g.developerMode = false;
 
   makeTranslucent(g, 200);
-  g.musicPath = g.programFile("in_your_face.mp3");
+  g.musicPath = g.programFile(cue::kMusic);
   f.window.enabled = true;
 
   f.buildKind = -1;

@@ -1,6 +1,7 @@
 // Mission 1 complete: the announcement, the locked battlefield, the next level.
 #include "model/core/mission_end.h"
 
+#include "model/cues.h"
 #include "model/game.h"
 
 namespace kr {
@@ -16,7 +17,7 @@ void win(Game& g) {
   g.battlefield().window.enabled = false;
   box.window.show();
   g.levelNumber = static_cast<std::int16_t>(g.levelNumber + 1);
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
 }
 
 }  // namespace kr

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/cues.h"
 #include "model/game.h"
 
 namespace kr {
@@ -75,9 +76,9 @@ void orderItem(Game& g, int index) {
     f.wood -= static_cast<float>(item.wood);
     f.lastOrderedSlot += 1;
     sizeSlot(f.objects[static_cast<std::size_t>(f.lastOrderedSlot)], item);
-    g.playCue("building.smus");
+    g.playCue(cue::kOrderTaken);
   } else {
-    g.playCue("Ass.smus");
+    g.playCue(cue::kRefused);
   }
 }
 
@@ -117,7 +118,7 @@ void takeItem(Game& g) {
   f.readyIcon.visible = false;
   f.placementPending = true;
   f.itemInHand = true;
-  g.playCue("Click.smus");
+  g.playCue(cue::kClick);
 }
 
 }  // namespace kr

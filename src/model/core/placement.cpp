@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/cues.h"
 #include "model/core/counters.h"
 #include "model/core/palette.h"
 #include "model/game.h"
@@ -20,13 +21,13 @@ struct PlacedKind {
 };
 
 const std::array<PlacedKind, kPaletteItems> kPlaced{{
-    {"akum", "elek", "Аккумулятор", "build.smus"},
-    {"metzavod", "meta", "Металло-перерабатывающий завод", "build.smus"},
-    {"derzavod", "dere", "Дерево-перерабатывающий завод", "build.smus"},
-    {"locator", "loca", "Локатор", "locator.smus"},
-    {"tankozavod", "taza", "Завод по производству танков", "build.smus"},
+    {"akum", "elek", "Аккумулятор", cue::kPutDown},
+    {"metzavod", "meta", "Металло-перерабатывающий завод", cue::kPutDown},
+    {"derzavod", "dere", "Дерево-перерабатывающий завод", cue::kPutDown},
+    {"locator", "loca", "Локатор", cue::kRadar},
+    {"tankozavod", "taza", "Завод по производству танков", cue::kPutDown},
     {"tankvniz", "tank", "", nullptr},
-    {"konverter", "konv", "Конвертер - сжигает дерево для получения электричества", "build.smus"},
+    {"konverter", "konv", "Конвертер - сжигает дерево для получения электричества", cue::kPutDown},
 }};
 
 // Slot l becomes a building of the palette index kind, counted and with its unlocks.

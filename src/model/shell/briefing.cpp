@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/cues.h"
 #include "model/game.h"
 #include "model/text.h"
 
@@ -180,14 +181,14 @@ void typewriterTick(Game& g) {
   w.textPos = static_cast<std::int16_t>(w.textPos + 1);
   if (static_cast<std::size_t>(w.textPos) > w.briefText.size()) {
     g.clock.setEnabled(w.timers.typewriter, false);
-    g.playCue("endwrite.smus");
+    g.playCue(cue::kEndOfText);
     return;
   }
   const std::u32string_view shown =
       std::u32string_view(w.briefText).substr(0, static_cast<std::size_t>(w.textPos));
   w.briefLabel.caption = toUtf8(shown);
   if (endsSentence(shown)) startPause(g, w);
-  if (shown.back() != U' ') g.playCue("klac.smus");
+  if (shown.back() != U' ') g.playCue(cue::kTypewriterKey);
 }
 
 void pauseOverTick(Game& g) {

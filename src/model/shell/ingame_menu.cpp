@@ -1,6 +1,7 @@
 // The in-game menu: resume, restart, the load and quit questions, the notepad.
 #include "model/shell/ingame_menu.h"
 
+#include "model/cues.h"
 #include "model/battlefield/keys.h"
 #include "model/game.h"
 #include "model/shell/message_box.h"
@@ -31,7 +32,7 @@ void menuKeyDown(Game& g, int keyCode) {
 }
 
 void restartClick(Game& g) {
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   g.unloadBattlefield();
   g.briefing();  // sets the battlefield up again for the same level
   g.unloadGameMenu();
@@ -51,7 +52,7 @@ void menuLoadClick(Game& g) {
 void notepadClick(Game& g) { g.notepad().window.show(); }
 
 void menuExitClick(Game& g) {
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   showMessageBox(g, "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
                  0, kSureCaption);
   g.gameMenu().window.enabled = false;

@@ -1,6 +1,7 @@
 // Start-up, the main menu, the about box and the backdrop.
 #include "model/shell/main_menu.h"
 
+#include "model/cues.h"
 #include "model/game.h"
 #include "model/persist/save_file.h"
 
@@ -37,7 +38,7 @@ void networkGameClick(Game& g) {
 }
 
 void exitClick(Game& g) {
-  g.playCue("Pus.smus");
+  g.playCue(cue::kWhoosh);
   g.end();
 }
 

@@ -15,6 +15,8 @@
 #include <QTime>
 #include <QUrl>
 
+#include "model/cues.h"
+
 namespace kr {
 
 namespace {
@@ -61,7 +63,7 @@ void QtPlatform::playSound(const std::string& path) {
   }
   if (!audioAvailable_) return;  // no audio device: the game stays silent
   const QString file = playableFile(QString::fromStdString(path),
-                                    QString::fromStdString(programFolder() + "/default.wav"));
+                                    QString::fromStdString(programFolder() + "/" + cue::kDefault));
   if (file.isEmpty()) return;
   std::unique_ptr<QSoundEffect>& effect = effects_[file];
   if (!effect) {
