@@ -11,7 +11,7 @@ constexpr bool wellOrdered() {
     const int expected = i < kPaletteItems ? static_cast<int>(i) : -1;
     if (kBuildingKinds[i].paletteIndex != expected) return false;
     for (std::size_t j = 0; j < i; ++j)
-      if (std::string_view(kBuildingKinds[i].tag) == kBuildingKinds[j].tag) return false;
+      if (kBuildingKinds[i].tag == kBuildingKinds[j].tag) return false;
   }
   return true;
 }

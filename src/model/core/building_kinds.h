@@ -66,7 +66,7 @@ struct Unlocks {
 // One kind of building (or the tank) with everything the game knows of it.
 struct BuildingKind {
   const char* name;  // what listings and test names call it
-  const char* tag;
+  std::string_view tag;
   int paletteIndex = -1;  // its palette button (BuildItem); -1: not built from the palette
   Resources price{};
   int buildTicks = 0;  // construction ticks of 100 ms
