@@ -1,5 +1,4 @@
-// The table of building kinds: its stored listing, and every player kind's way from the
-// palette to its first economy tick, checked against its row.
+// The building kinds: the table's stored listing and each player kind's walk against its row.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

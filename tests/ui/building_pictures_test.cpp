@@ -1,5 +1,4 @@
-// Every picture the table of building kinds names is a catalogued sprite that fits the
-// place the game draws it in.
+// The building kinds' pictures: catalogued, and fit for the places the game draws them in.
 #include <gtest/gtest.h>
 
 #include <cmath>
