@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <ctime>
 
+#include "model/core/building_kinds.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/map_painter.h"
@@ -15,12 +16,17 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-struct Kind {
-  const char* tag;
-  const char* picture;
-  float width;
-  float height;
-};
+// A building of the kind as the map shows it in an animation phase (1 or 2), sized as it
+// is built.
+kr::MapObject building(kr::Building b, int phase = 1) {
+  const kr::BuildingKind& k = kr::kindOf(b);
+  kr::MapObject o;
+  o.tag = k.tag;
+  kr::fitSlot(o, k.footprint);
+  o.picture = !k.frames.phase1 ? k.picture : phase == 2 ? k.frames.phase2 : k.frames.phase1;
+  o.shown = true;
+  return o;
+}
 
 // A built-up mission-2 base filling the visible strip: 300 of the player's buildings,
 // 9 of the enemy's, the enemy headquarters and tanks, all in view, on level-1 terrain.
@@ -34,39 +40,47 @@ void buildBase(kr::Game& g) {
   f.mapSurface.left = -f.viewX;
   f.mapSurface.top = -f.viewY;
 
-  const Kind kinds[] = {{"elek", "akum", 49, 49},          {"meta", "metzavod1", 63.7f, 58.8f},
-                        {"dere", "derzavod", 49, 49},      {"konv", "konverter", 39.2f, 39.2f},
-                        {"elek", "akum", 49, 49},          {"dere", "derzavod1", 49, 49},
-                        {"konv", "konverter", 39.2f, 39.2f}, {"meta", "metzavod", 63.7f, 58.8f}};
+  using kr::Building;
+  const kr::MapObject kinds[] = {
+      building(Building::kAccumulator), building(Building::kMetalWorks, 2),
+      building(Building::kWoodWorks),   building(Building::kConverter),
+      building(Building::kAccumulator), building(Building::kWoodWorks, 2),
+      building(Building::kConverter),   building(Building::kMetalWorks)};
   const float stripRight = f.viewX + kWidth - f.buildFrame.width - f.minimapFrame.width;
   float x = f.viewX + 5;
   float y = f.viewY + 5;
   float rowHeight = 0;
   int slot = 1;
-  const auto put = [&](int i, const Kind& k) {
-    if (x + k.width > stripRight) {
+  const auto put = [&](int i, kr::MapObject o) {
+    if (x + o.width > stripRight) {
       x = f.viewX + 5;
       y += rowHeight + 10;
       rowHeight = 0;
     }
-    f.objects[static_cast<std::size_t>(i)] =
-        kr::MapObject{k.tag, x, y, k.width, k.height, k.picture, true, {}, 0};
-    x += k.width + 10;
-    rowHeight = std::max(rowHeight, k.height);
+    o.left = x;
+    o.top = y;
+    f.objects[static_cast<std::size_t>(i)] = o;
+    x += o.width + 10;
+    rowHeight = std::max(rowHeight, o.height);
   };
-  put(slot++, {"taza", "tankozavod1", 147, 147});
-  put(slot++, {"loca", "locator", 73.5f, 73.5f});
+  put(slot++, building(Building::kTankFactory));
+  put(slot++, building(Building::kLocator));
   for (; slot <= 300; ++slot) put(slot, kinds[slot % 8]);
   for (int i = 0; i < 9; ++i)
-    put(301 + i, i % 2 ? Kind{"", "akumVraga", 49, 49} : Kind{"metVraga", "metzavodVraga", 63.7f, 58.8f});
-  put(kr::kEnemyHq, {"vrag", "vrag", 81, 81});
+    put(301 + i, building(i % 2 ? Building::kEnemyAccumulator : Building::kEnemyMetalWorks));
+  put(kr::kEnemyHq, building(Building::kEnemyHeadquarters));
 
   // Tanks drive over the base, one of each heading.
-  const Kind tanks[] = {{"tank", "tankvverh", 40, 92},           {"tank", "tankvpravo", 92, 40},
-                        {"tank", "diagvverhvpravo", 92, 92},      {"tank", "tankdiagvnizvlevo", 92, 92}};
+  struct Heading {
+    const char* picture;
+    float width;
+    float height;
+  };
+  const Heading tanks[] = {{"tankvverh", 40, 92},       {"tankvpravo", 92, 40},
+                           {"diagvverhvpravo", 92, 92}, {"tankdiagvnizvlevo", 92, 92}};
   for (int i = 0; i < 4; ++i) {
     kr::MapObject& t = f.objects[static_cast<std::size_t>(311 + i)];
-    t = kr::MapObject{tanks[i].tag, f.viewX + 300 + 250.0f * i, f.viewY + 400, tanks[i].width,
+    t = kr::MapObject{kr::tag::kTank, f.viewX + 300 + 250.0f * i, f.viewY + 400, tanks[i].width,
                       tanks[i].height, tanks[i].picture, true, {}, 0};
   }
   // The inspected building's health bar and a selection being dragged.

@@ -1,6 +1,7 @@
 // One hour of game time simulated headless, every battlefield timer running.
 #include <benchmark/benchmark.h>
 
+#include "model/core/building_kinds.h"
 #include "model/game.h"
 #include "support/built_base.h"
 #include "support/fake_platform.h"
@@ -14,7 +15,7 @@ void inFullSwing(kr::Game& g) {
   kr::Battlefield& f = g.battlefield();
   f.locatorActive = true;
   f.locatorBuilt = true;
-  f.objects[281] = kr::MapObject{"tank", 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
+  f.objects[281] = kr::MapObject{kr::tag::kTank, 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
   f.lastOrderedSlot = 281;
   g.clock.setEnabled(f.timers.construction, true);
   g.clock.setEnabled(f.timers.movement, true);

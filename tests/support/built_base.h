@@ -2,6 +2,8 @@
 // near the headquarters, counted as working: the benchmarks' battlefield.
 #pragma once
 
+#include "model/core/building_kinds.h"
+#include "model/core/counters.h"
 #include "model/game.h"
 
 namespace kr::test {
@@ -18,27 +20,19 @@ inline void builtUpBase(Game& g, int level) {
     for (int x = 0; x < 6000; x += tileW) f.terrainTiles.push_back({x, y});
   f.minimapPictureReady = true;
 
-  struct Kind {
-    const char* tag;
-    const char* picture;
-    std::int32_t* counter;
-  };
-  const Kind kinds[] = {{"elek", "akum", &f.accumulatorCount},
-                        {"meta", "metzavod", &f.metalWorksCount},
-                        {"dere", "derzavod", &f.woodWorksCount},
-                        {"taza", "tankozavod1", &f.tankFactoryCount},
-                        {"konv", "konverter", nullptr}};
+  // Every counted kind in turn, each in the first picture the animation gives it.
+  const Building kinds[] = {Building::kAccumulator, Building::kMetalWorks, Building::kWoodWorks,
+                            Building::kTankFactory, Building::kConverter};
   for (int i = 1; i <= 280; ++i) {
-    const Kind& k = kinds[i % 5];
+    const BuildingKind& k = kindOf(kinds[i % 5]);
     MapObject& o = f.objects[static_cast<std::size_t>(i)];
     o.tag = k.tag;
-    o.picture = k.picture;
+    o.picture = k.frames.phase1 ? k.frames.phase1 : k.picture;
     o.left = static_cast<float>(150 + (i % 20) * 60);
     o.top = static_cast<float>(150 + (i / 20) * 60);
     o.shown = true;
     f.markers[static_cast<std::size_t>(i)] = {o.left, o.top, true};
-    if (k.counter) *k.counter += 1;
-    else f.converterCount = static_cast<std::int16_t>(f.converterCount + 1);
+    countBuilding(f, k.counter, 1);
   }
   f.lastOrderedSlot = 280;
   g.clock.setEnabled(f.timers.economy, true);

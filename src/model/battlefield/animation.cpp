@@ -1,27 +1,26 @@
 // Two alternating timers give factories their first and second pictures.
 #include "model/battlefield/animation.h"
 
+#include <algorithm>
 #include <array>
-#include <string_view>
 
+#include "model/core/building_kinds.h"
 #include "model/game.h"
 
 namespace kr {
 
 namespace {
 
-struct AnimatedKind {
-  std::string_view tag;
-  const char* phase1;
-  const char* phase2;
-};
+constexpr bool animated(const BuildingKind& kind) { return kind.frames.phase1 != nullptr; }
 
-constexpr std::array kAnimated{
-    AnimatedKind{"meta", "metzavod", "metzavod1"},
-    AnimatedKind{"dere", "derzavod", "derzavod1"},
-    AnimatedKind{"taza", "tankozavod1", "tankozavod1"},
-    AnimatedKind{"metVraga", "metzavodVraga", "metzavodVraga1"},
-};
+// The kinds that have frames, picked out of the table once: the tick looks at every slot.
+constexpr auto kAnimated = [] {
+  std::array<const BuildingKind*, std::ranges::count_if(kBuildingKinds, animated)> rows{};
+  std::size_t n = 0;
+  for (const BuildingKind& kind : kBuildingKinds)
+    if (animated(kind)) rows[n++] = &kind;
+  return rows;
+}();
 
 }  // namespace
 
@@ -29,8 +28,8 @@ void animationTick(Game& g, int phase) {
   Battlefield& f = g.battlefield();
   for (int i = 1; i <= f.lastObjectSlot; ++i) {
     MapObject& o = f.objects[i];
-    for (const auto& kind : kAnimated)
-      if (o.tag == kind.tag) o.picture = phase == 1 ? kind.phase1 : kind.phase2;
+    for (const BuildingKind* kind : kAnimated)
+      if (o.tag == kind->tag) o.picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
   }
   const TimerId self = phase == 1 ? f.timers.animationPhase1 : f.timers.animationPhase2;
   const TimerId other = phase == 1 ? f.timers.animationPhase2 : f.timers.animationPhase1;

@@ -1,6 +1,7 @@
 // The movement tick: the ordered tank steps 10 pixels per axis and turns to its heading.
 #include "model/battlefield/movement.h"
 
+#include "model/core/building_kinds.h"
 #include "model/game.h"
 
 namespace kr {
@@ -36,7 +37,7 @@ void movementTick(Game& g) {
   Battlefield& f = g.battlefield();
   if (g.movingSlot < 0 || g.movingSlot > kObjectSlotCount) return;
   MapObject& t = f.objects[g.movingSlot];
-  if (t.tag != "tank") return;
+  if (t.tag != tag::kTank) return;
   const float tx = g.moveTargetX;
   const float ty = g.moveTargetY;
   // Every step reads the tank afresh, so each sees the steps before it.

@@ -1,6 +1,7 @@
 // Presses, moves and releases on bare ground: the red rectangle, move orders, the ghost.
 #include "model/battlefield/pointer.h"
 
+#include "model/core/building_kinds.h"
 #include "model/core/placement.h"
 #include "model/game.h"
 
@@ -10,7 +11,9 @@ namespace {
 
 bool validSlot(int slot) { return slot >= 0 && slot <= kObjectSlotCount; }
 
-bool isTank(const Battlefield& f, int slot) { return validSlot(slot) && f.objects[slot].tag == "tank"; }
+bool isTank(const Battlefield& f, int slot) {
+  return validSlot(slot) && f.objects[slot].tag == tag::kTank;
+}
 
 // Stretches one axis of the rectangle between the start and the pointer.
 void stretch(float at, float start, float& low, float& size) {
@@ -93,7 +96,7 @@ int slotInHand(const Battlefield& f) {
 
 MapLayer mapLayer(const Battlefield& f, int slot) {
   if (slot == slotInHand(f)) return MapLayer::InHand;
-  return f.objects[slot].tag == "tank" ? MapLayer::Tanks : MapLayer::Buildings;
+  return f.objects[slot].tag == tag::kTank ? MapLayer::Tanks : MapLayer::Buildings;
 }
 
 int objectAt(const Battlefield& f, float x, float y) {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/core/building_kinds.h"
 #include "model/game.h"
 
 namespace kr {
@@ -87,25 +88,22 @@ void placeByScan(Battlefield& f, MapObject& slot, const MapObject& q, float r, b
 }
 
 // Puts the enemy building of step n into slot 300 + n and sets the time to the next turn.
-void buildEnemy(Game& g, std::int32_t n, bool metalWorks, Placement placement,
+void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement placement,
                 float nextInterval) {
   Battlefield& f = g.battlefield();
   const int k = kLastPlayerSlot + static_cast<int>(n);
   MapObject& slot = f.objects[static_cast<std::size_t>(k)];
   const MapObject& q = f.objects[kEnemyHq];
-  if (metalWorks) {
-    slot.width *= 1.3f;
-    slot.height *= 1.25f;
-  }
+  fitSlot(slot, kind.footprint);
   if (placement == Placement::Direct)
     placeDirect(slot, q, g.botRoll);
   else
     placeByScan(f, slot, q, g.botRoll, placement == Placement::ScanShown);
   slot.shown = true;
   f.markers[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
-  slot.picture = metalWorks ? "metzavodVraga" : "akumVraga";
+  slot.picture = kind.picture;
   slot.border = 0;
-  if (metalWorks) slot.tag = "metVraga";
+  slot.tag = kind.tag;
   g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
 }
 
@@ -117,10 +115,13 @@ void botTurn(Game& g) {
   const float r = g.botRoll;
   const float shortWait = (r * 10.0f + 4.0f) * 1000.0f;
 
-  if (n == 6) buildEnemy(g, n, true, Placement::ScanAll, (r * 10.0f + 8.0f) * 1000.0f);
-  if (n > 1 && n <= 4) buildEnemy(g, n, false, Placement::ScanShown, shortWait);
-  if (n >= 7 && n <= 9) buildEnemy(g, n, false, Placement::ScanShown, 10000.0f + shortWait);
-  if (n == 1) buildEnemy(g, n, false, Placement::Direct, shortWait);
+  const BuildingKind& metalWorks = kindOf(Building::kEnemyMetalWorks);
+  const BuildingKind& accumulator = kindOf(Building::kEnemyAccumulator);
+
+  if (n == 6) buildEnemy(g, n, metalWorks, Placement::ScanAll, (r * 10.0f + 8.0f) * 1000.0f);
+  if (n > 1 && n <= 4) buildEnemy(g, n, accumulator, Placement::ScanShown, shortWait);
+  if (n >= 7 && n <= 9) buildEnemy(g, n, accumulator, Placement::ScanShown, 10000.0f + shortWait);
+  if (n == 1) buildEnemy(g, n, accumulator, Placement::Direct, shortWait);
   g.enemyBuildStep = n + 1;
 }
 

@@ -2,6 +2,7 @@
 #include "model/core/construction.h"
 
 #include "model/cues.h"
+#include "model/core/building_kinds.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 
@@ -10,15 +11,15 @@ namespace kr {
 namespace {
 
 // A finished tank goes straight under the tank factory last inspected.
-void putTankBelowFactory(Game& g) {
+void rollOutOfFactory(Game& g, const BuildingKind& kind) {
   Battlefield& f = g.battlefield();
   f.readyIcon.visible = false;
   const MapObject& factory = f.objects[static_cast<std::size_t>(g.factorySlot)];
   MapObject& tank = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
   tank.left = factory.left;
   tank.top = factory.top + factory.height;
-  tank.picture = "tankvverh";
-  tank.tag = "tank";
+  tank.picture = kind.rollOutPicture;
+  tank.tag = kind.tag;
   tank.border = 0;
   tank.shown = true;
   f.markers[static_cast<std::size_t>(f.lastOrderedSlot)] = Marker{tank.left, tank.top, true};
@@ -46,7 +47,8 @@ void constructionTick(Game& g) {
   f.constructionProgress = 0;
   g.clock.setEnabled(f.timers.construction, false);
   g.playCue(cue::kWhoosh);
-  if (f.buildKind == kTank) putTankBelowFactory(g);
+  const BuildingKind* kind = paletteKind(f.buildKind);
+  if (kind && *kind->rollOutPicture) rollOutOfFactory(g, *kind);
 }
 
 void barsTick(Game& g) {

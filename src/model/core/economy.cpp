@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/battlefield/curtain.h"
+#include "model/core/building_kinds.h"
 #include "model/core/mission_end.h"
 #include "model/game.h"
 
@@ -12,21 +13,47 @@ namespace kr {
 
 namespace {
 
+// The rows whose rates the economy works with.
+constexpr const BuildingKind& kHeadquartersRow = kindOf(Building::kHeadquarters);
+constexpr const BuildingKind& kAccumulatorRow = kindOf(Building::kAccumulator);
+constexpr const BuildingKind& kMetalWorksRow = kindOf(Building::kMetalWorks);
+constexpr const BuildingKind& kWoodWorksRow = kindOf(Building::kWoodWorks);
+constexpr const BuildingKind& kLocatorRow = kindOf(Building::kLocator);
+constexpr const BuildingKind& kTankFactoryRow = kindOf(Building::kTankFactory);
+constexpr const BuildingKind& kConverterRow = kindOf(Building::kConverter);
+
 // The converters' products, formed wide enough for any number of converters.
-std::int32_t converterEnergy(const Battlefield& f) { return 300 * std::int32_t{f.converterCount}; }
-std::int32_t converterWood(const Battlefield& f) { return 70 * std::int32_t{f.converterCount}; }
+std::int32_t converterEnergy(const Battlefield& f) {
+  return kConverterRow.produces.energy * std::int32_t{f.converterCount};
+}
+std::int32_t converterWood(const Battlefield& f) {
+  return kConverterRow.consumes.wood * std::int32_t{f.converterCount};
+}
 
 std::int32_t consumersEnergy(const Battlefield& f) {
-  return 50 * f.metalWorksCount + 10 * f.woodWorksCount + 120 * f.tankFactoryCount;
+  return kMetalWorksRow.consumes.energy * f.metalWorksCount +
+         kWoodWorksRow.consumes.energy * f.woodWorksCount +
+         kTankFactoryRow.consumes.energy * f.tankFactoryCount;
+}
+
+std::int32_t tankFactoriesMetal(const Battlefield& f) {
+  return kTankFactoryRow.consumes.metal * f.tankFactoryCount;
+}
+std::int32_t energyMade(const Battlefield& f) {
+  return kAccumulatorRow.produces.energy * f.accumulatorCount + kHeadquartersRow.produces.energy;
+}
+std::int32_t metalMade(const Battlefield& f) {
+  return kMetalWorksRow.produces.metal * f.metalWorksCount + kHeadquartersRow.produces.metal;
+}
+std::int32_t woodWorksWood(const Battlefield& f) {
+  return kWoodWorksRow.produces.wood * f.woodWorksCount;
 }
 
 }  // namespace
 
 void economyTick(Game& g) {
   Battlefield& f = g.battlefield();
-  const std::int32_t nM = f.metalWorksCount;
-  const std::int32_t nD = f.woodWorksCount;
-  const std::int32_t nT = f.tankFactoryCount;
+  const std::int32_t locatorDraw = kLocatorRow.consumes.energy;
 
   if (g.levelNumber == 1 && f.energy >= 10001 && f.metal >= 10001 && f.wood >= 10001) win(g);
 
@@ -34,21 +61,22 @@ void economyTick(Game& g) {
   const auto energyAboveDemand = [&] { return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand); };
 
   if (energyAboveDemand()) f.energy -= consumersEnergy(f);
-  if (energyAboveDemand() && f.metal > 10 * nT) f.metal -= 10 * nT;
+  if (energyAboveDemand() && f.metal > tankFactoriesMetal(f)) f.metal -= tankFactoriesMetal(f);
   if (f.wood > static_cast<float>(converterWood(f)) && energyAboveDemand()) {
-    f.wood = f.wood + static_cast<float>(10 * nD - converterWood(f));
+    f.wood = f.wood + static_cast<float>(woodWorksWood(f) - converterWood(f));
     f.energy += converterEnergy(f);
   }
 
-  f.energy += 1 + 20 * f.accumulatorCount;
-  f.metal += 1 + 30 * nM;
-  f.wood += 1;
+  f.energy += energyMade(f);
+  f.metal += metalMade(f);
+  f.wood += static_cast<float>(kHeadquartersRow.produces.wood);
 
-  g.energyLow = f.energy < 30;
+  // Too little energy to charge the locator.
+  g.energyLow = f.energy < locatorDraw;
   if (!g.energyLow && f.locatorActive) {
     g.clock.setEnabled(f.timers.curtain, true);
-    f.energy -= 30;
-    f.paletteButtons[3].enabled = false;
+    f.energy -= locatorDraw;
+    f.paletteButtons[kLocator].enabled = false;
   }
   if (g.energyLow || !f.locatorActive) {
     g.clock.setEnabled(f.timers.curtain, false);
@@ -63,18 +91,19 @@ void resourceDisplayTick(Game& g) {
   f.metalStock.caption = n(f.metal);
   f.woodStock.caption = n(static_cast<std::int64_t>(std::floor(f.wood)));
 
-  f.energyIncome.caption = "+ " + n(20 * f.accumulatorCount + 1 + converterEnergy(f));
+  f.energyIncome.caption = "+ " + n(energyMade(f) + converterEnergy(f));
   if (f.energy > 0) {
     const bool locatorDraws = f.locatorActive && !g.energyLow;
-    f.energyExpense.caption = "- " + n(consumersEnergy(f) + (locatorDraws ? 30 : 0));
-    f.metalIncome.caption = "+ " + n(30 * f.metalWorksCount + 1);
-    f.woodIncome.caption = "+ " + n(10 * f.woodWorksCount + 1);
+    f.energyExpense.caption =
+        "- " + n(consumersEnergy(f) + (locatorDraws ? kLocatorRow.consumes.energy : 0));
+    f.metalIncome.caption = "+ " + n(metalMade(f));
+    f.woodIncome.caption = "+ " + n(woodWorksWood(f) + kHeadquartersRow.produces.wood);
   } else {
     f.energyExpense.caption = "-0";
     f.metalIncome.caption = "+ 0";
     f.woodIncome.caption = "+ 0";
   }
-  f.metalExpense.caption = f.metal > 0 ? "- " + n(10 * f.tankFactoryCount) : "- 0";
+  f.metalExpense.caption = f.metal > 0 ? "- " + n(tankFactoriesMetal(f)) : "- 0";
   if (f.wood > 0) f.woodExpense.caption = "- " + n(converterWood(f));
 }
 

@@ -3,38 +3,15 @@
 
 #include <array>
 #include <charconv>
-#include <string_view>
 
 #include "model/cues.h"
+#include "model/core/building_kinds.h"
 #include "model/core/counters.h"
 #include "model/game.h"
 
 namespace kr {
 
 namespace {
-
-// What the inspection panel shows for the player's buildings.
-struct Description {
-  std::string_view tag;
-  const char* name;
-  std::array<const char*, 3> effects;  // energy, metal, wood
-};
-
-const std::array<Description, 7> kDescriptions{{
-    {"baza", "Строительный комплекс", {"Энергия: +1", "Металл: +1", "Дерево: +1"}},
-    {"elek", "Аккумулятор", {"Энергия: +20", "Металл: --", "Дерево: --"}},
-    {"meta", "Металло-переработка", {"Энергия: -50", "Металл: +30", "Дерево: --"}},
-    {"dere", "Дерево-переработка", {"Энергия: -10", "Металл: --", "Дерево: +10"}},
-    {"loca", "Локатор", {"Энергия: -30", "Металл: --", "Дерево: --"}},
-    {"taza", "Танковый завод", {"Энергия: -120", "Металл: -10", "Дерево: --"}},
-    {"konv", "Конвертер", {"Энергия: +300", "Металл: --", "Дерево: -70"}},
-}};
-
-const Description* describe(const std::string& tag) {
-  for (const Description& d : kDescriptions)
-    if (d.tag == tag) return &d;
-  return nullptr;
-}
 
 // A health value as a plain number: 100, 99.5.
 std::string plainNumber(double v) {
@@ -66,7 +43,7 @@ void objectClick(Game& g, int i) {
   f.healthBarFrame.visible = true;
   f.healthLabel.visible = true;
 
-  if (!o.tag.empty() && o.tag != "tank" && i < kFirstEnemySlot) {
+  if (!o.tag.empty() && o.tag != tag::kTank && i < kFirstEnemySlot) {
     f.inspectedEnergy.visible = true;
     f.inspectedMetal.visible = true;
     f.inspectedWood.visible = true;
@@ -74,20 +51,23 @@ void objectClick(Game& g, int i) {
   }
   g.selectedSlot = i;
 
-  // Other tags (tanks, the enemy's, empty slots) leave the panel as it was.
-  if (const Description* d = describe(o.tag)) {
-    f.inspectedName.caption = d->name;
-    f.inspectedEnergy.caption = d->effects[0];
-    f.inspectedMetal.caption = d->effects[1];
-    f.inspectedWood.caption = d->effects[2];
-    if (o.tag == "baza") f.powerSwitch.visible = false;
-    if (o.tag == "taza") {
+  // Kinds without an inspection name (tanks, the enemy's, empty slots) leave the panel as
+  // it was.
+  const BuildingKind* kind = kindOfTag(o.tag);
+  if (kind && kind->inspectionName) {
+    const auto lines = effectLines(*kind);
+    f.inspectedName.caption = kind->inspectionName;
+    f.inspectedEnergy.caption = lines[0];
+    f.inspectedMetal.caption = lines[1];
+    f.inspectedWood.caption = lines[2];
+    if (!kind->powerSwitch) f.powerSwitch.visible = false;
+    if (kind->ordersTanks) {
       f.tankOrderPanel.visible = true;
       g.factorySlot = i;
     }
   }
   f.powerSwitch.caption = f.powered[static_cast<std::size_t>(i)] == 1 ? "Отключить" : "Включить";
-  g.tankSelected = o.tag == "tank";
+  g.tankSelected = o.tag == tag::kTank;
 }
 
 void powerSwitchClick(Game& g) {
@@ -95,13 +75,17 @@ void powerSwitchClick(Game& g) {
   const int s = g.selectedSlot;
   if (s < 0 || s > kObjectSlotCount) return;
   int& powered = f.powered[static_cast<std::size_t>(s)];
-  const std::string& tag = f.objects[static_cast<std::size_t>(s)].tag;
   const bool switchingOff = powered == 1;
   powered = switchingOff ? 0 : 1;
   f.powerSwitch.caption = switchingOff ? "Включить" : "Отключить";
-  countBuilding(f, tag, switchingOff ? -1 : 1);
-  if (tag == "taza") f.paletteButtons[kTankFactory].visible = !switchingOff;
-  if (tag == "loca") {
+  const BuildingKind* kind = kindOfTag(f.objects[static_cast<std::size_t>(s)].tag);
+  if (!kind) return;
+  countBuilding(f, kind->counter, switchingOff ? -1 : 1);
+  const Unlocks& u = kind->unlocks;
+  if (u.whileSwitchedOn) {
+    f.paletteButtons[static_cast<std::size_t>(u.paletteButton)].visible = !switchingOff;
+  }
+  if (u.startsLocator) {
     f.locatorActive = !switchingOff;
     if (!switchingOff) g.playCue(cue::kRadar);
   }

@@ -1,7 +1,5 @@
-// The build palette: prices, orders, paging and taking the finished item in hand.
+// The build palette: orders, paging and taking the finished item in hand.
 #include "model/core/palette.h"
-
-#include <array>
 
 #include "model/cues.h"
 #include "model/game.h"
@@ -10,27 +8,6 @@ namespace kr {
 
 namespace {
 
-// Prices and construction times, in palette order.
-const std::array<PaletteItem, kPaletteItems> kItems{{
-    {"elek", 300, 200, 50, 10},
-    {"meta", 800, 700, 150, 50, 1.3f, 1.2f},
-    {"dere", 200, 150, 50, 20},
-    {"loca", 1400, 1500, 100, 25, 1.5f, 1.5f},
-    {"taza", 5000, 3500, 500, 250, 3.0f, 3.0f},
-    {"tank", 2000, 3000, 200, 50, 1, 1, 40, 92},
-    {"konv", 800, 300, 150, 180, 0.8f, 0.8f},
-}};
-
-void sizeSlot(MapObject& slot, const PaletteItem& item) {
-  if (item.width != 0) {
-    slot.width = item.width;
-    slot.height = item.height;
-  } else {
-    slot.width *= item.widthScale;
-    slot.height *= item.heightScale;
-  }
-}
-
 // Presses one of the page arrows: the pressed look until arrowRelease releases it.
 void pressArrow(Game& g, Control& arrow) {
   arrow.border = 1;
@@ -38,10 +15,6 @@ void pressArrow(Game& g, Control& arrow) {
 }
 
 }  // namespace
-
-const PaletteItem& paletteItem(int index) {
-  return kItems.at(static_cast<std::size_t>(index));
-}
 
 void enablePalette(Game& g, bool enabled) {
   for (Control& b : g.battlefield().paletteButtons) b.enabled = enabled;
@@ -66,16 +39,18 @@ void orderItem(Game& g, int index) {
   f.buildKind = -1;
   if (f.lastOrderedSlot >= kLastPlayerSlot) return;
 
-  const PaletteItem& item = paletteItem(index);
-  if (f.energy >= item.energy && f.metal >= item.metal && f.wood >= static_cast<float>(item.wood)) {
+  const BuildingKind& kind = *paletteKind(index);
+  const Resources& price = kind.price;
+  if (f.energy >= price.energy && f.metal >= price.metal &&
+      f.wood >= static_cast<float>(price.wood)) {
     g.clock.setEnabled(f.timers.construction, true);
-    f.constructionTicks = item.ticks;
+    f.constructionTicks = kind.buildTicks;
     f.buildKind = index;
-    f.energy -= item.energy;
-    f.metal -= item.metal;
-    f.wood -= static_cast<float>(item.wood);
+    f.energy -= price.energy;
+    f.metal -= price.metal;
+    f.wood -= static_cast<float>(price.wood);
     f.lastOrderedSlot += 1;
-    sizeSlot(f.objects[static_cast<std::size_t>(f.lastOrderedSlot)], item);
+    fitSlot(f.objects[static_cast<std::size_t>(f.lastOrderedSlot)], kind.footprint);
     g.playCue(cue::kOrderTaken);
   } else {
     g.playCue(cue::kRefused);

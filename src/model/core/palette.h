@@ -1,26 +1,11 @@
 // The build palette: orders, paging, the arrows' pressed look, taking the finished item.
 #pragma once
 
+#include "model/core/building_kinds.h"
+
 namespace kr {
 
 class Game;
-
-struct PaletteItem {
-  const char* tag;
-  int energy;
-  int metal;
-  int wood;
-  int ticks;  // construction ticks of 100 ms
-  // The size given to the fresh slot: its width and height times the scales, or, where
-  // width is not 0, this fixed size.
-  float widthScale = 1;
-  float heightScale = 1;
-  float width = 0;
-  float height = 0;
-};
-// The seven palette entries by index (see BuildItem).
-const PaletteItem& paletteItem(int index);
-inline constexpr int kPaletteItems = 7;
 
 void orderItem(Game& g, int index);  // palette button build(index) pressed
 void nextPageClick(Game& g);

@@ -1,9 +1,7 @@
 // The map click: closing the panels and putting the item in hand down on free ground.
 #include "model/core/placement.h"
 
-#include <array>
-
-#include "model/cues.h"
+#include "model/core/building_kinds.h"
 #include "model/core/counters.h"
 #include "model/core/palette.h"
 #include "model/game.h"
@@ -12,61 +10,29 @@ namespace kr {
 
 namespace {
 
-// What an item becomes when it is put down, by palette index.
-struct PlacedKind {
-  const char* picture;
-  const char* tag;
-  const char* tooltip;
-  const char* cue;  // nullptr: silent
-};
-
-const std::array<PlacedKind, kPaletteItems> kPlaced{{
-    {"akum", "elek", "Аккумулятор", cue::kPutDown},
-    {"metzavod", "meta", "Металло-перерабатывающий завод", cue::kPutDown},
-    {"derzavod", "dere", "Дерево-перерабатывающий завод", cue::kPutDown},
-    {"locator", "loca", "Локатор", cue::kRadar},
-    {"tankozavod", "taza", "Завод по производству танков", cue::kPutDown},
-    {"tankvniz", "tank", "", nullptr},
-    {"konverter", "konv", "Конвертер - сжигает дерево для получения электричества", cue::kPutDown},
-}};
-
-// Slot l becomes a building of the palette index kind, counted and with its unlocks.
-void putDown(Game& g, int l, int kind) {
+// Slot l becomes a building of the kind, counted and with what it unlocks.
+void putDown(Game& g, int l, const BuildingKind& kind) {
   Battlefield& f = g.battlefield();
-  const PlacedKind& k = kPlaced.at(static_cast<std::size_t>(kind));
   MapObject& item = f.objects[static_cast<std::size_t>(l)];
-  item.picture = k.picture;
-  item.tag = k.tag;
-  item.tooltip = k.tooltip;
+  item.picture = kind.picture;
+  item.tag = kind.tag;
+  item.tooltip = kind.tooltip;
   item.border = 0;
   item.shown = true;
-  countBuilding(f, item.tag, 1);
-  if (k.cue) g.playCue(k.cue);
+  countBuilding(f, kind.counter, 1);
+  if (kind.cue) g.playCue(kind.cue);
 
-  const bool missionTwo = g.levelNumber > 1;
-  switch (kind) {
-    case kAccumulator:
-      if (missionTwo) f.paletteButtons[kLocator].visible = true;
-      break;
-    case kMetalWorks:
-      if (missionTwo) f.paletteButtons[kTankFactory].visible = true;
-      break;
-    case kWoodWorks:
-      if (missionTwo) {
-        f.paletteButtons[kConverter].visible = true;
-        f.nextPageArrow.visible = true;
-        f.previousPageArrow.visible = true;
-      }
-      break;
-    case kLocator:
-      f.locatorActive = true;
-      f.locatorBuilt = true;
-      break;
-    case kTankFactory:
-      f.paletteButtons[kTankFactory].visible = true;
-      break;
-    default:
-      break;
+  const Unlocks& u = kind.unlocks;
+  if (u.paletteButton >= 0 && (!u.fromMissionTwo || g.levelNumber > 1)) {
+    f.paletteButtons[static_cast<std::size_t>(u.paletteButton)].visible = true;
+    if (u.pageArrows) {
+      f.nextPageArrow.visible = true;
+      f.previousPageArrow.visible = true;
+    }
+  }
+  if (u.startsLocator) {
+    f.locatorActive = true;
+    f.locatorBuilt = true;
   }
 }
 
@@ -105,7 +71,7 @@ void mapClick(Game& g) {
     f.constructionBar.visible = false;
     f.constructionBarFrame.visible = false;
     f.readyIcon.visible = false;
-    if (f.buildKind >= 0 && f.buildKind < kPaletteItems) putDown(g, l, f.buildKind);
+    if (const BuildingKind* kind = paletteKind(f.buildKind)) putDown(g, l, *kind);
     f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
     f.windowPointer = Pointer::Default;
     enablePalette(g, true);
@@ -121,8 +87,8 @@ void mapClick(Game& g) {
 }
 
 const char* placedPicture(int buildKind) {
-  if (buildKind < 0 || buildKind >= static_cast<int>(kPlaced.size())) return "";
-  return kPlaced[static_cast<std::size_t>(buildKind)].picture;
+  const BuildingKind* kind = paletteKind(buildKind);
+  return kind ? kind->picture : "";
 }
 
 }  // namespace kr

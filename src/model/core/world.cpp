@@ -1,27 +1,50 @@
 // The battlefield window as stored: slots, palette buttons and panels before level setup.
 #include "model/core/world.h"
 
+#include "model/core/building_kinds.h"
+
 namespace kr {
 
+namespace {
+
+// A building of the kind standing at (left, top) from the start.
+MapObject standing(const BuildingKind& kind, float left, float top, bool shown) {
+  MapObject o;
+  o.tag = kind.tag;
+  o.left = left;
+  o.top = top;
+  fitSlot(o, kind.footprint);
+  o.picture = kind.picture;
+  o.shown = shown;
+  o.tooltip = kind.tooltip;
+  return o;
+}
+
+// The palette button that orders the kind, with its caption.
+Control paletteButton(BuildItem item, float left, float top, float side, bool visible = true) {
+  return Control::at(left, top, side, side, paletteCaption(*paletteKind(item)), visible);
+}
+
+}  // namespace
+
 Battlefield::Battlefield() {
-  objects[0] = MapObject{"baza", 48, 40, 81, 81, "baza", true, {}, 0};
+  objects[0] = standing(kindOf(Building::kHeadquarters), 48, 40, true);
   // The headquarters stands from the start, and so does its marker.
   markers[0] = Marker{48, 40, true};
   objects[1].left = 8;
   objects[1].top = 8;
   objects[2].left = 32;
   objects[2].top = 8;
-  objects[kEnemyHq] = MapObject{"vrag", 8, 8, 81, 81, "vrag", false, {}, 0};
+  objects[kEnemyHq] = standing(kindOf(Building::kEnemyHeadquarters), 8, 8, false);
 
-  paletteButtons[kAccumulator] = Control::at(8, 48, 56.8f, 56.8f, "Энергия Э-300 М-200 Д-50");
-  paletteButtons[kMetalWorks] = Control::at(72, 48, 56.8f, 56.8f, "Металл Э-800 М-700 Д-150");
-  paletteButtons[kWoodWorks] = Control::at(8, 112, 56.8f, 56.8f, "Дерево Э-200 М-150 Д-50");
-  paletteButtons[kLocator] = Control::at(72, 112, 56.8f, 56.8f, "Локатор Э-1400 М-1500 Д-100", false);
-  paletteButtons[kTankFactory] =
-      Control::at(8, 176, 56.8f, 56.8f, "Танковый завод Э-5000 М-3500 Д-500", false);
+  paletteButtons[kAccumulator] = paletteButton(kAccumulator, 8, 48, 56.8f);
+  paletteButtons[kMetalWorks] = paletteButton(kMetalWorks, 72, 48, 56.8f);
+  paletteButtons[kWoodWorks] = paletteButton(kWoodWorks, 8, 112, 56.8f);
+  paletteButtons[kLocator] = paletteButton(kLocator, 72, 112, 56.8f, false);
+  paletteButtons[kTankFactory] = paletteButton(kTankFactory, 8, 176, 56.8f, false);
   // The tank button lies in the tank order panel, the converter button on page 2.
-  paletteButtons[kTank] = Control::at(8, 16, 69, 69, "Танк");
-  paletteButtons[kConverter] = Control::at(0, 16, 69, 69);
+  paletteButtons[kTank] = paletteButton(kTank, 8, 16, 69);
+  paletteButtons[kConverter] = paletteButton(kConverter, 0, 16, 69);
 }
 
 }  // namespace kr

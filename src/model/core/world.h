@@ -23,7 +23,8 @@ inline constexpr float kMapHeight = 6000;
 
 // One slot of the object table: a picture on the map with its kind tag.
 struct MapObject {
-  std::string tag;  // "baza", "elek", ...; empty for an empty slot and an enemy accumulator
+  // The kind's tag (see building_kinds.h); empty for an empty slot and an enemy accumulator.
+  std::string tag;
   float left = 0;
   float top = 0;
   float width = 49;

@@ -12,9 +12,6 @@ namespace kr {
 
 namespace {
 
-// The pictures of the page-1 buttons, in palette order.
-const std::array<const char*, 5> kPageOnePictures{"akum", "metzavod", "derzavod", "locator",
-                                                  "tankozavod"};
 const QColor kBarFill(0, 0, 128);
 
 }  // namespace
@@ -26,12 +23,17 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
   const auto order = [this](int i) {
     return [this, i] { ui_.input([this, i] { orderItem(ui_.game, i); }); };
   };
-  for (std::size_t i = 0; i < kPageOnePictures.size(); ++i)
-    buttons_[i] = new PictureButton(kPageOnePictures[i], this);
+  const auto button = [this](int i, QWidget* holder) {
+    buttons_[static_cast<std::size_t>(i)] =
+        new PictureButton(QString::fromUtf8(paletteKind(i)->palettePicture), holder);
+  };
+  // Page 1 holds every button but the tank's and the converter's.
+  for (int i = 0; i < kPaletteItems; ++i)
+    if (i != kTank && i != kConverter) button(i, this);
   pageTwo_ = addPanel();
-  buttons_[kConverter] = new PictureButton(QStringLiteral("Bui"), pageTwo_);
+  button(kConverter, pageTwo_);
   tankPanel_ = addPanel();
-  buttons_[kTank] = new PictureButton(QStringLiteral("TankBui"), tankPanel_);
+  button(kTank, tankPanel_);
   for (int i = 0; i < kPaletteItems; ++i)
     connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, order(i));
 

@@ -1,0 +1,68 @@
+// Looking kinds up by palette button and by tag, and the texts made from a kind's row.
+#include "model/core/building_kinds.h"
+
+namespace kr {
+
+namespace {
+
+// The player's kinds stand first in palette order, each tag names one kind.
+constexpr bool wellOrdered() {
+  for (std::size_t i = 0; i < kBuildingKinds.size(); ++i) {
+    const int expected = i < kPaletteItems ? static_cast<int>(i) : -1;
+    if (kBuildingKinds[i].paletteIndex != expected) return false;
+    for (std::size_t j = 0; j < i; ++j)
+      if (kBuildingKinds[i].tag == kBuildingKinds[j].tag) return false;
+  }
+  return true;
+}
+static_assert(wellOrdered());
+
+// "+20", "-50", or "--" when the kind neither makes nor uses the resource.
+std::string effect(std::int32_t made, std::int32_t used) {
+  const std::int32_t net = made - used;
+  if (net > 0) return "+" + std::to_string(net);
+  if (net < 0) return std::to_string(net);
+  return "--";
+}
+
+}  // namespace
+
+const BuildingKind* paletteKind(int index) {
+  if (index < 0 || index >= kPaletteItems) return nullptr;
+  return &kBuildingKinds[static_cast<std::size_t>(index)];
+}
+
+const BuildingKind* kindOfTag(std::string_view tag) {
+  for (const BuildingKind& k : kBuildingKinds)
+    if (tag == k.tag) return &k;
+  return nullptr;
+}
+
+std::string paletteCaption(const BuildingKind& kind) {
+  std::string caption = kind.paletteLabel;
+  if (kind.captionShowsPrice) {
+    caption += " Э-" + std::to_string(kind.price.energy) + " М-" +
+               std::to_string(kind.price.metal) + " Д-" + std::to_string(kind.price.wood);
+  }
+  return caption;
+}
+
+std::array<std::string, 3> effectLines(const BuildingKind& kind) {
+  const Resources& made = kind.produces;
+  const Resources& used = kind.consumes;
+  return {"Энергия: " + effect(made.energy, used.energy),
+          "Металл: " + effect(made.metal, used.metal),
+          "Дерево: " + effect(made.wood, used.wood)};
+}
+
+void fitSlot(MapObject& slot, const Footprint& footprint) {
+  if (footprint.width != 0) {
+    slot.width = footprint.width;
+    slot.height = footprint.height;
+  } else {
+    slot.width *= footprint.widthScale;
+    slot.height *= footprint.heightScale;
+  }
+}
+
+}  // namespace kr
