@@ -22,7 +22,7 @@ std::string effect(std::int32_t made, std::int32_t used) {
   const std::int32_t net = made - used;
   if (net > 0) return "+" + std::to_string(net);
   if (net < 0) return std::to_string(net);
-  return "--";
+  return text::kNoEffect;
 }
 
 }  // namespace
@@ -41,8 +41,8 @@ const BuildingKind* kindOfTag(std::string_view tag) {
 std::string paletteCaption(const BuildingKind& kind) {
   std::string caption = kind.paletteLabel;
   if (kind.captionShowsPrice) {
-    caption += " Э-" + std::to_string(kind.price.energy) + " М-" +
-               std::to_string(kind.price.metal) + " Д-" + std::to_string(kind.price.wood);
+    caption += text::kPriceEnergy + std::to_string(kind.price.energy) + text::kPriceMetal +
+               std::to_string(kind.price.metal) + text::kPriceWood + std::to_string(kind.price.wood);
   }
   return caption;
 }
@@ -50,9 +50,9 @@ std::string paletteCaption(const BuildingKind& kind) {
 std::array<std::string, 3> effectLines(const BuildingKind& kind) {
   const Resources& made = kind.produces;
   const Resources& used = kind.consumes;
-  return {"Энергия: " + effect(made.energy, used.energy),
-          "Металл: " + effect(made.metal, used.metal),
-          "Дерево: " + effect(made.wood, used.wood)};
+  return {text::kEffectEnergy + effect(made.energy, used.energy),
+          text::kEffectMetal + effect(made.metal, used.metal),
+          text::kEffectWood + effect(made.wood, used.wood)};
 }
 
 void fitSlot(MapObject& slot, const Footprint& footprint) {
