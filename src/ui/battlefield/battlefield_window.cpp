@@ -53,7 +53,7 @@ int BattlefieldWindow::keyCode(const QKeyEvent& event) {
 bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
   const int code = keyCode(*static_cast<QKeyEvent*>(event));
-  if (code == 0 || !ui_.game.battlefieldLoaded()) return false;
+  if (code == 0 || !ui_.game.loaded<Battlefield>()) return false;
   ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
   // I still types its letter into the chat line; Esc and Enter end here.
   return code != kKeyI;

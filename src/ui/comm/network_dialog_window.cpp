@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "model/comm/network.h"
+#include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 

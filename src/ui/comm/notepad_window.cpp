@@ -8,6 +8,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
+#include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 
