@@ -31,7 +31,7 @@ kr::MapObject building(kr::Building b, int phase = 1) {
 // A built-up mission-2 base filling the visible strip: 300 of the player's buildings,
 // 9 of the enemy's, the enemy headquarters and tanks, all in view, on level-1 terrain.
 void buildBase(kr::Game& g) {
-  kr::Battlefield& f = g.battlefield();
+  kr::Battlefield& f = g.load<kr::Battlefield>();
   f.terrainTile = "Piclevel1";
   for (int y = 0; y < 6000; y += 1200)
     for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
@@ -132,8 +132,8 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   platform.full = {kWidth, kHeight};
   kr::Game game(platform);
   game.levelNumber = 2;
-  game.mainMenu();
-  game.unloadMainMenu();
+  game.load<kr::MainMenu>();
+  game.unload<kr::MainMenu>();
   buildBase(game);
   const kr::Battlefield& f = game.battlefield();
 

@@ -1,11 +1,15 @@
-// Game: window lifetimes, ending the program, cues and socket events.
+// Game: loading and unloading the windows, ending the program, cues and socket events.
 #include "model/game.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "model/comm/network.h"
 #include "model/core/level_setup.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/message_box.h"
 
 namespace kr {
 
@@ -15,47 +19,58 @@ Game::~Game() { platform.setSocketEvents(nullptr); }
 
 namespace {
 
-// The message box opens centred on the screen.
-void messageBoxLoad(Game& g) {
-  MessageBox& box = g.messageBox();
-  box.left = (static_cast<float>(g.screenWidth) - box.width) / 2;
-  box.top = (static_cast<float>(g.screenHeight) - box.height) / 2;
-}
+// What the list says of each window besides its type: its handlers and its timers.
+template <class W>
+struct WindowRules;
+#define KR_WINDOW_RULES(Model, accessor, onLoad, onUnload, ownTimers, ...) \
+  template <>                                                            \
+  struct WindowRules<Model> {                                            \
+    static constexpr void (*load)(Game&) = onLoad;                       \
+    static constexpr void (*unload)(Game&) = onUnload;                   \
+    static constexpr auto timers = ownTimers;                            \
+  };
+KR_GAME_WINDOWS(KR_WINDOW_RULES)
+#undef KR_WINDOW_RULES
 
 }  // namespace
 
-Battlefield& Game::battlefield() { return touch(battlefield_, battlefieldLoad); }
-MainMenu& Game::mainMenu() { return touch(mainMenu_, mainMenuLoad); }
-AboutBox& Game::about() { return touch(aboutBox_, nullptr); }
-Backdrop& Game::backdrop() { return touch(backdrop_, backdropLoad); }
-Briefing& Game::briefing() { return touch(briefing_, briefingLoad); }
-GameMenu& Game::gameMenu() { return touch(gameMenu_, gameMenuLoad); }
-MessageBox& Game::messageBox() { return touch(messageBox_, messageBoxLoad); }
-Notepad& Game::notepad() { return touch(notepad_, nullptr); }
-NetworkDialog& Game::networkDialog() { return touch(networkDialog_, nullptr); }
-
-void Game::unloadBattlefield() {
-  if (!battlefield_ || ended) return;
-  battlefieldUnload(*this);
-  if (!battlefield_) return;
-  for (TimerId id : battlefield_->timers.all()) clock.remove(id);
-  battlefield_.reset();
+// Always checked, in every build: a window got while it is not loaded would otherwise be a
+// read of nothing.
+void Game::windowNotLoaded(const char* name) {
+  std::fprintf(stderr, "krepostan: the %s window is used while it is not loaded\n", name);
+  std::abort();
 }
 
-void Game::unloadMainMenu() { mainMenu_.reset(); }
-void Game::unloadAboutBox() { aboutBox_.reset(); }
-void Game::unloadBackdrop() { backdrop_.reset(); }
-
-void Game::unloadBriefing() {
-  if (!briefing_) return;
-  for (TimerId id : briefing_->timers.all()) clock.remove(id);
-  briefing_.reset();
+template <class W>
+W& Game::load() {
+  std::optional<W>& w = slot<W>();
+  if (!w) {
+    w.emplace();
+    if constexpr (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
+  }
+  return *w;
 }
 
-void Game::unloadGameMenu() { gameMenu_.reset(); }
-void Game::unloadMessageBox() { messageBox_.reset(); }
-void Game::unloadNotepad() { notepad_.reset(); }
-void Game::unloadNetworkDialog() { networkDialog_.reset(); }
+template <class W>
+void Game::unload() {
+  std::optional<W>& w = slot<W>();
+  if (!w) return;
+  if constexpr (WindowRules<W>::unload != nullptr) {
+    if (ended) return;  // no handler runs any more
+    WindowRules<W>::unload(*this);
+    if (!w) return;  // the handler has unloaded it already
+  }
+  if constexpr (WindowRules<W>::timers != nullptr)
+    for (TimerId id : ((*w).*WindowRules<W>::timers).all()) clock.remove(id);
+  w.reset();
+}
+
+// load<W>() and unload<W>() for every window of the list.
+#define KR_WINDOW_LIFETIME(Model, ...)    \
+  template Model& Game::load<Model>(); \
+  template void Game::unload<Model>();
+KR_GAME_WINDOWS(KR_WINDOW_LIFETIME)
+#undef KR_WINDOW_LIFETIME
 
 void Game::end() {
   if (ended) return;

@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "model/clock/clock.h"
-#include "model/comm/windows.h"
-#include "model/core/world.h"
 #include "model/platform/platform.h"
-#include "model/shell/windows.h"
+#include "model/window_list.h"
 
 namespace kr {
 
@@ -61,37 +60,42 @@ class Game : public SocketEvents {
   // True once the program has been told to end: no handler runs any more.
   bool ended = false;
 
-  // Windows. Touching a window that is not loaded loads it and runs its load handler.
-  Battlefield& battlefield();
-  MainMenu& mainMenu();
-  AboutBox& about();
-  Backdrop& backdrop();
-  Briefing& briefing();
-  GameMenu& gameMenu();
-  MessageBox& messageBox();
-  Notepad& notepad();
-  NetworkDialog& networkDialog();
+  // Windows. A window's model exists while the window is loaded. Getting a window
+  // (window<Battlefield>(), or its short accessor battlefield()) never loads it: getting one
+  // that is not loaded is a mistake in the game's code and stops the program with the
+  // window's name. load<W>() brings a window in when it is not loaded.
+  template <class W>
+  W& window() {
+    std::optional<W>& w = slot<W>();
+    if (!w) windowNotLoaded(kWindowName<W>);
+    return *w;
+  }
+  template <class W>
+  const W& window() const {
+    const std::optional<W>& w = std::get<std::optional<W>>(windows_);
+    if (!w) windowNotLoaded(kWindowName<W>);
+    return *w;
+  }
+  template <class W>
+  bool loaded() const {
+    return std::get<std::optional<W>>(windows_).has_value();
+  }
+  // Returns the window, loading it first when it is not loaded: its model is built afresh
+  // from its stored values, then its load handler runs.
+  template <class W>
+  W& load();
+  // Runs the window's unload handler, ends its timers and discards its model; nothing
+  // happens when it is not loaded. Once the game has ended no handler runs any more, so a
+  // window with an unload handler stays loaded.
+  template <class W>
+  void unload();
 
-  bool battlefieldLoaded() const { return battlefield_.has_value(); }
-  bool mainMenuLoaded() const { return mainMenu_.has_value(); }
-  bool aboutBoxLoaded() const { return aboutBox_.has_value(); }
-  bool backdropLoaded() const { return backdrop_.has_value(); }
-  bool briefingLoaded() const { return briefing_.has_value(); }
-  bool gameMenuLoaded() const { return gameMenu_.has_value(); }
-  bool messageBoxLoaded() const { return messageBox_.has_value(); }
-  bool notepadLoaded() const { return notepad_.has_value(); }
-  bool networkDialogLoaded() const { return networkDialog_.has_value(); }
-
-  // Unloading runs the window's unload handler, ends its timers and discards its model.
-  void unloadBattlefield();
-  void unloadMainMenu();
-  void unloadAboutBox();
-  void unloadBackdrop();
-  void unloadBriefing();
-  void unloadGameMenu();
-  void unloadMessageBox();
-  void unloadNotepad();
-  void unloadNetworkDialog();
+  // The short accessors: battlefield() is window<Battlefield>(), and so on down the list.
+#define KR_GAME_WINDOW_ACCESSOR(Model, accessor, ...) \
+  Model& accessor() { return window<Model>(); }        \
+  const Model& accessor() const { return window<Model>(); }
+  KR_GAME_WINDOWS(KR_GAME_WINDOW_ACCESSOR)
+#undef KR_GAME_WINDOW_ACCESSOR
 
   // Ends the program at once: the clock stops and no handler runs any more.
   void end();
@@ -106,25 +110,21 @@ class Game : public SocketEvents {
   void socketError(SocketId socket) override;
 
  private:
-  // A window's model, loaded (and its load handler run) when it is touched unloaded.
-  template <class W>
-  W& touch(std::optional<W>& window, void (*load)(Game&)) {
-    if (!window) {
-      window.emplace();
-      if (load) load(*this);
-    }
-    return *window;
-  }
+  template <class List>
+  struct ModelsOf;
+  template <class... W>
+  struct ModelsOf<WindowList<W...>> {
+    using type = std::tuple<std::optional<W>...>;
+  };
 
-  std::optional<Battlefield> battlefield_;
-  std::optional<MainMenu> mainMenu_;
-  std::optional<AboutBox> aboutBox_;
-  std::optional<Backdrop> backdrop_;
-  std::optional<Briefing> briefing_;
-  std::optional<GameMenu> gameMenu_;
-  std::optional<MessageBox> messageBox_;
-  std::optional<Notepad> notepad_;
-  std::optional<NetworkDialog> networkDialog_;
+  template <class W>
+  std::optional<W>& slot() {
+    return std::get<std::optional<W>>(windows_);
+  }
+  [[noreturn]] static void windowNotLoaded(const char* name);
+
+  // The model of every window, empty while the window is not loaded.
+  ModelsOf<GameWindows>::type windows_;
 };
 
 }  // namespace kr

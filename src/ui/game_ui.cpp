@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 
+#include "model/game.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
@@ -15,50 +16,64 @@
 
 namespace kr {
 
-bool WindowHostBase::canRaise() {
+namespace {
+
+// Whether the windowing system stacks windows (the offscreen one of the tests does not).
+bool canRaise() {
   static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
   return stacks;
 }
 
-namespace {
-
-// The state of a window of the game while it is loaded.
-template <class M>
-WindowStateOf stateOf(Game& g, bool (Game::*loaded)() const, M& (Game::*model)()) {
-  return [&g, loaded, model]() -> const WindowState* {
-    return (g.*loaded)() ? &(g.*model)().window : nullptr;
-  };
+template <class... W>
+std::tuple<WindowHost<W>...> hostsFor(GameUi& ui, WindowList<W...>) {
+  return std::tuple<WindowHost<W>...>(WindowHost<W>(ui)...);
 }
 
 }  // namespace
 
-GameUi::GameUi(Game& g, bool realTime) : game(g) {
-  // Created in stacking order: later windows come up over earlier ones.
-  battlefield_ = std::make_unique<WindowHost<BattlefieldWindow>>(
-      *this, stateOf(g, &Game::battlefieldLoaded, &Game::battlefield));
-  briefing_ = std::make_unique<WindowHost<BriefingWindow>>(
-      *this, stateOf(g, &Game::briefingLoaded, &Game::briefing));
-  backdrop_ = std::make_unique<WindowHost<BackdropWindow>>(
-      *this, stateOf(g, &Game::backdropLoaded, &Game::backdrop), /*takesFocus=*/false);
-  gameMenu_ = std::make_unique<WindowHost<GameMenuWindow>>(
-      *this, stateOf(g, &Game::gameMenuLoaded, &Game::gameMenu));
-  notepad_ = std::make_unique<WindowHost<NotepadWindow>>(
-      *this, stateOf(g, &Game::notepadLoaded, &Game::notepad));
-  mainMenu_ = std::make_unique<WindowHost<MainMenuWindow>>(
-      *this, stateOf(g, &Game::mainMenuLoaded, &Game::mainMenu));
-  aboutBox_ = std::make_unique<WindowHost<AboutWindow>>(
-      *this, stateOf(g, &Game::aboutBoxLoaded, &Game::about));
-  networkDialog_ = std::make_unique<WindowHost<NetworkDialogWindow>>(
-      *this, stateOf(g, &Game::networkDialogLoaded, &Game::networkDialog));
-  messageBox_ = std::make_unique<WindowHost<MessageBoxWindow>>(
-      *this, stateOf(g, &Game::messageBoxLoaded, &Game::messageBox));
+template <class M>
+void WindowHost<M>::sync() {
+  Game& g = ui_->game;
+  if (g.loaded<M>() && !w_) {
+    w_ = std::make_unique<Window>(*ui_);
+    wasVisible_ = false;
+    wasEnabled_ = true;
+  }
+  if (!g.loaded<M>() && w_) {
+    // The window may be unloaded by a handler that one of its own buttons runs: it goes
+    // once that button is done with it.
+    Window* old = w_.release();
+    old->hide();
+    old->deleteLater();
+  }
+  if (!w_) return;
+  w_->sync();
+  // The window's own sync may have run a handler: look at the model afresh.
+  if (!g.loaded<M>() || !w_) return;
+  const WindowState& s = g.window<M>().window;
+  if (s.visible && (!wasVisible_ || s.raised != raised_ || (s.enabled && !wasEnabled_))) {
+    if (beforeRaise_) beforeRaise_();
+    if (canRaise()) w_->raise();
+    if (!w_->testAttribute(Qt::WA_ShowWithoutActivating)) w_->activateWindow();
+  }
+  wasVisible_ = s.visible;
+  wasEnabled_ = s.enabled;
+  raised_ = s.raised;
+}
+
+template <class M>
+M& GameUi::model() const {
+  return game.window<M>();
+}
+
+GameUi::GameUi(Game& g, bool realTime) : game(g), hosts_(hostsFor(*this, GameWindows{})) {
   // The backdrop comes up with the in-game menu, right under it, even when it was shown
   // already and the battlefield has come in front of it since.
-  gameMenu_->setBeforeRaise([this] {
-    BackdropWindow* backdrop = backdrop_->get();
+  host<GameMenu>().setBeforeRaise([this] {
+    BackdropWindow* backdrop = host<Backdrop>().window();
     if (!backdrop || !backdrop->isVisible()) return;
     backdrop->captureBehind();
-    if (WindowHostBase::canRaise()) backdrop->raise();
+    if (canRaise()) backdrop->raise();
   });
   if (realTime) {
     elapsed_.start();
@@ -95,22 +110,15 @@ void GameUi::sync() {
   if (game.ended) {
     frameTimer_.stop();
   }
-  for (WindowHostBase* h : std::initializer_list<WindowHostBase*>{
-           battlefield_.get(), briefing_.get(), backdrop_.get(), gameMenu_.get(), notepad_.get(),
-           mainMenu_.get(), aboutBox_.get(), networkDialog_.get(), messageBox_.get()}) {
-    h->sync();
-  }
+  std::apply([](auto&... each) { (each.sync(), ...); }, hosts_);
   syncing_ = false;
 }
 
-BattlefieldWindow* GameUi::battlefield() const { return battlefield_->get(); }
-MainMenuWindow* GameUi::mainMenu() const { return mainMenu_->get(); }
-AboutWindow* GameUi::about() const { return aboutBox_->get(); }
-BackdropWindow* GameUi::backdrop() const { return backdrop_->get(); }
-BriefingWindow* GameUi::briefing() const { return briefing_->get(); }
-GameMenuWindow* GameUi::gameMenu() const { return gameMenu_->get(); }
-MessageBoxWindow* GameUi::messageBox() const { return messageBox_->get(); }
-NotepadWindow* GameUi::notepad() const { return notepad_->get(); }
-NetworkDialogWindow* GameUi::networkDialog() const { return networkDialog_->get(); }
+// The model and Qt window accessors of every window of the list.
+#define KR_GAME_UI_WINDOW(Model, accessor, onLoad, onUnload, timers, QtWindow) \
+  template Model& GameUi::model<Model>() const;                              \
+  QtWindow* GameUi::accessor() const { return host<Model>().window(); }
+KR_GAME_WINDOWS(KR_GAME_UI_WINDOW)
+#undef KR_GAME_UI_WINDOW
 
 }  // namespace kr

@@ -6,88 +6,52 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <tuple>
 
-#include "model/game.h"
-
-class QWidget;
+#include "model/clock/clock.h"
+#include "model/window_list.h"
 
 namespace kr {
 
+class Game;
 class GameUi;
 
-// Creates a window's widget while its model is loaded, destroys it when it is unloaded,
-// and lets it follow the model. A window that comes up, that a handler brings forward, or
-// that takes input again after handing it to another window, is raised in front of the
-// others (and, unless it never takes the focus, activated).
-class WindowHostBase {
- public:
-  virtual ~WindowHostBase() = default;
-  // Whether the windowing system stacks windows (the offscreen one of the tests does not).
-  static bool canRaise();
-  virtual void sync() = 0;
-  virtual QWidget* widget() const = 0;
-};
+// The Qt window class that draws a window's model, as the list of windows names it.
+template <class M>
+struct QtWindowOf;
+#define KR_QT_WINDOW_OF(Model, accessor, onLoad, onUnload, timers, QtWindow) \
+  class QtWindow;                                                            \
+  template <>                                                                \
+  struct QtWindowOf<Model> {                                                 \
+    using type = QtWindow;                                                   \
+  };
+KR_GAME_WINDOWS(KR_QT_WINDOW_OF)
+#undef KR_QT_WINDOW_OF
 
-// The window's state while its model is loaded, nullptr while it is not.
-using WindowStateOf = std::function<const WindowState*()>;
-
-template <class W>
-class WindowHost : public WindowHostBase {
+// Creates the Qt window of the model M while the model is loaded, destroys it when it is
+// unloaded, and lets it follow the model. A window that comes up, that a handler brings
+// forward, or that takes input again after handing it to another window, is raised in front
+// of the others and, unless it never takes the focus (Qt::WA_ShowWithoutActivating, as the
+// backdrop), activated.
+template <class M>
+class WindowHost {
  public:
-  WindowHost(GameUi& ui, WindowStateOf state, bool takesFocus = true)
-      : ui_(ui), state_(std::move(state)), takesFocus_(takesFocus) {}
-  void sync() override {
-    if (state_() && !w_) {
-      w_ = std::make_unique<W>(ui_);
-      wasVisible_ = false;
-      wasEnabled_ = true;
-    }
-    if (!state_() && w_) {
-      // The window may be unloaded by a handler that one of its own buttons runs: it goes
-      // once that button is done with it.
-      W* old = w_.release();
-      old->hide();
-      old->deleteLater();
-    }
-    if (!w_) return;
-    w_->sync();
-    // The window's own sync may have run a handler: look at the model afresh.
-    const WindowState* s = state_();
-    if (!s || !w_) return;
-    if (s->visible && (!wasVisible_ || s->raised != raised_ || (s->enabled && !wasEnabled_))) {
-      if (beforeRaise_) beforeRaise_();
-      if (canRaise()) w_->raise();
-      if (takesFocus_) w_->activateWindow();
-    }
-    wasVisible_ = s->visible;
-    wasEnabled_ = s->enabled;
-    raised_ = s->raised;
-  }
-  QWidget* widget() const override { return w_.get(); }
-  W* get() const { return w_.get(); }
+  using Window = typename QtWindowOf<M>::type;
+
+  explicit WindowHost(GameUi& ui) : ui_(&ui) {}
+  void sync();  // game_ui.cpp
+  Window* window() const { return w_.get(); }
   // Runs just before the window is raised: another window may come up right under it.
   void setBeforeRaise(std::function<void()> hook) { beforeRaise_ = std::move(hook); }
 
  private:
-  GameUi& ui_;
-  WindowStateOf state_;
-  bool takesFocus_;
+  GameUi* ui_;
   std::function<void()> beforeRaise_;
-  std::unique_ptr<W> w_;
+  std::unique_ptr<Window> w_;
   bool wasVisible_ = false;
   bool wasEnabled_ = true;
   int raised_ = 0;
 };
-
-class BattlefieldWindow;
-class MainMenuWindow;
-class AboutWindow;
-class BackdropWindow;
-class BriefingWindow;
-class GameMenuWindow;
-class MessageBoxWindow;
-class NotepadWindow;
-class NetworkDialogWindow;
 
 class GameUi : public QObject {
  public:
@@ -105,28 +69,38 @@ class GameUi : public QObject {
   // Advances the game clock (tests) and syncs.
   void advanceBy(Millis ms);
 
-  BattlefieldWindow* battlefield() const;
-  MainMenuWindow* mainMenu() const;
-  AboutWindow* about() const;
-  BackdropWindow* backdrop() const;
-  BriefingWindow* briefing() const;
-  GameMenuWindow* gameMenu() const;
-  MessageBoxWindow* messageBox() const;
-  NotepadWindow* notepad() const;
-  NetworkDialogWindow* networkDialog() const;
+  // The model M of a loaded window (never loads it).
+  template <class M>
+  M& model() const;  // game_ui.cpp, for every window of the list
+
+  // The Qt window of each window of the game while it is loaded, nullptr while it is not:
+  // battlefield() is the BattlefieldWindow, and so on down the list of windows.
+#define KR_GAME_UI_ACCESSOR(Model, accessor, onLoad, onUnload, timers, QtWindow) \
+  QtWindow* accessor() const;
+  KR_GAME_WINDOWS(KR_GAME_UI_ACCESSOR)
+#undef KR_GAME_UI_ACCESSOR
 
  private:
+  template <class List>
+  struct HostsOf;
+  template <class... W>
+  struct HostsOf<WindowList<W...>> {
+    using type = std::tuple<WindowHost<W>...>;
+  };
+
+  template <class M>
+  WindowHost<M>& host() {
+    return std::get<WindowHost<M>>(hosts_);
+  }
+  template <class M>
+  const WindowHost<M>& host() const {
+    return std::get<WindowHost<M>>(hosts_);
+  }
   void frame();
 
-  std::unique_ptr<WindowHost<BattlefieldWindow>> battlefield_;
-  std::unique_ptr<WindowHost<BriefingWindow>> briefing_;
-  std::unique_ptr<WindowHost<BackdropWindow>> backdrop_;
-  std::unique_ptr<WindowHost<GameMenuWindow>> gameMenu_;
-  std::unique_ptr<WindowHost<NotepadWindow>> notepad_;
-  std::unique_ptr<WindowHost<MainMenuWindow>> mainMenu_;
-  std::unique_ptr<WindowHost<AboutWindow>> aboutBox_;
-  std::unique_ptr<WindowHost<NetworkDialogWindow>> networkDialog_;
-  std::unique_ptr<WindowHost<MessageBoxWindow>> messageBox_;
+  // One host for every window, in stacking order: syncing in this order creates the later
+  // windows after the earlier ones, so they come up over them.
+  HostsOf<GameWindows>::type hosts_;
   QTimer frameTimer_;
   QElapsedTimer elapsed_;
   bool syncing_ = false;

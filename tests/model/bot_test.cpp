@@ -51,7 +51,7 @@ TEST_F(BotTest, TenTurnsForEachDraw) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.r);
-    game.unloadBattlefield();
+    game.unload<Battlefield>();
     Battlefield& w = startLevel(2);
     SetUp();
     platform.fallbackDraw = c.r;
@@ -160,7 +160,7 @@ TEST_F(BotTest, IntervalsRoundToTheNearestMillisecondTiesToEven) {
 }
 
 TEST_F(BotTest, TurnsFollowTheClock) {
-  game.unloadBattlefield();
+  game.unload<Battlefield>();
   platform.draws = {0.0f, 0.45f, 0.45f, 0.75f};  // first interval 10 s, headquarters, R
   Battlefield& w = startLevel(2);
   const MapObject& hq = w.objects[kEnemyHq];

@@ -38,9 +38,9 @@ const std::string kBriefing2 =
 // The briefing screen of a level, opened as the message box or the network dialog opens it.
 void openBriefing(Game& g, int level) {
   startUp(g);
-  g.unloadMainMenu();
+  g.unload<MainMenu>();
   g.levelNumber = static_cast<std::int16_t>(level);
-  g.briefing().window.show();
+  g.load<Briefing>().window.show();
 }
 
 long countOf(const std::vector<std::string>& names, const std::string& name) {
@@ -319,7 +319,7 @@ TEST(StartMission, StartRunsTheEconomyShowsTheBattlefieldAndClosesTheBriefing) {
   EXPECT_TRUE(game.clock.enabled(f.timers.economy));
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_TRUE(f.window.visible);
-  EXPECT_FALSE(game.briefingLoaded());
+  EXPECT_FALSE(game.loaded<Briefing>());
   EXPECT_EQ(f.viewX, 0);
   EXPECT_EQ(f.mapSurface.left, 0);
 }

@@ -56,7 +56,7 @@ TEST_F(ChatTest, EmptyInputDoesNothing) {
   EXPECT_FALSE(f.chatBox.visible);
   EXPECT_FLOAT_EQ(f.chatBox.height, 27);
   EXPECT_FALSE(running(f.timers.chatBox));
-  EXPECT_FALSE(game.notepadLoaded());
+  EXPECT_FALSE(game.loaded<Notepad>());
 }
 
 TEST_F(ChatTest, EveryLineGoesToTheNotepadAsTyped) {
@@ -90,7 +90,7 @@ TEST_F(ChatTest, Commands) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.word + " on level " + std::to_string(c.level));
-    game.unloadBattlefield();
+    game.unload<Battlefield>();
     startLevel(c.level);
     game.playerNick = "Player1";
     game.developerMode = c.developer;

@@ -19,9 +19,9 @@ void playLevel(Game& g, int level) {
   if (level == 1) {
     newGameClick(g);
   } else {
-    g.unloadMainMenu();
+    g.unload<MainMenu>();
     g.levelNumber = static_cast<std::int16_t>(level);
-    g.briefing().window.show();
+    g.load<Briefing>().window.show();
   }
   loadTerrain(g);
   startClick(g);

@@ -44,7 +44,7 @@ TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
 TEST_F(KeysTest, NoKeyActsWhileTheWindowIsDisabled) {
   f.window.enabled = false;
   for (const int key : {kKeyEscape, kKeyEnter, kKeyI}) battlefieldKeyDown(game, key);
-  EXPECT_FALSE(game.gameMenuLoaded() && game.gameMenu().window.visible);
+  EXPECT_FALSE(game.loaded<GameMenu>() && game.gameMenu().window.visible);
   EXPECT_FALSE(f.chatLine.visible);
   EXPECT_FALSE(f.chatBox.visible);
 }

@@ -34,8 +34,8 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
 
 TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
   game.levelNumber = 1;
-  game.mainMenu();
-  Battlefield& f = game.battlefield();
+  game.load<MainMenu>();
+  Battlefield& f = game.load<Battlefield>();
   const auto& t = f.timers;
   for (TimerId id : {t.animationPhase1, t.animationPhase2, t.resourceDisplay, t.scrolling, t.bars})
     EXPECT_TRUE(running(id)) << game.clock.name(id);
@@ -55,7 +55,7 @@ TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
   f.locatorActive = true;
   f.curtain.visible = false;
   game.developerMode = true;
-  game.unloadBattlefield();
+  game.unload<Battlefield>();
   Battlefield& again = startLevel(1);
   EXPECT_EQ(again.energy, 1500);
   EXPECT_EQ(again.converterCount, 0);
@@ -130,8 +130,8 @@ TEST_F(LevelSetupTest, FirstBotIntervalIsTenToTwentySeconds) {
     p.draws = {c.draw};
     Game g(p);
     g.levelNumber = 1;
-    g.mainMenu();
-    EXPECT_EQ(g.clock.interval(g.battlefield().timers.bot), c.interval) << c.draw;
+    g.load<MainMenu>();
+    EXPECT_EQ(g.clock.interval(g.load<Battlefield>().timers.bot), c.interval) << c.draw;
   }
 }
 

@@ -51,7 +51,7 @@ TEST(MessageBox, CaptionsOfOneUseDoNotLeakIntoTheNext) {
   menuExitClick(game);
   game.messageBox().left = 10;
   messageNoClick(game);
-  EXPECT_FALSE(game.messageBoxLoaded());
+  EXPECT_FALSE(game.loaded<MessageBox>());
   menuLoadClick(game);
   const MessageBox& box = game.messageBox();
   EXPECT_EQ(box.noButton.caption, "Нет");
@@ -82,9 +82,9 @@ TEST(MessageBox, LoadingTheSavedGameOpensItsBriefing) {
   const Case cases[] = {
       {"from the main menu",
        [](Game& g) {
-         g.unloadBattlefield();
-         g.unloadBackdrop();
-         g.unloadGameMenu();
+         g.unload<Battlefield>();
+         g.unload<Backdrop>();
+         g.unload<GameMenu>();
          startUp(g);
          loadGameClick(g);
        },
@@ -130,11 +130,11 @@ TEST(MessageBox, FailedInGameLoadLeavesThePlayerAtTheMainMenu) {
   pauseWithMenu(game);
   menuLoadClick(game);
   messageYesClick(game);
-  EXPECT_FALSE(game.battlefieldLoaded());
-  EXPECT_FALSE(game.backdropLoaded());
-  EXPECT_FALSE(game.gameMenuLoaded());
-  EXPECT_FALSE(game.messageBoxLoaded());
-  ASSERT_TRUE(game.mainMenuLoaded());
+  EXPECT_FALSE(game.loaded<Battlefield>());
+  EXPECT_FALSE(game.loaded<Backdrop>());
+  EXPECT_FALSE(game.loaded<GameMenu>());
+  EXPECT_FALSE(game.loaded<MessageBox>());
+  ASSERT_TRUE(game.loaded<MainMenu>());
   EXPECT_TRUE(game.mainMenu().window.visible);
   EXPECT_TRUE(game.mainMenu().window.enabled);
   EXPECT_FALSE(game.briefingPending || game.loadConfirmPending || game.exitConfirmPending);
@@ -211,9 +211,9 @@ TEST(MissionEnd, WinningMissionOneLeadsToTheLevelTwoBriefing) {
 
   messageNoClick(game);
   EXPECT_FALSE(game.briefingPending);
-  EXPECT_FALSE(game.messageBoxLoaded());
-  EXPECT_FALSE(game.battlefieldLoaded());
-  ASSERT_TRUE(game.briefingLoaded());
+  EXPECT_FALSE(game.loaded<MessageBox>());
+  EXPECT_FALSE(game.loaded<Battlefield>());
+  ASSERT_TRUE(game.loaded<Briefing>());
   EXPECT_TRUE(game.briefing().window.visible);
   game.clock.advanceBy(80 * 18);  // "Что, расслабились? " and its pause
   EXPECT_EQ(game.briefing().briefLabel.caption, "Что, расслабились?");

@@ -11,10 +11,10 @@ namespace {
 class NetworkTest : public GameTest {
  protected:
   void SetUp() override {
-    game.mainMenu();
-    game.unloadMainMenu();
+    game.load<MainMenu>();
+    game.unload<MainMenu>();
     game.levelNumber = 100;
-    game.networkDialog().window.visible = true;
+    game.load<NetworkDialog>().window.visible = true;
   }
   void expectConnectFailedOnce() {
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -22,9 +22,9 @@ class NetworkTest : public GameTest {
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
   }
   void expectOnTheWayToLevel100() {
-    EXPECT_FALSE(game.networkDialogLoaded());
+    EXPECT_FALSE(game.loaded<NetworkDialog>());
     EXPECT_TRUE(game.briefing().window.visible);
-    ASSERT_TRUE(game.battlefieldLoaded());
+    ASSERT_TRUE(game.loaded<Battlefield>());
     EXPECT_TRUE(world().objects[kEnemyHq].shown);  // level setup of level 100
   }
 };
@@ -73,8 +73,8 @@ TEST_F(NetworkTest, JoinWithoutAnAddressDoesNothing) {
     game.networkDialog().addressBox.caption = address;
     joinClick(game);
     EXPECT_TRUE(platform.connects.empty());
-    EXPECT_TRUE(game.networkDialogLoaded());
-    EXPECT_FALSE(game.battlefieldLoaded());
+    EXPECT_TRUE(game.loaded<NetworkDialog>());
+    EXPECT_FALSE(game.loaded<Battlefield>());
     EXPECT_FALSE(game.joinedNetworkGame);
   }
 }
@@ -86,22 +86,22 @@ TEST_F(NetworkTest, OnlyTheGameConnectionReportsErrors) {
   EXPECT_TRUE(platform.messages.empty());
   platform.sink->socketError(f.gameSocket);
   expectConnectFailedOnce();
-  EXPECT_TRUE(game.battlefieldLoaded());
+  EXPECT_TRUE(game.loaded<Battlefield>());
   EXPECT_FALSE(game.ended);
 }
 
 TEST_F(NetworkTest, SocketsEndWithTheBattlefield) {
   joinClick(game);
   const std::vector<SocketId> open = {world().gameSocket, world().secondSocket};
-  game.unloadBattlefield();
+  game.unload<Battlefield>();
   EXPECT_EQ(platform.closed, open);
   // Late events of the closed sockets neither report nor bring the battlefield back.
   platform.sink->socketError(open[0]);
   platform.sink->connectionRequest(open[0], 1);
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_FALSE(game.battlefieldLoaded());
+  EXPECT_FALSE(game.loaded<Battlefield>());
   // The next battlefield neither listens nor connects.
-  EXPECT_EQ(world().gameSocket, 0);
+  EXPECT_EQ(game.load<Battlefield>().gameSocket, 0);
   EXPECT_EQ(platform.connects.size(), 2u);
   EXPECT_TRUE(platform.listens.empty());
 }

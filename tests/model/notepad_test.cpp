@@ -22,16 +22,16 @@ class NotepadTest : public GameTest {
     advance(5000);
     game.clock.setEnabled(f.timers.economy, false);
     f.window.enabled = false;
-    game.gameMenu().window.visible = true;
+    game.load<GameMenu>().window.visible = true;
     game.notepad().window.visible = true;
   }
 };
 
 TEST_F(NotepadTest, EmptyUntilALineIsSubmitted) {
-  game.unloadBattlefield();
-  EXPECT_FALSE(game.notepadLoaded());  // discarded with the battlefield
+  game.unload<Battlefield>();
+  EXPECT_FALSE(game.loaded<Notepad>());  // discarded with the battlefield
   startLevel(1);
-  EXPECT_TRUE(game.notepad().lines.empty());
+  EXPECT_TRUE(game.load<Notepad>().lines.empty());
 }
 
 TEST_F(NotepadTest, BackToTheMenu) {

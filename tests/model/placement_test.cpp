@@ -223,7 +223,7 @@ TEST_F(PlacementTest, ItemsByKind) {
 
 TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
   for (int level : {1, 2}) {
-    game.unloadBattlefield();
+    game.unload<Battlefield>();
     Battlefield& w = startLevel(level);
     const bool two = level == 2;
     const auto put = [&](int kind) {

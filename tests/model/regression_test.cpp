@@ -112,14 +112,11 @@ std::string summary(Game& g) {
   out << "level " << g.levelNumber << " nick " << g.playerNick << " developer "
       << g.developerMode << "\n";
   out << "windows";
-  const std::pair<const char*, bool> loaded[] = {
-      {"Battlefield", g.battlefieldLoaded()}, {"Briefing", g.briefingLoaded()},     {"GameMenu", g.gameMenuLoaded()},
-      {"MessageBox", g.messageBoxLoaded()},   {"MainMenu", g.mainMenuLoaded()}, {"Backdrop", g.backdropLoaded()},
-      {"Notepad", g.notepadLoaded()}};
-  for (const auto& [name, isLoaded] : loaded)
-    if (isLoaded) out << " " << name;
+  forEachWindow([&]<class W>(std::type_identity<W>) {
+    if (g.loaded<W>()) out << " " << kWindowName<W>;
+  });
   out << "\n";
-  if (!g.battlefieldLoaded()) return out.str();
+  if (!g.loaded<Battlefield>()) return out.str();
   Battlefield& f = g.battlefield();
   out << "stocks " << f.energy << " " << f.metal << " " << f.wood << "\n";
   out << "counters " << f.accumulatorCount << " " << f.metalWorksCount << " "
@@ -138,7 +135,7 @@ std::string summary(Game& g) {
   for (TimerId id : f.timers.all())
     if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
   out << "\nchat '" << f.chatBox.caption << "' notepad lines "
-      << (g.notepadLoaded() ? g.notepad().lines.size() : 0) << "\n";
+      << (g.loaded<Notepad>() ? g.notepad().lines.size() : 0) << "\n";
   return out.str();
 }
 

@@ -40,7 +40,7 @@ class SaveFileTest : public GameTest {
     game.playerNick = nick;
     game.clock.setEnabled(f.timers.economy, false);
     f.window.enabled = false;
-    game.gameMenu().window.visible = true;
+    game.load<GameMenu>().window.visible = true;
     return f;
   }
   void expectLoadFailed() {
@@ -166,7 +166,7 @@ TEST_F(SaveFileTest, SaveReturnsToThePausedBattlefieldWithANotice) {
 TEST_F(SaveFileTest, SavedGameLoadsBack) {
   inMenu(2, "Вася");
   saveClick(game);
-  game.unloadBattlefield();
+  game.unload<Battlefield>();
   game.playerNick = "Other";
   game.levelNumber = 1;
 
@@ -306,7 +306,7 @@ TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {
   saveClick(game);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(folder.read("data/krepostan/save.ssav").size(), kSaveFileSize);
-  game.unloadBattlefield();
+  game.unload<Battlefield>();
   loadSavedGame(game);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(game.levelNumber, 3);

@@ -59,7 +59,7 @@ TEST(WindowFlow, WindowsAndTimersAfterEachStep) {
   const std::vector<FlowCase> cases = {
       {"start-up", startProgram, "MainMenu:shown", ""},
       {"new game opens the briefing", toBriefing,
-       "Briefing:shown Battlefield:hidden Backdrop:hidden,disabled", kBriefingTimers},
+       "Battlefield:hidden Briefing:shown Backdrop:hidden,disabled", kBriefingTimers},
       {"Начать starts the battlefield", kBattlefield, "Battlefield:shown Backdrop:hidden,disabled",
        kBattlefieldTimers},
       {"Esc pauses behind the menu", kMenu,
@@ -70,7 +70,7 @@ TEST(WindowFlow, WindowsAndTimersAfterEachStep) {
        then(kMenu, [](Game& g) { menuKeyDown(g, kKeyEnter); }),
        "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown", kPausedTimers},
       {"restart opens the briefing before the backdrop", then(kMenu, restartClick),
-       "Briefing:shown Battlefield:hidden Backdrop:shown,disabled", kBriefingTimers},
+       "Battlefield:hidden Briefing:shown Backdrop:shown,disabled", kBriefingTimers},
       {"load question", then(kMenu, menuLoadClick),
        "Battlefield:shown,disabled Backdrop:shown,disabled GameMenu:shown,disabled MessageBox:shown",
        kPausedTimers},
@@ -89,10 +89,10 @@ TEST(WindowFlow, WindowsAndTimersAfterEachStep) {
       {"about box, OK", then(then(startProgram, aboutClick), aboutOkClick),
        "MainMenu:shown AboutBox:hidden", ""},
       {"about box stays open when a game starts", then(then(startProgram, aboutClick), newGameClick),
-       "AboutBox:shown Briefing:shown Battlefield:hidden Backdrop:hidden,disabled", kBriefingTimers},
+       "Battlefield:hidden Briefing:shown Backdrop:hidden,disabled AboutBox:shown", kBriefingTimers},
       {"about box, OK, after the game started brings the menu back",
        then(then(then(startProgram, aboutClick), newGameClick), aboutOkClick),
-       "MainMenu:shown AboutBox:hidden Briefing:shown Battlefield:hidden Backdrop:hidden,disabled",
+       "Battlefield:hidden Briefing:shown Backdrop:hidden,disabled MainMenu:shown AboutBox:hidden",
        kBriefingTimers},
       {"network game", then(startProgram, networkGameClick), "NetworkDialog:shown", ""},
       {"mission 1 won", then(kBattlefield, winMissionOne),
@@ -141,7 +141,7 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
               c.cuesOfTheEnd);
     // Nothing runs any more: no timer, no unload cue.
     game.clock.advanceBy(10000);
-    game.unloadBattlefield();
+    game.unload<Battlefield>();
     EXPECT_EQ(platform.sounds.size(), before + c.cuesOfTheEnd.size());
   }
 }
@@ -181,12 +181,12 @@ TEST(WindowFlow, RestartPlaysTheCueTwiceAndDiscardsTheNotepad) {
   FakePlatform platform;
   Game game(platform);
   kMenu(game);
-  game.notepad().lines.push_back("Player1: привет");
+  game.load<Notepad>().lines.push_back("Player1: привет");
   platform.sounds.clear();
   restartClick(game);
   EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"Pus.smus", "Pus.smus"}));
-  EXPECT_FALSE(game.notepadLoaded());
-  EXPECT_FALSE(game.gameMenuLoaded());
+  EXPECT_FALSE(game.loaded<Notepad>());
+  EXPECT_FALSE(game.loaded<GameMenu>());
   EXPECT_EQ(game.levelNumber, 1);
 }
 

@@ -23,6 +23,7 @@ TEST_F(SoundTest, NothingPlaysOnceTheProgramHasEnded) {
 
 TEST_F(SoundTest, MusicSwitchStopsAndRestartsTheTrack) {
   startLevel(1);
+  game.load<GameMenu>();  // the switches are the in-game menu's
   musicSwitchClick(game);  // caption "Выключить музыку": only stops the sound
   EXPECT_EQ(game.gameMenu().musicButton.caption, "Включить музыку");
   musicSwitchClick(game);
@@ -33,6 +34,7 @@ TEST_F(SoundTest, MusicSwitchStopsAndRestartsTheTrack) {
 
 TEST_F(SoundTest, TrackSwitchAlternatesTheTwoTracks) {
   startLevel(1);
+  game.load<GameMenu>();
   trackSwitchClick(game);
   EXPECT_EQ(game.gameMenu().trackButton.caption, "In your face");
   EXPECT_EQ(game.musicPath, "/game/SONNE.wav");

@@ -19,9 +19,9 @@ class BattlefieldUiTest : public ::testing::Test {
 
   Battlefield& startLevel() {
     game.levelNumber = 2;
-    game.mainMenu();
-    game.unloadMainMenu();
-    Battlefield& world = game.battlefield();
+    game.load<MainMenu>();
+    game.unload<MainMenu>();
+    Battlefield& world = game.load<Battlefield>();
     world.window.visible = true;
     return world;
   }

@@ -9,10 +9,10 @@
 namespace kr::test {
 
 inline void builtUpBase(Game& g, int level) {
-  g.mainMenu();
-  g.unloadMainMenu();
+  g.load<MainMenu>();
+  g.unload<MainMenu>();
   g.levelNumber = static_cast<std::int16_t>(level);
-  Battlefield& f = g.battlefield();
+  Battlefield& f = g.load<Battlefield>();
   f.terrainTile = level == 1 ? "Piclevel1" : "Piclevel2";
   const int tileW = level == 1 ? 1600 : 600;
   const int tileH = level == 1 ? 1200 : 600;

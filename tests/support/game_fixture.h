@@ -16,9 +16,9 @@ class GameTest : public ::testing::Test {
   // Loads the battlefield for a level as the briefing does, with the economy running.
   Battlefield& startLevel(int level) {
     game.levelNumber = static_cast<std::int16_t>(level);
-    game.mainMenu();  // reads the screen size, as at start-up
-    game.unloadMainMenu();
-    Battlefield& f = game.battlefield();
+    game.load<MainMenu>();  // reads the screen size, as at start-up
+    game.unload<MainMenu>();
+    Battlefield& f = game.load<Battlefield>();
     game.clock.setEnabled(f.timers.economy, true);
     f.window.visible = true;
     return f;

@@ -40,25 +40,18 @@ inline void toBattlefield(Game& g) {
 // its economy, animation, resource display and bot stand still.
 inline void pauseWithMenu(Game& g) { battlefieldKeyDown(g, kKeyEscape); }
 
-// The loaded windows in a fixed order, each "name:shown" or "name:hidden", with
+// The loaded windows in stacking order, each "name:shown" or "name:hidden", with
 // ",disabled" when it takes no input.
 inline std::string windowsSeen(Game& g) {
   std::string out;
-  const auto add = [&out](const char* name, const WindowState& w) {
+  forEachWindow([&]<class W>(std::type_identity<W>) {
+    if (!g.loaded<W>()) return;
+    const WindowState& w = g.window<W>().window;
     if (!out.empty()) out += ' ';
-    out += name;
+    out += kWindowName<W>;
     out += w.visible ? ":shown" : ":hidden";
     if (!w.enabled) out += ",disabled";
-  };
-  if (g.mainMenuLoaded()) add("MainMenu", g.mainMenu().window);
-  if (g.aboutBoxLoaded()) add("AboutBox", g.about().window);
-  if (g.briefingLoaded()) add("Briefing", g.briefing().window);
-  if (g.battlefieldLoaded()) add("Battlefield", g.battlefield().window);
-  if (g.backdropLoaded()) add("Backdrop", g.backdrop().window);
-  if (g.gameMenuLoaded()) add("GameMenu", g.gameMenu().window);
-  if (g.messageBoxLoaded()) add("MessageBox", g.messageBox().window);
-  if (g.notepadLoaded()) add("Notepad", g.notepad().window);
-  if (g.networkDialogLoaded()) add("NetworkDialog", g.networkDialog().window);
+  });
   return out;
 }
 
@@ -80,8 +73,8 @@ inline std::string timersRunning(Game& g) {
       out += name;
     }
   };
-  if (g.battlefieldLoaded()) add(g.battlefield().timers.all());
-  if (g.briefingLoaded()) add(g.briefing().timers.all());
+  if (g.loaded<Battlefield>()) add(g.battlefield().timers.all());
+  if (g.loaded<Briefing>()) add(g.briefing().timers.all());
   return out;
 }
 

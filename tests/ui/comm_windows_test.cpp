@@ -33,10 +33,10 @@ class CommWindowsTest : public ::testing::Test {
   // Mission 1 on screen, the chat input line open.
   Battlefield& battlefield() {
     game.levelNumber = 1;
-    game.mainMenu();
-    game.unloadMainMenu();
+    game.load<MainMenu>();
+    game.unload<MainMenu>();
     game.playerNick = "Player1";
-    Battlefield& f = game.battlefield();
+    Battlefield& f = game.load<Battlefield>();
     f.window.visible = true;
     f.chatLine.visible = true;
     ui.sync();
@@ -72,7 +72,7 @@ TEST_F(CommWindowsTest, NotepadListsTheLinesAndAnswersItsControls) {
   }
   ui.advanceBy(5000);
   f.window.enabled = false;
-  game.gameMenu().window.visible = true;
+  game.load<GameMenu>().window.visible = true;
   game.notepad().window.visible = true;
   ui.sync();
   NotepadWindow* n = ui.notepad();
@@ -101,7 +101,7 @@ TEST_F(CommWindowsTest, NotepadListsTheLinesAndAnswersItsControls) {
 
 TEST_F(CommWindowsTest, NetworkDialogWindow) {
   game.levelNumber = 100;
-  game.networkDialog().window.visible = true;
+  game.load<NetworkDialog>().window.visible = true;
   ui.sync();
   NetworkDialogWindow* d = ui.networkDialog();
   ASSERT_NE(d, nullptr);
@@ -118,7 +118,7 @@ TEST_F(CommWindowsTest, NetworkDialogWindow) {
 }
 
 TEST_F(CommWindowsTest, NetworkDialogCloseBoxEndsTheProgram) {
-  game.networkDialog().window.visible = true;
+  game.load<NetworkDialog>().window.visible = true;
   ui.sync();
   ui.networkDialog()->close();
   EXPECT_TRUE(game.ended);

@@ -74,10 +74,10 @@ struct Side {
   SocketPlatform platform;
   Game game{platform};
   Side() {
-    game.mainMenu();
-    game.unloadMainMenu();
+    game.load<MainMenu>();
+    game.unload<MainMenu>();
     game.levelNumber = 100;
-    game.networkDialog().window.visible = true;
+    game.load<NetworkDialog>().window.visible = true;
   }
   Battlefield& world() { return game.battlefield(); }
   SocketId win1() { return world().gameSocket; }
@@ -202,13 +202,13 @@ TEST_F(NetworkGameTest, JoinerMeetsTheHostOnLevel100) {
 
 TEST_F(NetworkGameTest, SocketsCloseWithTheBattlefield) {
   hostClick(host.game);
-  host.game.unloadBattlefield();
+  host.game.unload<Battlefield>();
   QTcpSocket client;
   client.connectToHost(QHostAddress::LocalHost, host.gamePort());
   ASSERT_TRUE(waitUntil([&] { return client.state() == QAbstractSocket::UnconnectedState; }));
   EXPECT_EQ(client.error(), QAbstractSocket::ConnectionRefusedError);
   EXPECT_TRUE(host.platform.accepts.empty());
-  EXPECT_FALSE(host.game.battlefieldLoaded());
+  EXPECT_FALSE(host.game.loaded<Battlefield>());
 }
 
 }  // namespace

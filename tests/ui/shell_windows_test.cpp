@@ -19,6 +19,8 @@
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 #include "ui/battlefield/battlefield_window.h"
+#include "ui/comm/network_dialog_window.h"
+#include "ui/comm/notepad_window.h"
 #include "ui/game_ui.h"
 #include "ui/shell/about_window.h"
 #include "ui/shell/backdrop_window.h"
@@ -225,6 +227,19 @@ TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {
   click(about->okButton());
   EXPECT_FALSE(about->isVisible());
   EXPECT_TRUE(ui.mainMenu()->isVisible());
+}
+
+// The title the desktop shows for each window: its model's caption where it has one.
+TEST_F(ShellWindows, EachWindowCarriesItsTitle) {
+  ui.input([this] { forEachWindow([this]<class W>(std::type_identity<W>) { game.load<W>(); }); });
+  const std::pair<QWidget*, const char*> titles[] = {
+      {ui.battlefield(), "Крепостан"}, {ui.briefing(), "Крепостан"}, {ui.notepad(), "Блокнот"},
+      {ui.mainMenu(), "Игра"},         {ui.about(), "About"},        {ui.networkDialog(), "Form4"},
+      {ui.messageBox(), "Сообщение"}};
+  for (const auto& [window, title] : titles) {
+    ASSERT_NE(window, nullptr) << title;
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(title));
+  }
 }
 
 TEST_F(ShellWindows, TextsUseTheGameFaces) {

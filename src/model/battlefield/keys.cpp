@@ -10,7 +10,7 @@ namespace {
 
 void pause(Game& g) {
   g.backdrop().window.show();
-  g.gameMenu().window.show();
+  g.load<GameMenu>().window.show();
   Battlefield& f = g.battlefield();
   f.window.enabled = false;
   for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2, f.timers.resourceDisplay,

@@ -20,15 +20,15 @@ void replaceSocket(Game& g, SocketId& slot, SocketId fresh) {
 
 // The dialog closes and the briefing of level 100 opens.
 void leaveDialog(Game& g) {
-  g.unloadNetworkDialog();
-  g.briefing().window.show();
+  g.unload<NetworkDialog>();
+  g.load<Briefing>().window.show();
 }
 
 }  // namespace
 
 void hostClick(Game& g) {
   // Reaching the battlefield's socket loads the battlefield: level setup for level 100.
-  Battlefield& f = g.battlefield();
+  Battlefield& f = g.load<Battlefield>();
   replaceSocket(g, f.gameSocket, g.platform.listen(kGamePort));
   f.peerAccepted = false;
   if (f.gameSocket == 0) reportConnectFailure(g);  // the port is taken, say
@@ -38,7 +38,8 @@ void hostClick(Game& g) {
 void joinClick(Game& g) {
   const std::string address = g.networkDialog().addressBox.caption;
   if (address.empty() || address == kAddressPrompt) return;
-  Battlefield& f = g.battlefield();
+  // Reaching the battlefield's sockets loads the battlefield, as hosting does.
+  Battlefield& f = g.load<Battlefield>();
   replaceSocket(g, f.gameSocket, g.platform.connect(address, kGamePort));
   replaceSocket(g, f.secondSocket, g.platform.connect(address, kSecondPort));
   leaveDialog(g);
@@ -48,7 +49,7 @@ void joinClick(Game& g) {
 void networkDialogClose(Game& g) { g.end(); }
 
 void closeSockets(Game& g) {
-  if (!g.battlefieldLoaded()) return;
+  if (!g.loaded<Battlefield>()) return;
   Battlefield& f = g.battlefield();
   replaceSocket(g, f.gameSocket, 0);
   replaceSocket(g, f.secondSocket, 0);
@@ -56,7 +57,7 @@ void closeSockets(Game& g) {
 }
 
 void onConnectionRequest(Game& g, int listener, int requestId) {
-  if (!g.battlefieldLoaded()) return;
+  if (!g.loaded<Battlefield>()) return;
   Battlefield& f = g.battlefield();
   // The host takes one peer; gameSocket is that connection from then on.
   if (listener == 0 || listener != f.gameSocket || f.peerAccepted) return;
@@ -65,7 +66,7 @@ void onConnectionRequest(Game& g, int listener, int requestId) {
 }
 
 void onSocketError(Game& g, int socket) {
-  if (!g.battlefieldLoaded()) return;
+  if (!g.loaded<Battlefield>()) return;
   // Only the game connection reports; the second connection fails silently.
   if (socket != 0 && socket == g.battlefield().gameSocket) reportConnectFailure(g);
 }

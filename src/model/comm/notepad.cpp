@@ -9,7 +9,7 @@ namespace kr {
 
 void notepadAddLine(Game& g, const std::string& line) {
   // Loads the notepad hidden when it is not loaded yet.
-  g.notepad().lines.push_back(line);
+  g.load<Notepad>().lines.push_back(line);
 }
 
 void notepadBackClick(Game& g) {

@@ -62,7 +62,7 @@ void battlefieldLoad(Game& g) {
 
 void battlefieldUnload(Game& g) {
   g.playCue(cue::kWhoosh);
-  g.unloadNotepad();
+  g.unload<Notepad>();
   closeSockets(g);
 }
 

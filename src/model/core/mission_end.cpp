@@ -8,7 +8,7 @@ namespace kr {
 
 void win(Game& g) {
   g.briefingPending = true;
-  MessageBox& box = g.messageBox();
+  MessageBox& box = g.load<MessageBox>();
   box.captionBar.caption = "Поздравляю!!!";
   box.text.caption = "Вы прошли этот уровень!";
   box.noButton.caption = "ОК";

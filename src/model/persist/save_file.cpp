@@ -55,7 +55,7 @@ void saveClick(Game& g) {
 
 void loadSavedGame(Game& g) {
   // The loader belongs to the main menu window: reaching it loads it (hidden).
-  g.mainMenu();
+  g.load<MainMenu>();
   const auto bytes = readFileHead(saveFilePath(g), kSaveFileSize);
   const std::optional<SavedGame> save = decodeSave(bytes);
   if (save) {

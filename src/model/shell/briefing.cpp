@@ -162,7 +162,7 @@ void briefingLoad(Game& g) {
   Briefing& w = g.briefing();
   registerTimers(g, w);
   w.totalTiles = 1;
-  g.battlefield();  // sets the battlefield up for levelNumber; it stays hidden
+  g.load<Battlefield>();  // sets the battlefield up for levelNumber; it stays hidden
   g.clock.setEnabled(w.timers.typewriter, false);
   w.textPos = 0;
   w.briefLabel.caption.clear();
@@ -229,7 +229,9 @@ void loadingTick(Game& g) {
 
   const TerrainTile tile = terrainTileFor(g.levelNumber);
   if (!tile.name) return;
-  Battlefield& f = g.battlefield();
+  // The battlefield may have gone since the briefing came up (the next mission's briefing
+  // comes up over the last mission's battlefield, which then goes): painting loads it.
+  Battlefield& f = g.load<Battlefield>();
   const float mapWidth = f.mapSurface.width;
   const float mapHeight = f.mapSurface.height;
   // Rounded to the nearest whole number, halves to the even one.
@@ -283,7 +285,7 @@ void startClick(Game& g) {
   if (nick.empty()) g.playerNick = "Player1";
 
   f.window.show();
-  g.unloadBriefing();
+  g.unload<Briefing>();
   if (g.joinedNetworkGame) viewEnemyHeadquarters(g);
 }
 

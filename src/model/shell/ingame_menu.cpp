@@ -33,14 +33,14 @@ void menuKeyDown(Game& g, int keyCode) {
 
 void restartClick(Game& g) {
   g.playCue(cue::kWhoosh);
-  g.unloadBattlefield();
-  g.briefing();  // sets the battlefield up again for the same level
-  g.unloadGameMenu();
+  g.unload<Battlefield>();
+  g.load<Briefing>();  // sets the battlefield up again for the same level
+  g.unload<GameMenu>();
   g.briefing().window.show();
 }
 
 void menuLoadClick(Game& g) {
-  MessageBox& box = g.messageBox();
+  MessageBox& box = g.load<MessageBox>();
   box.window.show();
   box.captionBar.caption = kSureCaption;
   box.text.caption =
@@ -49,7 +49,7 @@ void menuLoadClick(Game& g) {
   g.loadConfirmPending = true;
 }
 
-void notepadClick(Game& g) { g.notepad().window.show(); }
+void notepadClick(Game& g) { g.load<Notepad>().window.show(); }
 
 void menuExitClick(Game& g) {
   g.playCue(cue::kWhoosh);

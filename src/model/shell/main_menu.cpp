@@ -9,7 +9,7 @@ namespace kr {
 
 void startUp(Game& g) {
   // The main menu is the first and only window.
-  g.mainMenu().window.show();
+  g.load<MainMenu>().window.show();
 }
 
 void mainMenuLoad(Game& g) {
@@ -24,8 +24,8 @@ void mainMenuLoad(Game& g) {
 
 void newGameClick(Game& g) {
   g.levelNumber = 1;
-  g.briefing().window.show();
-  g.unloadMainMenu();
+  g.load<Briefing>().window.show();
+  g.unload<MainMenu>();
   g.joinedNetworkGame = false;
 }
 
@@ -33,8 +33,8 @@ void loadGameClick(Game& g) { loadSavedGame(g); }
 
 void networkGameClick(Game& g) {
   g.levelNumber = 100;
-  g.networkDialog().window.show();
-  g.unloadMainMenu();
+  g.load<NetworkDialog>().window.show();
+  g.unload<MainMenu>();
 }
 
 void exitClick(Game& g) {
@@ -42,20 +42,22 @@ void exitClick(Game& g) {
   g.end();
 }
 
-void aboutClick(Game& g) { g.about().window.show(); }
+void aboutClick(Game& g) { g.load<AboutBox>().window.show(); }
 
 void aboutOkClick(Game& g) {
-  g.mainMenu().window.show();
+  // The menu may have gone meanwhile (a game was started): it comes back.
+  g.load<MainMenu>().window.show();
   g.about().window.visible = false;
 }
 
-void aboutClose(Game& g) { g.unloadAboutBox(); }
+void aboutClose(Game& g) { g.unload<AboutBox>(); }
 
 void backdropLoad(Game& g) {
   // The backdrop never takes input or the focus.
   g.backdrop().window.enabled = false;
 }
 
-void makeTranslucent(Game& g, int alpha) { g.backdrop().opacity = alpha; }
+// Level setup makes the backdrop translucent: that loads it, hidden.
+void makeTranslucent(Game& g, int alpha) { g.load<Backdrop>().opacity = alpha; }
 
 }  // namespace kr

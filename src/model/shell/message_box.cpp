@@ -7,7 +7,7 @@
 namespace kr {
 
 void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption) {
-  MessageBox& box = g.messageBox();
+  MessageBox& box = g.load<MessageBox>();
   box.captionBar.caption = caption;
   box.text.caption = text;
   if (mode == 1) {
@@ -17,13 +17,19 @@ void showMessageBox(Game& g, const std::string& text, int mode, const std::strin
   box.window.show();
 }
 
+void messageBoxLoad(Game& g) {
+  MessageBox& box = g.messageBox();
+  box.left = (static_cast<float>(g.screenWidth) - box.width) / 2;
+  box.top = (static_cast<float>(g.screenHeight) - box.height) / 2;
+}
+
 void messageYesClick(Game& g) {
   if (g.loadConfirmPending) {
     g.loadConfirmPending = false;
-    g.unloadBattlefield();
-    g.unloadBackdrop();
-    g.unloadGameMenu();
-    g.mainMenu();  // loaded, not shown: its loading clears the three flags
+    g.unload<Battlefield>();
+    g.unload<Backdrop>();
+    g.unload<GameMenu>();
+    g.load<MainMenu>();  // loaded, not shown: its loading clears the three flags
     loadSavedGame(g);
     if (!g.briefingPending) {
       // The saved game could not be read (the loader has said so): the player goes on
@@ -31,7 +37,7 @@ void messageYesClick(Game& g) {
       MainMenu& menu = g.mainMenu();
       menu.window.enabled = true;
       menu.window.show();
-      g.unloadMessageBox();
+      g.unload<MessageBox>();
     }
   }
   if (g.exitConfirmPending) g.end();
@@ -39,22 +45,22 @@ void messageYesClick(Game& g) {
 
 void messageNoClick(Game& g) {
   if (g.briefingPending) {
-    g.briefing().window.show();
-    g.unloadMainMenu();
-    g.unloadMessageBox();
+    g.load<Briefing>().window.show();
+    g.unload<MainMenu>();
+    g.unload<MessageBox>();
     g.briefingPending = false;
-    g.unloadBattlefield();
+    g.unload<Battlefield>();
   }
   if (g.loadConfirmPending) {
     g.loadConfirmPending = false;
     g.backdrop().window.show();
     g.gameMenu().window.show();
-    g.unloadMessageBox();
+    g.unload<MessageBox>();
     g.gameMenu().window.enabled = true;
   }
   if (g.exitConfirmPending) {
     g.exitConfirmPending = false;
-    g.unloadMessageBox();
+    g.unload<MessageBox>();
     g.gameMenu().window.enabled = true;
     g.backdrop().window.show();
     g.gameMenu().window.show();

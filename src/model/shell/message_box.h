@@ -9,6 +9,8 @@ class Game;
 
 // Mode 1: OK only; any other mode keeps the designed yes/no buttons.
 void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption);
+// The message box's load handler: it opens centred on the screen.
+void messageBoxLoad(Game& g);
 void messageYesClick(Game& g);
 void messageNoClick(Game& g);
 // Dragging the caption strip: a press, every pointer move until the release (the box

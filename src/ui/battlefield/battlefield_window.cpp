@@ -27,9 +27,8 @@ constexpr quint32 kX11KeycodeI = 31;
 
 }  // namespace
 
-BattlefieldWindow::BattlefieldWindow(GameUi& ui) : ui_(ui) {
+BattlefieldWindow::BattlefieldWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
-  setWindowTitle(QStringLiteral("Крепостан"));
   map_ = new MapView(ui, this);
   palette_ = new PaletteFrame(ui, this);
   resources_ = new ResourcesFrame(this);
@@ -53,7 +52,7 @@ int BattlefieldWindow::keyCode(const QKeyEvent& event) {
 bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
   const int code = keyCode(*static_cast<QKeyEvent*>(event));
-  if (code == 0 || !ui_.game.battlefieldLoaded()) return false;
+  if (code == 0 || !ui_.game.loaded<Battlefield>()) return false;
   ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
   // I still types its letter into the chat line; Esc and Enter end here.
   return code != kKeyI;
@@ -76,10 +75,9 @@ void BattlefieldWindow::syncFocus(const Battlefield& f) {
 }
 
 void BattlefieldWindow::sync() {
-  Game& g = ui_.game;
-  const Battlefield& f = g.battlefield();
-  const QRect screen(0, 0, g.screenWidth, g.fullScreenHeight);
-  if (geometry() != screen) setGeometry(screen);
+  const Game& g = ui_.game;
+  const Battlefield& f = model();
+  place(QRect(0, 0, g.screenWidth, g.fullScreenHeight));
   // The map shows in the strip left of the panel columns; nothing of it lies under them.
   const QRect strip(0, 0, std::clamp(static_cast<int>(std::lround(f.buildFrame.left)), 0, width()),
                     height());
@@ -90,8 +88,7 @@ void BattlefieldWindow::sync() {
   minimap_->sync(f);
   map_->sync(f);
   chat_->sync(f);
-  if (isEnabled() != f.window.enabled) setEnabled(f.window.enabled);
-  if (isVisible() != f.window.visible) setVisible(f.window.visible);
+  syncShown();
   // Keys are previewed where they enter the window, before any of its controls sees them.
   if (windowHandle() && windowHandle() != previewed_) {
     if (previewed_) previewed_->removeEventFilter(this);

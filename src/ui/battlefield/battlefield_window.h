@@ -2,16 +2,14 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 
 #include "model/core/world.h"
+#include "ui/game_window.h"
 
 class QKeyEvent;
 class QWindow;
 
 namespace kr {
-
-class GameUi;
 class MapView;
 class PaletteFrame;
 class ResourcesFrame;
@@ -19,7 +17,7 @@ class InspectionFrame;
 class MinimapFrame;
 class ChatBox;
 
-class BattlefieldWindow : public QWidget {
+class BattlefieldWindow : public GameWindow<Battlefield> {
  public:
   explicit BattlefieldWindow(GameUi& ui);
   void sync();
@@ -43,7 +41,6 @@ class BattlefieldWindow : public QWidget {
  private:
   void syncFocus(const Battlefield& f);
 
-  GameUi& ui_;
   MapView* map_;
   PaletteFrame* palette_;
   ResourcesFrame* resources_;

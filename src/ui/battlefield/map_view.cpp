@@ -118,7 +118,7 @@ void MapView::sync(const Battlefield& f) {
 }
 
 void MapView::paintEvent(QPaintEvent* event) {
-  if (!ui_.game.battlefieldLoaded()) return;
+  if (!ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
   QPainter p(this);
   const QRegion& region = event->region();
@@ -134,7 +134,7 @@ void MapView::paintEvent(QPaintEvent* event) {
 
 void MapView::mousePressEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
-  if (button == 0 || !ui_.game.battlefieldLoaded()) return;
+  if (button == 0 || !ui_.game.loaded<Battlefield>()) return;
   const QPointF at = mapPoint(event->position());
   if (press_ == Press::None) {
     // The object under the pointer takes the press; bare ground is the map's.
@@ -151,7 +151,7 @@ void MapView::mousePressEvent(QMouseEvent* event) {
 void MapView::mouseMoveEvent(QMouseEvent* event) {
   pointerInside_ = true;
   pointer_ = event->position();
-  if (!ui_.game.battlefieldLoaded()) return;
+  if (!ui_.game.loaded<Battlefield>()) return;
   const QPointF at = mapPoint(pointer_);
   const float x = static_cast<float>(at.x());
   const float y = static_cast<float>(at.y());
@@ -168,7 +168,7 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
-  if (button == 0 || !ui_.game.battlefieldLoaded()) return;
+  if (button == 0 || !ui_.game.loaded<Battlefield>()) return;
   const Press press = press_;
   const int slot = pressedSlot_;
   const bool leftClick = button == 1 && pressedButton_ == 1;
@@ -196,7 +196,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
 void MapView::leaveEvent(QEvent*) { pointerInside_ = false; }
 
 void MapView::updateCursor() {
-  if (!pointerInside_ || !ui_.game.battlefieldLoaded()) return;
+  if (!pointerInside_ || !ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
   const QPointF at = mapPoint(pointer_);
   enum Shape { Object, MapCustom, SizeAll, Arrow };

@@ -87,7 +87,7 @@ void MinimapPicture::sync(const Battlefield& f) {
 }
 
 void MinimapPicture::paintEvent(QPaintEvent*) {
-  if (!ui_.game.battlefieldLoaded()) return;
+  if (!ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
   QPainter p(this);
   p.fillRect(rect(), Qt::black);

@@ -12,9 +12,8 @@
 
 namespace kr {
 
-NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : ui_(ui) {
-  const NetworkDialog& s = ui.game.networkDialog();
-  setWindowTitle(QString::fromStdString(s.caption));
+NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
+  const NetworkDialog& s = model();
   resize(static_cast<int>(s.width), static_cast<int>(s.height));
 
   title_ = new QLabel(this);
@@ -36,7 +35,7 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : ui_(ui) {
   connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
   connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
   connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { ui_.game.networkDialog().addressBox.caption = text.toStdString(); });
+    ui_.input([this, text] { model().addressBox.caption = text.toStdString(); });
   });
 }
 
@@ -46,14 +45,13 @@ void NetworkDialogWindow::closeEvent(QCloseEvent* e) {
 }
 
 void NetworkDialogWindow::sync() {
-  const NetworkDialog& s = ui_.game.networkDialog();
+  const NetworkDialog& s = model();
   syncControl(title_, s.title);
   syncControl(host_, s.hostButton);
   syncControl(prompt_, s.addressPrompt);
   syncControl(address_, s.addressBox);
   syncControl(join_, s.joinButton);
-  if (isEnabled() != s.window.enabled) setEnabled(s.window.enabled);
-  if (isVisible() != s.window.visible) setVisible(s.window.visible);
+  syncShown();
 }
 
 }  // namespace kr

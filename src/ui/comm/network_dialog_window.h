@@ -1,7 +1,7 @@
 // The network game dialog "Form4": host or join a game of level 100.
 #pragma once
 
-#include <QWidget>
+#include "ui/game_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -9,9 +9,7 @@ class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class NetworkDialogWindow : public QWidget {
+class NetworkDialogWindow : public GameWindow<NetworkDialog> {
  public:
   explicit NetworkDialogWindow(GameUi& ui);
   void sync();
@@ -25,7 +23,6 @@ class NetworkDialogWindow : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  GameUi& ui_;
   QLabel* title_;
   QPushButton* host_;
   QLabel* prompt_;

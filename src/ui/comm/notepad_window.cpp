@@ -8,12 +8,13 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
+#include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 
 namespace kr {
 
-NotepadWindow::NotepadWindow(GameUi& ui) : ui_(ui) {
+NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Блокнот"));
   setAutoFillBackground(true);
@@ -63,12 +64,11 @@ bool NotepadWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void NotepadWindow::sync() {
-  Game& g = ui_.game;
-  const Notepad& n = g.notepad();
+  const Game& g = ui_.game;
+  const Notepad& n = model();
   // Centred on the screen.
-  const QRect r = pixelRect((static_cast<float>(g.screenWidth) - n.width) / 2,
-                            (static_cast<float>(g.screenHeight) - n.height) / 2, n.width, n.height);
-  if (geometry() != r) setGeometry(r);
+  place(pixelRect((static_cast<float>(g.screenWidth) - n.width) / 2,
+                  (static_cast<float>(g.screenHeight) - n.height) / 2, n.width, n.height));
   syncGeometry(list_, n.lineList);
   syncControl(back_, n.backButton);
   // Lines are only ever added while the window lives.
@@ -78,11 +78,9 @@ void NotepadWindow::sync() {
     auto* item = new QListWidgetItem(QString::fromStdString(n.lines[i]), list_);
     item->setToolTip(item->text());
   }
-  if (isEnabled() != n.window.enabled) setEnabled(n.window.enabled);
-  if (isVisible() != n.window.visible) {
-    setVisible(n.window.visible);
-    if (n.window.visible) activateWindow();
-  }
+  const bool comesUp = n.window.visible && !isVisible();
+  syncShown();
+  if (comesUp) activateWindow();
 }
 
 // The notepad has no close box; it goes back to the menu with its button or Esc.

@@ -1,16 +1,14 @@
 // The notepad of chat lines: a small black frameless window in the middle of the screen.
 #pragma once
 
-#include <QWidget>
+#include "ui/game_window.h"
 
 class QListWidget;
 class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class NotepadWindow : public QWidget {
+class NotepadWindow : public GameWindow<Notepad> {
  public:
   explicit NotepadWindow(GameUi& ui);
   void sync();
@@ -27,7 +25,6 @@ class NotepadWindow : public QWidget {
  private:
   bool keyDown(const QKeyEvent* e);
 
-  GameUi& ui_;
   QListWidget* list_;
   QPushButton* back_;
 };

@@ -13,12 +13,11 @@
 
 namespace kr {
 
-AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
+AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
   // A fixed-size window with a single-line frame and a title bar.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  const AboutBox& m = ui.game.about();
-  setWindowTitle(QString::fromStdString(m.caption));
+  const AboutBox& m = model();
   setFixedSize(static_cast<int>(m.width), static_cast<int>(m.height));
 
   title_ = new QLabel(this);
@@ -36,15 +35,14 @@ AboutWindow::AboutWindow(GameUi& ui) : ui_(ui) {
 }
 
 void AboutWindow::sync() {
-  Game& g = ui_.game;
-  const AboutBox& m = g.about();
+  const AboutBox& m = model();
   if (!isVisible())
-    placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+    place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
   syncControl(title_, m.title);
   syncGeometry(icon_, m.icon);
   syncControl(description_, m.description);
   syncControl(ok_, m.okButton);
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

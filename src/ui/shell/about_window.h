@@ -1,16 +1,14 @@
 // The about box.
 #pragma once
 
-#include <QWidget>
+#include "ui/game_window.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class AboutWindow : public QWidget {
+class AboutWindow : public GameWindow<AboutBox> {
  public:
   explicit AboutWindow(GameUi& ui);
   void sync();
@@ -21,7 +19,6 @@ class AboutWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  GameUi& ui_;
   QLabel* title_;
   QLabel* icon_;
   QLabel* description_;

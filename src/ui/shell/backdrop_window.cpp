@@ -6,13 +6,14 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "model/game.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 
 namespace kr {
 
-BackdropWindow::BackdropWindow(GameUi& ui) : ui_(ui) {
+BackdropWindow::BackdropWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
   setAutoFillBackground(false);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,19 +33,19 @@ void BackdropWindow::captureBehind() {
 }
 
 void BackdropWindow::sync() {
-  Game& g = ui_.game;
-  const Backdrop& m = g.backdrop();
+  const Game& g = ui_.game;
+  const Backdrop& m = model();
   // The whole screen, and at least the battlefield.
   QRect area(0, 0, g.screenWidth, g.fullScreenHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) area |= screen->geometry();
-  placeWindow(this, area);
+  place(area);
   if (alpha_ != m.opacity) {
     alpha_ = m.opacity;
     update();
   }
   if (m.window.visible && (!isVisible() || m.window.raised != raised_)) captureBehind();
   raised_ = m.window.raised;
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 void BackdropWindow::paintEvent(QPaintEvent*) {

@@ -2,13 +2,12 @@
 #pragma once
 
 #include <QPixmap>
-#include <QWidget>
+
+#include "ui/game_window.h"
 
 namespace kr {
 
-class GameUi;
-
-class BackdropWindow : public QWidget {
+class BackdropWindow : public GameWindow<Backdrop> {
  public:
   explicit BackdropWindow(GameUi& ui);
   void sync();
@@ -21,7 +20,6 @@ class BackdropWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GameUi& ui_;
   // The battlefield as it stood when the backdrop came up over it. Darkening a picture of
   // it works on every desktop, with or without a compositor for translucent windows.
   QPixmap behind_;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "model/game.h"
 #include "model/shell/briefing.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
@@ -40,7 +41,7 @@ void syncBar(QWidget* bar, const Control& c) {
 
 }  // namespace
 
-BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {
+BriefingWindow::BriefingWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
   setWindowTitle(QStringLiteral("Крепостан"));
 
@@ -74,9 +75,9 @@ BriefingWindow::BriefingWindow(GameUi& ui) : ui_(ui) {
 }
 
 void BriefingWindow::sync() {
-  Game& g = ui_.game;
-  const Briefing& m = g.briefing();
-  placeWindow(this, QRect(0, 0, g.screenWidth, g.fullScreenHeight));
+  const Game& g = ui_.game;
+  const Briefing& m = model();
+  place(QRect(0, 0, g.screenWidth, g.fullScreenHeight));
   syncLabel(text_, m.briefLabel);
   syncControl(start_, m.startButton);
   syncControl(load_, m.loadButton);
@@ -88,7 +89,7 @@ void BriefingWindow::sync() {
   const bool nickComesUp = m.nickBox.visible && !nick_->isVisibleTo(this);
   syncControl(nick_, m.nickBox);
   if (nickComesUp) nick_->setFocus();  // ready for the player's name
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 void BriefingWindow::paintEvent(QPaintEvent*) {

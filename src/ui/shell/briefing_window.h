@@ -1,8 +1,7 @@
 // The briefing and loading screen.
 #pragma once
 
-#include <QWidget>
-
+#include "ui/game_window.h"
 #include "ui/shell/shell_look.h"
 
 class QLabel;
@@ -11,9 +10,7 @@ class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class BriefingWindow : public QWidget {
+class BriefingWindow : public GameWindow<Briefing> {
  public:
   explicit BriefingWindow(GameUi& ui);
   void sync();
@@ -30,7 +27,6 @@ class BriefingWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  GameUi& ui_;
   BackgroundPicture background_{QStringLiteral("briefing_bg")};
   QLabel* text_;
   QPushButton* start_;

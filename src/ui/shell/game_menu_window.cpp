@@ -24,7 +24,7 @@ constexpr std::array<Handler, 7> kActions{restartClick,  saveClick,     menuLoad
 
 }  // namespace
 
-GameMenuWindow::GameMenuWindow(GameUi& ui) : ui_(ui) {
+GameMenuWindow::GameMenuWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     auto* b = new QPushButton(this);
@@ -39,13 +39,12 @@ GameMenuWindow::GameMenuWindow(GameUi& ui) : ui_(ui) {
 }
 
 void GameMenuWindow::sync() {
-  Game& g = ui_.game;
-  const GameMenu& m = g.gameMenu();
-  placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+  const GameMenu& m = model();
+  place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
   const std::array<const Control*, 7> controls{&m.restartButton, &m.saveButton,     &m.loadButton, &m.notepadButton,
                                                &m.exitButton, &m.musicButton, &m.trackButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 bool GameMenuWindow::previewKey(QKeyEvent* event) {

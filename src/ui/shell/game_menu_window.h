@@ -1,16 +1,15 @@
 // The in-game menu.
 #pragma once
 
-#include <QWidget>
 #include <array>
+
+#include "ui/game_window.h"
 
 class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class GameMenuWindow : public QWidget {
+class GameMenuWindow : public GameWindow<GameMenu> {
  public:
   explicit GameMenuWindow(GameUi& ui);
   void sync();
@@ -28,7 +27,6 @@ class GameMenuWindow : public QWidget {
   // The window sees every key before its buttons do.
   bool previewKey(QKeyEvent* event);
 
-  GameUi& ui_;
   std::array<QPushButton*, 7> buttons_{};
 };
 

@@ -22,9 +22,8 @@ constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGa
 
 }  // namespace
 
-MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
+MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
-  setWindowTitle(QString::fromStdString(ui.game.mainMenu().caption));
   title_ = new QLabel(this);
   title_->setFont(face(kScriptFace, 60, true));
   title_->setAlignment(Qt::AlignCenter);
@@ -41,14 +40,13 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : ui_(ui) {
 }
 
 void MainMenuWindow::sync() {
-  Game& g = ui_.game;
-  const MainMenu& m = g.mainMenu();
-  placeWindow(this, centredOnScreen(g, static_cast<int>(m.width), static_cast<int>(m.height)));
+  const MainMenu& m = model();
+  place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
   syncLabel(title_, m.title);
   const std::array<const Control*, 5> controls{&m.newGameButton, &m.loadGameButton, &m.networkGameButton,
                                                &m.exitButton, &m.aboutButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 void MainMenuWindow::paintEvent(QPaintEvent*) {

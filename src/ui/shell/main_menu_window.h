@@ -1,9 +1,9 @@
 // The main menu window.
 #pragma once
 
-#include <QWidget>
 #include <array>
 
+#include "ui/game_window.h"
 #include "ui/shell/shell_look.h"
 
 class QAbstractButton;
@@ -11,9 +11,7 @@ class QLabel;
 
 namespace kr {
 
-class GameUi;
-
-class MainMenuWindow : public QWidget {
+class MainMenuWindow : public GameWindow<MainMenu> {
  public:
   explicit MainMenuWindow(GameUi& ui);
   void sync();
@@ -27,7 +25,6 @@ class MainMenuWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  GameUi& ui_;
   BackgroundPicture background_{QStringLiteral("welcome_bg")};
   QLabel* title_;
   std::array<QAbstractButton*, 5> buttons_{};

@@ -30,10 +30,9 @@ QPushButton* makeButton(QWidget* parent, const Control& c) {
 
 }  // namespace
 
-MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
+MessageBoxWindow::MessageBoxWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
-  const MessageBox& m = ui.game.messageBox();
-  setWindowTitle(QString::fromStdString(m.caption));
+  const MessageBox& m = model();
 
   cap_ = new QLabel(this);
   cap_->setFont(face(kTimesFace, 18, true));
@@ -54,15 +53,14 @@ MessageBoxWindow::MessageBoxWindow(GameUi& ui) : ui_(ui) {
 }
 
 void MessageBoxWindow::sync() {
-  Game& g = ui_.game;
-  const MessageBox& m = g.messageBox();
-  placeWindow(this, pixelRect(m.left, m.top, m.width, m.height));
+  const MessageBox& m = model();
+  place(pixelRect(m.left, m.top, m.width, m.height));
   syncLabel(cap_, m.captionBar, true);
   syncLabel(text_, m.text);
   syncControl(yes_, m.yesButton);
   syncControl(no_, m.noButton);
   syncControl(ok_, m.okButton);
-  syncWindow(this, m.window);
+  syncShown();
 }
 
 bool MessageBoxWindow::eventFilter(QObject* watched, QEvent* event) {

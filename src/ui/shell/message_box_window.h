@@ -1,16 +1,14 @@
 // The game's own message box.
 #pragma once
 
-#include <QWidget>
+#include "ui/game_window.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kr {
 
-class GameUi;
-
-class MessageBoxWindow : public QWidget {
+class MessageBoxWindow : public GameWindow<MessageBox> {
  public:
   explicit MessageBoxWindow(GameUi& ui);
   void sync();
@@ -25,7 +23,6 @@ class MessageBoxWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  GameUi& ui_;
   QLabel* cap_;
   QLabel* text_;
   QPushButton* yes_;

@@ -7,11 +7,11 @@
 #include <QString>
 #include <QWidget>
 
-#include "model/control.h"
-#include "model/game.h"
 #include "ui/sprites/sprite_store.h"
 
 namespace kr {
+
+class Game;
 
 // The faces that stand in for the game's fonts.
 inline constexpr const char* kTimesFace = "Liberation Serif";  // Times New Roman
@@ -28,19 +28,7 @@ inline QFont face(const char* family, qreal points, bool bold = false, bool ital
 }
 
 // A window of that size centred on the game's screen.
-inline QRect centredOnScreen(const Game& g, int width, int height) {
-  return QRect((g.screenWidth - width) / 2, (g.screenHeight - height) / 2, width, height);
-}
-
-inline void placeWindow(QWidget* w, const QRect& r) {
-  if (w->geometry() != r) w->setGeometry(r);
-}
-
-// Enabled and shown as the window's model says.
-inline void syncWindow(QWidget* w, const WindowState& s) {
-  if (w->isEnabled() != s.enabled) w->setEnabled(s.enabled);
-  if (w->isVisible() != s.visible) w->setVisible(s.visible);
-}
+QRect centredOnScreen(const Game& g, int width, int height);
 
 // A black window without frame or title bar.
 inline void makeBlackFrameless(QWidget* w) {

@@ -1,0 +1,75 @@
+// The list of the game's windows: each one's model, accessor, handlers, timers and Qt window.
+#pragma once
+
+#include <type_traits>
+
+#include "model/comm/windows.h"
+#include "model/core/world.h"
+#include "model/shell/windows.h"
+
+// Every window of the game, one row each, in stacking order: a window further down comes up
+// over the ones above it. A row gives
+//   the model type, which is also the window's name ("Battlefield"),
+//   the short accessor (game.battlefield(), ui.battlefield()),
+//   the load handler, run once the model has been built afresh (nullptr: none),
+//   the unload handler, run before the model goes (nullptr: none),
+//   the timers the window owns, which end with it (nullptr: none),
+//   the Qt window class that draws it (only named here: the model never sees Qt).
+//
+// Why a macro: it is the one kind of list from which C++ makes both types and member names.
+// Game and GameUi expand it into their short accessors and, on the Qt side, into the window
+// classes; everything else works through the type list GameWindows below and ordinary
+// templates (Game::load<W>(), forEachWindow). A new window is a new row here.
+//
+// clang-format off
+#define KR_GAME_WINDOWS(X)                                                                    \
+  X(Battlefield,   battlefield,   battlefieldLoad, battlefieldUnload, &Battlefield::timers,    \
+    BattlefieldWindow)                                                                        \
+  X(Briefing,      briefing,      briefingLoad,    nullptr,           &Briefing::timers,       \
+    BriefingWindow)                                                                           \
+  X(Backdrop,      backdrop,      backdropLoad,    nullptr,           nullptr, BackdropWindow) \
+  X(GameMenu,      gameMenu,      gameMenuLoad,    nullptr,           nullptr, GameMenuWindow) \
+  X(Notepad,       notepad,       nullptr,         nullptr,           nullptr, NotepadWindow)  \
+  X(MainMenu,      mainMenu,      mainMenuLoad,    nullptr,           nullptr, MainMenuWindow) \
+  X(AboutBox,      about,         nullptr,         nullptr,           nullptr, AboutWindow)    \
+  X(NetworkDialog, networkDialog, nullptr,         nullptr,           nullptr,                 \
+    NetworkDialogWindow)                                                                      \
+  X(MessageBox,    messageBox,    messageBoxLoad,  nullptr,           nullptr, MessageBoxWindow)
+// clang-format on
+
+namespace kr {
+
+// A list of window model types.
+template <class... W>
+struct WindowList {};
+
+namespace detail {
+// Drops the first type: the list is spelt "void, Battlefield, Briefing, ..." so that every
+// row can bring its own leading comma.
+template <class Skipped, class... W>
+struct ListAfterFirst {
+  using type = WindowList<W...>;
+};
+}  // namespace detail
+
+// The game's windows as types, in the list's order.
+#define KR_WINDOW_AFTER_COMMA(Model, ...) , Model
+using GameWindows = detail::ListAfterFirst<void KR_GAME_WINDOWS(KR_WINDOW_AFTER_COMMA)>::type;
+#undef KR_WINDOW_AFTER_COMMA
+
+// A window's name: its model type's name, as in "Battlefield".
+template <class W>
+inline constexpr const char* kWindowName = nullptr;
+#define KR_WINDOW_NAME(Model, ...) \
+  template <>                      \
+  inline constexpr const char* kWindowName<Model> = #Model;
+KR_GAME_WINDOWS(KR_WINDOW_NAME)
+#undef KR_WINDOW_NAME
+
+// Calls f(std::type_identity<W>{}) for every window W, in the list's order.
+template <class F>
+void forEachWindow(F&& f) {
+  [&f]<class... W>(WindowList<W...>) { (f(std::type_identity<W>{}), ...); }(GameWindows{});
+}
+
+}  // namespace kr
