@@ -14,13 +14,13 @@ fi
 jobs="$(nproc)"
 
 echo "== Build and test (optimised) =="
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKREPOSTAN_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Build and test (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKREPOSTAN_SANITIZE=ON \
-  -DKREPOSTAN_BENCH=OFF >/dev/null
+  -DKREPOSTAN_BENCH=OFF -DKREPOSTAN_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 export UBSAN_OPTIONS=print_stacktrace=1
 # Leaks are checked in the model tests, which link no Qt; Qt's own libraries keep caches
