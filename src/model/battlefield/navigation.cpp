@@ -68,4 +68,9 @@ void minimapPress(Game& g, int button, float x, float y) {
   minimapMouseDown(g, button, x, y);
 }
 
+void registerScrollingTimer(Game& g, BattlefieldTimers& timers) {
+  timers.scrolling =
+      g.clock.add("scrolling", kScrollingInterval, true, [&g] { navigationTick(g); });
+}
+
 }  // namespace kr

@@ -4,8 +4,14 @@
 namespace kr {
 
 class Game;
+struct BattlefieldTimers;
 
-void navigationTick(Game& g);  // scrolling, every frame
+// The view scrolls by a step on every display frame while the pointer rests on an edge.
+inline constexpr int kScrollingInterval = 1;
+
+void navigationTick(Game& g);  // one step of edge scrolling
+// The scrolling timer, running from the start.
+void registerScrollingTimer(Game& g, BattlefieldTimers& timers);
 // A press on the minimap picture, at map coordinates. Button 1 left, 2 right.
 void minimapMouseDown(Game& g, int button, float x, float y);
 // A press anywhere on the minimap: where the curtain covers it, the curtain takes it.

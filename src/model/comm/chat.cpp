@@ -87,4 +87,8 @@ void showChatNotice(Game& g, const std::string& text) {
   setChatTimer(g, true);
 }
 
+void registerChatBoxTimer(Game& g, BattlefieldTimers& timers) {
+  timers.chatBox = g.clock.add("chatBox", kChatBoxShowTime, false, [&g] { chatTimerTick(g); });
+}
+
 }  // namespace kr

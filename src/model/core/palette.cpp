@@ -121,4 +121,9 @@ void takeItem(Game& g) {
   g.playCue(cue::kClick);
 }
 
+void registerArrowReleaseTimer(Game& g, BattlefieldTimers& timers) {
+  timers.arrowRelease =
+      g.clock.add("arrowRelease", kArrowReleaseDelay, false, [&g] { arrowReleaseTick(g); });
+}
+
 }  // namespace kr
