@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <ctime>
 
+#include "model/battlefield/navigation.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/map_painter.h"
@@ -29,10 +30,7 @@ void buildBase(kr::Game& g) {
   f.terrainTile = "Piclevel1";
   for (int y = 0; y < 6000; y += 1200)
     for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
-  f.viewX = 800;
-  f.viewY = 700;
-  f.mapSurface.left = -f.viewX;
-  f.mapSurface.top = -f.viewY;
+  kr::scrollViewTo(f, 800, 700);
 
   const Kind kinds[] = {{"elek", "akum", 49, 49},          {"meta", "metzavod1", 63.7f, 58.8f},
                         {"dere", "derzavod", 49, 49},      {"konv", "konverter", 39.2f, 39.2f},

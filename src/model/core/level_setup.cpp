@@ -122,10 +122,7 @@ void levelSetup(Game& g) {
   f.minimapPicture.width = kMapWidth;
   f.minimapPicture.height = kMapHeight;
 
-  f.viewX = 0;
-  f.viewY = 0;
-  f.mapSurface.left = 0;
-  f.mapSurface.top = 0;
+  scrollViewTo(f, 0, 0);
   f.palettePage = 1;
 
   if (g.levelNumber == 1) {

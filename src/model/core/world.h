@@ -113,7 +113,8 @@ struct Battlefield {
   float selectedHealth = 0;
   float healthScale = 0;
 
-  // The map view: the map surface stands at (-viewX, -viewY) in the window.
+  // The map view: the map surface stands at (-viewX, -viewY) in the window and the minimap's
+  // view frame at (viewX, viewY). scrollViewTo moves all three.
   float viewX = 0;
   float viewY = 0;
   Control mapSurface = Control::at(0, 0, 6000, 6000);
