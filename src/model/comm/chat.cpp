@@ -70,6 +70,14 @@ void chatSubmit(Game& g) {
   runCommands(g);
 }
 
+void chatLineChange(Game& g, const std::string& text) {
+  g.battlefield().chatLine.caption = text;
+}
+
+void chatLineDoubleClick(Game& g) {
+  chatSubmit(g);
+}
+
 void chatTimerTick(Game& g) {
   Battlefield& f = g.battlefield();
   f.chatBox.caption.clear();

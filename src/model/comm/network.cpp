@@ -35,6 +35,10 @@ void hostClick(Game& g) {
   leaveDialog(g);
 }
 
+void addressChange(Game& g, const std::string& text) {
+  g.networkDialog().addressBox.caption = text;
+}
+
 void joinClick(Game& g) {
   const std::string address = g.networkDialog().addressBox.caption;
   if (address.empty() || address == kAddressPrompt) return;

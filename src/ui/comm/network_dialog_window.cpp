@@ -36,7 +36,7 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : ui_(ui) {
   connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
   connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
   connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { ui_.game.networkDialog().addressBox.caption = text.toStdString(); });
+    ui_.input([this, text] { addressChange(ui_.game, text.toStdString()); });
   });
 }
 
