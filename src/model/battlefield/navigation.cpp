@@ -3,6 +3,7 @@
 #include "model/battlefield/navigation.h"
 
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -55,6 +56,7 @@ void minimapMouseDown(Game& g, int button, float x, float y) {
 }
 
 void minimapPress(Game& g, int button, float x, float y) {
+  if (!canClick(g, &Battlefield::minimap, &Battlefield::minimapFrame)) return;
   const Control& z = g.battlefield().curtain;
   if (z.visible && x >= z.left && x < z.right() && y >= z.top && y < z.bottom()) return;
   minimapMouseDown(g, button, x, y);

@@ -4,6 +4,7 @@
 
 #include "model/comm/notepad.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -71,10 +72,12 @@ void chatSubmit(Game& g) {
 }
 
 void chatLineChange(Game& g, const std::string& text) {
+  if (!canClick(g, &Battlefield::chatLine)) return;
   g.battlefield().chatLine.caption = text;
 }
 
 void chatLineDoubleClick(Game& g) {
+  if (!canClick(g, &Battlefield::chatLine)) return;
   chatSubmit(g);
 }
 

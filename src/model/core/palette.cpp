@@ -5,6 +5,7 @@
 
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -48,7 +49,7 @@ void enablePalette(Game& g, bool enabled) {
 }
 
 void orderItem(Game& g, int index) {
-  if (index < 0 || index >= kPaletteItems) return;
+  if (!canClickPaletteButton(g, index)) return;
   Battlefield& f = g.battlefield();
   f.constructionProgress = 0;
   f.itemInHand = false;
@@ -83,6 +84,7 @@ void orderItem(Game& g, int index) {
 }
 
 void nextPageClick(Game& g) {
+  if (!canClick(g, &Battlefield::nextPageArrow, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   const int was = f.palettePage;
   f.palettePage += 1;
@@ -95,6 +97,7 @@ void nextPageClick(Game& g) {
 }
 
 void previousPageClick(Game& g) {
+  if (!canClick(g, &Battlefield::previousPageArrow, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   const int was = f.palettePage;
   f.palettePage -= 1;
@@ -114,6 +117,7 @@ void arrowReleaseTick(Game& g) {
 }
 
 void takeItem(Game& g) {
+  if (!canClick(g, &Battlefield::readyIcon, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   f.readyIcon.visible = false;
   f.placementPending = true;

@@ -9,6 +9,7 @@
 #include "model/battlefield/navigation.h"
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 #include "model/text.h"
 
 namespace kr {
@@ -247,6 +248,7 @@ void loadingTick(Game& g) {
 }
 
 void loadClick(Game& g) {
+  if (!canClick(g, &Briefing::loadButton)) return;
   Briefing& w = g.briefing();
   w.loadingBarFrame.visible = true;
   w.loadingPercent.visible = true;
@@ -260,10 +262,12 @@ void loadClick(Game& g) {
 }
 
 void nickChange(Game& g, const std::string& text) {
+  if (!canClick(g, &Briefing::nickBox)) return;
   g.briefing().nickBox.caption = firstChars(text, kNickMaxChars);
 }
 
 void startClick(Game& g) {
+  if (!canClick(g, &Briefing::startButton)) return;
   Battlefield& f = g.battlefield();
   g.clock.setEnabled(f.timers.economy, true);
   f.curtain.visible = true;
@@ -282,6 +286,11 @@ void startClick(Game& g) {
   if (g.joinedNetworkGame) viewEnemyHeadquarters(g);
 }
 
-void quitClick(Game& g) { g.end(); }
+void quitClick(Game& g) {
+  if (!canClick(g, &Briefing::quitButton)) return;
+  g.end();
+}
+
+void briefingClose(Game& g) { g.end(); }
 
 }  // namespace kr

@@ -2,6 +2,7 @@
 #include "model/shell/message_box.h"
 
 #include "model/game.h"
+#include "model/input.h"
 #include "model/persist/save_file.h"
 
 namespace kr {
@@ -18,6 +19,7 @@ void showMessageBox(Game& g, const std::string& text, int mode, const std::strin
 }
 
 void messageYesClick(Game& g) {
+  if (!canClick(g, &MessageBox::yesButton)) return;
   if (g.loadConfirmPending) {
     g.loadConfirmPending = false;
     g.unloadBattlefield();
@@ -38,6 +40,7 @@ void messageYesClick(Game& g) {
 }
 
 void messageNoClick(Game& g) {
+  if (!canClick(g, &MessageBox::noButton)) return;
   if (g.briefingPending) {
     g.briefing().window.show();
     g.unloadMainMenu();
@@ -61,9 +64,13 @@ void messageNoClick(Game& g) {
   }
 }
 
-void messageCaptionMouseDown(Game& g) { g.messageBox().dragging = true; }
+void messageCaptionMouseDown(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
+  g.messageBox().dragging = true;
+}
 
 void messageCaptionMouseMove(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
   MessageBox& box = g.messageBox();
   if (!box.dragging) return;
   // The box follows only while the pointer is over the caption strip.
@@ -76,6 +83,9 @@ void messageCaptionMouseMove(Game& g) {
   box.top = static_cast<float>(p.y);
 }
 
-void messageCaptionMouseUp(Game& g) { g.messageBox().dragging = false; }
+void messageCaptionMouseUp(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
+  g.messageBox().dragging = false;
+}
 
 }  // namespace kr
