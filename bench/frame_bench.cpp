@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <ctime>
 
+#include "model/battlefield/navigation.h"
 #include "model/core/building_kinds.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
@@ -35,10 +36,7 @@ void buildBase(kr::Game& g) {
   f.terrainTile = "Piclevel1";
   for (int y = 0; y < 6000; y += 1200)
     for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
-  f.viewX = 800;
-  f.viewY = 700;
-  f.mapSurface.left = -f.viewX;
-  f.mapSurface.top = -f.viewY;
+  kr::scrollViewTo(f, 800, 700);
 
   using kr::Building;
   const kr::MapObject kinds[] = {

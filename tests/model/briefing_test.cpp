@@ -237,7 +237,7 @@ TEST(LoadingPass, UnevenGridHoldsOneHundredPercentAndAFullBar) {
 
 struct NickCase {
   int level;
-  const char* typed;  // the nickname box at "Начать"
+  const char* typed;  // into the nickname box before "Начать"; it shows on mission 1 only
   const char* before;
   const char* after;
 };
@@ -251,7 +251,7 @@ TEST(Nickname, StartTakesTheBoxOnMissionOneOnly) {
       {2, "Player1", "Вася", "Вася"},
       {3, "Player1", "Вася", "Вася"},
       {100, "Player1", "Вася", "Вася"},
-      {2, "   ", "Вася", "Player1"},
+      {2, "   ", "Вася", "Вася"},  // the hidden box keeps its "Player1"
       {2, "Player1", "", "Player1"},  // an empty nickname becomes "Player1" while loading
   };
   for (const NickCase& c : cases) {
@@ -271,6 +271,7 @@ TEST(Nickname, BoxTakesFifteenCharacters) {
   FakePlatform platform;
   Game game(platform);
   toBriefing(game);
+  loadTerrain(game);  // the box shows once the map is painted
   nickChange(game, "Александр Невский");
   EXPECT_EQ(game.briefing().nickBox.caption, "Александр Невск");
 }

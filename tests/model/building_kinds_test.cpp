@@ -154,6 +154,10 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
   // Economy and bot wait, so that one economy tick can be looked at on its own at the end.
   game.clock.setEnabled(f.timers.economy, false);
   game.clock.setEnabled(f.timers.bot, false);
+  // The kind's palette button within the player's reach: the developer command shows the
+  // hidden buttons and the page arrows, the next page holds the converter's.
+  showHiddenPaletteButtons();
+  if (kind.paletteIndex == kConverter) nextPageClick(game);
   const bool rollsOut = *kind.rollOutPicture != '\0';
   if (rollsOut) {
     // The tank factory it leaves, inspected as the player does before ordering.
@@ -169,17 +173,16 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
     objectClick(game, 1);
     ASSERT_TRUE(f.tankOrderPanel.visible);
   }
-  // What the kind unlocks is hidden first, so that putting it down has to show it.
-  const Unlocks& unlocks = kind.unlocks;
-  if (unlocks.paletteButton >= 0) f.paletteButtons[unlocks.paletteButton].visible = false;
-  f.nextPageArrow.visible = f.previousPageArrow.visible = false;
-
   // Ordered from the palette: paid, and the slot takes the kind's size.
   f.energy = f.metal = 20000;
   f.wood = 20000;
   platform.sounds.clear();
   orderItem(game, kind.paletteIndex);
   const int slot = f.lastOrderedSlot;
+  // What the kind unlocks is hidden now, so that putting it down has to show it.
+  const Unlocks& unlocks = kind.unlocks;
+  if (unlocks.paletteButton >= 0) f.paletteButtons[unlocks.paletteButton].visible = false;
+  f.nextPageArrow.visible = f.previousPageArrow.visible = false;
   MapObject& item = f.objects[slot];
   EXPECT_EQ(f.energy, 20000 - kind.price.energy);
   EXPECT_EQ(f.metal, 20000 - kind.price.metal);

@@ -14,10 +14,6 @@ class ChatTest : public GameTest {
     game.playerNick = "Player1";
     game.clock.setEnabled(f.timers.economy, false);  // stocks change only by command
   }
-  void say(const std::string& text) {
-    world().chatLine.caption = text;
-    chatSubmit(game);
-  }
   void stocksAre(float value) {
     EXPECT_EQ(f.energy, value);
     EXPECT_EQ(f.metal, value);

@@ -52,6 +52,7 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
 }
 
 TEST_F(ConstructionTest, TankFactoryTakes25Seconds) {
+  showHiddenPaletteButtons();
   orderItem(game, kTankFactory);
   advance(24900);
   EXPECT_FALSE(f.readyIcon.visible);

@@ -1,6 +1,9 @@
 // Level setup: the fresh start of a mission, the layout and the enemy headquarters.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "model/core/level_setup.h"
 #include "support/game_fixture.h"
 
@@ -41,6 +44,19 @@ TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
     EXPECT_TRUE(running(id)) << game.clock.name(id);
   for (TimerId id : {t.economy, t.construction, t.movement, t.chatBox, t.bot, t.arrowRelease, t.curtain})
     EXPECT_FALSE(running(id)) << game.clock.name(id);
+}
+
+// Of two timers due at the same moment the one registered first fires first: the economy
+// before the resource display, construction before the bars.
+TEST_F(LevelSetupTest, TimersAreRegisteredInTheirStoredOrder) {
+  Battlefield& f = startLevel(1);
+  auto ids = f.timers.all();
+  std::sort(ids.begin(), ids.end());  // handles are handed out in registration order
+  std::string names;
+  for (TimerId id : ids) names += game.clock.name(id) + " ";
+  EXPECT_EQ(names,
+            "economy animation1 animation2 construction movement chatBox resourceDisplay "
+            "scrolling bot bars arrowRelease curtain ");
 }
 
 TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {

@@ -93,17 +93,30 @@ TEST_F(NavigationTest, NothingMovesWhileTheWindowIsDisabled) {
   expectView(500, 500, "disabled");
 }
 
-TEST_F(NavigationTest, FrameStopsAtTheMinimapsEdgeWhileTheViewMoves) {
+// The view stops short of the map's far edges by more than the frame needs: held on any
+// edge, the frame goes with the view and stays on the minimap.
+TEST_F(NavigationTest, FrameStaysOnTheMinimapWhileTheViewScrolls) {
+  struct Case {
+    const char* edge;
+    Point cursor;
+    float afterX, afterY;
+  };
+  const Case cases[] = {
+      {"top", {600, 0}, 2000, 0},
+      {"bottom", {600, 1010}, 2000, 4900},
+      {"left", {0, 500}, 0, 2000},
+      {"right", {1275, 500}, 4900, 2000},
+  };
   f.locatorBuilt = true;
-  viewAt(500, 500);
-  f.viewFrame.top = 0;  // the frame already against the top edge
-  tick(600, 0);
-  EXPECT_FLOAT_EQ(f.viewY, 450);
-  EXPECT_FLOAT_EQ(f.viewFrame.top, 0);
-  f.viewFrame.left = kMapWidth - f.viewFrame.width;  // against the right edge
-  tick(1275, 500);
-  EXPECT_FLOAT_EQ(f.viewX, 550);
-  EXPECT_FLOAT_EQ(f.viewFrame.left, kMapWidth - f.viewFrame.width);
+  for (const Case& c : cases) {
+    viewAt(2000, 2000);
+    for (int i = 0; i < 200; ++i) tick(c.cursor.x, c.cursor.y);
+    expectView(c.afterX, c.afterY, c.edge);
+    EXPECT_GE(f.viewFrame.left, 0) << c.edge;
+    EXPECT_GE(f.viewFrame.top, 0) << c.edge;
+    EXPECT_LE(f.viewFrame.right(), kMapWidth) << c.edge;
+    EXPECT_LE(f.viewFrame.bottom(), kMapHeight) << c.edge;
+  }
 }
 
 TEST_F(NavigationTest, RightPressOnTheMinimapJumpsAndScrollingGoesOnFromThere) {

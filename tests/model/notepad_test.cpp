@@ -15,10 +15,7 @@ class NotepadTest : public GameTest {
   Battlefield& f = startLevel(1);
   void SetUp() override {
     game.playerNick = "Player1";
-    for (const char* text : {"first", "second"}) {
-      f.chatLine.caption = text;
-      chatSubmit(game);
-    }
+    for (const char* text : {"first", "second"}) say(text);
     advance(5000);
     game.clock.setEnabled(f.timers.economy, false);
     f.window.enabled = false;

@@ -15,7 +15,6 @@
 #include "model/comm/chat.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
-#include "model/core/placement.h"
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
@@ -31,18 +30,25 @@ struct Step {
   std::function<void(Game&)> act;
 };
 
+// A left press and release on bare ground at (x, y): a click there.
+void clickGround(Game& g, float x, float y) {
+  mapMouseDown(g, 1, x, y);
+  mapMouseUp(g, 1, x, y);
+  groundClick(g);
+}
+
 // The pointer carries the item to (x, y) and clicks bare ground there.
 void putDown(Game& g, float x, float y) {
   mapMouseMove(g, 0, x, y);
   mapMouseMove(g, 0, x, y);
-  mapMouseDown(g, 1, x, y);
-  mapMouseUp(g, 1, x, y);
-  mapClick(g);
+  clickGround(g, x, y);
 }
 
+// Enter opens the chat line, the player types the text, Enter sends it.
 void chatLine(Game& g, const std::string& text) {
-  g.battlefield().chatLine.caption = text;
-  chatSubmit(g);
+  battlefieldKeyDown(g, kKeyEnter);
+  chatLineChange(g, text);
+  battlefieldKeyDown(g, kKeyEnter);
 }
 
 void take(Game& g) { takeItem(g); }
@@ -53,7 +59,7 @@ std::vector<Step> script() {
       {500, [](Game& g) { newGameClick(g); }},
       {1500, [](Game& g) { loadClick(g); }},
       {60000, [](Game& g) {
-         g.briefing().nickBox.caption = "Тестер";
+         nickChange(g, "Тестер");
          startClick(g);
        }},
       {61000, [](Game& g) { orderItem(g, kAccumulator); }},
@@ -101,8 +107,14 @@ std::vector<Step> script() {
       {262000, [](Game& g) { orderItem(g, kTank); }},
       {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
       {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},
-      {270200, [](Game& g) { mapMouseUp(g, 1, 1500, 1200); }},
-      {400000, [](Game& g) { orderItem(g, kConverter); }},  // refused: too little energy
+      {270200, [](Game& g) {  // the release ends a click on the ground
+         mapMouseUp(g, 1, 1500, 1200);
+         groundClick(g);
+       }},
+      {400000, [](Game& g) {
+         nextPageClick(g);  // the converter's page
+         orderItem(g, kConverter);  // refused: too little energy
+       }},
       {420000, [](Game& g) { putDown(g, 600, 700); }},     // no ready icon: nothing in hand
   };
 }

@@ -184,6 +184,7 @@ TEST_F(SaveFileTest, TwoSavesDifferButLoadAlike) {
   platform.draws = {drawFor(30), 0.1f};
   saveClick(game);
   const auto first = saved();
+  battlefieldKeyDown(game, kKeyEscape);  // the menu again
   platform.draws = {drawFor(200), 0.7f};
   saveClick(game);
   const auto second = saved();

@@ -7,7 +7,19 @@
 namespace kr::test {
 namespace {
 
-using SoundTest = GameTest;
+class SoundTest : public GameTest {
+ protected:
+  // The in-game menu open over mission 1. Its music switches are hidden as the menu is
+  // stored and nothing in the game shows them; shown, they work as below.
+  GameMenu& menuWithMusicSwitches() {
+    startLevel(1);
+    battlefieldKeyDown(game, kKeyEscape);
+    GameMenu& menu = game.gameMenu();
+    menu.musicButton.visible = true;
+    menu.trackButton.visible = true;
+    return menu;
+  }
+};
 
 TEST_F(SoundTest, CuesArePlayedFromTheProgramFolder) {
   game.playCue("Click.smus");
@@ -22,24 +34,22 @@ TEST_F(SoundTest, NothingPlaysOnceTheProgramHasEnded) {
 }
 
 TEST_F(SoundTest, MusicSwitchStopsAndRestartsTheTrack) {
-  startLevel(1);
-  game.load<GameMenu>();  // the switches are the in-game menu's
+  const GameMenu& menu = menuWithMusicSwitches();
   musicSwitchClick(game);  // caption "Выключить музыку": only stops the sound
-  EXPECT_EQ(game.gameMenu().musicButton.caption, "Включить музыку");
+  EXPECT_EQ(menu.musicButton.caption, "Включить музыку");
   musicSwitchClick(game);
-  EXPECT_EQ(game.gameMenu().musicButton.caption, "Выключить музыку");
+  EXPECT_EQ(menu.musicButton.caption, "Выключить музыку");
   EXPECT_EQ(platform.sounds,
             (std::vector<std::string>{"/game/Pus.smus", "/game/in_your_face.mp3"}));
 }
 
 TEST_F(SoundTest, TrackSwitchAlternatesTheTwoTracks) {
-  startLevel(1);
-  game.load<GameMenu>();
+  const GameMenu& menu = menuWithMusicSwitches();
   trackSwitchClick(game);
-  EXPECT_EQ(game.gameMenu().trackButton.caption, "In your face");
+  EXPECT_EQ(menu.trackButton.caption, "In your face");
   EXPECT_EQ(game.musicPath, "/game/SONNE.wav");
   trackSwitchClick(game);
-  EXPECT_EQ(game.gameMenu().trackButton.caption, "Rammstein!");
+  EXPECT_EQ(menu.trackButton.caption, "Rammstein!");
   EXPECT_EQ(game.musicPath, "/game/in_your_face.wav");
   EXPECT_EQ(platform.sounds,
             (std::vector<std::string>{"/game/SONNE.wav", "/game/in_your_face.wav"}));

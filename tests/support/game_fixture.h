@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "model/battlefield/keys.h"
+#include "model/comm/chat.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
 
@@ -24,6 +28,21 @@ class GameTest : public ::testing::Test {
     return f;
   }
   Battlefield& world() { return game.battlefield(); }
+  // Enter opens the chat line, the player types the text, Enter sends it.
+  void say(const std::string& text) {
+    battlefieldKeyDown(game, kKeyEnter);
+    chatLineChange(game, text);
+    battlefieldKeyDown(game, kKeyEnter);
+  }
+  // A fresh mission hides the locator's and the tank factory's buttons and the page arrows;
+  // the developer command shows them, and a second one, once the chat box has cleared,
+  // turns the mode off again.
+  void showHiddenPaletteButtons() {
+    say("jyv");
+    advance(kChatBoxShowTime);
+    say("jyv");
+    ASSERT_FALSE(game.developerMode);
+  }
   void advance(Millis ms) { game.clock.advanceBy(ms); }
   bool running(TimerId id) const { return game.clock.enabled(id); }
 };

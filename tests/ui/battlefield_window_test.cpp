@@ -70,8 +70,7 @@ TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
   EXPECT_TRUE(game.tankSelected);
 
   // The view scrolled: the same object now lies elsewhere on the screen.
-  f.viewX = 200;
-  f.mapSurface.left = -200;
+  scrollViewTo(f, 200, 0);
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(105, 305));
   EXPECT_EQ(game.selectedSlot, 5);
@@ -102,8 +101,7 @@ TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
   f.itemInHand = true;
   f.objects[7].width = 100;
   f.objects[7].height = 100;
-  f.viewX = 1000;
-  f.mapSurface.left = -1000;
+  scrollViewTo(f, 1000, 0);
   ui.sync();
   QTest::mouseMove(map(), QPoint(500, 400));
   EXPECT_TRUE(f.objects[7].shown);

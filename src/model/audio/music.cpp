@@ -3,10 +3,12 @@
 
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
 void musicSwitchClick(Game& g) {
+  if (!canClick(g, &GameMenu::musicButton)) return;
   Control& b = g.gameMenu().musicButton;
   if (b.caption != "Выключить музыку") {
     b.caption = "Выключить музыку";
@@ -18,6 +20,7 @@ void musicSwitchClick(Game& g) {
 }
 
 void trackSwitchClick(Game& g) {
+  if (!canClick(g, &GameMenu::trackButton)) return;
   Control& b = g.gameMenu().trackButton;
   if (b.caption != "Rammstein!") {
     b.caption = "Rammstein!";

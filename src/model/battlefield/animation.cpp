@@ -37,4 +37,11 @@ void animationTick(Game& g, int phase) {
   g.clock.setEnabled(other, true);
 }
 
+void registerAnimationTimers(Game& g, BattlefieldTimers& timers) {
+  timers.animationPhase1 =
+      g.clock.add("animation1", kAnimationInterval, true, [&g] { animationTick(g, 1); });
+  timers.animationPhase2 =
+      g.clock.add("animation2", kAnimationInterval, true, [&g] { animationTick(g, 2); });
+}
+
 }  // namespace kr

@@ -36,4 +36,8 @@ void curtainTick(Game& g) {
   }
 }
 
+void registerCurtainTimer(Game& g, BattlefieldTimers& timers) {
+  timers.curtain = g.clock.add("curtain", kCurtainInterval, false, [&g] { curtainTick(g); });
+}
+
 }  // namespace kr

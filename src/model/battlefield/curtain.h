@@ -4,8 +4,14 @@
 namespace kr {
 
 class Game;
+struct BattlefieldTimers;
 
-void curtainTick(Game& g);   // curtain, every frame
+// The curtain shrinks on every display frame while it opens.
+inline constexpr int kCurtainInterval = 1;
+
+void curtainTick(Game& g);
 void closeCurtain(Game& g);  // full size and shown
+// The curtain's timer; a working locator starts it.
+void registerCurtainTimer(Game& g, BattlefieldTimers& timers);
 
 }  // namespace kr

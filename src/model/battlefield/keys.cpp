@@ -3,6 +3,7 @@
 
 #include "model/comm/chat.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -39,8 +40,8 @@ void showMissionGoal(Game& g) {
 }  // namespace
 
 void battlefieldKeyDown(Game& g, int keyCode) {
-  // A disabled window (the in-game menu is open) receives no keys.
-  if (!g.battlefield().window.enabled) return;
+  // A hidden window, or a disabled one (the in-game menu is open), receives no keys.
+  if (!takesInput<Battlefield>(g)) return;
   switch (keyCode) {
     case kKeyEscape: pause(g); break;
     case kKeyEnter: toggleChatLine(g); break;

@@ -61,4 +61,8 @@ void movementTick(Game& g) {
   if (t.right() < tx && t.bottom() < ty) turn(t, kDownRight);
 }
 
+void registerMovementTimer(Game& g, BattlefieldTimers& timers) {
+  timers.movement = g.clock.add("movement", kMovementInterval, false, [&g] { movementTick(g); });
+}
+
 }  // namespace kr

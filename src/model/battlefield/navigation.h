@@ -1,11 +1,21 @@
-// Edge scrolling and the minimap jump.
+// The view over the map: edge scrolling and the minimap jump.
 #pragma once
 
 namespace kr {
 
 class Game;
+struct Battlefield;
+struct BattlefieldTimers;
 
-void navigationTick(Game& g);  // scrolling, every frame
+// The view scrolls by a step on every display frame while the pointer rests on an edge.
+inline constexpr int kScrollingInterval = 1;
+
+// Scrolls the view to a map point, its top-left corner: the map surface stands at minus the
+// point in the window and the minimap's view frame at the point. Nothing else moves them.
+void scrollViewTo(Battlefield& f, float x, float y);
+void navigationTick(Game& g);  // one step of edge scrolling
+// The scrolling timer, running from the start.
+void registerScrollingTimer(Game& g, BattlefieldTimers& timers);
 // A press on the minimap picture, at map coordinates. Button 1 left, 2 right.
 void minimapMouseDown(Game& g, int button, float x, float y);
 // A press anywhere on the minimap: where the curtain covers it, the curtain takes it.

@@ -4,6 +4,7 @@
 #include "model/core/building_kinds.h"
 #include "model/core/placement.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -28,6 +29,7 @@ void stretch(float at, float start, float& low, float& size) {
 }  // namespace
 
 void mapMouseDown(Game& g, int button, float x, float y) {
+  if (!canClick(g, &Battlefield::mapSurface)) return;
   Battlefield& f = g.battlefield();
   if (button == 2) {
     g.tankSelected = false;
@@ -64,6 +66,7 @@ void orderMove(Game& g) {
 }
 
 void mapMouseMove(Game& g, int, float x, float y) {
+  if (!canClick(g, &Battlefield::mapSurface)) return;
   Battlefield& f = g.battlefield();
   f.mapPointer = Pointer::Custom;
   if (g.selectionDragging) {
@@ -84,10 +87,16 @@ void mapMouseMove(Game& g, int, float x, float y) {
 }
 
 void mapMouseUp(Game& g, int, float, float) {
+  if (!canClick(g, &Battlefield::mapSurface)) return;
   Control& r = g.battlefield().selectionRect;
   r.visible = false;
   r.width = 0;
   r.height = 0;
+}
+
+void groundClick(Game& g) {
+  if (!canClick(g, &Battlefield::mapSurface)) return;
+  mapClick(g);
 }
 
 int slotInHand(const Battlefield& f) {

@@ -10,6 +10,8 @@ struct Battlefield;
 void mapMouseDown(Game& g, int button, float x, float y);
 void mapMouseMove(Game& g, int button, float x, float y);
 void mapMouseUp(Game& g, int button, float x, float y);
+// The player's left click on bare ground: it runs the map click (see mapClick).
+void groundClick(Game& g);
 void orderMove(Game& g);
 
 // The slot of the item that follows the pointer, or -1.

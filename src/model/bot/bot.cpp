@@ -125,4 +125,8 @@ void botTurn(Game& g) {
   g.enemyBuildStep = n + 1;
 }
 
+void registerBotTimer(Game& g, BattlefieldTimers& timers) {
+  timers.bot = g.clock.add("bot", kBotStoredInterval, false, [&g] { botTurn(g); });
+}
+
 }  // namespace kr

@@ -4,6 +4,7 @@
 
 #include "model/comm/notepad.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -70,6 +71,16 @@ void chatSubmit(Game& g) {
   runCommands(g);
 }
 
+void chatLineChange(Game& g, const std::string& text) {
+  if (!canClick(g, &Battlefield::chatLine)) return;
+  g.battlefield().chatLine.caption = text;
+}
+
+void chatLineDoubleClick(Game& g) {
+  if (!canClick(g, &Battlefield::chatLine)) return;
+  chatSubmit(g);
+}
+
 void chatTimerTick(Game& g) {
   Battlefield& f = g.battlefield();
   f.chatBox.caption.clear();
@@ -85,6 +96,10 @@ void showChatNotice(Game& g, const std::string& text) {
   f.chatBox.caption = text;
   f.chatBox.visible = true;
   setChatTimer(g, true);
+}
+
+void registerChatBoxTimer(Game& g, BattlefieldTimers& timers) {
+  timers.chatBox = g.clock.add("chatBox", kChatBoxShowTime, false, [&g] { chatTimerTick(g); });
 }
 
 }  // namespace kr

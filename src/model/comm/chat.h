@@ -6,14 +6,23 @@
 namespace kr {
 
 class Game;
+struct BattlefieldTimers;
+
+// Milliseconds the chat box shows after its last line or notice.
+inline constexpr int kChatBoxShowTime = 5000;
 
 // One text line of the chat box, pixels; the box grows by this much per chat line.
 inline constexpr float kChatLineHeight = 27;
 
-void chatSubmit(Game& g);     // chatText_DblClick; Enter on the battlefield runs it too
-void chatTimerTick(Game& g);  // chatBox
-// Puts a notice in the chat box in place of its text and shows it for a full 5 s (the
+// Sends the chat line's text: Enter on the battlefield and a double click on the line.
+void chatSubmit(Game& g);
+void chatLineChange(Game& g, const std::string& text);  // the player edits the chat line
+void chatLineDoubleClick(Game& g);  // sends the line
+void chatTimerTick(Game& g);  // the chat box's time is up: it empties and hides
+// Puts a notice in the chat box in place of its text and shows it for its full time (the
 // mission goal, a line from the notepad).
 void showChatNotice(Game& g, const std::string& text);
+// The chat box's timer; a chat line or a notice starts it.
+void registerChatBoxTimer(Game& g, BattlefieldTimers& timers);
 
 }  // namespace kr

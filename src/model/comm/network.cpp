@@ -3,6 +3,7 @@
 #include "model/comm/network.h"
 
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -27,6 +28,7 @@ void leaveDialog(Game& g) {
 }  // namespace
 
 void hostClick(Game& g) {
+  if (!canClick(g, &NetworkDialog::hostButton)) return;
   // Reaching the battlefield's socket loads the battlefield: level setup for level 100.
   Battlefield& f = g.load<Battlefield>();
   replaceSocket(g, f.gameSocket, g.platform.listen(kGamePort));
@@ -35,7 +37,13 @@ void hostClick(Game& g) {
   leaveDialog(g);
 }
 
+void addressChange(Game& g, const std::string& text) {
+  if (!canClick(g, &NetworkDialog::addressBox)) return;
+  g.networkDialog().addressBox.caption = text;
+}
+
 void joinClick(Game& g) {
+  if (!canClick(g, &NetworkDialog::joinButton)) return;
   const std::string address = g.networkDialog().addressBox.caption;
   if (address.empty() || address == kAddressPrompt) return;
   // Reaching the battlefield's sockets loads the battlefield, as hosting does.

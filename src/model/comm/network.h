@@ -1,6 +1,8 @@
 // The network game dialog and its sockets.
 #pragma once
 
+#include <string>
+
 namespace kr {
 
 class Game;
@@ -10,6 +12,7 @@ inline constexpr int kSecondPort = 666;
 inline constexpr const char* kConnectFailedMessage = "Подключиться не получилось";
 
 void hostClick(Game& g);   // "Засервить"
+void addressChange(Game& g, const std::string& text);  // the player edits the address box
 void joinClick(Game& g);   // "Присоединиться"
 void networkDialogClose(Game& g);  // the dialog's close box
 // Closes the battlefield window's sockets (its unload does this).

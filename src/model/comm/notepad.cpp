@@ -4,6 +4,7 @@
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -13,12 +14,13 @@ void notepadAddLine(Game& g, const std::string& line) {
 }
 
 void notepadBackClick(Game& g) {
+  if (!canClick(g, &Notepad::backButton)) return;
   g.gameMenu().window.show();
   g.notepad().window.visible = false;
 }
 
 void notepadKeyDown(Game& g, int keyCode) {
-  if (keyCode != kKeyEscape) return;
+  if (keyCode != kKeyEscape || !takesInput<Notepad>(g)) return;
   // Straight back to the battlefield; the menu stays open behind it, the game paused.
   Battlefield& f = g.battlefield();
   f.window.enabled = true;
@@ -28,6 +30,7 @@ void notepadKeyDown(Game& g, int keyCode) {
 }
 
 void notepadDoubleClick(Game& g, int line) {
+  if (!canClick(g, &Notepad::lineList)) return;
   Notepad& n = g.notepad();
   if (line < 0 || line >= static_cast<int>(n.lines.size())) return;
   n.selectedLine = line;

@@ -61,4 +61,13 @@ void barsTick(Game& g) {
     f.healthBar.width = f.healthScale * f.selectedHealth;
 }
 
+void registerConstructionTimer(Game& g, BattlefieldTimers& timers) {
+  timers.construction =
+      g.clock.add("construction", kConstructionInterval, false, [&g] { constructionTick(g); });
+}
+
+void registerBarsTimer(Game& g, BattlefieldTimers& timers) {
+  timers.bars = g.clock.add("bars", kBarsInterval, true, [&g] { barsTick(g); });
+}
+
 }  // namespace kr

@@ -107,4 +107,13 @@ void resourceDisplayTick(Game& g) {
   if (f.wood > 0) f.woodExpense.caption = "- " + n(converterWood(f));
 }
 
+void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
+  timers.economy = g.clock.add("economy", kEconomyInterval, true, [&g] { economyTick(g); });
+}
+
+void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
+  timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
+                                       [&g] { resourceDisplayTick(g); });
+}
+
 }  // namespace kr

@@ -8,6 +8,7 @@
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -23,6 +24,7 @@ std::string plainNumber(double v) {
 }  // namespace
 
 void objectClick(Game& g, int i) {
+  if (!canClickObject(g, i)) return;
   if (i < 0 || i > kObjectSlotCount) return;
   Battlefield& f = g.battlefield();
   const MapObject& o = f.objects[static_cast<std::size_t>(i)];
@@ -71,6 +73,7 @@ void objectClick(Game& g, int i) {
 }
 
 void powerSwitchClick(Game& g) {
+  if (!canClick(g, &Battlefield::powerSwitch, &Battlefield::inspectionFrame)) return;
   Battlefield& f = g.battlefield();
   const int s = g.selectedSlot;
   if (s < 0 || s > kObjectSlotCount) return;

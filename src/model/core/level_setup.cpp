@@ -1,4 +1,4 @@
-// Loading the battlefield window: timers as stored, level setup, layout, enemy headquarters.
+// Loading the battlefield window: its timers, level setup, layout, enemy headquarters.
 #include "model/core/level_setup.h"
 
 #include <cmath>
@@ -22,21 +22,22 @@ namespace kr {
 
 namespace {
 
+// Each subsystem registers its own timers. The order stays as it is: of two timers due at
+// the same moment the one registered first fires first (the economy before the resource
+// display, construction before the bars).
 void registerTimers(Game& g, Battlefield& f) {
-  Clock& c = g.clock;
   BattlefieldTimers& t = f.timers;
-  t.economy = c.add("economy", 500, true, [&g] { economyTick(g); });
-  t.animationPhase1 = c.add("animation1", 200, true, [&g] { animationTick(g, 1); });
-  t.animationPhase2 = c.add("animation2", 200, true, [&g] { animationTick(g, 2); });
-  t.construction = c.add("construction", 100, false, [&g] { constructionTick(g); });
-  t.movement = c.add("movement", 100, false, [&g] { movementTick(g); });
-  t.chatBox = c.add("chatBox", 5000, false, [&g] { chatTimerTick(g); });
-  t.resourceDisplay = c.add("resourceDisplay", 1, true, [&g] { resourceDisplayTick(g); });
-  t.scrolling = c.add("scrolling", 1, true, [&g] { navigationTick(g); });
-  t.bot = c.add("bot", 3000, false, [&g] { botTurn(g); });
-  t.bars = c.add("bars", 10, true, [&g] { barsTick(g); });
-  t.arrowRelease = c.add("arrowRelease", 150, false, [&g] { arrowReleaseTick(g); });
-  t.curtain = c.add("curtain", 1, false, [&g] { curtainTick(g); });
+  registerEconomyTimer(g, t);
+  registerAnimationTimers(g, t);
+  registerConstructionTimer(g, t);
+  registerMovementTimer(g, t);
+  registerChatBoxTimer(g, t);
+  registerResourceDisplayTimer(g, t);
+  registerScrollingTimer(g, t);
+  registerBotTimer(g, t);
+  registerBarsTimer(g, t);
+  registerArrowReleaseTimer(g, t);
+  registerCurtainTimer(g, t);
 }
 
 // Adds or takes the pull-back at the far edge for one coordinate.
@@ -121,10 +122,7 @@ void levelSetup(Game& g) {
   f.minimapPicture.width = kMapWidth;
   f.minimapPicture.height = kMapHeight;
 
-  f.viewX = 0;
-  f.viewY = 0;
-  f.mapSurface.left = 0;
-  f.mapSurface.top = 0;
+  scrollViewTo(f, 0, 0);
   f.palettePage = 1;
 
   if (g.levelNumber == 1) {

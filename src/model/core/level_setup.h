@@ -5,8 +5,8 @@ namespace kr {
 
 class Game;
 
-// The battlefield window's load handler: registers its timers as stored, then runs level
-// setup.
+// The battlefield window's load handler: has every subsystem register its timers, then runs
+// level setup.
 void battlefieldLoad(Game& g);
 // The battlefield window's unload handler.
 void battlefieldUnload(Game& g);

@@ -3,6 +3,7 @@
 
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 
 namespace kr {
 
@@ -21,7 +22,7 @@ void enablePalette(Game& g, bool enabled) {
 }
 
 void orderItem(Game& g, int index) {
-  if (index < 0 || index >= kPaletteItems) return;
+  if (!canClickPaletteButton(g, index)) return;
   Battlefield& f = g.battlefield();
   f.constructionProgress = 0;
   f.itemInHand = false;
@@ -58,6 +59,7 @@ void orderItem(Game& g, int index) {
 }
 
 void nextPageClick(Game& g) {
+  if (!canClick(g, &Battlefield::nextPageArrow, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   const int was = f.palettePage;
   f.palettePage += 1;
@@ -70,6 +72,7 @@ void nextPageClick(Game& g) {
 }
 
 void previousPageClick(Game& g) {
+  if (!canClick(g, &Battlefield::previousPageArrow, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   const int was = f.palettePage;
   f.palettePage -= 1;
@@ -89,11 +92,17 @@ void arrowReleaseTick(Game& g) {
 }
 
 void takeItem(Game& g) {
+  if (!canClick(g, &Battlefield::readyIcon, &Battlefield::buildFrame)) return;
   Battlefield& f = g.battlefield();
   f.readyIcon.visible = false;
   f.placementPending = true;
   f.itemInHand = true;
   g.playCue(cue::kClick);
+}
+
+void registerArrowReleaseTimer(Game& g, BattlefieldTimers& timers) {
+  timers.arrowRelease =
+      g.clock.add("arrowRelease", kArrowReleaseDelay, false, [&g] { arrowReleaseTick(g); });
 }
 
 }  // namespace kr

@@ -51,19 +51,21 @@ enum class Focus { None, Map, ChatLine };
 enum BuildItem { kAccumulator = 0, kMetalWorks = 1, kWoodWorks = 2, kLocator = 3, kTankFactory = 4,
                  kTank = 5, kConverter = 6 };
 
+// The battlefield's timers. Each subsystem registers its own, with its interval, when the
+// window loads (see registerTimers in level_setup.cpp for their order).
 struct BattlefieldTimers {
-  TimerId economy = 0;       // economy tick, 500 ms
-  TimerId animationPhase1 = 0;       // animation phase 1, 200 ms
-  TimerId animationPhase2 = 0;       // animation phase 2, 200 ms
-  TimerId construction = 0;       // construction tick, 100 ms
-  TimerId movement = 0;       // unit movement, 100 ms
-  TimerId chatBox = 0;       // chat box, 5000 ms
-  TimerId resourceDisplay = 0;       // resource display, one frame
-  TimerId scrolling = 0;       // map scrolling, one frame
-  TimerId bot = 0;          // enemy bot turn
-  TimerId bars = 0;     // construction and health bars, 10 ms
-  TimerId arrowRelease = 0;  // releases the pressed palette arrows, 150 ms
-  TimerId curtain = 0;  // opens the minimap curtain, one frame
+  TimerId economy = 0;          // the economy tick
+  TimerId animationPhase1 = 0;  // the factories' first pictures
+  TimerId animationPhase2 = 0;  // the factories' second pictures
+  TimerId construction = 0;     // the construction tick
+  TimerId movement = 0;         // the driving tank's steps
+  TimerId chatBox = 0;          // hides the chat box when its time is up
+  TimerId resourceDisplay = 0;  // the resource panel's figures
+  TimerId scrolling = 0;        // edge scrolling
+  TimerId bot = 0;              // the enemy bot's turn
+  TimerId bars = 0;             // the construction and health bars
+  TimerId arrowRelease = 0;     // releases the pressed page arrows
+  TimerId curtain = 0;          // opens the minimap curtain
   auto all() const {
     return std::array{economy, animationPhase1, animationPhase2, construction, movement, chatBox,
                       resourceDisplay, scrolling, bot,    bars, arrowRelease, curtain};
@@ -112,7 +114,8 @@ struct Battlefield {
   float selectedHealth = 0;
   float healthScale = 0;
 
-  // The map view: the map surface stands at (-viewX, -viewY) in the window.
+  // The map view: the map surface stands at (-viewX, -viewY) in the window and the minimap's
+  // view frame at (viewX, viewY). scrollViewTo moves all three.
   float viewX = 0;
   float viewY = 0;
   Control mapSurface = Control::at(0, 0, 6000, 6000);

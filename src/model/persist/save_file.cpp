@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "model/game.h"
+#include "model/input.h"
 #include "model/persist/whole_file.h"
 #include "model/shell/message_box.h"
 #include "model/text.h"
@@ -30,6 +31,7 @@ std::string saveFilePath(Game& g) {
 }
 
 void saveClick(Game& g) {
+  if (!canClick(g, &GameMenu::saveButton)) return;
   Platform& p = g.platform;
   const auto random = [&p] { return p.random(); };
   const int pos = drawLevelRecordPos(random);

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <string>
 
+#include "model/battlefield/navigation.h"
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 #include "model/text.h"
 
 namespace kr {
@@ -139,8 +141,7 @@ void finishLoading(Game& g, Briefing& w, Battlefield& f) {
 
 // A joined network game opens on the enemy headquarters' neighbourhood: the headquarters
 // stands 170 pixels from the left and 150 from the top of the window, as far as the edge
-// scrolling limits allow. The map surface stands at minus the view offsets and the
-// minimap's frame at the view offsets, as edge scrolling expects.
+// scrolling limits allow.
 void viewEnemyHeadquarters(Game& g) {
   Battlefield& f = g.battlefield();
   const MapObject& hq = f.objects[kEnemyHq];
@@ -148,12 +149,7 @@ void viewEnemyHeadquarters(Game& g) {
                                         f.buildFrame.width + f.minimapFrame.width - 170);
   const float maxY =
       std::max(0.0f, f.mapSurface.height - static_cast<float>(g.screenHeight) - 150);
-  f.viewX = std::clamp(hq.left - 170, 0.0f, maxX);
-  f.viewY = std::clamp(hq.top - 150, 0.0f, maxY);
-  f.mapSurface.left = -f.viewX;
-  f.mapSurface.top = -f.viewY;
-  f.viewFrame.left = f.viewX;
-  f.viewFrame.top = f.viewY;
+  scrollViewTo(f, std::clamp(hq.left - 170, 0.0f, maxX), std::clamp(hq.top - 150, 0.0f, maxY));
 }
 
 }  // namespace
@@ -254,6 +250,7 @@ void loadingTick(Game& g) {
 }
 
 void loadClick(Game& g) {
+  if (!canClick(g, &Briefing::loadButton)) return;
   Briefing& w = g.briefing();
   w.loadingBarFrame.visible = true;
   w.loadingPercent.visible = true;
@@ -267,10 +264,12 @@ void loadClick(Game& g) {
 }
 
 void nickChange(Game& g, const std::string& text) {
+  if (!canClick(g, &Briefing::nickBox)) return;
   g.briefing().nickBox.caption = firstChars(text, kNickMaxChars);
 }
 
 void startClick(Game& g) {
+  if (!canClick(g, &Briefing::startButton)) return;
   Battlefield& f = g.battlefield();
   g.clock.setEnabled(f.timers.economy, true);
   f.curtain.visible = true;
@@ -289,6 +288,11 @@ void startClick(Game& g) {
   if (g.joinedNetworkGame) viewEnemyHeadquarters(g);
 }
 
-void quitClick(Game& g) { g.end(); }
+void quitClick(Game& g) {
+  if (!canClick(g, &Briefing::quitButton)) return;
+  g.end();
+}
+
+void briefingClose(Game& g) { g.end(); }
 
 }  // namespace kr

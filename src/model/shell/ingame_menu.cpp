@@ -4,6 +4,7 @@
 #include "model/cues.h"
 #include "model/battlefield/keys.h"
 #include "model/game.h"
+#include "model/input.h"
 #include "model/shell/message_box.h"
 
 namespace kr {
@@ -17,7 +18,7 @@ const char* const kSureCaption = "Уверены?";
 void gameMenuLoad(Game& g) { g.battlefield().window.enabled = false; }
 
 void menuKeyDown(Game& g, int keyCode) {
-  if (keyCode != kKeyEscape) return;
+  if (keyCode != kKeyEscape || !takesInput<GameMenu>(g)) return;
   Battlefield& f = g.battlefield();
   f.window.enabled = true;
   f.window.activate();
@@ -32,6 +33,7 @@ void menuKeyDown(Game& g, int keyCode) {
 }
 
 void restartClick(Game& g) {
+  if (!canClick(g, &GameMenu::restartButton)) return;
   g.playCue(cue::kWhoosh);
   g.unload<Battlefield>();
   g.load<Briefing>();  // sets the battlefield up again for the same level
@@ -40,6 +42,7 @@ void restartClick(Game& g) {
 }
 
 void menuLoadClick(Game& g) {
+  if (!canClick(g, &GameMenu::loadButton)) return;
   MessageBox& box = g.load<MessageBox>();
   box.window.show();
   box.captionBar.caption = kSureCaption;
@@ -49,9 +52,13 @@ void menuLoadClick(Game& g) {
   g.loadConfirmPending = true;
 }
 
-void notepadClick(Game& g) { g.load<Notepad>().window.show(); }
+void notepadClick(Game& g) {
+  if (!canClick(g, &GameMenu::notepadButton)) return;
+  g.load<Notepad>().window.show();
+}
 
 void menuExitClick(Game& g) {
+  if (!canClick(g, &GameMenu::exitButton)) return;
   g.playCue(cue::kWhoosh);
   showMessageBox(g, "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
                  0, kSureCaption);

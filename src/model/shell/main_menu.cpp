@@ -3,6 +3,7 @@
 
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/input.h"
 #include "model/persist/save_file.h"
 
 namespace kr {
@@ -23,28 +24,42 @@ void mainMenuLoad(Game& g) {
 }
 
 void newGameClick(Game& g) {
+  if (!canClick(g, &MainMenu::newGameButton)) return;
   g.levelNumber = 1;
   g.load<Briefing>().window.show();
   g.unload<MainMenu>();
   g.joinedNetworkGame = false;
 }
 
-void loadGameClick(Game& g) { loadSavedGame(g); }
+void loadGameClick(Game& g) {
+  if (!canClick(g, &MainMenu::loadGameButton)) return;
+  loadSavedGame(g);
+}
 
 void networkGameClick(Game& g) {
+  if (!canClick(g, &MainMenu::networkGameButton)) return;
   g.levelNumber = 100;
   g.load<NetworkDialog>().window.show();
   g.unload<MainMenu>();
 }
 
 void exitClick(Game& g) {
+  if (!canClick(g, &MainMenu::exitButton)) return;
+  mainMenuClose(g);
+}
+
+void mainMenuClose(Game& g) {
   g.playCue(cue::kWhoosh);
   g.end();
 }
 
-void aboutClick(Game& g) { g.load<AboutBox>().window.show(); }
+void aboutClick(Game& g) {
+  if (!canClick(g, &MainMenu::aboutButton)) return;
+  g.load<AboutBox>().window.show();
+}
 
 void aboutOkClick(Game& g) {
+  if (!canClick(g, &AboutBox::okButton)) return;
   // The menu may have gone meanwhile (a game was started): it comes back.
   g.load<MainMenu>().window.show();
   g.about().window.visible = false;

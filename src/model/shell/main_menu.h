@@ -11,6 +11,7 @@ void newGameClick(Game& g);      // "Начать новую одиночную 
 void loadGameClick(Game& g);     // "Загрузить игру"
 void networkGameClick(Game& g);  // "Начать сетевую игру"
 void exitClick(Game& g);         // "Выход"
+void mainMenuClose(Game& g);     // the menu closed from the desktop: as "Выход"
 void aboutClick(Game& g);        // "About"
 void aboutOkClick(Game& g);      // "OK" of the about box
 void aboutClose(Game& g);        // the about box's close box

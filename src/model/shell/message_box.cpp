@@ -2,6 +2,7 @@
 #include "model/shell/message_box.h"
 
 #include "model/game.h"
+#include "model/input.h"
 #include "model/persist/save_file.h"
 
 namespace kr {
@@ -24,6 +25,7 @@ void messageBoxLoad(Game& g) {
 }
 
 void messageYesClick(Game& g) {
+  if (!canClick(g, &MessageBox::yesButton)) return;
   if (g.loadConfirmPending) {
     g.loadConfirmPending = false;
     g.unload<Battlefield>();
@@ -44,6 +46,7 @@ void messageYesClick(Game& g) {
 }
 
 void messageNoClick(Game& g) {
+  if (!canClick(g, &MessageBox::noButton)) return;
   if (g.briefingPending) {
     g.load<Briefing>().window.show();
     g.unload<MainMenu>();
@@ -67,9 +70,13 @@ void messageNoClick(Game& g) {
   }
 }
 
-void messageCaptionMouseDown(Game& g) { g.messageBox().dragging = true; }
+void messageCaptionMouseDown(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
+  g.messageBox().dragging = true;
+}
 
 void messageCaptionMouseMove(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
   MessageBox& box = g.messageBox();
   if (!box.dragging) return;
   // The box follows only while the pointer is over the caption strip.
@@ -82,6 +89,9 @@ void messageCaptionMouseMove(Game& g) {
   box.top = static_cast<float>(p.y);
 }
 
-void messageCaptionMouseUp(Game& g) { g.messageBox().dragging = false; }
+void messageCaptionMouseUp(Game& g) {
+  if (!canClick(g, &MessageBox::captionBar)) return;
+  g.messageBox().dragging = false;
+}
 
 }  // namespace kr

@@ -48,11 +48,12 @@ struct Backdrop {
   int opacity = 255;  // of 255
 };
 
+// The briefing screen's timers, registered with their intervals in briefing.cpp.
 struct BriefingTimers {
-  TimerId typewriter = 0;     // typewriter, 80 ms
-  TimerId progress = 0;      // progress display, 50 ms
-  TimerId loading = 0;  // one terrain tile per tick, one frame
-  TimerId pause = 0;    // ends the typewriter's pause after a sentence, 500 ms
+  TimerId typewriter = 0;  // the typewriter
+  TimerId progress = 0;    // the progress display
+  TimerId loading = 0;     // one terrain tile per tick
+  TimerId pause = 0;       // ends the typewriter's pause after a sentence
   auto all() const { return std::array{typewriter, progress, loading, pause}; }
 };
 

@@ -45,13 +45,13 @@ void ChatView::paintEvent(QPaintEvent*) {
 ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
   // What the player types is the control's text at once.
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { ui_.game.battlefield().chatLine.caption = text.toStdString(); });
+    ui_.input([this, text] { chatLineChange(ui_.game, text.toStdString()); });
   });
 }
 
 void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
   QLineEdit::mouseDoubleClickEvent(e);
-  ui_.input([this] { chatSubmit(ui_.game); });
+  ui_.input([this] { chatLineDoubleClick(ui_.game); });
 }
 
 ChatBox::ChatBox(GameUi& ui, QWidget* window)

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "model/core/inspection.h"
-#include "model/core/placement.h"
+#include "model/battlefield/pointer.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"
@@ -189,7 +189,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = leftClick && rect().contains(event->position().toPoint());
   ui_.input([this, button, x, y, click] {
     mapMouseUp(ui_.game, button, x, y);
-    if (click) mapClick(ui_.game);
+    if (click) groundClick(ui_.game);
   });
 }
 

@@ -35,7 +35,7 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
   connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
   connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
   connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    ui_.input([this, text] { model().addressBox.caption = text.toStdString(); });
+    ui_.input([this, text] { addressChange(ui_.game, text.toStdString()); });
   });
 }
 

@@ -99,7 +99,7 @@ void BriefingWindow::paintEvent(QPaintEvent*) {
 void BriefingWindow::closeEvent(QCloseEvent* event) {
   // Closing the screen from the window manager is "Выйти".
   event->ignore();
-  ui_.input([this] { quitClick(ui_.game); });
+  ui_.input([this] { briefingClose(ui_.game); });
 }
 
 }  // namespace kr

@@ -56,7 +56,7 @@ void MainMenuWindow::paintEvent(QPaintEvent*) {
 void MainMenuWindow::closeEvent(QCloseEvent* event) {
   // Closing the menu from the window manager leaves the game as "Выход" does.
   event->ignore();
-  ui_.input([this] { exitClick(ui_.game); });
+  ui_.input([this] { mainMenuClose(ui_.game); });
 }
 
 }  // namespace kr
