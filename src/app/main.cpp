@@ -8,6 +8,7 @@
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/texts.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/sprites/sprite_store.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
   kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("krepostan"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Крепостан"));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(kr::text::kGameName));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon")))));

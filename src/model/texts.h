@@ -107,7 +107,8 @@ inline constexpr const char* kLoad = "Загрузить";
 inline constexpr const char* kNotepad = "Блокнот";
 inline constexpr const char* kMusicOff = "Выключить музыку";
 inline constexpr const char* kMusicOn = "Включить музыку";
-inline constexpr const char* kSecondTrack = "Rammstein!";
+inline constexpr const char* kSecondTrack = "Rammstein!";  // the track switch, to the second track
+inline constexpr const char* kFirstTrack = "In your face";  // the track switch, back to the first
 inline constexpr const char* kSure = "Уверены?";
 inline constexpr const char* kSureToLoad =
     "Вы уверены, что хотите загрузить игру? (Все несохраненные данные будут утеряны!!!)";

@@ -4,17 +4,18 @@
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/texts.h"
 
 namespace kr {
 
 void musicSwitchClick(Game& g) {
   if (!canClick(g, &GameMenu::musicButton)) return;
   Control& b = g.gameMenu().musicButton;
-  if (b.caption != "Выключить музыку") {
-    b.caption = "Выключить музыку";
+  if (b.caption != text::kMusicOff) {
+    b.caption = text::kMusicOff;
     g.platform.playSound(g.musicPath);
   } else {
-    b.caption = "Включить музыку";
+    b.caption = text::kMusicOn;
     g.playCue(cue::kWhoosh);
   }
 }
@@ -22,11 +23,11 @@ void musicSwitchClick(Game& g) {
 void trackSwitchClick(Game& g) {
   if (!canClick(g, &GameMenu::trackButton)) return;
   Control& b = g.gameMenu().trackButton;
-  if (b.caption != "Rammstein!") {
-    b.caption = "Rammstein!";
+  if (b.caption != text::kSecondTrack) {
+    b.caption = text::kSecondTrack;
     g.musicPath = g.programFile(cue::kMusicWave);
   } else {
-    b.caption = "In your face";
+    b.caption = text::kFirstTrack;
     g.musicPath = g.programFile(cue::kSecondTrack);
   }
   g.platform.playSound(g.musicPath);

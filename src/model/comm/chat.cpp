@@ -5,6 +5,7 @@
 #include "model/comm/notepad.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -23,9 +24,9 @@ void addToStocks(Battlefield& f, int amount) {
 void developerModeOn(Game& g) {
   Battlefield& f = g.battlefield();
   g.developerMode = true;
-  g.playerNick = "Velmarok";
+  g.playerNick = text::kDeveloperNick;
   f.paletteButtons[kLocator].visible = true;
-  f.chatBox.caption = g.playerNick + " Режим девелопера был активирован";
+  f.chatBox.caption = g.playerNick + text::kDeveloperModeOn;
   addToStocks(f, 5500);
   f.paletteButtons[kTankFactory].visible = true;
   f.nextPageArrow.visible = true;
@@ -42,11 +43,11 @@ void runCommands(Game& g) {
   if (boxHoldsCommand(g, "jyv") && !g.developerMode) developerModeOn(g);
   if (boxHoldsCommand(g, "jyv") && g.developerMode) {
     g.developerMode = false;
-    f.chatBox.caption = g.playerNick + " Режим девелопера был отключен";
+    f.chatBox.caption = g.playerNick + text::kDeveloperModeOff;
   }
   if (boxHoldsCommand(g, "mopru")) {
     addToStocks(f, 1000);
-    f.chatBox.caption = g.playerNick + " Ресурсы успешно добавлены";
+    f.chatBox.caption = g.playerNick + text::kResourcesAdded;
   }
   if (boxHoldsCommand(g, "hw6") && g.levelNumber == 1) addToStocks(f, 10000);
 }

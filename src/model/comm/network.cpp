@@ -4,6 +4,7 @@
 
 #include "model/game.h"
 #include "model/input.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -45,7 +46,7 @@ void addressChange(Game& g, const std::string& text) {
 void joinClick(Game& g) {
   if (!canClick(g, &NetworkDialog::joinButton)) return;
   const std::string address = g.networkDialog().addressBox.caption;
-  if (address.empty() || address == kAddressPrompt) return;
+  if (address.empty() || address == text::kAddressPrompt) return;
   // Reaching the battlefield's sockets loads the battlefield, as hosting does.
   Battlefield& f = g.load<Battlefield>();
   replaceSocket(g, f.gameSocket, g.platform.connect(address, kGamePort));

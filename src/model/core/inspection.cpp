@@ -9,6 +9,7 @@
 #include "model/core/counters.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -68,7 +69,7 @@ void objectClick(Game& g, int i) {
       g.factorySlot = i;
     }
   }
-  f.powerSwitch.caption = f.powered[static_cast<std::size_t>(i)] == 1 ? "Отключить" : "Включить";
+  f.powerSwitch.caption = f.powered[static_cast<std::size_t>(i)] == 1 ? text::kSwitchOff : text::kSwitchOn;
   g.tankSelected = o.tag == tag::kTank;
 }
 
@@ -80,7 +81,7 @@ void powerSwitchClick(Game& g) {
   int& powered = f.powered[static_cast<std::size_t>(s)];
   const bool switchingOff = powered == 1;
   powered = switchingOff ? 0 : 1;
-  f.powerSwitch.caption = switchingOff ? "Включить" : "Отключить";
+  f.powerSwitch.caption = switchingOff ? text::kSwitchOn : text::kSwitchOff;
   const BuildingKind* kind = kindOfTag(f.objects[static_cast<std::size_t>(s)].tag);
   if (!kind) return;
   countBuilding(f, kind->counter, switchingOff ? -1 : 1);

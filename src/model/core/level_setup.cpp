@@ -17,6 +17,7 @@
 #include "model/core/placement.h"
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -126,11 +127,11 @@ void levelSetup(Game& g) {
   f.palettePage = 1;
 
   if (g.levelNumber == 1) {
-    g.missionGoalText = "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.";
+    g.missionGoalText = text::kGoalLevel1;
     f.paletteButtons[kLocator].visible = false;
     f.paletteButtons[kTankFactory].visible = false;
   } else if (g.levelNumber == 2) {
-    g.missionGoalText = "Цели миссии: Уничтожить подступающего к Королевству противника.";
+    g.missionGoalText = text::kGoalLevel2;
   }
 
   f.locatorBuilt = false;

@@ -3,15 +3,16 @@
 
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/texts.h"
 
 namespace kr {
 
 void win(Game& g) {
   g.briefingPending = true;
   MessageBox& box = g.load<MessageBox>();
-  box.captionBar.caption = "Поздравляю!!!";
-  box.text.caption = "Вы прошли этот уровень!";
-  box.noButton.caption = "ОК";
+  box.captionBar.caption = text::kCongratulations;
+  box.text.caption = text::kLevelPassed;
+  box.noButton.caption = text::kOkAnswer;
   box.noButton.visible = true;
   box.yesButton.visible = false;
   g.battlefield().window.enabled = false;

@@ -11,6 +11,7 @@
 #include "model/game.h"
 #include "model/input.h"
 #include "model/text.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -24,30 +25,9 @@ constexpr std::size_t kNickMaxChars = 15;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kYellow = 0xFFFF00;
 
-constexpr const char* kBriefingLevel1 =
-    "Милорд! Королевство нуждается в Вашей помощи! Нам нужны "
-    "ресурсы! Ваше задание будет очень простым, но из-за этого "
-    "не менее важным! Итак. Цели миссии: Собрать по 10000 единиц "
-    "каждого из трех ресурсов. Места для строительства Мы можем "
-    "выделить для Вас очень мало, но должно хватить... Если Вы "
-    "покажете Себя с лучшей стороны, то Мы продолжим с Вами "
-    "сотрудничать. Удачи, Командир! Посмотрим, что у Вас "
-    "получится...";
-
-constexpr const char* kBriefingLevel2 =
-    "Что, расслабились? Рановато почивать на лаврах! Вы успешно "
-    "справились с первым заданием! А посему, как лучшего "
-    "Командующего Королевства, придется Вас сразу бросить в "
-    "пекло Войны... Враг не дремлет и находится рядом с "
-    "Королевством. Ваша база должна быть отстроена на границе. "
-    "Задача же такова: Уничтожить подступающего к Королевству "
-    "противника! Да так, чтобы он больше никогда не захотел "
-    "делать попытку откусить лакомый кусочек от нашей Славной "
-    "Державы! Покажите ему Кузькину мать!!!";
-
 std::u32string briefingFor(int level) {
-  if (level == 1) return toUtf32(kBriefingLevel1);
-  if (level == 2) return toUtf32(kBriefingLevel2);
+  if (level == 1) return toUtf32(text::kBriefingLevel1);
+  if (level == 2) return toUtf32(text::kBriefingLevel2);
   return {};
 }
 
@@ -130,7 +110,7 @@ void finishLoading(Game& g, Briefing& w, Battlefield& f) {
   f.minimapPictureReady = true;
   g.clock.setEnabled(w.timers.loading, false);
   if (g.levelNumber == 1) {
-    if (g.playerNick.empty()) g.playerNick = "Player1";
+    if (g.playerNick.empty()) g.playerNick = text::kDefaultNick;
   } else {
     // Where "Загрузить" was.
     const auto S = static_cast<float>(g.fullScreenHeight);
@@ -214,13 +194,13 @@ void progressTick(Game& g) {
 
 void loadingTick(Game& g) {
   Briefing& w = g.briefing();
-  if (g.playerNick.empty()) g.playerNick = "Player1";
+  if (g.playerNick.empty()) g.playerNick = text::kDefaultNick;
   if (g.loadPercent > 100) {
     w.tileIndex = w.totalTiles;
-    w.loadingPercent.caption = "100 %";
+    w.loadingPercent.caption = text::kLoadedAll;
     w.loadingBar.width = static_cast<float>(w.totalTiles) * w.stepWidth;
   } else {
-    w.loadingPercent.caption = std::to_string(g.loadPercent) + " %";
+    w.loadingPercent.caption = std::to_string(g.loadPercent) + text::kPercentSuffix;
   }
 
   const TerrainTile tile = terrainTileFor(g.levelNumber);
@@ -281,7 +261,7 @@ void startClick(Game& g) {
 
   const std::string nick = trimSpaces(w.nickBox.caption);
   if (!nick.empty() && g.levelNumber == 1) g.playerNick = nick;
-  if (nick.empty()) g.playerNick = "Player1";
+  if (nick.empty()) g.playerNick = text::kDefaultNick;
 
   f.window.show();
   g.unload<Briefing>();

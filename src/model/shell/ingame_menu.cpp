@@ -6,12 +6,13 @@
 #include "model/game.h"
 #include "model/input.h"
 #include "model/shell/message_box.h"
+#include "model/texts.h"
 
 namespace kr {
 
 namespace {
 
-const char* const kSureCaption = "Уверены?";
+const char* const kSureCaption = text::kSure;
 
 }  // namespace
 
@@ -46,8 +47,7 @@ void menuLoadClick(Game& g) {
   MessageBox& box = g.load<MessageBox>();
   box.window.show();
   box.captionBar.caption = kSureCaption;
-  box.text.caption =
-      "Вы уверены, что хотите загрузить игру? (Все несохраненные данные будут утеряны!!!)";
+  box.text.caption = text::kSureToLoad;
   g.gameMenu().window.enabled = false;
   g.loadConfirmPending = true;
 }
@@ -60,7 +60,7 @@ void notepadClick(Game& g) {
 void menuExitClick(Game& g) {
   if (!canClick(g, &GameMenu::exitButton)) return;
   g.playCue(cue::kWhoosh);
-  showMessageBox(g, "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
+  showMessageBox(g, text::kSureToExit,
                  0, kSureCaption);
   g.gameMenu().window.enabled = false;
   g.exitConfirmPending = true;

@@ -4,6 +4,7 @@
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/save_file.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -12,7 +13,7 @@ void showMessageBox(Game& g, const std::string& text, int mode, const std::strin
   box.captionBar.caption = caption;
   box.text.caption = text;
   if (mode == 1) {
-    box.noButton.caption = "ОК";
+    box.noButton.caption = text::kOkAnswer;
     box.yesButton.visible = false;
   }
   box.window.show();

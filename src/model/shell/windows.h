@@ -8,38 +8,35 @@
 
 #include "model/clock/clock.h"
 #include "model/control.h"
+#include "model/texts.h"
 
 namespace kr {
 
 // The main menu.
 struct MainMenu {
   WindowState window;
-  std::string caption = "Игра";
+  std::string caption = text::kMainMenuTitle;
   float width = 492;
   float height = 399;
-  Control title = coloured(Control::at(0, 12, 492, 100, "Крепостан"), 0xF0C860);  // gold
-  Control newGameButton = Control::at(197, 130, 97, 41, "Начать новую одиночную игру");
-  Control loadGameButton = Control::at(197, 178, 97, 41, "Загрузить игру");
-  Control networkGameButton = Control::at(197, 226, 97, 41, "Начать сетевую игру");
-  Control exitButton = Control::at(197, 274, 97, 41, "Выход");
-  Control aboutButton = Control::at(197, 322, 97, 41, "About");
+  Control title = coloured(Control::at(0, 12, 492, 100, text::kGameName), 0xF0C860);  // gold
+  Control newGameButton = Control::at(197, 130, 97, 41, text::kNewGame);
+  Control loadGameButton = Control::at(197, 178, 97, 41, text::kLoadGame);
+  Control networkGameButton = Control::at(197, 226, 97, 41, text::kNetworkGame);
+  Control exitButton = Control::at(197, 274, 97, 41, text::kExit);
+  Control aboutButton = Control::at(197, 322, 97, 41, text::kAbout);
 };
 
 // The about box.
 struct AboutBox {
   WindowState window;
-  std::string caption = "About";
+  std::string caption = text::kAboutTitle;
   float width = 400;  // client area, pixels
   float height = 212;
-  Control title = Control::at(96, 12, 288, 48, "Крепостан");
+  Control title = Control::at(96, 12, 288, 48, text::kGameName);
   Control icon = Control::at(16, 16, 64, 64);
   Control description = Control::at(
-      96, 64, 288, 100,
-      "Небольшая стратегия о том, как вырастить из одного штаба настоящую крепость. "
-      "Стройте аккумуляторы, заводы и локатор, держите в равновесии энергию, металл и "
-      "дерево, а когда Королевство позовёт — встречайте врага на границе. "
-      "Удачи, Командир!");
-  Control okButton = Control::at(296, 172, 88, 28, "OK");
+      96, 64, 288, 100, text::kAboutText);
+  Control okButton = Control::at(296, 172, 88, 28, text::kOk);
 };
 
 // The translucent black backdrop behind the in-game menu and the message box.
@@ -69,14 +66,14 @@ struct Briefing {
   // The loading pass goes on when the pause is over (it ran, or was started, meanwhile).
   bool loadingAfterPause = false;
   Control briefLabel = coloured(Control::at(0, 100, 0, 400), 0xC00000);
-  Control startButton = Control::at(0, 0, 169, 50, "Начать", false);
-  Control loadButton = Control::at(0, 0, 169, 50, "Загрузить");
-  Control quitButton = Control::at(16, 0, 169, 50, "Выйти");
+  Control startButton = Control::at(0, 0, 169, 50, text::kStart, false);
+  Control loadButton = Control::at(0, 0, 169, 50, text::kLoadTerrain);
+  Control quitButton = Control::at(16, 0, 169, 50, text::kQuitBriefing);
   Control loadingBarFrame = coloured(Control::at(0, 0, 193, 33, {}, false), 0, 0xFFFFFF);
   Control loadingBar = coloured(Control::at(0, 0, 0, 33, {}, false), 0, 0xFF0000);
   Control loadingPercent = coloured(Control::at(0, 0, 193, 33, {}, false), 0xFFFF00);
-  Control nickPrompt = coloured(Control::at(0, 0, 193, 25, "Ваше имя?", false), 0xFF0000);
-  Control nickBox = Control::at(0, 0, 193, 25, "Player1", false);
+  Control nickPrompt = coloured(Control::at(0, 0, 193, 25, text::kNickPrompt, false), 0xFF0000);
+  Control nickBox = Control::at(0, 0, 193, 25, text::kDefaultNick, false);
   BriefingTimers timers;
 };
 
@@ -85,19 +82,19 @@ struct GameMenu {
   WindowState window;
   float width = 143;
   float height = 165;
-  Control restartButton = Control::at(0, 0, 145, 33, "Уровень заново");
-  Control saveButton = Control::at(0, 33, 145, 33, "Сохранить");
-  Control loadButton = Control::at(0, 66, 145, 33, "Загрузить");
-  Control notepadButton = Control::at(0, 99, 145, 33, "Блокнот");
-  Control exitButton = Control::at(0, 132, 145, 33, "Выход");
-  Control musicButton = Control::at(150, 0, 145, 33, "Выключить музыку", false);
-  Control trackButton = Control::at(150, 33, 145, 33, "Rammstein!", false);
+  Control restartButton = Control::at(0, 0, 145, 33, text::kRestart);
+  Control saveButton = Control::at(0, 33, 145, 33, text::kSave);
+  Control loadButton = Control::at(0, 66, 145, 33, text::kLoad);
+  Control notepadButton = Control::at(0, 99, 145, 33, text::kNotepad);
+  Control exitButton = Control::at(0, 132, 145, 33, text::kExit);
+  Control musicButton = Control::at(150, 0, 145, 33, text::kMusicOff, false);
+  Control trackButton = Control::at(150, 33, 145, 33, text::kSecondTrack, false);
 };
 
 // The game's own message box.
 struct MessageBox {
   WindowState window;
-  std::string caption = "Сообщение";
+  std::string caption = text::kMessageTitle;
   float left = 0;  // screen position of the window
   float top = 0;
   float width = 280;
@@ -105,9 +102,9 @@ struct MessageBox {
   bool dragging = false;
   Control captionBar = coloured(Control::at(0, 0, 281, 25), 0, 0xFF0000);
   Control text = coloured(Control::at(8, 32, 265, 81), 0x8080FF);
-  Control yesButton = coloured(Control::at(184, 112, 41, 17, "Да"), 0, 0x80FF80);
-  Control noButton = coloured(Control::at(232, 112, 41, 17, "Нет"), 0, 0x80FFFF);
-  Control okButton = Control::at(96, 112, 41, 17, "OK", false);
+  Control yesButton = coloured(Control::at(184, 112, 41, 17, text::kYes), 0, 0x80FF80);
+  Control noButton = coloured(Control::at(232, 112, 41, 17, text::kNo), 0, 0x80FFFF);
+  Control okButton = Control::at(96, 112, 41, 17, text::kOk, false);
 };
 
 }  // namespace kr

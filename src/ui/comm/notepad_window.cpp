@@ -9,6 +9,7 @@
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
 #include "model/game.h"
+#include "model/texts.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 
@@ -16,7 +17,7 @@ namespace kr {
 
 NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  setWindowTitle(QStringLiteral("Блокнот"));
+  setWindowTitle(QString::fromUtf8(text::kNotepad));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);

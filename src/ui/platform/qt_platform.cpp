@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "model/cues.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -79,7 +80,7 @@ void QtPlatform::playSound(const std::string& path) {
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
   auto* box = new QMessageBox(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                              : QMessageBox::NoIcon,
-                              QStringLiteral("Крепостан"), QString::fromStdString(text),
+                              QString::fromUtf8(text::kGameName), QString::fromStdString(text),
                               QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);

@@ -10,6 +10,7 @@
 
 #include "model/game.h"
 #include "model/shell/briefing.h"
+#include "model/texts.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 #include "ui/sprites/sprite_store.h"
@@ -43,7 +44,7 @@ void syncBar(QWidget* bar, const Control& c) {
 
 BriefingWindow::BriefingWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
-  setWindowTitle(QStringLiteral("Крепостан"));
+  setWindowTitle(QString::fromUtf8(text::kGameName));
 
   text_ = new QLabel(this);
   text_->setFont(face(kArialFace, 19.5, true, true));
