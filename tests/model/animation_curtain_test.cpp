@@ -3,6 +3,7 @@
 
 #include "model/battlefield/animation.h"
 #include "model/battlefield/curtain.h"
+#include "model/core/building_kinds.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -20,14 +21,14 @@ class AnimationTest : public GameTest {
 };
 
 TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
-  place(1, "meta", "metzavod");
-  place(2, "dere", "derzavod", false);  // hidden and switched off: animated all the same
+  place(1, tag::kMetalWorks, "metzavod");
+  place(2, tag::kWoodWorks, "derzavod", false);  // hidden and switched off: animated all the same
   f.powered[2] = 0;
-  place(3, "taza", "tankozavod");
-  place(301, "metVraga", "metzavodVraga");
+  place(3, tag::kTankFactory, "tankozavod");
+  place(301, tag::kEnemyMetalWorks, "metzavodVraga");
   place(4, "Meta", "metzavod");  // another letter case is another kind
-  place(5, "elek", "akum");
-  f.objects[0].tag = "meta";  // the headquarters' slot is never touched
+  place(5, tag::kAccumulator, "akum");
+  f.objects[0].tag = tag::kMetalWorks;  // the headquarters' slot is never touched
 
   animationTick(game, 2);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
@@ -45,7 +46,7 @@ TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
 }
 
 TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
-  place(1, "meta", "metzavod");
+  place(1, tag::kMetalWorks, "metzavod");
   // Both timers run after loading: the first cycle fires phase 1 and phase 2 together.
   advance(200);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");

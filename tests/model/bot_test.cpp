@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/bot/bot.h"
+#include "model/core/building_kinds.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -88,7 +89,7 @@ TEST_F(BotTest, EnemyKinds) {
   }
   const MapObject& m = f.objects[306];
   EXPECT_EQ(m.picture, "metzavodVraga");
-  EXPECT_EQ(m.tag, "metVraga");
+  EXPECT_EQ(m.tag, tag::kEnemyMetalWorks);
   EXPECT_FLOAT_EQ(m.width, 63.7f);
   EXPECT_FLOAT_EQ(m.height, 61.25f);
   EXPECT_FLOAT_EQ(m.left, -78.7f);

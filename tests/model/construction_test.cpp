@@ -1,6 +1,7 @@
 // Construction: the ticks, the bar and blinking label, the finished item, tanks, the bars.
 #include <gtest/gtest.h>
 
+#include "model/core/building_kinds.h"
 #include "model/core/construction.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
@@ -18,7 +19,7 @@ class ConstructionTest : public GameTest {
   }
   // A placed tank factory in slot `slot`.
   void factory(int slot, float left, float top) {
-    f.objects[slot] = MapObject{"taza", left, top, 147, 147, "tankozavod", true, {}, 0};
+    f.objects[slot] = MapObject{tag::kTankFactory, left, top, 147, 147, "tankozavod", true, {}, 0};
     f.lastOrderedSlot = std::max(f.lastOrderedSlot, slot);
   }
 };
@@ -72,7 +73,7 @@ TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory)
   factory(1, 1000, 2000);
   factory(2, 3000, 500);
   objectClick(game, 1);
-  f.objects[3] = MapObject{"elek", 600, 600, 49, 49, "akum", true, {}, 0};
+  f.objects[3] = MapObject{tag::kAccumulator, 600, 600, 49, 49, "akum", true, {}, 0};
   f.lastOrderedSlot = 3;
   objectClick(game, 3);  // an accumulator does not change the factory
   EXPECT_TRUE(f.tankOrderPanel.visible);
@@ -82,7 +83,7 @@ TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory)
   advance(5000);
   const MapObject& tank = f.objects[4];
   EXPECT_TRUE(tank.shown);
-  EXPECT_EQ(tank.tag, "tank");
+  EXPECT_EQ(tank.tag, tag::kTank);
   EXPECT_EQ(tank.picture, "tankvverh");
   EXPECT_FLOAT_EQ(tank.left, 1000);
   EXPECT_FLOAT_EQ(tank.top, 2147);

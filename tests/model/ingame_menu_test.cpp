@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/battlefield/keys.h"
+#include "model/core/building_kinds.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
 #include "support/fake_platform.h"
@@ -66,7 +67,7 @@ TEST(InGameMenu, RestartAfterBuildingGivesTheFreshStart) {
   before.energy = 9000;
   before.accumulatorCount = 1;
   before.lastOrderedSlot = 1;
-  before.objects[1].tag = "elek";
+  before.objects[1].tag = tag::kAccumulator;
   before.objects[1].shown = true;
   game.playerNick = "Вася";
   pauseWithMenu(game);

@@ -1,6 +1,7 @@
 // Clicking map objects and the power switch.
 #include <gtest/gtest.h>
 
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/placement.h"
 #include "support/game_fixture.h"
@@ -28,17 +29,17 @@ TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
     bool powerSwitch;
   };
   const Case cases[] = {
-      {"baza", {"Строительный комплекс", "Энергия: +1", "Металл: +1", "Дерево: +1"}, false},
-      {"elek", {"Аккумулятор", "Энергия: +20", "Металл: --", "Дерево: --"}, true},
-      {"meta", {"Металло-переработка", "Энергия: -50", "Металл: +30", "Дерево: --"}, true},
-      {"dere", {"Дерево-переработка", "Энергия: -10", "Металл: --", "Дерево: +10"}, true},
-      {"loca", {"Локатор", "Энергия: -30", "Металл: --", "Дерево: --"}, true},
-      {"taza", {"Танковый завод", "Энергия: -120", "Металл: -10", "Дерево: --"}, true},
-      {"konv", {"Конвертер", "Энергия: +300", "Металл: --", "Дерево: -70"}, true},
+      {tag::kHeadquarters, {"Строительный комплекс", "Энергия: +1", "Металл: +1", "Дерево: +1"}, false},
+      {tag::kAccumulator, {"Аккумулятор", "Энергия: +20", "Металл: --", "Дерево: --"}, true},
+      {tag::kMetalWorks, {"Металло-переработка", "Энергия: -50", "Металл: +30", "Дерево: --"}, true},
+      {tag::kWoodWorks, {"Дерево-переработка", "Энергия: -10", "Металл: --", "Дерево: +10"}, true},
+      {tag::kLocator, {"Локатор", "Энергия: -30", "Металл: --", "Дерево: --"}, true},
+      {tag::kTankFactory, {"Танковый завод", "Энергия: -120", "Металл: -10", "Дерево: --"}, true},
+      {tag::kConverter, {"Конвертер", "Энергия: +300", "Металл: --", "Дерево: -70"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tag);
-    const int slot = std::string(c.tag) == "baza" ? 0 : 7;
+    const int slot = std::string(c.tag) == tag::kHeadquarters ? 0 : 7;
     if (slot) stand(slot, c.tag, 1000, 1200, 63.7f, 58.8f);
     mapClick(game);
     objectClick(game, slot);
@@ -57,9 +58,9 @@ TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
 }
 
 TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
-  stand(5, "tank");
+  stand(5, tag::kTank);
   stand(301, "");
-  stand(306, "metVraga");
+  stand(306, tag::kEnemyMetalWorks);
   for (int slot : {0, 5, 301, 306, kEnemyHq}) {
     SCOPED_TRACE(slot);
     mapClick(game);
@@ -78,8 +79,8 @@ TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
 }
 
 TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
-  stand(3, "meta");
-  stand(306, "metVraga");
+  stand(3, tag::kMetalWorks);
+  stand(306, tag::kEnemyMetalWorks);
   objectClick(game, 3);
   const auto before = panel();
   objectClick(game, 306);
@@ -102,7 +103,7 @@ TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
 }
 
 TEST_F(InspectionTest, TankIsSelectedForMoveOrders) {
-  stand(4, "tank");
+  stand(4, tag::kTank);
   objectClick(game, 4);
   EXPECT_TRUE(game.tankSelected);
   EXPECT_FALSE(f.powerSwitch.visible);
@@ -115,10 +116,10 @@ TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
     const char* tag;
     int Battlefield::*counter;
   };
-  const Case cases[] = {{"elek", &Battlefield::accumulatorCount},
-                        {"meta", &Battlefield::metalWorksCount},
-                        {"dere", &Battlefield::woodWorksCount},
-                        {"taza", &Battlefield::tankFactoryCount}};
+  const Case cases[] = {{tag::kAccumulator, &Battlefield::accumulatorCount},
+                        {tag::kMetalWorks, &Battlefield::metalWorksCount},
+                        {tag::kWoodWorks, &Battlefield::woodWorksCount},
+                        {tag::kTankFactory, &Battlefield::tankFactoryCount}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tag);
     stand(9, c.tag);
@@ -135,7 +136,7 @@ TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
     EXPECT_EQ(f.powered[9], 1);
     EXPECT_EQ(f.powerSwitch.caption, "Отключить");
   }
-  stand(9, "konv");
+  stand(9, tag::kConverter);
   f.converterCount = 1;
   objectClick(game, 9);
   powerSwitchClick(game);
@@ -145,7 +146,7 @@ TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
 }
 
 TEST_F(InspectionTest, LocatorSwitch) {
-  stand(2, "loca");
+  stand(2, tag::kLocator);
   f.locatorActive = true;
   objectClick(game, 2);
   platform.sounds.clear();
@@ -158,8 +159,8 @@ TEST_F(InspectionTest, LocatorSwitch) {
 }
 
 TEST_F(InspectionTest, TwoTankFactoriesAndTheirButton) {
-  stand(1, "taza", 1000, 1000, 147, 147);
-  stand(2, "taza", 1500, 1000, 147, 147);
+  stand(1, tag::kTankFactory, 1000, 1000, 147, 147);
+  stand(2, tag::kTankFactory, 1500, 1000, 147, 147);
   f.tankFactoryCount = 2;
   f.paletteButtons[kTankFactory].visible = true;
   objectClick(game, 2);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/battlefield/keys.h"
+#include "model/core/building_kinds.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -25,8 +26,8 @@ TEST_F(KeysTest, EscPausesBehindTheMenu) {
 }
 
 TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
-  f.objects[5] = MapObject{"tank", 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
-  f.objects[6] = MapObject{"meta", 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
+  f.objects[5] = MapObject{tag::kTank, 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
+  f.objects[6] = MapObject{tag::kMetalWorks, 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
   game.movingSlot = 5;
   game.moveTargetX = 1020;
   game.moveTargetY = 506;

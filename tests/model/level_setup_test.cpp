@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/core/building_kinds.h"
 #include "model/core/level_setup.h"
 #include "support/game_fixture.h"
 
@@ -66,7 +67,7 @@ TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
   f.accumulatorCount = 3;
   f.lastOrderedSlot = 12;
   f.objects[5].shown = true;
-  f.objects[5].tag = "elek";
+  f.objects[5].tag = tag::kAccumulator;
   f.locatorBuilt = true;
   f.locatorActive = true;
   f.curtain.visible = false;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/battlefield/movement.h"
+#include "model/core/building_kinds.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -14,7 +15,7 @@ class MovementTest : public GameTest {
 
   MapObject& order(float left, float top, float w, float h, float tx, float ty) {
     MapObject& t = f.objects[kTank];
-    t = MapObject{"tank", left, top, w, h, "tankvverh", true, {}, 0};
+    t = MapObject{tag::kTank, left, top, w, h, "tankvverh", true, {}, 0};
     game.movingSlot = kTank;
     game.moveTargetX = tx;
     game.moveTargetY = ty;

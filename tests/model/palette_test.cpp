@@ -1,6 +1,7 @@
 // Palette orders: prices, the slot limit, developer mode, paging and taking the item.
 #include <gtest/gtest.h>
 
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "support/game_fixture.h"
@@ -28,7 +29,7 @@ class PaletteTest : public GameTest {
   void showPanelOf(int index) {
     if (index == kConverter && !f.secondPage.visible) nextPageClick(game);
     if (index == kTank) {
-      f.objects[kFactorySlot] = MapObject{"taza", 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
+      f.objects[kFactorySlot] = MapObject{tag::kTankFactory, 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
       objectClick(game, kFactorySlot);
     }
   }

@@ -1,6 +1,7 @@
 // Putting the item in hand down: the blocking rule, the map's edges, items by kind.
 #include <gtest/gtest.h>
 
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/placement.h"
 #include "support/game_fixture.h"
@@ -29,8 +30,8 @@ class PlacementTest : public GameTest {
     return item;
   }
   // A building already standing in slot i.
-  void stand(int i, float left, float top, float w = 100, float h = 100, const char* tag = "elek") {
-    f.objects[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
+  void stand(int i, float left, float top, float w = 100, float h = 100, const char* kindTag = tag::kAccumulator) {
+    f.objects[i] = MapObject{kindTag, left, top, w, h, "akum", true, {}, 0};
     f.lastOrderedSlot = std::max(f.lastOrderedSlot, std::min(i, 300));
   }
 };
@@ -61,7 +62,7 @@ TEST_F(PlacementTest, TenPixelGapOnEverySide) {
     if (side == "above") top = 1000 - c.gap - 100;
     MapObject& item = hold(kAccumulator, left, top);
     mapClick(game);
-    EXPECT_EQ(item.tag == "elek", c.accepted);
+    EXPECT_EQ(item.tag == tag::kAccumulator, c.accepted);
     EXPECT_EQ(f.placementPending, !c.accepted);
     EXPECT_TRUE(freeGroundTest(item, f.objects[1]) != c.accepted);
     item = MapObject{};
@@ -86,7 +87,7 @@ TEST_F(PlacementTest, OverlapsTheStrictTestsLetThrough) {
       {"taller, spanning its height", 1050, 950, 100, 200, true},
       {"covering it", 900, 900, 300, 300, true},
   };
-  MapObject o{"elek", 1000, 1000, 100, 100, "akum", true, {}, 0};
+  MapObject o{tag::kAccumulator, 1000, 1000, 100, 100, "akum", true, {}, 0};
   for (const Case& c : cases) {
     MapObject l{"", c.left, c.top, c.w, c.h, "", true, {}, 0};
     EXPECT_EQ(freeGroundTest(l, o), c.blocked) << c.what;
@@ -120,7 +121,7 @@ TEST_F(PlacementTest, MapEdges) {
   EXPECT_EQ(item.tag, "");
   item.left = 5730;
   mapClick(game);
-  EXPECT_EQ(item.tag, "elek");
+  EXPECT_EQ(item.tag, tag::kAccumulator);
 }
 
 TEST_F(PlacementTest, HiddenSlotsAtTheTopLeftCornerBlock) {
@@ -153,13 +154,13 @@ TEST_F(PlacementTest, EverySlotIsTested) {
 }
 
 TEST_F(PlacementTest, TankBlocks) {
-  stand(1, 2000, 2000, 40, 92, "tank");
+  stand(1, 2000, 2000, 40, 92, tag::kTank);
   MapObject& item = hold(kAccumulator, 2020, 2050, 49, 49);
   mapClick(game);
   EXPECT_EQ(item.tag, "");
   item.left = 2050;
   mapClick(game);
-  EXPECT_EQ(item.tag, "elek");
+  EXPECT_EQ(item.tag, tag::kAccumulator);
 }
 
 struct Kind {
@@ -173,16 +174,16 @@ struct Kind {
 
 TEST_F(PlacementTest, ItemsByKind) {
   const Kind kinds[] = {
-      {kAccumulator, "akum", "elek", "Аккумулятор", {"build.smus"}, &Battlefield::accumulatorCount},
-      {kMetalWorks, "metzavod", "meta", "Металло-перерабатывающий завод", {"build.smus"},
+      {kAccumulator, "akum", tag::kAccumulator, "Аккумулятор", {"build.smus"}, &Battlefield::accumulatorCount},
+      {kMetalWorks, "metzavod", tag::kMetalWorks, "Металло-перерабатывающий завод", {"build.smus"},
        &Battlefield::metalWorksCount},
-      {kWoodWorks, "derzavod", "dere", "Дерево-перерабатывающий завод", {"build.smus"},
+      {kWoodWorks, "derzavod", tag::kWoodWorks, "Дерево-перерабатывающий завод", {"build.smus"},
        &Battlefield::woodWorksCount},
-      {kLocator, "locator", "loca", "Локатор", {"locator.smus"}, nullptr},
-      {kTankFactory, "tankozavod", "taza", "Завод по производству танков", {"build.smus"},
+      {kLocator, "locator", tag::kLocator, "Локатор", {"locator.smus"}, nullptr},
+      {kTankFactory, "tankozavod", tag::kTankFactory, "Завод по производству танков", {"build.smus"},
        &Battlefield::tankFactoryCount},
-      {kTank, "tankvniz", "tank", "", {}, nullptr},
-      {kConverter, "konverter", "konv", "Конвертер - сжигает дерево для получения электричества",
+      {kTank, "tankvniz", tag::kTank, "", {}, nullptr},
+      {kConverter, "konverter", tag::kConverter, "Конвертер - сжигает дерево для получения электричества",
        {"build.smus"}, nullptr},
   };
   float left = 500;
@@ -253,7 +254,7 @@ TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
 }
 
 TEST_F(PlacementTest, MapClickClosesThePanelsAndKeepsTheSelection) {
-  stand(1, 2000, 2000, 147, 147, "taza");
+  stand(1, 2000, 2000, 147, 147, tag::kTankFactory);
   objectClick(game, 1);
   ASSERT_TRUE(f.tankOrderPanel.visible);
   mapClick(game);

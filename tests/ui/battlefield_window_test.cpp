@@ -10,6 +10,7 @@
 
 #include "model/battlefield/navigation.h"
 #include "model/battlefield/pointer.h"
+#include "model/core/building_kinds.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 #include "support/battlefield_ui_fixture.h"
@@ -57,8 +58,8 @@ class BattlefieldWindowTest : public BattlefieldUiTest {
 };
 
 TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
-  put(5, "elek", "akum", 300, 300, 49, 49);
-  put(6, "tank", "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
+  put(5, tag::kAccumulator, "akum", 300, 300, 49, 49);
+  put(6, tag::kTank, "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
   EXPECT_EQ(game.selectedSlot, 5);
@@ -125,14 +126,14 @@ TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
   EXPECT_EQ(item.border, 1);
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(401, 400));
   EXPECT_FALSE(f.placementPending);
-  EXPECT_EQ(item.tag, "elek");
+  EXPECT_EQ(item.tag, tag::kAccumulator);
   EXPECT_EQ(item.border, 0);
   // The accumulator stands on its red field where the ghost was.
   EXPECT_EQ(shownAt(map(), {418, 378}), QColor(0xED, 0x1C, 0x24));
 }
 
 TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyTheFactory) {
-  put(5, "meta", "metzavod", 400, 300, 63.7f, 58.8f);
+  put(5, tag::kMetalWorks, "metzavod", 400, 300, 63.7f, 58.8f);
   ui.sync();
   settle();
   PaintCounter counter;
@@ -160,9 +161,9 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
   for (int y = 0; y < 6000; y += 600)
     for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
   for (int i = 1; i <= 40; ++i)
-    put(i, i % 2 ? "meta" : "elek", i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
+    put(i, i % 2 ? tag::kMetalWorks : tag::kAccumulator, i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
         100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
-  put(41, "tank", "tankvverh", 300, 700, 40, 92);
+  put(41, tag::kTank, "tankvverh", 300, 700, 40, 92);
   game.selectedSlot = 41;
   game.tankSelected = true;
   f.locatorBuilt = true;

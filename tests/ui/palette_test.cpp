@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/inspection_frame.h"
@@ -68,7 +69,7 @@ TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
   EXPECT_EQ(f.palettePage, 1);
   EXPECT_FALSE(palette->pageTwo()->isVisible());
 
-  f.objects[1] = MapObject{"taza", 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
+  f.objects[1] = MapObject{tag::kTankFactory, 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
   f.lastOrderedSlot = 1;
   f.tankFactoryCount = 1;
   ui.input([&] { objectClick(game, 1); });
