@@ -1,8 +1,6 @@
 // The building kinds: the table's stored listing and each player kind's walk against its row.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/core/placement.h"
+#include "support/stored_text.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -94,16 +93,7 @@ std::string listing() {
 // new listing.
 TEST(BuildingKinds, ListingMatchesTheStoredOne) {
   const std::string got = listing();
-  const std::string path = std::string(KREPOSTAN_TEST_DATA) + "/building_kinds_expected.txt";
-  if (std::getenv("KREPOSTAN_UPDATE_EXPECTED")) {
-    std::ofstream(path) << got;
-    GTEST_SKIP() << "stored a new listing in " << path;
-  }
-  std::ifstream in(path);
-  ASSERT_TRUE(in) << "no stored listing at " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(got, expected.str());
+  expectStoredText("building_kinds_expected.txt", got);
 }
 
 TEST(BuildingKinds, LookupsByPaletteButtonAndByTag) {

@@ -3,8 +3,6 @@
 // change of the rules, run with KREPOSTAN_UPDATE_EXPECTED=1 to store the new summary.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -20,6 +18,7 @@
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "support/stored_text.h"
 #include "support/fake_platform.h"
 
 namespace kr::test {
@@ -162,16 +161,7 @@ TEST(Regression, ScriptedHourOfPlay) {
   game.clock.advanceTo(60 * 60 * 1000);
   const std::string got = summary(game) + "sounds " + std::to_string(platform.sounds.size()) + "\n";
 
-  const std::string path = std::string(KREPOSTAN_TEST_DATA) + "/regression_expected.txt";
-  if (std::getenv("KREPOSTAN_UPDATE_EXPECTED")) {
-    std::ofstream(path) << got;
-    GTEST_SKIP() << "stored a new expected summary in " << path;
-  }
-  std::ifstream in(path);
-  ASSERT_TRUE(in) << "no expected summary at " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(got, expected.str());
+  expectStoredText("regression_expected.txt", got);
 }
 
 }  // namespace
