@@ -23,16 +23,68 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// Creates name as a new, empty file: never an existing file, never through a link.
+int createFresh(const std::string& name) {
+  int fd;
+  do {
+    fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+// Takes away whatever a broken earlier save, or anybody else, left under name: a file or a
+// link (never what it points to), or an empty folder. A folder with something in it is
+// not ours to empty.
+void removeLeftover(const std::string& name) {
+  if (::unlink(name.c_str()) == 0 || errno == ENOENT) return;
+  if (errno == EISDIR || errno == EPERM) ::rmdir(name.c_str());
+}
+
+// Opens the file the new bytes go to, next to path, and gives its name in fresh. The
+// usual name is path + ".new"; when a leftover there cannot be taken away (a folder the
+// player keeps things in, say), a name of this process's own beside it serves instead.
+// -1 when no new file can be made in the folder at all.
+int openFresh(const std::string& path, std::string& fresh) {
+  fresh = path + ".new";
+  removeLeftover(fresh);
+  int fd = createFresh(fresh);
+  for (int attempt = 0; fd < 0 && errno == EEXIST && attempt < 100; ++attempt) {
+    fresh = path + ".new." + std::to_string(::getpid()) + "." + std::to_string(attempt);
+    fd = createFresh(fresh);
+  }
+  return fd;
+}
+
+// The folder that holds path.
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Writes the folder's entries to the disk, so that a rename in it outlives a power cut.
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string fresh = path + ".new";
-  const int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  std::string fresh;
+  const int fd = openFresh(path, fresh);
   if (fd < 0) return false;
   bool ok = writeAll(fd, bytes);
   ok = ::fsync(fd) == 0 && ok;
   ok = ::close(fd) == 0 && ok;
-  if (ok && ::rename(fresh.c_str(), path.c_str()) == 0) return true;
+  if (ok && ::rename(fresh.c_str(), path.c_str()) == 0) {
+    // The new file is in place whatever the folder's sync says; a folder that cannot be
+    // synced (some file systems refuse) leaves the save no worse than before.
+    syncFolder(folderOf(path));
+    return true;
+  }
   ::unlink(fresh.c_str());
   return false;
 }

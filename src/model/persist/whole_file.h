@@ -8,9 +8,10 @@
 
 namespace kr {
 
-// Writes the bytes beside path and then puts them in its place in one rename, so the
-// file is either the old one or the complete new one. False when anything failed; the
-// old file is then untouched.
+// Writes the bytes to a file of its own made beside path (never through a link, never into
+// a file that was there) and then puts it in path's place in one rename, which it makes
+// lasting on the disk: the file is either the old one or the complete new one. False when
+// anything failed; the old file is then untouched.
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 // Up to limit bytes from the start of an existing file; never creates or changes it.
 // Empty when it is missing or unreadable.
