@@ -411,5 +411,56 @@ TEST_F(SaveFileTest, WhateverLiesUnderTheFreshFilesNameTheSaveIsAFileOfItsOwn) {
   }
 }
 
+TEST_F(SaveFileTest, OnlyAPlainFileIsLoadedAndTheLoadNeverWaits) {
+  namespace fs = std::filesystem;
+  const std::string save = folder.file("save.ssav");
+  struct Case {
+    const char* name;
+    std::function<void()> plant;
+    bool loads;
+  };
+  const std::vector<Case> cases = {
+      {"named pipe", [&] { ASSERT_EQ(::mkfifo(save.c_str(), 0644), 0); }, false},
+      {"link to a named pipe",
+       [&] {
+         ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0644), 0);
+         fs::create_symlink(folder.file("pipe"), save);
+       },
+       false},
+      {"link to a device", [&] { fs::create_symlink("/dev/zero", save); }, false},
+      {"folder", [&] { fs::create_directory(save); }, false},
+      // A link is followed: the player may keep the save elsewhere on purpose.
+      {"link to a save kept elsewhere",
+       [&] {
+         folder.write("kept.ssav", toVector(bytesFor("Kept", 3, 60)));
+         fs::create_symlink(folder.file("kept.ssav"), save);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& e : fs::directory_iterator(folder.path())) fs::remove_all(e.path());
+    c.plant();
+    platform.messages.clear();
+    game.playerNick = "Before";
+    game.levelNumber = 2;
+    game.briefingPending = false;
+    // A load that waited for somebody to write into the pipe would stop the game for good;
+    // the alarm ends this test then instead of leaving it hanging.
+    ::alarm(60);
+    loadSavedGame(game);
+    ::alarm(0);
+    if (c.loads) {
+      EXPECT_TRUE(platform.messages.empty());
+      EXPECT_EQ(game.playerNick, "Kept");
+      EXPECT_EQ(game.levelNumber, 3);
+    } else {
+      expectLoadFailed();
+      EXPECT_EQ(game.playerNick, "Before");
+      EXPECT_EQ(game.levelNumber, 2);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kr::test

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 
 namespace kr {
 
@@ -90,11 +89,28 @@ bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> readFileHead(const std::string& path, std::size_t limit) {
-  std::vector<std::uint8_t> bytes(limit);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  // Only a plain file is read: a pipe, a device or a folder of that name is no save, and
+  // opening a pipe or a device could wait or do something. A link is followed: reading
+  // changes nothing, and a player may keep the save elsewhere on purpose.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  // Something may have taken the file's place since: open without waiting, and look again
+  // at what was opened.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return {};
+  std::vector<std::uint8_t> bytes;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    bytes.resize(limit);
+    std::size_t done = 0;
+    while (done < limit) {
+      const ssize_t n = ::read(fd, bytes.data() + done, limit - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+  }
+  ::close(fd);
   return bytes;
 }
 
