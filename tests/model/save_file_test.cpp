@@ -462,5 +462,55 @@ TEST_F(SaveFileTest, OnlyAPlainFileIsLoadedAndTheLoadNeverWaits) {
   }
 }
 
+TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
+  namespace fs = std::filesystem;
+  const std::string program = folder.file("game");
+  const std::string user = folder.file("user");
+  platform.folder = program;
+  platform.userFolder = user;
+  struct Case {
+    const char* name;
+    bool programWritable;
+    int programLevel;  // the level saved in the folder, 0 for no save there
+    int userLevel;
+    int loaded;  // 0: the load fails
+  };
+  const std::vector<Case> cases = {
+      {"program folder", true, 1, 0, 1},
+      {"program folder the player cannot write", false, 1, 0, 1},
+      {"user folder beside a program folder he can write", true, 0, 2, 2},
+      {"user folder", false, 0, 2, 2},
+      {"both", true, 1, 2, 1},
+      {"both, the program folder read-only", false, 1, 2, 1},
+      {"neither", true, 0, 0, 0},
+  };
+  const AsPlayer player;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(program);
+    fs::remove_all(user);
+    fs::create_directories(program);
+    fs::create_directories(user);
+    if (c.programLevel)
+      folder.write("game/save.ssav", toVector(bytesFor("Game", c.programLevel, 60)));
+    if (c.userLevel) folder.write("user/save.ssav", toVector(bytesFor("User", c.userLevel, 60)));
+    if (!c.programWritable)
+      fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
+    // The saver agrees that the program folder cannot be written to.
+    ASSERT_EQ(saveFilePath(game), (c.programWritable ? program : user) + "/save.ssav");
+    platform.messages.clear();
+    game.briefingPending = false;
+    loadSavedGame(game);
+    fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
+    if (!c.loaded) {
+      expectLoadFailed();
+      continue;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(game.levelNumber, c.loaded);
+    EXPECT_EQ(game.playerNick, c.loaded == c.programLevel ? "Game" : "User");
+  }
+}
+
 }  // namespace
 }  // namespace kr::test

@@ -116,8 +116,9 @@ std::vector<std::uint8_t> readFileHead(const std::string& path, std::size_t limi
 
 bool isWritableFolder(const std::string& path) {
   struct stat st {};
+  // The effective user decides what this process may create, as open() will.
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-         ::access(path.c_str(), W_OK | X_OK) == 0;
+         ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace kr
