@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

@@ -96,4 +96,8 @@ void Game::socketError(SocketId socket) {
   if (!ended) onSocketError(*this, socket);
 }
 
+void Game::peerGone(SocketId socket) {
+  if (!ended) onPeerGone(*this, socket);
+}
+
 }  // namespace kr

@@ -108,6 +108,7 @@ class Game : public SocketEvents {
   // Socket events of the platform.
   void connectionRequest(SocketId listener, int requestId) override;
   void socketError(SocketId socket) override;
+  void peerGone(SocketId socket) override;
 
  private:
   template <class List>

@@ -88,7 +88,7 @@ GameUi::~GameUi() = default;
 
 void GameUi::frame() {
   if (game.ended) return;
-  game.clock.advanceTo(elapsed_.elapsed());
+  game.clock.followWallClock(elapsed_.elapsed());
   sync();
 }
 

@@ -88,5 +88,31 @@ TEST_F(ClockTest, HaltStopsEverything) {
   EXPECT_EQ(fired, (std::vector<std::string>{"a"}));
 }
 
+TEST_F(ClockTest, AFrameMovesTheGameOnByAQuarterSecondAtMost) {
+  // The wall clock as the window's frames read it: steady frames, an eight-hour suspend,
+  // a run of slow frames.
+  struct Frame {
+    Millis wallStep;
+    Millis gameStep;
+  };
+  const Millis eightHours = 8 * 3600 * 1000;
+  const std::vector<Frame> frames = {
+      {16, 16}, {96, 96},   {eightHours, 250},  // the rest of the suspend is dropped
+      {16, 16}, {250, 250}, {300, 250},         // and the game goes on from there
+      {0, 0},   {17, 17},
+  };
+  int ticks = 0;
+  clock.add("tick", 100, true, [&ticks] { ++ticks; });
+  Millis wall = 0;
+  Millis game = 0;
+  for (const Frame& f : frames) {
+    wall += f.wallStep;
+    clock.followWallClock(wall);
+    game += f.gameStep;
+    EXPECT_EQ(clock.now(), game) << "after a wall step of " << f.wallStep;
+  }
+  EXPECT_EQ(ticks, game / 100);  // every tick of the game's own time, and no more
+}
+
 }  // namespace
 }  // namespace kr

@@ -1,6 +1,8 @@
 // The network dialog and the game connection's events, on the fake platform.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/comm/network.h"
 #include "support/game_fixture.h"
 
@@ -54,6 +56,90 @@ TEST_F(NetworkTest, HostAcceptsOnePeerOnly) {
   platform.sink->connectionRequest(win1, 3);
   EXPECT_EQ(platform.accepts, (std::vector<std::pair<SocketId, int>>{{win1, 2}}));
   EXPECT_EQ(world().gameSocket, win1);
+}
+
+TEST_F(NetworkTest, HostListensAgainWhenItsPeerHasGone) {
+  hostClick(game);
+  const SocketId first = world().gameSocket;
+  platform.sink->connectionRequest(first, 1);  // a port scan: knocks and leaves
+  platform.sink->peerGone(first);
+  const SocketId second = world().gameSocket;
+  EXPECT_NE(second, 0);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(platform.closed, std::vector<SocketId>{first});
+  EXPECT_EQ(platform.listens, (std::vector<int>{3666, 3666}));
+
+  // The real peer gets the place, and it is still the only one.
+  platform.sink->connectionRequest(second, 2);
+  platform.sink->connectionRequest(second, 3);
+  EXPECT_EQ(platform.accepts, (std::vector<std::pair<SocketId, int>>{{first, 1}, {second, 2}}));
+  platform.sink->peerGone(first);  // a late word of the first one changes nothing
+  EXPECT_EQ(world().gameSocket, second);
+  EXPECT_EQ(platform.listens.size(), 2u);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(game.briefing().window.visible);
+}
+
+TEST_F(NetworkTest, ListenThatCannotStartAgainIsReported) {
+  hostClick(game);
+  platform.sink->connectionRequest(world().gameSocket, 1);
+  platform.listenFails = true;  // somebody else has taken the port meanwhile
+  platform.sink->peerGone(world().gameSocket);
+  EXPECT_EQ(world().gameSocket, 0);
+  expectConnectFailedOnce();
+  EXPECT_FALSE(game.ended);
+}
+
+TEST_F(NetworkTest, OnlyTheHostsAcceptedPeerGoingMakesItListenAgain) {
+  struct Case {
+    const char* name;
+    std::function<SocketId(Game&, FakePlatform&)> gone;  // sets the game up; the socket gone
+  };
+  const std::vector<Case> cases = {
+      {"host still listening",
+       [](Game& g, FakePlatform&) {
+         hostClick(g);
+         return g.battlefield().gameSocket;
+       }},
+      {"another socket",
+       [](Game& g, FakePlatform& p) {
+         hostClick(g);
+         p.sink->connectionRequest(g.battlefield().gameSocket, 1);
+         return g.battlefield().gameSocket + 7;
+       }},
+      {"the joiner's connection",
+       [](Game& g, FakePlatform&) {
+         g.networkDialog().addressBox.caption = "10.0.0.7";
+         joinClick(g);
+         return g.battlefield().gameSocket;
+       }},
+      {"battlefield closed",
+       [](Game& g, FakePlatform& p) {
+         hostClick(g);
+         const SocketId s = g.battlefield().gameSocket;
+         p.sink->connectionRequest(s, 1);
+         g.unload<Battlefield>();
+         return s;
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePlatform p;
+    Game g{p};
+    g.load<MainMenu>();
+    g.unload<MainMenu>();
+    g.levelNumber = 100;
+    g.load<NetworkDialog>().window.visible = true;
+    const SocketId gone = c.gone(g, p);
+    const auto listens = p.listens;
+    const auto closed = p.closed;
+    const bool loaded = g.loaded<Battlefield>();
+    p.sink->peerGone(gone);
+    EXPECT_EQ(p.listens, listens);
+    EXPECT_EQ(p.closed, closed);
+    EXPECT_EQ(g.loaded<Battlefield>(), loaded);
+    EXPECT_TRUE(p.messages.empty());
+  }
 }
 
 TEST_F(NetworkTest, JoinConnectsBothSocketsToTheAddress) {

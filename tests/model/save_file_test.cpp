@@ -1,10 +1,18 @@
 // The saved game: its bytes, the save from the in-game menu and the loader.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "model/comm/chat.h"
 #include "model/persist/save_file.h"
+#include "support/as_player.h"
 #include "support/game_fixture.h"
 #include "support/temp_folder.h"
 
@@ -23,6 +31,26 @@ SaveBytes bytesFor(const std::string& nick, int level, int p) {
 }
 
 std::vector<std::uint8_t> toVector(const SaveBytes& b) { return {b.begin(), b.end()}; }
+
+// While it lives, no file this process writes grows past limit bytes: a write beyond that
+// fails as it does on a full disk.
+class DiskFullPast {
+ public:
+  explicit DiskFullPast(rlim_t limit) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{limit, saved_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~DiskFullPast() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int) = SIG_DFL;
+};
 
 class SaveFileTest : public GameTest {
  protected:
@@ -271,14 +299,17 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
   f.window.enabled = false;
   game.gameMenu().window.visible = true;
 
-  // The new file cannot be made beside the old one.
-  std::filesystem::create_directory(folder.file("save.ssav.new"));
+  // The disk fills up while the new file is written.
   platform.draws = {drawFor(150), 0.9f};
-  saveClick(game);
+  {
+    DiskFullPast full(100);
+    saveClick(game);
+  }
 
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
   EXPECT_EQ(saved(), before);
+  EXPECT_FALSE(std::filesystem::exists(folder.file("save.ssav.new")));
   EXPECT_EQ(f.chatBox.caption, "");
   EXPECT_FALSE(f.chatBox.visible);
   EXPECT_FALSE(running(f.timers.chatBox));
@@ -311,6 +342,174 @@ TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {
   loadSavedGame(game);
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(game.levelNumber, 3);
+}
+
+TEST_F(SaveFileTest, WhateverLiesUnderTheFreshFilesNameTheSaveIsAFileOfItsOwn) {
+  namespace fs = std::filesystem;
+  const std::vector<std::uint8_t> letter = {'d', 'e', 'a', 'r'};
+  const std::string leftover = folder.file("save.ssav.new");
+  struct Case {
+    const char* name;
+    std::function<void()> plant;
+    std::vector<std::string> after;  // the folder's entries after the save
+    const char* letterAt;            // where the player's letter must still be, if anywhere
+  };
+  const std::vector<Case> cases = {
+      {"link to a file of the player's",
+       [&] {
+         folder.write("letter.txt", letter);
+         fs::create_symlink(folder.file("letter.txt"), leftover);
+       },
+       {"letter.txt", "save.ssav"},
+       "letter.txt"},
+      {"link to nowhere",
+       [&] { fs::create_symlink(folder.file("nowhere"), leftover); },
+       {"save.ssav"},
+       nullptr},
+      {"read-only file",
+       [&] {
+         folder.write("save.ssav.new", {1, 2, 3});
+         fs::permissions(leftover, fs::perms::owner_read | fs::perms::group_read);
+       },
+       {"save.ssav"},
+       nullptr},
+      {"empty folder", [&] { fs::create_directory(leftover); }, {"save.ssav"}, nullptr},
+      {"folder with the player's things",
+       [&] {
+         fs::create_directory(leftover);
+         folder.write("save.ssav.new/letter.txt", letter);
+       },
+       {"save.ssav", "save.ssav.new"},
+       "save.ssav.new/letter.txt"},
+  };
+  Battlefield& f = inMenu(2, "Player1");
+  const auto expected = toVector(encodeSave({"Player1", 2}, 120, constantFiller(0.5f)));
+  const AsPlayer player;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& e : fs::directory_iterator(folder.path())) fs::remove_all(e.path());
+    c.plant();
+    platform.messages.clear();
+    f.chatBox.visible = false;
+    if (!game.gameMenu().window.visible) battlefieldKeyDown(game, kKeyEscape);  // the menu again
+    ASSERT_TRUE(game.gameMenu().window.visible);
+    platform.draws = {drawFor(120)};
+    saveClick(game);
+
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(f.chatBox.visible);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder.file("save.ssav"))));
+    EXPECT_EQ(saved(), expected);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder.path()))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, c.after);
+    if (c.letterAt) {
+      EXPECT_EQ(folder.read(c.letterAt), letter);
+    }
+  }
+}
+
+TEST_F(SaveFileTest, OnlyAPlainFileIsLoadedAndTheLoadNeverWaits) {
+  namespace fs = std::filesystem;
+  const std::string save = folder.file("save.ssav");
+  struct Case {
+    const char* name;
+    std::function<void()> plant;
+    bool loads;
+  };
+  const std::vector<Case> cases = {
+      {"named pipe", [&] { ASSERT_EQ(::mkfifo(save.c_str(), 0644), 0); }, false},
+      {"link to a named pipe",
+       [&] {
+         ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0644), 0);
+         fs::create_symlink(folder.file("pipe"), save);
+       },
+       false},
+      {"link to a device", [&] { fs::create_symlink("/dev/zero", save); }, false},
+      {"folder", [&] { fs::create_directory(save); }, false},
+      // A link is followed: the player may keep the save elsewhere on purpose.
+      {"link to a save kept elsewhere",
+       [&] {
+         folder.write("kept.ssav", toVector(bytesFor("Kept", 3, 60)));
+         fs::create_symlink(folder.file("kept.ssav"), save);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& e : fs::directory_iterator(folder.path())) fs::remove_all(e.path());
+    c.plant();
+    platform.messages.clear();
+    game.playerNick = "Before";
+    game.levelNumber = 2;
+    game.briefingPending = false;
+    // A load that waited for somebody to write into the pipe would stop the game for good;
+    // the alarm ends this test then instead of leaving it hanging.
+    ::alarm(60);
+    loadSavedGame(game);
+    ::alarm(0);
+    if (c.loads) {
+      EXPECT_TRUE(platform.messages.empty());
+      EXPECT_EQ(game.playerNick, "Kept");
+      EXPECT_EQ(game.levelNumber, 3);
+    } else {
+      expectLoadFailed();
+      EXPECT_EQ(game.playerNick, "Before");
+      EXPECT_EQ(game.levelNumber, 2);
+    }
+  }
+}
+
+TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
+  namespace fs = std::filesystem;
+  const std::string program = folder.file("game");
+  const std::string user = folder.file("user");
+  platform.folder = program;
+  platform.userFolder = user;
+  struct Case {
+    const char* name;
+    bool programWritable;
+    int programLevel;  // the level saved in the folder, 0 for no save there
+    int userLevel;
+    int loaded;  // 0: the load fails
+  };
+  const std::vector<Case> cases = {
+      {"program folder", true, 1, 0, 1},
+      {"program folder the player cannot write", false, 1, 0, 1},
+      {"user folder beside a program folder he can write", true, 0, 2, 2},
+      {"user folder", false, 0, 2, 2},
+      {"both", true, 1, 2, 1},
+      {"both, the program folder read-only", false, 1, 2, 1},
+      {"neither", true, 0, 0, 0},
+  };
+  const AsPlayer player;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(program);
+    fs::remove_all(user);
+    fs::create_directories(program);
+    fs::create_directories(user);
+    if (c.programLevel)
+      folder.write("game/save.ssav", toVector(bytesFor("Game", c.programLevel, 60)));
+    if (c.userLevel) folder.write("user/save.ssav", toVector(bytesFor("User", c.userLevel, 60)));
+    if (!c.programWritable)
+      fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
+    // The saver agrees that the program folder cannot be written to.
+    ASSERT_EQ(saveFilePath(game), (c.programWritable ? program : user) + "/save.ssav");
+    platform.messages.clear();
+    game.briefingPending = false;
+    loadSavedGame(game);
+    fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
+    if (!c.loaded) {
+      expectLoadFailed();
+      continue;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(game.levelNumber, c.loaded);
+    EXPECT_EQ(game.playerNick, c.loaded == c.programLevel ? "Game" : "User");
+  }
 }
 
 }  // namespace

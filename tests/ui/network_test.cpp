@@ -1,5 +1,9 @@
 // The network game over real TCP sockets on the loopback interface.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -133,6 +137,80 @@ TEST_F(NetworkGameTest, HostAcceptsOnePlainClientAndPlaysOn) {
   client.disconnectFromHost();
   EXPECT_TRUE(waitUntil([&] { return !host.platform.sockets.connected(win1); }));
   EXPECT_TRUE(host.platform.messages.empty());
+}
+
+// A connection to the game port from outside Qt, as a port scan makes it.
+class StrayConnection {
+ public:
+  explicit StrayConnection(quint16 port) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = fd_ >= 0 && ::connect(fd_, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0;
+  }
+  ~StrayConnection() { close(); }
+  bool connected() const { return connected_; }
+  void close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+  // Closes with a reset instead of an orderly goodbye.
+  void reset() {
+    const linger now{1, 0};
+    if (fd_ >= 0) ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    close();
+  }
+
+ private:
+  int fd_;
+  bool connected_ = false;
+};
+
+TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
+  struct Case {
+    const char* name;
+    bool waitForAccept;  // the host has taken the stray as its peer before it goes
+    bool reset;
+  };
+  for (const Case c :
+       {Case{"closed before it was offered", false, false},
+        Case{"closed once accepted", true, false}, Case{"reset once accepted", true, true}}) {
+    SCOPED_TRACE(c.name);
+    Side side;
+    ASSERT_NE(side.gamePort(), 0);
+    hostClick(side.game);
+    QtSockets& sockets = side.platform.sockets;
+    {
+      StrayConnection stray(side.gamePort());
+      ASSERT_TRUE(stray.connected());
+      if (c.waitForAccept) {
+        ASSERT_TRUE(waitUntil([&] { return sockets.connected(side.win1()); }));
+      }
+      c.reset ? stray.reset() : stray.close();
+    }
+    // The host has dealt with the stray and listens on the game port again.
+    ASSERT_TRUE(waitUntil([&] {
+      return sockets.connectionsTaken() == 1 && sockets.waitingRequests() == 0 &&
+             sockets.listeningPort(side.win1()) == side.gamePort();
+    }));
+
+    // The real peer gets the one place; what it sends is thrown away.
+    QTcpSocket peer;
+    peer.connectToHost(QHostAddress::LocalHost, side.gamePort());
+    ASSERT_TRUE(waitUntil([&] {
+      return peer.state() == QAbstractSocket::ConnectedState && sockets.connected(side.win1());
+    }));
+    EXPECT_EQ(sockets.listeningPort(side.win1()), 0);
+    peer.write(QByteArray(1000, 'x'));
+    EXPECT_TRUE(waitUntil([&] { return sockets.discardedBytes() == 1000; }));
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, side.gamePort());
+    ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
+    EXPECT_EQ(peer.state(), QAbstractSocket::ConnectedState);
+    EXPECT_TRUE(side.platform.messages.empty());
+  }
 }
 
 TEST_F(NetworkGameTest, DataFromAPeerIsThrownAwayWithoutPilingUp) {

@@ -97,6 +97,15 @@ void Clock::advanceTo(Millis target) {
   if (!halted_) now_ = std::max(now_, target);
 }
 
+void Clock::followWallClock(Millis wall) {
+  Millis target = wall - wallAhead_;
+  if (target - now_ > kMaxFrameStep) {
+    wallAhead_ += target - now_ - kMaxFrameStep;
+    target = now_ + kMaxFrameStep;
+  }
+  advanceTo(target);
+}
+
 void Clock::halt() {
   halted_ = true;
   timers_.clear();

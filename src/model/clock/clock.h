@@ -22,6 +22,10 @@ using TimerId = int;
 class Clock {
  public:
   static constexpr Millis kMinPeriod = 16;
+  // The most one display frame moves the game on. A longer gap (a suspended machine, a
+  // stopped process, a debugger's pause) is dropped, as the timers of a real desktop do
+  // not fire the ticks they missed.
+  static constexpr Millis kMaxFrameStep = 250;
 
   TimerId add(std::string name, int intervalMs, bool enabled, std::function<void()> handler);
   void remove(TimerId id);
@@ -39,6 +43,9 @@ class Clock {
   void advanceTo(Millis t);
   void advanceBy(Millis dt) { advanceTo(now_ + dt); }
   Millis now() const { return now_; }
+  // One display frame at wall time wall (milliseconds on a clock that never goes back):
+  // the game moves on by the wall time since the last frame, but by kMaxFrameStep at most.
+  void followWallClock(Millis wall);
 
   // Stops the clock for good: nothing fires any more (the program is ending).
   void halt();
@@ -63,6 +70,7 @@ class Clock {
   std::vector<Timer> timers_;
   TimerId nextId_ = 1;
   Millis now_ = 0;
+  Millis wallAhead_ = 0;  // how far the wall clock is ahead of the game: the dropped gaps
   bool halted_ = false;
 };
 

@@ -80,4 +80,16 @@ void onSocketError(Game& g, int socket) {
   if (socket != 0 && socket == g.battlefield().gameSocket) reportConnectFailure(g);
 }
 
+void onPeerGone(Game& g, int socket) {
+  if (!g.loaded<Battlefield>()) return;
+  Battlefield& f = g.battlefield();
+  // A peer that came and went (a port scan knocks like that) must not keep the one place:
+  // the host listens again on the game port for the next one.
+  if (socket == 0 || socket != f.gameSocket || !f.peerAccepted) return;
+  replaceSocket(g, f.gameSocket, 0);  // frees the port first
+  f.gameSocket = g.platform.listen(kGamePort);
+  f.peerAccepted = false;
+  if (f.gameSocket == 0) reportConnectFailure(g);  // somebody else took the port meanwhile
+}
+
 }  // namespace kr

@@ -21,5 +21,7 @@ void closeSockets(Game& g);
 // Socket events of the platform.
 void onConnectionRequest(Game& g, int listener, int requestId);
 void onSocketError(Game& g, int socket);
+// The host's peer has gone: while the battlefield is up the host listens again.
+void onPeerGone(Game& g, int socket);
 
 }  // namespace kr

@@ -1,6 +1,8 @@
 // "Сохранить" and the loader of the saved game: its place, its writing and reading.
 #include "model/persist/save_file.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -28,6 +30,13 @@ std::string saveFilePath(Game& g) {
   const std::string program = g.platform.programFolder();
   const std::string folder = isWritableFolder(program) ? program : g.platform.userDataFolder();
   return folder + "/" + kSaveFileName;
+}
+
+std::string loadFilePath(Game& g) {
+  const std::string program = g.platform.programFolder() + "/" + kSaveFileName;
+  struct stat st {};
+  if (::lstat(program.c_str(), &st) == 0) return program;
+  return g.platform.userDataFolder() + "/" + kSaveFileName;
 }
 
 void saveClick(Game& g) {
@@ -58,7 +67,7 @@ void saveClick(Game& g) {
 void loadSavedGame(Game& g) {
   // The loader belongs to the main menu window: reaching it loads it (hidden).
   g.load<MainMenu>();
-  const auto bytes = readFileHead(saveFilePath(g), kSaveFileSize);
+  const auto bytes = readFileHead(loadFilePath(g), kSaveFileSize);
   const std::optional<SavedGame> save = decodeSave(bytes);
   if (save) {
     g.playerNick = save->nick;

@@ -47,9 +47,13 @@ SaveBytes encodeSave(const SavedGame& save, int levelRecordPos,
 // whole file. The level is not checked here.
 std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes);
 
-// Where the save lives: the program's folder, or the user's data folder when the
+// Where "Сохранить" writes: the program's folder, or the user's data folder when the
 // program's folder cannot be written to (an installed program).
 std::string saveFilePath(Game& g);
+// Where the loader looks: the program's folder when anything by the save's name is there
+// (a save made while that folder could be written to, or one put there for an installed
+// program), else the user's data folder.
+std::string loadFilePath(Game& g);
 
 void saveClick(Game& g);  // "Сохранить" of the in-game menu
 void loadSavedGame(Game& g);       // the loader of the main menu window

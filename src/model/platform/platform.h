@@ -32,6 +32,9 @@ class SocketEvents {
   // Connecting, listening or an established connection failed. A peer that closes its
   // end is no error.
   virtual void socketError(SocketId socket) = 0;
+  // The peer accepted on a listener has gone: it closed its end, reset the connection, or
+  // had gone already when it was accepted. The id stays open until closed.
+  virtual void peerGone(SocketId socket) = 0;
 };
 
 class Platform {
@@ -76,7 +79,8 @@ class Platform {
   virtual SocketId connect(const std::string& host, int port) = 0;
   // Accepts a pending connection request of a listening socket: the listening stops, the
   // listener's id stands for the accepted connection from then on, and other requests are
-  // turned away. Whatever a peer sends is read and thrown away.
+  // turned away. Whatever a peer sends is read and thrown away. When that peer goes, or
+  // has gone already, a peerGone event for the listener's id follows.
   virtual void accept(SocketId listener, int requestId) = 0;
   virtual void close(SocketId socket) = 0;
 };

@@ -50,6 +50,7 @@ void QtSockets::takeRequests(SocketId listener) {
   const auto it = sockets_.find(listener);
   if (it == sockets_.end() || !it->second.server) return;
   while (QTcpSocket* s = it->second.server->nextPendingConnection()) {
+    ++connectionsTaken_;
     s->setParent(this);
     s->setReadBufferSize(kReadBufferSize);
     const auto waiting = std::count_if(requests_.begin(), requests_.end(),
@@ -65,7 +66,15 @@ void QtSockets::takeRequests(SocketId listener) {
     QMetaObject::invokeMethod(
         this,
         [this, listener, request] {
-          if (sink_ && requests_.count(request)) sink_->connectionRequest(listener, request);
+          const auto r = requests_.find(request);
+          if (r == requests_.end()) return;
+          // A peer that knocked and left at once is not offered to the game.
+          if (r->second.socket->state() != QAbstractSocket::ConnectedState) {
+            dispose(r->second.socket);
+            requests_.erase(r);
+            return;
+          }
+          if (sink_) sink_->connectionRequest(listener, request);
         },
         Qt::QueuedConnection);
   }
@@ -83,9 +92,11 @@ SocketId QtSockets::connect(const std::string& host, int port) {
 void QtSockets::accept(SocketId listener, int requestId) {
   const auto e = sockets_.find(listener);
   const auto r = requests_.find(requestId);
-  if (e == sockets_.end() || !e->second.server || r == requests_.end() ||
-      r->second.listener != listener)
+  if (e == sockets_.end() || !e->second.server) return;
+  if (r == requests_.end() || r->second.listener != listener) {
+    reportPeerGone(listener);  // no such peer any more: the game's place is free again
     return;
+  }
   QTcpSocket* s = r->second.socket;
   requests_.erase(r);
   // One peer only: the listening ends and whoever else knocked is turned away.
@@ -93,6 +104,10 @@ void QtSockets::accept(SocketId listener, int requestId) {
   e->second.server = nullptr;
   dropRequests(listener);
   e->second.socket = s;
+  // The game learns when this peer goes, so that it may listen again.
+  QObject::connect(s, &QTcpSocket::disconnected, this,
+                   [this, listener] { reportPeerGone(listener); });
+  if (s->state() == QAbstractSocket::UnconnectedState) reportPeerGone(listener);
 }
 
 void QtSockets::close(SocketId socket) {
@@ -141,6 +156,15 @@ void QtSockets::reportError(SocketId id) {
       this,
       [this, id] {
         if (sink_ && sockets_.count(id)) sink_->socketError(id);
+      },
+      Qt::QueuedConnection);
+}
+
+void QtSockets::reportPeerGone(SocketId id) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, id] {
+        if (sink_ && sockets_.count(id)) sink_->peerGone(id);
       },
       Qt::QueuedConnection);
 }

@@ -38,6 +38,10 @@ class QtSockets : public QObject {
   bool connecting(SocketId id) const;
   qint64 discardedBytes() const { return discarded_; }
   qint64 largestBuffered() const { return largestBuffered_; }
+  // Connections the listeners have taken so far (those turned away too), and those still
+  // waiting for the game to accept one.
+  int connectionsTaken() const { return connectionsTaken_; }
+  int waitingRequests() const { return static_cast<int>(requests_.size()); }
 
  private:
   struct Entry {
@@ -56,6 +60,8 @@ class QtSockets : public QObject {
   void watch(QTcpSocket* socket);
   void drain(QTcpSocket* socket);
   void reportError(SocketId id);
+  // Tells the game, after the current call, that the peer accepted under id has gone.
+  void reportPeerGone(SocketId id);
   static void dispose(QObject* o);
   void dropRequests(SocketId listener);
 
@@ -66,6 +72,7 @@ class QtSockets : public QObject {
   int nextRequest_ = 1;
   qint64 discarded_ = 0;
   qint64 largestBuffered_ = 0;
+  int connectionsTaken_ = 0;
 };
 
 }  // namespace kr
