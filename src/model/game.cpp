@@ -46,7 +46,7 @@ W& Game::load() {
   std::optional<W>& w = slot<W>();
   if (!w) {
     w.emplace();
-    if constexpr (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
+    if (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
   }
   return *w;
 }
@@ -55,7 +55,7 @@ template <class W>
 void Game::unload() {
   std::optional<W>& w = slot<W>();
   if (!w) return;
-  if constexpr (WindowRules<W>::unload != nullptr) {
+  if (WindowRules<W>::unload != nullptr) {
     if (ended) return;  // no handler runs any more
     WindowRules<W>::unload(*this);
     if (!w) return;  // the handler has unloaded it already
