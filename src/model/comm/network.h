@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "model/texts.h"
+
 namespace kr {
 
 class Game;
 
 inline constexpr int kGamePort = 3666;
 inline constexpr int kSecondPort = 666;
-inline constexpr const char* kConnectFailedMessage = "Подключиться не получилось";
+inline constexpr const char* kConnectFailedMessage = text::kConnectFailed;
 
 void hostClick(Game& g);   // "Засервить"
 void addressChange(Game& g, const std::string& text);  // the player edits the address box

@@ -58,7 +58,7 @@ void saveClick(Game& g) {
   f.focus = Focus::Map;
   g.gameMenu().window.visible = false;
   f.chatBox.caption =
-      g.playerNick + " Уровень " + std::to_string(g.levelNumber) + " сохранен успешно";
+      g.playerNick + text::kSavedLevel + std::to_string(g.levelNumber) + text::kSavedSuccessfully;
   f.chatBox.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chatBox.caption)) + 1);
   f.chatBox.visible = true;
   g.clock.setEnabled(f.timers.chatBox, true);
@@ -77,8 +77,8 @@ void loadSavedGame(Game& g) {
     g.platform.systemMessage(kLoadFailedMessage, MessageIcon::Critical);
     return;
   }
-  showMessageBox(g, "Загруженный уровень: " + std::to_string(g.levelNumber), 1,
-                 "Загружено успешно!");
+  showMessageBox(g, text::kLoadedLevel + std::to_string(g.levelNumber), 1,
+                 text::kLoadedSuccessfully);
   g.mainMenu().window.enabled = false;
   g.briefingPending = true;
 }

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "model/texts.h"
+
 namespace kr {
 
 class Game;
@@ -22,10 +24,8 @@ inline constexpr int kLevelRecordPosMax = 217;
 inline constexpr std::size_t kPositionOffset = 50;
 inline constexpr int kLevelBias = 120;
 
-inline constexpr const char* kLoadFailedMessage =
-    "Загрузить не получилось! Возможно поврежден файл сохранения";
-inline constexpr const char* kSaveFailedMessage =
-    "Ошибка! Проверьте, есть ли на диске свободное место";
+inline constexpr const char* kLoadFailedMessage = text::kLoadFailed;
+inline constexpr const char* kSaveFailedMessage = text::kSaveFailed;
 
 using SaveBytes = std::array<std::uint8_t, kSaveFileSize>;
 
