@@ -74,12 +74,21 @@ void buildBase(kr::Game& g) {
     float width;
     float height;
   };
-  const Heading tanks[] = {{"tankvverh", 40, 92},       {"tankvpravo", 92, 40},
-                           {"diagvverhvpravo", 92, 92}, {"tankdiagvnizvlevo", 92, 92}};
+  const Heading tanks[] = {{"tankvverh", 40, 92},
+                           {"tankvpravo", 92, 40},
+                           {"diagvverhvpravo", 92, 92},
+                           {"tankdiagvnizvlevo", 92, 92}};
   for (int i = 0; i < 4; ++i) {
     kr::MapObject& t = f.objects[static_cast<std::size_t>(311 + i)];
-    t = kr::MapObject{kr::tag::kTank, f.viewX + 300 + 250.0f * i, f.viewY + 400, tanks[i].width,
-                      tanks[i].height, tanks[i].picture, true, {}, 0};
+    t = kr::MapObject{kr::tag::kTank,
+                      f.viewX + 300 + 250.0f * i,
+                      f.viewY + 400,
+                      tanks[i].width,
+                      tanks[i].height,
+                      tanks[i].picture,
+                      true,
+                      {},
+                      0};
   }
   // The inspected building's health bar and a selection being dragged.
   f.healthBarFrame = kr::Control::at(f.objects[1].left, f.objects[1].bottom() + 5, 147, 6);
@@ -165,7 +174,8 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   const QRect screen(0, 0, kWidth, kHeight);
   int inView = 0;
   for (const kr::MapObject& o : f.objects)
-    if (o.shown && kr::MapPainter::mapRect(o).translated(kr::MapPainter::mapOffset(f)).intersects(screen))
+    if (o.shown &&
+        kr::MapPainter::mapRect(o).translated(kr::MapPainter::mapOffset(f)).intersects(screen))
       ++inView;
   state.counters["objects_in_view"] = inView;
 }

@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
+echo "== Code style =="
+bash scripts/check_format.sh
+
 export QT_QPA_PLATFORM=offscreen
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR="/tmp/krepostan-runtime-$(id -u)"

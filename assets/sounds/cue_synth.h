@@ -23,9 +23,9 @@ inline constexpr int kChannels = 1;
 // File names of every cue the game plays. default.wav stands in for any cue
 // whose file is missing or cannot be played.
 inline constexpr std::array<std::string_view, 9> kCueNames{
-    kr::cue::kClick,  kr::cue::kOrderTaken,    kr::cue::kRefused,
-    kr::cue::kPutDown, kr::cue::kRadar,        kr::cue::kWhoosh,
-    kr::cue::kTypewriterKey, kr::cue::kEndOfText, kr::cue::kDefault,
+    kr::cue::kClick,         kr::cue::kOrderTaken, kr::cue::kRefused,
+    kr::cue::kPutDown,       kr::cue::kRadar,      kr::cue::kWhoosh,
+    kr::cue::kTypewriterKey, kr::cue::kEndOfText,  kr::cue::kDefault,
 };
 
 namespace detail {
@@ -170,7 +170,7 @@ inline Buffer whoosh() {
     const double x = t / 0.34;  // the whoosh part
     if (x < 1.0) {
       const double cutoff = 0.02 + 0.2 * std::sin(kPi * x);  // opens, then closes
-      low += cutoff * (noise.next() - low);  // two low-pass stages keep it soft
+      low += cutoff * (noise.next() - low);                  // two low-pass stages keep it soft
       lower += cutoff * (low - lower);
       b[i] += 2.0 * lower * std::sin(kPi * x) * std::sin(kPi * x);
     }

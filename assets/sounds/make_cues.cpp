@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     const auto bytes = krepostan::cues::cueWav(name);
     const auto path = folder / std::string(name);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::cerr << "make_cues: cannot write " << path << '\n';

@@ -1,9 +1,9 @@
 // Крепостан: the game's windows on the Qt event loop.
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QGuiApplication>
 #include <cstdio>
 
 #include "model/game.h"

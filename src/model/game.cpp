@@ -23,11 +23,11 @@ namespace {
 template <class W>
 struct WindowRules;
 #define KR_WINDOW_RULES(Model, accessor, onLoad, onUnload, ownTimers, ...) \
-  template <>                                                            \
-  struct WindowRules<Model> {                                            \
-    static constexpr void (*load)(Game&) = onLoad;                       \
-    static constexpr void (*unload)(Game&) = onUnload;                   \
-    static constexpr auto timers = ownTimers;                            \
+  template <>                                                              \
+  struct WindowRules<Model> {                                              \
+    static constexpr void (*load)(Game&) = onLoad;                         \
+    static constexpr void (*unload)(Game&) = onUnload;                     \
+    static constexpr auto timers = ownTimers;                              \
   };
 KR_GAME_WINDOWS(KR_WINDOW_RULES)
 #undef KR_WINDOW_RULES
@@ -66,7 +66,7 @@ void Game::unload() {
 }
 
 // load<W>() and unload<W>() for every window of the list.
-#define KR_WINDOW_LIFETIME(Model, ...)    \
+#define KR_WINDOW_LIFETIME(Model, ...) \
   template Model& Game::load<Model>(); \
   template void Game::unload<Model>();
 KR_GAME_WINDOWS(KR_WINDOW_LIFETIME)

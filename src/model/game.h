@@ -25,7 +25,7 @@ class Game : public SocketEvents {
   // Module-level values: they outlive every window.
   std::int16_t levelNumber = 0;
   std::string playerNick;
-  std::int32_t screenWidth = 0;   // usable screen, pixels
+  std::int32_t screenWidth = 0;  // usable screen, pixels
   std::int32_t screenHeight = 0;
   std::int32_t fullScreenHeight = 0;  // the whole screen's height, pixels
   bool joinedNetworkGame = false;
@@ -92,7 +92,7 @@ class Game : public SocketEvents {
 
   // The short accessors: battlefield() is window<Battlefield>(), and so on down the list.
 #define KR_GAME_WINDOW_ACCESSOR(Model, accessor, ...) \
-  Model& accessor() { return window<Model>(); }        \
+  Model& accessor() { return window<Model>(); }       \
   const Model& accessor() const { return window<Model>(); }
   KR_GAME_WINDOWS(KR_GAME_WINDOW_ACCESSOR)
 #undef KR_GAME_WINDOW_ACCESSOR

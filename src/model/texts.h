@@ -89,7 +89,8 @@ inline constexpr const char* kTankFactoryLabel = "Танковый завод";
 inline constexpr const char* kTankFactoryTooltip = "Завод по производству танков";
 inline constexpr const char* kTankFactoryName = "Танковый завод";
 inline constexpr const char* kTankLabel = "Танк";
-inline constexpr const char* kConverterTooltip = "Конвертер - сжигает дерево для получения электричества";
+inline constexpr const char* kConverterTooltip =
+    "Конвертер - сжигает дерево для получения электричества";
 inline constexpr const char* kConverterName = "Конвертер";
 inline constexpr const char* kHeadquartersName = "Строительный комплекс";
 
@@ -107,7 +108,7 @@ inline constexpr const char* kLoad = "Загрузить";
 inline constexpr const char* kNotepad = "Блокнот";
 inline constexpr const char* kMusicOff = "Выключить музыку";
 inline constexpr const char* kMusicOn = "Включить музыку";
-inline constexpr const char* kSecondTrack = "Rammstein!";  // the track switch, to the second track
+inline constexpr const char* kSecondTrack = "Rammstein!";   // the track switch, to the second track
 inline constexpr const char* kFirstTrack = "In your face";  // the track switch, back to the first
 inline constexpr const char* kSure = "Уверены?";
 inline constexpr const char* kSureToLoad =
@@ -125,7 +126,7 @@ inline constexpr const char* kCongratulations = "Поздравляю!!!";
 inline constexpr const char* kLevelPassed = "Вы прошли этот уровень!";
 
 // The saved game.
-inline constexpr const char* kSavedLevel = " Уровень ";     // "<nick> Уровень <n> сохранен успешно"
+inline constexpr const char* kSavedLevel = " Уровень ";  // "<nick> Уровень <n> сохранен успешно"
 inline constexpr const char* kSavedSuccessfully = " сохранен успешно";
 inline constexpr const char* kLoadedLevel = "Загруженный уровень: ";
 inline constexpr const char* kLoadedSuccessfully = "Загружено успешно!";

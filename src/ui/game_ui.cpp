@@ -116,7 +116,7 @@ void GameUi::sync() {
 
 // The model and Qt window accessors of every window of the list.
 #define KR_GAME_UI_WINDOW(Model, accessor, onLoad, onUnload, timers, QtWindow) \
-  template Model& GameUi::model<Model>() const;                              \
+  template Model& GameUi::model<Model>() const;                                \
   QtWindow* GameUi::accessor() const { return host<Model>().window(); }
 KR_GAME_WINDOWS(KR_GAME_UI_WINDOW)
 #undef KR_GAME_UI_WINDOW

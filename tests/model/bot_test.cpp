@@ -135,8 +135,8 @@ TEST_F(BotTest, IntervalsRoundToTheNearestMillisecondTiesToEven) {
   };
   const float top = std::nextafter(1.0f, 0.0f);
   const Case cases[] = {
-      {1, 0.0f, 4000},  {1, top, 14000}, {6, 0.0f, 8000},
-      {6, top, 18000},  {7, 0.0f, 14000}, {7, top, 24000},
+      {1, 0.0f, 4000}, {1, top, 14000},  {6, 0.0f, 8000},
+      {6, top, 18000}, {7, 0.0f, 14000}, {7, top, 24000},
   };
   for (const Case& c : cases) {
     game.enemyBuildStep = c.step;

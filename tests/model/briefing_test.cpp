@@ -55,8 +55,8 @@ struct BriefingCase {
 };
 
 TEST(Typewriter, TypesTheWholeBriefingAndRingsAtTheEnd) {
-  for (const BriefingCase& c : {BriefingCase{1, &kBriefing1, 10, 347},
-                                BriefingCase{2, &kBriefing2, 9, 414}}) {
+  for (const BriefingCase& c :
+       {BriefingCase{1, &kBriefing1, 10, 347}, BriefingCase{2, &kBriefing2, 9, 414}}) {
     SCOPED_TRACE(c.level);
     FakePlatform platform;
     Game game(platform);
@@ -96,8 +96,8 @@ TEST(Typewriter, LevelsWithoutBriefingRingAtTheFirstTick) {
 }
 
 struct TypingStep {
-  Millis at;           // after the window opened
-  std::size_t shown;   // characters on screen
+  Millis at;          // after the window opened
+  std::size_t shown;  // characters on screen
   long keyCues;
 };
 
@@ -107,8 +107,8 @@ TEST(Typewriter, StandsStillForHalfASecondAfterASentence) {
   toBriefing(game);
   const Millis opened = game.clock.now();
   // "Милорд! " is typed by 640 ms; the pause holds until 1140, the next letter at 1220.
-  const std::vector<TypingStep> steps = {
-      {80, 1, 1}, {560, 7, 7}, {640, 8, 7}, {1219, 8, 7}, {1220, 9, 8}, {1300, 10, 9}};
+  const std::vector<TypingStep> steps = {{80, 1, 1},   {560, 7, 7},  {640, 8, 7},
+                                         {1219, 8, 7}, {1220, 9, 8}, {1300, 10, 9}};
   for (const TypingStep& s : steps) {
     SCOPED_TRACE(s.at);
     game.clock.advanceTo(opened + s.at);
@@ -178,7 +178,8 @@ TEST(LoadingPass, PaintsTheTerrainTileByTileAndOffersTheStart) {
     std::vector<std::string> shown;
     for (int i = 0; i < 2000 && !w.startButton.visible; ++i) {
       game.clock.advanceBy(16);
-      if (shown.empty() || shown.back() != w.loadingPercent.caption) shown.push_back(w.loadingPercent.caption);
+      if (shown.empty() || shown.back() != w.loadingPercent.caption)
+        shown.push_back(w.loadingPercent.caption);
     }
     ASSERT_TRUE(w.startButton.visible);
     const Battlefield& f = game.battlefield();
@@ -251,7 +252,7 @@ TEST(Nickname, StartTakesTheBoxOnMissionOneOnly) {
       {2, "Player1", "Вася", "Вася"},
       {3, "Player1", "Вася", "Вася"},
       {100, "Player1", "Вася", "Вася"},
-      {2, "   ", "Вася", "Вася"},  // the hidden box keeps its "Player1"
+      {2, "   ", "Вася", "Вася"},     // the hidden box keeps its "Player1"
       {2, "Player1", "", "Player1"},  // an empty nickname becomes "Player1" while loading
   };
   for (const NickCase& c : cases) {

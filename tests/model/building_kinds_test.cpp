@@ -11,8 +11,8 @@
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/core/placement.h"
-#include "support/stored_text.h"
 #include "support/game_fixture.h"
+#include "support/stored_text.h"
 
 namespace kr::test {
 namespace {
@@ -64,10 +64,8 @@ std::string listing() {
     const Footprint& size = k.footprint;
     MapObject fresh;
     fitSlot(fresh, size);
-    if (size.width != 0)
-      out << "  size fixed";
-    else
-      out << "  size slot x " << size.widthScale << " x " << size.heightScale;
+    if (size.width != 0) out << "  size fixed";
+    else out << "  size slot x " << size.widthScale << " x " << size.heightScale;
     out << ": " << fresh.width << " x " << fresh.height << "\n";
     out << "  on the map " << orNone(k.picture);
     if (*k.rollOutPicture) out << ", rolls out of the factory as " << k.rollOutPicture;
@@ -80,10 +78,10 @@ std::string listing() {
     } else {
       out << "  no inspection\n";
     }
-    out << "  each economy tick makes " << amounts(k.produces) << ", uses "
-        << amounts(k.consumes) << "\n";
-    out << "  counter " << counterName(k.counter) << ", frames " << orNone(k.frames.phase1)
-        << " " << orNone(k.frames.phase2) << "\n";
+    out << "  each economy tick makes " << amounts(k.produces) << ", uses " << amounts(k.consumes)
+        << "\n";
+    out << "  counter " << counterName(k.counter) << ", frames " << orNone(k.frames.phase1) << " "
+        << orNone(k.frames.phase2) << "\n";
     out << "  unlocks " << unlocksText(k.unlocks) << "\n";
   }
   return out.str();

@@ -62,9 +62,8 @@ TEST_F(ChatTest, EveryLineGoesToTheNotepadAsTyped) {
   say("jyv");
   say("mopru");
   EXPECT_FALSE(game.notepad().window.visible);  // loaded hidden
-  EXPECT_EQ(game.notepad().lines,
-            (std::vector<std::string>{"Player1: jyv", "Velmarok: hello", "Velmarok: jyv",
-                                      "Velmarok: mopru"}));
+  EXPECT_EQ(game.notepad().lines, (std::vector<std::string>{"Player1: jyv", "Velmarok: hello",
+                                                            "Velmarok: jyv", "Velmarok: mopru"}));
 }
 
 TEST_F(ChatTest, Commands) {
@@ -106,7 +105,8 @@ TEST_F(ChatTest, DeveloperModeOnThenOff) {
   EXPECT_EQ(game.playerNick, "Velmarok");
   EXPECT_EQ(f.chatBox.caption, "Velmarok Режим девелопера был активирован");
   stocksAre(7000);
-  for (int i : {kLocator, kTankFactory}) EXPECT_TRUE(f.paletteButtons[static_cast<std::size_t>(i)].visible);
+  for (int i : {kLocator, kTankFactory})
+    EXPECT_TRUE(f.paletteButtons[static_cast<std::size_t>(i)].visible);
   EXPECT_TRUE(f.nextPageArrow.visible);
   EXPECT_TRUE(f.previousPageArrow.visible);
 

@@ -13,9 +13,8 @@ struct ClockTest : ::testing::Test {
   Clock clock;
   std::vector<std::string> fired;
   TimerId add(const std::string& name, int interval, bool enabled = true) {
-    return clock.add(name, interval, enabled, [this, name] {
-      fired.push_back(name + "@" + std::to_string(clock.now()));
-    });
+    return clock.add(name, interval, enabled,
+                     [this, name] { fired.push_back(name + "@" + std::to_string(clock.now())); });
   }
 };
 
@@ -24,8 +23,8 @@ TEST_F(ClockTest, FiresInOrderOfDueTimeThenRegistration) {
   add("b", 200);
   add("c", 200);
   clock.advanceTo(600);
-  EXPECT_EQ(fired, (std::vector<std::string>{"b@200", "c@200", "a@300", "b@400", "c@400",
-                                             "a@600", "b@600", "c@600"}));
+  EXPECT_EQ(fired, (std::vector<std::string>{"b@200", "c@200", "a@300", "b@400", "c@400", "a@600",
+                                             "b@600", "c@600"}));
   EXPECT_EQ(clock.now(), 600);
 }
 

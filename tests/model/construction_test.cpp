@@ -37,7 +37,8 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
     EXPECT_EQ(f.constructionLabel.visible, tick % 2 == 1);  // blinks at 5 Hz
     EXPECT_FLOAT_EQ(f.constructionProgress, static_cast<float>(tick));
     // The bar follows within a frame: a tenth of its width per tick.
-    EXPECT_NEAR(f.constructionBar.width, f.constructionBarFrame.width * static_cast<float>(tick) / 10.0f, 1e-4);
+    EXPECT_NEAR(f.constructionBar.width,
+                f.constructionBarFrame.width * static_cast<float>(tick) / 10.0f, 1e-4);
     EXPECT_FALSE(f.paletteButtons[kAccumulator].enabled);
   }
   EXPECT_TRUE(platform.sounds.empty());

@@ -28,15 +28,15 @@ struct CueCase {
 
 // Every cue with the length its event allows.
 constexpr CueCase kCases[] = {
-    {"Click.smus", 0.05, 0.15},     // UI click: over before the finger lifts
-    {"building.smus", 0.2, 0.8},    // two-note chime
-    {"Ass.smus", 0.2, 0.6},         // refusal buzz
-    {"build.smus", 0.15, 0.6},      // thud of a building
-    {"locator.smus", 0.3, 1.2},     // ping with echoes
-    {"Pus.smus", 0.15, 0.8},        // whoosh
-    {"klac.smus", 0.04, 0.06},      // typewriter key, played per letter
-    {"endwrite.smus", 0.8, 1.2},    // bell rings out for about a second
-    {"default.wav", 0.05, 0.4},     // neutral beep
+    {"Click.smus", 0.05, 0.15},   // UI click: over before the finger lifts
+    {"building.smus", 0.2, 0.8},  // two-note chime
+    {"Ass.smus", 0.2, 0.6},       // refusal buzz
+    {"build.smus", 0.15, 0.6},    // thud of a building
+    {"locator.smus", 0.3, 1.2},   // ping with echoes
+    {"Pus.smus", 0.15, 0.8},      // whoosh
+    {"klac.smus", 0.04, 0.06},    // typewriter key, played per letter
+    {"endwrite.smus", 0.8, 1.2},  // bell rings out for about a second
+    {"default.wav", 0.05, 0.4},   // neutral beep
 };
 
 std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
@@ -109,12 +109,11 @@ TEST_P(CueFile, IsAnAudibleUnclippedPcmWaveOfFittingLength) {
   EXPECT_EQ(cueWav(c.name), wav);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCues, CueFile, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string n(info.param.name);
-                           std::replace(n.begin(), n.end(), '.', '_');
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(AllCues, CueFile, ::testing::ValuesIn(kCases), [](const auto& info) {
+  std::string n(info.param.name);
+  std::replace(n.begin(), n.end(), '.', '_');
+  return n;
+});
 
 TEST(CueFiles, TableCoversEveryCueAndNothingElseIsACue) {
   std::vector<std::string_view> tabled;

@@ -60,8 +60,11 @@ TEST_F(EconomyTest, OneTickTable) {
       {"tank factory short of energy", {100, 100, 0}, {.tankFactory = 1}, {101, 101, 1}, false},
       {"working locator charged", {100, 0, 0}, {.locator = true}, {71, 1, 1}, false},
       {"locator at low energy not charged", {20, 0, 0}, {.locator = true}, {21, 1, 1}, true},
-      {"200 converters, no overflow", {100000, 0, 20000}, {.converter = 200},
-       {160001, 1, 6001}, false},
+      {"200 converters, no overflow",
+       {100000, 0, 20000},
+       {.converter = 200},
+       {160001, 1, 6001},
+       false},
   };
   for (const Case& c : cases) {
     set(c.before, c.counters);
@@ -87,10 +90,8 @@ TEST_F(EconomyTest, MissionGoalNeedsAllThreeAbove10000) {
     bool won;
   };
   const Case cases[] = {
-      {{10001, 10001, 10001}, 1, true},
-      {{10000, 10001, 10001}, 1, false},
-      {{10001, 10000, 10001}, 1, false},
-      {{10001, 10001, 10000}, 1, false},
+      {{10001, 10001, 10001}, 1, true},  {{10000, 10001, 10001}, 1, false},
+      {{10001, 10000, 10001}, 1, false}, {{10001, 10001, 10000}, 1, false},
       {{10001, 10001, 10001}, 2, false},
   };
   for (const Case& c : cases) {
@@ -134,7 +135,12 @@ TEST_F(EconomyTest, IndicatorTexts) {
       {{0, 0, 1500}, {.metal = 1}, "+ 1", "-0", "+ 0", "- 0", "+ 0", "- 0"},
       {{500, 20, 80},
        {.acc = 2, .metal = 1, .wood = 3, .tankFactory = 1, .converter = 2, .locator = true},
-       "+ 641", "- 230", "+ 31", "- 10", "+ 31", "- 140"},
+       "+ 641",
+       "- 230",
+       "+ 31",
+       "- 10",
+       "+ 31",
+       "- 140"},
   };
   for (const Case& c : cases) {
     set(c.s, c.c);

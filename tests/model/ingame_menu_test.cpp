@@ -47,10 +47,8 @@ TEST(InGameMenu, EscTwiceRestartsEveryStoppedTimerOnAFullInterval) {
     EXPECT_EQ(c.dueAt(f.timers.animationPhase2), now + 200);
     EXPECT_EQ(c.dueAt(f.timers.resourceDisplay), now + Clock::kMinPeriod);
     // The bot runs above mission 1, the network level included.
-    if (level > 1)
-      EXPECT_EQ(c.dueAt(f.timers.bot), now + c.interval(f.timers.bot));
-    else
-      EXPECT_FALSE(c.enabled(f.timers.bot));
+    if (level > 1) EXPECT_EQ(c.dueAt(f.timers.bot), now + c.interval(f.timers.bot));
+    else EXPECT_FALSE(c.enabled(f.timers.bot));
     EXPECT_TRUE(f.window.enabled);
     EXPECT_GT(f.window.raised, raisedBefore);  // the battlefield comes in front of the backdrop
     EXPECT_FALSE(game.gameMenu().window.visible);
@@ -98,12 +96,16 @@ struct QuestionCase {
 
 TEST(InGameMenu, QuestionsFillTheBoxAndWaitForTheAnswer) {
   const std::vector<QuestionCase> cases = {
-      {"Загрузить", menuLoadClick,
+      {"Загрузить",
+       menuLoadClick,
        "Вы уверены, что хотите загрузить игру? (Все несохраненные данные будут утеряны!!!)",
-       &Game::loadConfirmPending, {}},
-      {"Выход", menuExitClick,
+       &Game::loadConfirmPending,
+       {}},
+      {"Выход",
+       menuExitClick,
        "Вы уверены, что хотите выйти? (Все несохраненные данные будут утеряны!!!)",
-       &Game::exitConfirmPending, {"Pus.smus"}},
+       &Game::exitConfirmPending,
+       {"Pus.smus"}},
   };
   for (const QuestionCase& c : cases) {
     SCOPED_TRACE(c.name);

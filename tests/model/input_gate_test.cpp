@@ -48,9 +48,9 @@ std::string snapshot(Game& g, const FakePlatform& p) {
         << f.nextPageArrow.border << " ready " << f.readyIcon.visible << " health "
         << f.healthBar.visible << " switch " << f.powerSwitch.visible << f.powerSwitch.caption
         << f.powered[static_cast<std::size_t>(g.selectedSlot)] << " view " << f.viewX << ","
-        << f.viewY << " rect " << f.selectionRect.visible << " chat '" << f.chatBox.caption
-        << "' " << f.chatBox.visible << " line '" << f.chatLine.caption << "' "
-        << f.chatLine.visible << " focus " << static_cast<int>(f.focus);
+        << f.viewY << " rect " << f.selectionRect.visible << " chat '" << f.chatBox.caption << "' "
+        << f.chatBox.visible << " line '" << f.chatLine.caption << "' " << f.chatLine.visible
+        << " focus " << static_cast<int>(f.focus);
   }
   if (g.loaded<Briefing>()) {
     const Briefing& w = g.briefing();
@@ -135,8 +135,7 @@ const Case kCases[] = {
      [](Game& g) { chatLineChange(g, "jyv"); }},
     // Behind the in-game menu the battlefield is disabled.
     {"a palette button behind the menu", paused, [](Game& g) { orderItem(g, kAccumulator); }},
-    {"the map behind the menu, pressed", paused,
-     [](Game& g) { mapMouseDown(g, 1, 500, 500); }},
+    {"the map behind the menu, pressed", paused, [](Game& g) { mapMouseDown(g, 1, 500, 500); }},
     {"the map behind the menu, clicked",
      [](Game& g) {
        mission(g, 1);
@@ -162,8 +161,7 @@ const Case kCases[] = {
     // While the briefing shows, the battlefield is loaded but hidden.
     {"a palette button under the briefing", toBriefing,
      [](Game& g) { orderItem(g, kAccumulator); }},
-    {"the I key under the briefing", toBriefing,
-     [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
+    {"the I key under the briefing", toBriefing, [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
     // The briefing.
     {"\"Начать\" before the map is painted", toBriefing, [](Game& g) { startClick(g); }},
     {"the nickname box before the map is painted", toBriefing,
@@ -187,8 +185,7 @@ const Case kCases[] = {
        loadGameClick(g);
      },
      [](Game& g) { aboutClick(g); }},
-    {"\"OK\" of an about box that is not open", startProgram,
-     [](Game& g) { aboutOkClick(g); }},
+    {"\"OK\" of an about box that is not open", startProgram, [](Game& g) { aboutOkClick(g); }},
     // The in-game menu.
     {"\"Уровень заново\" after the game resumed",
      [](Game& g) {
@@ -239,8 +236,7 @@ const Case kCases[] = {
     {"the track switch, hidden as the menu is stored", paused,
      [](Game& g) { trackSwitchClick(g); }},
     // The message box.
-    {"the caption strip with no message box", paused,
-     [](Game& g) { messageCaptionMouseDown(g); }},
+    {"the caption strip with no message box", paused, [](Game& g) { messageCaptionMouseDown(g); }},
     // The notepad, loaded by the mission's chat line but not open.
     {"\"Вернуться в меню\" of the closed notepad",
      [](Game& g) {
@@ -265,8 +261,7 @@ const Case kCases[] = {
      [](Game& g) { notepadKeyDown(g, kKeyEscape); }},
     // The network dialog.
     {"\"Засервить\" with no network dialog", startProgram, [](Game& g) { hostClick(g); }},
-    {"\"Присоединиться\" with no network dialog", startProgram,
-     [](Game& g) { joinClick(g); }},
+    {"\"Присоединиться\" with no network dialog", startProgram, [](Game& g) { joinClick(g); }},
     {"the address box with no network dialog", startProgram,
      [](Game& g) { addressChange(g, "10.0.0.1"); }},
 };

@@ -18,7 +18,8 @@ class InspectionTest : public GameTest {
     f.objects[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
   }
   std::vector<std::string> panel() const {
-    return {f.inspectedName.caption, f.inspectedEnergy.caption, f.inspectedMetal.caption, f.inspectedWood.caption};
+    return {f.inspectedName.caption, f.inspectedEnergy.caption, f.inspectedMetal.caption,
+            f.inspectedWood.caption};
   }
 };
 
@@ -29,9 +30,13 @@ TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
     bool powerSwitch;
   };
   const Case cases[] = {
-      {tag::kHeadquarters, {"Строительный комплекс", "Энергия: +1", "Металл: +1", "Дерево: +1"}, false},
+      {tag::kHeadquarters,
+       {"Строительный комплекс", "Энергия: +1", "Металл: +1", "Дерево: +1"},
+       false},
       {tag::kAccumulator, {"Аккумулятор", "Энергия: +20", "Металл: --", "Дерево: --"}, true},
-      {tag::kMetalWorks, {"Металло-переработка", "Энергия: -50", "Металл: +30", "Дерево: --"}, true},
+      {tag::kMetalWorks,
+       {"Металло-переработка", "Энергия: -50", "Металл: +30", "Дерево: --"},
+       true},
       {tag::kWoodWorks, {"Дерево-переработка", "Энергия: -10", "Металл: --", "Дерево: +10"}, true},
       {tag::kLocator, {"Локатор", "Энергия: -30", "Металл: --", "Дерево: --"}, true},
       {tag::kTankFactory, {"Танковый завод", "Энергия: -120", "Металл: -10", "Дерево: --"}, true},

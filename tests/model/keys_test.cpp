@@ -18,8 +18,8 @@ TEST_F(KeysTest, EscPausesBehindTheMenu) {
   EXPECT_TRUE(game.backdrop().window.visible);
   EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(f.window.enabled);
-  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2, f.timers.resourceDisplay,
-                          f.timers.bot})
+  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2,
+                          f.timers.resourceDisplay, f.timers.bot})
     EXPECT_FALSE(running(t)) << game.clock.name(t);
   for (const TimerId t : {f.timers.scrolling, f.timers.bars})
     EXPECT_TRUE(running(t)) << game.clock.name(t);

@@ -43,7 +43,8 @@ TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
   const auto& t = f.timers;
   for (TimerId id : {t.animationPhase1, t.animationPhase2, t.resourceDisplay, t.scrolling, t.bars})
     EXPECT_TRUE(running(id)) << game.clock.name(id);
-  for (TimerId id : {t.economy, t.construction, t.movement, t.chatBox, t.bot, t.arrowRelease, t.curtain})
+  for (TimerId id :
+       {t.economy, t.construction, t.movement, t.chatBox, t.bot, t.arrowRelease, t.curtain})
     EXPECT_FALSE(running(id)) << game.clock.name(id);
 }
 
@@ -141,8 +142,8 @@ TEST_F(LevelSetupTest, FirstBotIntervalIsTenToTwentySeconds) {
     float draw;
     int interval;
   };
-  for (const Case c : {Case{0.0f, 10000}, Case{0.5f, 15000}, Case{0.99999994f, 20000},
-                       Case{0.25f, 12500}}) {
+  for (const Case c :
+       {Case{0.0f, 10000}, Case{0.5f, 15000}, Case{0.99999994f, 20000}, Case{0.25f, 12500}}) {
     FakePlatform p;
     p.draws = {c.draw};
     Game g(p);
@@ -169,13 +170,13 @@ TEST(EnemyHeadquarters, PlacementFormula) {
     float top;
   };
   const Case cases[] = {
-      {0.0f, 1600, 1600},       // 0 < 1000: pushed in by 1600
+      {0.0f, 1600, 1600},  // 0 < 1000: pushed in by 1600
       {0.05f, 900 + 1600, 900 + 1600},
       {0.1f, 1800, 1800},
-      {0.3f, 400, 400},         // exactly 0.3: the second formula, then +1600
+      {0.3f, 400, 400},  // exactly 0.3: the second formula, then +1600
       {0.45f, 4500, 4500},
       {0.58f, 5800 - 1500, 5800 - 2000},  // beyond 5500: pulled back
-      {0.6f, 1800, 1800},       // exactly 0.6 takes d*10000-4200
+      {0.6f, 1800, 1800},                 // exactly 0.6 takes d*10000-4200
       {0.75f, 3300, 3300},
       {0.99f, 5700 - 1500, 5700 - 2000},
   };

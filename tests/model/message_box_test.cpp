@@ -23,8 +23,8 @@ struct ModeCase {
 };
 
 TEST(MessageBox, ModeOneShowsOnlyOk) {
-  for (const ModeCase& c : {ModeCase{1, "ОК", false}, ModeCase{0, "Нет", true},
-                            ModeCase{2, "Нет", true}}) {
+  for (const ModeCase& c :
+       {ModeCase{1, "ОК", false}, ModeCase{0, "Нет", true}, ModeCase{2, "Нет", true}}) {
     SCOPED_TRACE(c.mode);
     FakePlatform platform;
     Game game(platform);
@@ -139,7 +139,8 @@ TEST(MessageBox, FailedInGameLoadLeavesThePlayerAtTheMainMenu) {
   EXPECT_TRUE(game.mainMenu().window.enabled);
   EXPECT_FALSE(game.briefingPending || game.loadConfirmPending || game.exitConfirmPending);
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Загрузить не получилось! Возможно поврежден файл сохранения");
+  EXPECT_EQ(platform.messages[0].text,
+            "Загрузить не получилось! Возможно поврежден файл сохранения");
   // The main menu works again.
   newGameClick(game);
   EXPECT_TRUE(game.briefing().window.visible);
@@ -224,7 +225,8 @@ TEST(MissionEnd, WinningMissionOneLeadsToTheLevelTwoBriefing) {
   EXPECT_EQ(next.terrainTile, "Piclevel2");
   EXPECT_TRUE(next.objects[kEnemyHq].shown);
   EXPECT_TRUE(game.clock.enabled(next.timers.bot));
-  EXPECT_EQ(game.missionGoalText, "Цели миссии: Уничтожить подступающего к Королевству противника.");
+  EXPECT_EQ(game.missionGoalText,
+            "Цели миссии: Уничтожить подступающего к Королевству противника.");
   startClick(game);
   EXPECT_TRUE(next.window.visible);
   EXPECT_TRUE(next.window.enabled);

@@ -34,12 +34,12 @@ TEST_F(MovementTest, FirstTickOfTheDescribedOrders) {
   };
   const Case cases[] = {
       {"straight up", 1000, 1000, 40, 92, 1020, 500, 1000, 990, 40, 92, "tankvverh", true},
-      {"level with its centre: right, then down-right", 1000, 1000, 40, 92, 1300, 1046, 1010,
-       1000, 92, 92, "tankdiagvnizvpravo", true},
+      {"level with its centre: right, then down-right", 1000, 1000, 40, 92, 1300, 1046, 1010, 1000,
+       92, 92, "tankdiagvnizvpravo", true},
       {"up from a diagonal: up, then up-right", 1000, 1000, 92, 92, 1046, 500, 1000, 990, 92, 92,
        "diagvverhvpravo", true},
-      {"target on its centre: arrives facing down", 1000, 1000, 40, 92, 1020, 1046, 1000, 1000,
-       40, 92, "tankvniz", false},
+      {"target on its centre: arrives facing down", 1000, 1000, 40, 92, 1020, 1046, 1000, 1000, 40,
+       92, "tankvniz", false},
       {"down-left", 1000, 1000, 40, 92, 500, 2000, 990, 1010, 92, 92, "tankdiagvnizvlevo", true},
       {"straight left", 1000, 1000, 92, 40, 500, 1020, 990, 1000, 92, 40, "tankvlevo", true},
   };

@@ -29,7 +29,8 @@ class PaletteTest : public GameTest {
   void showPanelOf(int index) {
     if (index == kConverter && !f.secondPage.visible) nextPageClick(game);
     if (index == kTank) {
-      f.objects[kFactorySlot] = MapObject{tag::kTankFactory, 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
+      f.objects[kFactorySlot] =
+          MapObject{tag::kTankFactory, 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
       objectClick(game, kFactorySlot);
     }
   }
@@ -170,7 +171,7 @@ TEST_F(PaletteTest, PagingBothWays) {
     bool bui;
   };
   const Step steps[] = {
-      {previousPageClick, 2, true},   // back from page 1 wraps to page 2
+      {previousPageClick, 2, true},  // back from page 1 wraps to page 2
       {previousPageClick, 1, false},
       {nextPageClick, 2, true},
       {nextPageClick, 1, false},  // forward from page 2 wraps to page 1

@@ -30,7 +30,8 @@ class PlacementTest : public GameTest {
     return item;
   }
   // A building already standing in slot i.
-  void stand(int i, float left, float top, float w = 100, float h = 100, const char* kindTag = tag::kAccumulator) {
+  void stand(int i, float left, float top, float w = 100, float h = 100,
+             const char* kindTag = tag::kAccumulator) {
     f.objects[i] = MapObject{kindTag, left, top, w, h, "akum", true, {}, 0};
     f.lastOrderedSlot = std::max(f.lastOrderedSlot, std::min(i, 300));
   }
@@ -45,10 +46,9 @@ TEST_F(PlacementTest, TenPixelGapOnEverySide) {
     bool accepted;
   };
   const Case cases[] = {
-      {"right", 10, true}, {"right", 5, false}, {"right", 0, false},
-      {"left", 10, true},  {"left", 5, false},  {"left", 0, false},
-      {"below", 10, true}, {"below", 5, false}, {"below", 0, false},
-      {"above", 10, true}, {"above", 5, false}, {"above", 0, false},
+      {"right", 10, true}, {"right", 5, false}, {"right", 0, false}, {"left", 10, true},
+      {"left", 5, false},  {"left", 0, false},  {"below", 10, true}, {"below", 5, false},
+      {"below", 0, false}, {"above", 10, true}, {"above", 5, false}, {"above", 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.side << " " << c.gap);
@@ -174,17 +174,38 @@ struct Kind {
 
 TEST_F(PlacementTest, ItemsByKind) {
   const Kind kinds[] = {
-      {kAccumulator, "akum", tag::kAccumulator, "Аккумулятор", {"build.smus"}, &Battlefield::accumulatorCount},
-      {kMetalWorks, "metzavod", tag::kMetalWorks, "Металло-перерабатывающий завод", {"build.smus"},
+      {kAccumulator,
+       "akum",
+       tag::kAccumulator,
+       "Аккумулятор",
+       {"build.smus"},
+       &Battlefield::accumulatorCount},
+      {kMetalWorks,
+       "metzavod",
+       tag::kMetalWorks,
+       "Металло-перерабатывающий завод",
+       {"build.smus"},
        &Battlefield::metalWorksCount},
-      {kWoodWorks, "derzavod", tag::kWoodWorks, "Дерево-перерабатывающий завод", {"build.smus"},
+      {kWoodWorks,
+       "derzavod",
+       tag::kWoodWorks,
+       "Дерево-перерабатывающий завод",
+       {"build.smus"},
        &Battlefield::woodWorksCount},
       {kLocator, "locator", tag::kLocator, "Локатор", {"locator.smus"}, nullptr},
-      {kTankFactory, "tankozavod", tag::kTankFactory, "Завод по производству танков", {"build.smus"},
+      {kTankFactory,
+       "tankozavod",
+       tag::kTankFactory,
+       "Завод по производству танков",
+       {"build.smus"},
        &Battlefield::tankFactoryCount},
       {kTank, "tankvniz", tag::kTank, "", {}, nullptr},
-      {kConverter, "konverter", tag::kConverter, "Конвертер - сжигает дерево для получения электричества",
-       {"build.smus"}, nullptr},
+      {kConverter,
+       "konverter",
+       tag::kConverter,
+       "Конвертер - сжигает дерево для получения электричества",
+       {"build.smus"},
+       nullptr},
   };
   float left = 500;
   for (const Kind& k : kinds) {

@@ -18,8 +18,8 @@
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
-#include "support/stored_text.h"
 #include "support/fake_platform.h"
+#include "support/stored_text.h"
 
 namespace kr::test {
 namespace {
@@ -57,29 +57,34 @@ std::vector<Step> script() {
       {0, [](Game& g) { startUp(g); }},
       {500, [](Game& g) { newGameClick(g); }},
       {1500, [](Game& g) { loadClick(g); }},
-      {60000, [](Game& g) {
+      {60000,
+       [](Game& g) {
          nickChange(g, "Тестер");
          startClick(g);
        }},
       {61000, [](Game& g) { orderItem(g, kAccumulator); }},
-      {62500, [](Game& g) {
+      {62500,
+       [](Game& g) {
          take(g);
          putDown(g, 300, 300);
        }},
       {63000, [](Game& g) { orderItem(g, kWoodWorks); }},
-      {66000, [](Game& g) {
+      {66000,
+       [](Game& g) {
          take(g);
          putDown(g, 300, 420);
        }},
       {67000, [](Game& g) { orderItem(g, kAccumulator); }},
-      {68500, [](Game& g) {
+      {68500,
+       [](Game& g) {
          take(g);
          putDown(g, 60, 120);  // too close to the headquarters: stays in hand
          putDown(g, 420, 300);
        }},
       {70000, [](Game& g) { chatLine(g, "mopru"); }},
       {80000, [](Game& g) { orderItem(g, kMetalWorks); }},
-      {86000, [](Game& g) {
+      {86000,
+       [](Game& g) {
          take(g);
          putDown(g, 420, 420);
        }},
@@ -106,22 +111,24 @@ std::vector<Step> script() {
       {262000, [](Game& g) { orderItem(g, kTank); }},
       {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
       {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},
-      {270200, [](Game& g) {  // the release ends a click on the ground
+      {270200,
+       [](Game& g) {  // the release ends a click on the ground
          mapMouseUp(g, 1, 1500, 1200);
          groundClick(g);
        }},
-      {400000, [](Game& g) {
-         nextPageClick(g);  // the converter's page
+      {400000,
+       [](Game& g) {
+         nextPageClick(g);          // the converter's page
          orderItem(g, kConverter);  // refused: too little energy
        }},
-      {420000, [](Game& g) { putDown(g, 600, 700); }},     // no ready icon: nothing in hand
+      {420000, [](Game& g) { putDown(g, 600, 700); }},  // no ready icon: nothing in hand
   };
 }
 
 std::string summary(Game& g) {
   std::ostringstream out;
-  out << "level " << g.levelNumber << " nick " << g.playerNick << " developer "
-      << g.developerMode << "\n";
+  out << "level " << g.levelNumber << " nick " << g.playerNick << " developer " << g.developerMode
+      << "\n";
   out << "windows";
   forEachWindow([&]<class W>(std::type_identity<W>) {
     if (g.loaded<W>()) out << " " << kWindowName<W>;
@@ -130,9 +137,9 @@ std::string summary(Game& g) {
   if (!g.loaded<Battlefield>()) return out.str();
   Battlefield& f = g.battlefield();
   out << "stocks " << f.energy << " " << f.metal << " " << f.wood << "\n";
-  out << "counters " << f.accumulatorCount << " " << f.metalWorksCount << " "
-      << f.woodWorksCount << " " << f.tankFactoryCount << " " << f.converterCount << " locator "
-      << f.locatorActive << f.locatorBuilt << "\n";
+  out << "counters " << f.accumulatorCount << " " << f.metalWorksCount << " " << f.woodWorksCount
+      << " " << f.tankFactoryCount << " " << f.converterCount << " locator " << f.locatorActive
+      << f.locatorBuilt << "\n";
   out << "slots " << f.lastOrderedSlot << " bot step " << g.enemyBuildStep << " view " << f.viewX
       << "," << f.viewY << "\n";
   for (int i = 0; i < kSlots; ++i) {

@@ -149,11 +149,13 @@ TEST(SaveLayout, Nicknames) {
   const std::vector<Case> cases = {
       {"", {}, ""},
       {"Игрок Ёж", {0xC8, 0xE3, 0xF0, 0xEE, 0xEA, 0x20, 0xA8, 0xE6}, "Игрок Ёж"},
-      {"ПятнадцатьБукв!", {0xCF, 0xFF, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC, 0xC1,
-                           0xF3, 0xEA, 0xE2, 0x21}, "ПятнадцатьБукв!"},
+      {"ПятнадцатьБукв!",
+       {0xCF, 0xFF, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC, 0xC1, 0xF3, 0xEA, 0xE2, 0x21},
+       "ПятнадцатьБукв!"},
       // Kept to 15 characters; a character the code page lacks becomes '?'.
-      {"Шестнадцать букв", {0xD8, 0xE5, 0xF1, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC,
-                            0x20, 0xE1, 0xF3, 0xEA}, "Шестнадцать бук"},
+      {"Шестнадцать букв",
+       {0xD8, 0xE5, 0xF1, 0xF2, 0xED, 0xE0, 0xE4, 0xF6, 0xE0, 0xF2, 0xFC, 0x20, 0xE1, 0xF3, 0xEA},
+       "Шестнадцать бук"},
       {"日本", {'?', '?'}, "??"},
   };
   for (const Case& c : cases) {
@@ -225,8 +227,8 @@ TEST_F(SaveFileTest, LevelByteDecidesTheLoad) {
     int levelByte;
     bool loads;
   };
-  for (const Case c : {Case{121, true}, {122, true}, {123, true}, {120, false}, {124, false},
-                       {220, false}}) {
+  for (const Case c :
+       {Case{121, true}, {122, true}, {123, true}, {120, false}, {124, false}, {220, false}}) {
     auto bytes = toVector(bytesFor("Player1", 1, 60));
     bytes[61] = static_cast<std::uint8_t>(c.levelByte);
     folder.write("save.ssav", bytes);

@@ -80,7 +80,9 @@ class FakePlatform : public Platform {
     connects.push_back({host, port});
     return nextSocket++;
   }
-  void accept(SocketId listener, int requestId) override { accepts.push_back({listener, requestId}); }
+  void accept(SocketId listener, int requestId) override {
+    accepts.push_back({listener, requestId});
+  }
   void close(SocketId socket) override { closed.push_back(socket); }
 
   // The file names of the sounds played, without the folder.

@@ -30,7 +30,8 @@ class TempFolder {
 
   void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
     std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   std::vector<std::uint8_t> read(const std::string& name) const {
     std::ifstream in(file(name), std::ios::binary);

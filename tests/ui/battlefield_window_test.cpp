@@ -161,8 +161,8 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
   for (int y = 0; y < 6000; y += 600)
     for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
   for (int i = 1; i <= 40; ++i)
-    put(i, i % 2 ? tag::kMetalWorks : tag::kAccumulator, i % 2 ? "metzavod" : "akum", 100.0f + (i % 8) * 90,
-        100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
+    put(i, i % 2 ? tag::kMetalWorks : tag::kAccumulator, i % 2 ? "metzavod" : "akum",
+        100.0f + (i % 8) * 90, 100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
   put(41, tag::kTank, "tankvverh", 300, 700, 40, 92);
   game.selectedSlot = 41;
   game.tankSelected = true;

@@ -34,15 +34,17 @@ std::vector<PictureUse> pictureUses() {
     const Kind onMap = k.tag == tag::kTank ? Kind::Tank : Kind::Building;
     const auto onTheMap = [&](const char* role, const char* name) {
       if (!name || !*name) return;
-      uses.push_back(
-          {std::string(k.name) + ", " + role, name, fresh.width, fresh.height, {onMap}});
+      uses.push_back({std::string(k.name) + ", " + role, name, fresh.width, fresh.height, {onMap}});
     };
     onTheMap("standing", k.picture);
     onTheMap("rolling out", k.rollOutPicture);
     onTheMap("frame 1", k.frames.phase1);
     onTheMap("frame 2", k.frames.phase2);
     if (k.paletteIndex >= 0) {
-      uses.push_back({std::string(k.name) + ", palette button", k.palettePicture, 1, 1,
+      uses.push_back({std::string(k.name) + ", palette button",
+                      k.palettePicture,
+                      1,
+                      1,
                       {Kind::Building, Kind::Button}});
     }
   }
@@ -62,9 +64,8 @@ TEST(BuildingPictures, CataloguedOfAFittingKindAndDrawnWithoutLosingTheirShape) 
     // Stretched to the place, the picture keeps its proportions within a tenth.
     const double drawn = static_cast<double>(use.width) / use.height;
     const double made = static_cast<double>(info->width) / info->height;
-    EXPECT_LT(std::abs(made / drawn - 1), 0.1)
-        << "made " << info->width << " x " << info->height << ", drawn at " << use.width
-        << " x " << use.height;
+    EXPECT_LT(std::abs(made / drawn - 1), 0.1) << "made " << info->width << " x " << info->height
+                                               << ", drawn at " << use.width << " x " << use.height;
   }
 }
 

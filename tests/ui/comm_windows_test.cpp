@@ -53,7 +53,8 @@ TEST_F(CommWindowsTest, TypedLineIsSentByADoubleClick) {
   EXPECT_EQ(f.chatBox.caption, "Player1: привет");
   EXPECT_EQ(chat()->line()->text(), QString());
   EXPECT_TRUE(chat()->box()->isVisible());
-  EXPECT_EQ(chat()->box()->geometry(), QRect(0, 984 - 27 - 25 - 27, static_cast<int>(f.chatBox.width), 54));
+  EXPECT_EQ(chat()->box()->geometry(),
+            QRect(0, 984 - 27 - 25 - 27, static_cast<int>(f.chatBox.width), 54));
   EXPECT_EQ(chat()->box()->lines(), QStringList{QStringLiteral("Player1: привет")});
 
   typeText(chat()->line(), QStringLiteral("ещё"));

@@ -5,13 +5,13 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
+#include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/inspection_frame.h"
 #include "ui/battlefield/palette_frame.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/picture_button.h"
 #include "ui/widgets/picture_image.h"
-#include "support/battlefield_ui_fixture.h"
 
 namespace kr::test {
 namespace {

@@ -18,7 +18,8 @@ QByteArray bytesOf(const std::vector<std::uint8_t>& v) {
 
 TEST(ProgramFolder, HoldsEveryCueAsSynthesised) {
   for (const std::string_view name : krepostan::cues::kCueNames) {
-    QFile f(QStringLiteral(KREPOSTAN_PROGRAM_DIR "/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QFile f(QStringLiteral(KREPOSTAN_PROGRAM_DIR "/") +
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     EXPECT_EQ(f.readAll(), bytesOf(krepostan::cues::cueWav(name))) << name;
   }
@@ -50,7 +51,8 @@ TEST(ProgramFolder, UnplayableFilesFallBackToTheDefaultCue) {
       {dir.filePath("missing.smus"), dir.filePath("no-default.wav"), QString()},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(QtPlatform::playableFile(c.requested, c.defaultCue), c.played) << c.requested.toStdString();
+    EXPECT_EQ(QtPlatform::playableFile(c.requested, c.defaultCue), c.played)
+        << c.requested.toStdString();
 }
 
 }  // namespace

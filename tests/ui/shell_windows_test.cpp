@@ -61,7 +61,9 @@ class ShellWindows : public ::testing::Test {
 };
 
 // The face a widget's text is drawn in, without its foundry ("Z003 [urw]").
-QString family(const QWidget* w) { return QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0); }
+QString family(const QWidget* w) {
+  return QFontInfo(w->font()).family().section(QStringLiteral(" ["), 0, 0);
+}
 
 // Types text into a widget key by key, Cyrillic included.
 void typeText(QWidget* w, const QString& text) {

@@ -40,7 +40,8 @@ bool near(QRgb pixel, unsigned rgb, int tolerance) {
 }
 
 int colourDistance(QRgb a, QRgb b) {
-  return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+  return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+         std::abs(qBlue(a) - qBlue(b));
 }
 
 // Mean colour step across the wrap-around edge, and the mean step between
@@ -55,7 +56,8 @@ EdgeSteps columnSteps(const QImage& img) {
   const int w = img.width();
   for (int y = 0; y < img.height(); ++y) {
     s.seam += colourDistance(img.pixel(w - 1, y), img.pixel(0, y));
-    for (int x = 0; x + 1 < w; x += 7) s.inside += colourDistance(img.pixel(x, y), img.pixel(x + 1, y));
+    for (int x = 0; x + 1 < w; x += 7)
+      s.inside += colourDistance(img.pixel(x, y), img.pixel(x + 1, y));
   }
   s.seam /= img.height();
   s.inside /= img.height() * ((w - 2) / 7 + 1);
@@ -79,8 +81,8 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
   const QImage& img = store.image(name);
   ASSERT_EQ(img.size(), QSize(info.width, info.height));
   EXPECT_EQ(img.format(), krepostan::sprites::isOpaque(info.kind)
-                             ? QImage::Format_RGB32
-                             : QImage::Format_ARGB32_Premultiplied);
+                              ? QImage::Format_RGB32
+                              : QImage::Format_ARGB32_Premultiplied);
   EXPECT_EQ(&store.image(name), &img) << "rendered again instead of kept";
 
   const int w = img.width();
@@ -118,9 +120,7 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
       EXPECT_GT(qAlpha(img.pixel(1, 1)), 128);
       EXPECT_EQ(qAlpha(img.pixel(w - 1, h - 1)), 0);
       break;
-    case Kind::Icon:
-      EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255);
-      break;
+    case Kind::Icon: EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255); break;
     case Kind::Terrain: {
       // Tiled side by side the tile must show no seam: the step across an edge
       // is no larger than the usual step between neighbouring pixels.
@@ -133,8 +133,7 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
       break;
     }
     case Kind::Button:
-    case Kind::Screen:
-      break;
+    case Kind::Screen: break;
   }
 
   // Not a flat fill: a picture has at least a handful of distinct colours.
@@ -181,8 +180,8 @@ TEST(SpriteStore, ScaledStretchesToTheRequestAndKeepsOnePixmapPerRequest) {
   };
   // Sizes the map draws at, including ones that ignore the picture's aspect.
   const Request requests[] = {
-      {"akum", {49, 49}},          {"metzavod", {150, 143}}, {"tankvverh", {40, 92}},
-      {"tankvlevo", {92, 40}},     {"diagvverhvlevo", {92, 92}}, {"baza", {120, 60}},
+      {"akum", {49, 49}},        {"metzavod", {150, 143}},     {"tankvverh", {40, 92}},
+      {"tankvlevo", {92, 40}},   {"diagvverhvlevo", {92, 92}}, {"baza", {120, 60}},
       {"Piclevel2", {300, 200}},
   };
   for (const auto& r : requests) {

@@ -14,8 +14,8 @@ void pause(Game& g) {
   g.load<GameMenu>().window.show();
   Battlefield& f = g.battlefield();
   f.window.enabled = false;
-  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2, f.timers.resourceDisplay,
-                          f.timers.bot})
+  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2,
+                          f.timers.resourceDisplay, f.timers.bot})
     g.clock.setEnabled(t, false);
 }
 

@@ -73,7 +73,9 @@ void mapMouseMove(Game& g, int, float x, float y) {
     stretch(x, g.selectionStartX, f.selectionRect.left, f.selectionRect.width);
     stretch(y, g.selectionStartY, f.selectionRect.top, f.selectionRect.height);
   }
-  if (!(f.placementPending && f.lastOrderedSlot < 299 && f.itemInHand) || !validSlot(f.lastOrderedSlot)) return;
+  if (!(f.placementPending && f.lastOrderedSlot < 299 && f.itemInHand) ||
+      !validSlot(f.lastOrderedSlot))
+    return;
 
   MapObject& ghost = f.objects[f.lastOrderedSlot];
   f.mapPointer = Pointer::SizeAll;
@@ -100,7 +102,8 @@ void groundClick(Game& g) {
 }
 
 int slotInHand(const Battlefield& f) {
-  return f.placementPending && f.itemInHand && validSlot(f.lastOrderedSlot) ? f.lastOrderedSlot : -1;
+  return f.placementPending && f.itemInHand && validSlot(f.lastOrderedSlot) ? f.lastOrderedSlot
+                                                                            : -1;
 }
 
 MapLayer mapLayer(const Battlefield& f, int slot) {

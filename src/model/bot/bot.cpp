@@ -80,10 +80,8 @@ void placeByScan(Battlefield& f, MapObject& slot, const MapObject& q, float r, b
   for (int i = kFirstEnemySlot; i <= kLastScannedSlot; ++i) {
     const MapObject& s = f.objects[static_cast<std::size_t>(i)];
     const float w = slot.width, h = slot.height;
-    if (beyondTest(d, q, s) && (!shownOnly || s.shown))
-      moveTo(slot, beyond(d, q, s, w, h));
-    else
-      moveTo(slot, adjacent(d, q, w, h));
+    if (beyondTest(d, q, s) && (!shownOnly || s.shown)) moveTo(slot, beyond(d, q, s, w, h));
+    else moveTo(slot, adjacent(d, q, w, h));
   }
 }
 
@@ -95,10 +93,8 @@ void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement pla
   MapObject& slot = f.objects[static_cast<std::size_t>(k)];
   const MapObject& q = f.objects[kEnemyHq];
   fitSlot(slot, kind.footprint);
-  if (placement == Placement::Direct)
-    placeDirect(slot, q, g.botRoll);
-  else
-    placeByScan(f, slot, q, g.botRoll, placement == Placement::ScanShown);
+  if (placement == Placement::Direct) placeDirect(slot, q, g.botRoll);
+  else placeByScan(f, slot, q, g.botRoll, placement == Placement::ScanShown);
   slot.shown = true;
   f.markers[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
   slot.picture = kind.picture;

@@ -61,10 +61,8 @@ void chatSubmit(Game& g) {
   notepadAddLine(g, line);
   setChatTimer(g, false);
   setChatTimer(g, true);
-  if (!f.chatBox.caption.empty())
-    f.chatBox.caption += "\r\n" + line;
-  else
-    f.chatBox.caption = line;
+  if (!f.chatBox.caption.empty()) f.chatBox.caption += "\r\n" + line;
+  else f.chatBox.caption = line;
   f.chatBox.height += kChatLineHeight;
   f.chatBox.top -= kChatLineHeight;
   f.chatBox.visible = true;

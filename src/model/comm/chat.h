@@ -17,7 +17,7 @@ inline constexpr float kChatLineHeight = 27;
 // Sends the chat line's text: Enter on the battlefield and a double click on the line.
 void chatSubmit(Game& g);
 void chatLineChange(Game& g, const std::string& text);  // the player edits the chat line
-void chatLineDoubleClick(Game& g);  // sends the line
+void chatLineDoubleClick(Game& g);                      // sends the line
 void chatTimerTick(Game& g);  // the chat box's time is up: it empties and hides
 // Puts a notice in the chat box in place of its text and shows it for its full time (the
 // mission goal, a line from the notepad).

@@ -13,10 +13,10 @@ inline constexpr int kGamePort = 3666;
 inline constexpr int kSecondPort = 666;
 inline constexpr const char* kConnectFailedMessage = text::kConnectFailed;
 
-void hostClick(Game& g);   // "Засервить"
+void hostClick(Game& g);                               // "Засервить"
 void addressChange(Game& g, const std::string& text);  // the player edits the address box
-void joinClick(Game& g);   // "Присоединиться"
-void networkDialogClose(Game& g);  // the dialog's close box
+void joinClick(Game& g);                               // "Присоединиться"
+void networkDialogClose(Game& g);                      // the dialog's close box
 // Closes the battlefield window's sockets (its unload does this).
 void closeSockets(Game& g);
 

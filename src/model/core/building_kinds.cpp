@@ -42,7 +42,8 @@ std::string paletteCaption(const BuildingKind& kind) {
   std::string caption = kind.paletteLabel;
   if (kind.captionShowsPrice) {
     caption += text::kPriceEnergy + std::to_string(kind.price.energy) + text::kPriceMetal +
-               std::to_string(kind.price.metal) + text::kPriceWood + std::to_string(kind.price.wood);
+               std::to_string(kind.price.metal) + text::kPriceWood +
+               std::to_string(kind.price.wood);
   }
   return caption;
 }

@@ -1,9 +1,9 @@
 // The construction tick (the bar, the blinking label, the finished item) and the bars.
 #include "model/core/construction.h"
 
-#include "model/cues.h"
 #include "model/core/building_kinds.h"
 #include "model/core/palette.h"
+#include "model/cues.h"
 #include "model/game.h"
 
 namespace kr {

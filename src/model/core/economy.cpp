@@ -58,7 +58,9 @@ void economyTick(Game& g) {
   if (g.levelNumber == 1 && f.energy >= 10001 && f.metal >= 10001 && f.wood >= 10001) win(g);
 
   g.energyDemand = static_cast<float>(consumersEnergy(f) + converterEnergy(f) + 2);
-  const auto energyAboveDemand = [&] { return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand); };
+  const auto energyAboveDemand = [&] {
+    return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand);
+  };
 
   if (energyAboveDemand()) f.energy -= consumersEnergy(f);
   if (energyAboveDemand() && f.metal > tankFactoriesMetal(f)) f.metal -= tankFactoriesMetal(f);

@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 
-#include "model/cues.h"
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
+#include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/texts.h"
@@ -69,7 +69,8 @@ void objectClick(Game& g, int i) {
       g.factorySlot = i;
     }
   }
-  f.powerSwitch.caption = f.powered[static_cast<std::size_t>(i)] == 1 ? text::kSwitchOff : text::kSwitchOn;
+  f.powerSwitch.caption =
+      f.powered[static_cast<std::size_t>(i)] == 1 ? text::kSwitchOff : text::kSwitchOn;
   g.tankSelected = o.tag == tag::kTank;
 }
 

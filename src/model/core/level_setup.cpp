@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "model/cues.h"
 #include "model/battlefield/animation.h"
 #include "model/battlefield/curtain.h"
 #include "model/battlefield/movement.h"
@@ -15,6 +14,7 @@
 #include "model/core/economy.h"
 #include "model/core/palette.h"
 #include "model/core/placement.h"
+#include "model/cues.h"
 #include "model/game.h"
 #include "model/shell/main_menu.h"
 #include "model/texts.h"
@@ -119,7 +119,8 @@ void levelSetup(Game& g) {
 
   // The minimap works in map coordinates; its frame is the part of the map on screen.
   f.viewFrame.height = static_cast<float>(g.screenHeight);
-  f.viewFrame.width = static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
+  f.viewFrame.width =
+      static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
   f.minimapPicture.width = kMapWidth;
   f.minimapPicture.height = kMapHeight;
 

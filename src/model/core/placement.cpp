@@ -41,15 +41,14 @@ void putDown(Game& g, int l, const BuildingKind& kind) {
 bool freeGroundTest(const MapObject& L, const MapObject& O) {
   const float l = L.left, r = L.right(), t = L.top, b = L.bottom();
   const float ol = O.left, oR = O.right(), ot = O.top, ob = O.bottom();
-  const bool overlaps =
-      (l > ol && l < oR + 10 && t > ot && t < ob + 10) ||       // top-left corner
-      (r > ol - 10 && r < oR && t > ot && t < ob + 10) ||       // top-right corner
-      (l > ol && l < oR + 10 && b > ot - 10 && b < ob) ||       // bottom-left corner
-      (r > ol - 10 && r < oR && b > ot - 10 && b < ob) ||       // bottom-right corner
-      (l > ol && l < oR + 10 && t < ot && b > ob) ||            // spanning O's height
-      (r > ol && l < oR + 10 && t < ot && b > ob) ||
-      (l < ol && r > oR && b > ot && b < ob) ||                 // spanning O's width
-      (l < ol && r > oR && t > ot && t < ob);
+  const bool overlaps = (l > ol && l < oR + 10 && t > ot && t < ob + 10) ||  // top-left corner
+                        (r > ol - 10 && r < oR && t > ot && t < ob + 10) ||  // top-right corner
+                        (l > ol && l < oR + 10 && b > ot - 10 && b < ob) ||  // bottom-left corner
+                        (r > ol - 10 && r < oR && b > ot - 10 && b < ob) ||  // bottom-right corner
+                        (l > ol && l < oR + 10 && t < ot && b > ob) ||       // spanning O's height
+                        (r > ol && l < oR + 10 && t < ot && b > ob) ||
+                        (l < ol && r > oR && b > ot && b < ob) ||  // spanning O's width
+                        (l < ol && r > oR && t > ot && t < ob);
   const bool offMap = t < 0 || r + 170 > kMapWidth || b + 170 > kMapHeight;
   return overlaps || offMap;
 }

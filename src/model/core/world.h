@@ -49,8 +49,15 @@ enum class Pointer { Default, Custom, SizeAll };
 enum class Focus { None, Map, ChatLine };
 
 // Palette indices: what each palette button orders.
-enum BuildItem { kAccumulator = 0, kMetalWorks = 1, kWoodWorks = 2, kLocator = 3, kTankFactory = 4,
-                 kTank = 5, kConverter = 6 };
+enum BuildItem {
+  kAccumulator = 0,
+  kMetalWorks = 1,
+  kWoodWorks = 2,
+  kLocator = 3,
+  kTankFactory = 4,
+  kTank = 5,
+  kConverter = 6
+};
 
 // The battlefield's timers. Each subsystem registers its own, with its interval, when the
 // window loads (see registerTimers in level_setup.cpp for their order).
@@ -68,8 +75,9 @@ struct BattlefieldTimers {
   TimerId arrowRelease = 0;     // releases the pressed page arrows
   TimerId curtain = 0;          // opens the minimap curtain
   auto all() const {
-    return std::array{economy, animationPhase1, animationPhase2, construction, movement, chatBox,
-                      resourceDisplay, scrolling, bot,    bars, arrowRelease, curtain};
+    return std::array{economy,      animationPhase1, animationPhase2, construction, movement,
+                      chatBox,      resourceDisplay, scrolling,       bot,          bars,
+                      arrowRelease, curtain};
   }
 };
 

@@ -55,7 +55,7 @@ std::string saveFilePath(Game& g);
 // program), else the user's data folder.
 std::string loadFilePath(Game& g);
 
-void saveClick(Game& g);  // "Сохранить" of the in-game menu
-void loadSavedGame(Game& g);       // the loader of the main menu window
+void saveClick(Game& g);      // "Сохранить" of the in-game menu
+void loadSavedGame(Game& g);  // the loader of the main menu window
 
 }  // namespace kr

@@ -54,8 +54,7 @@ std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kSaveFileSize) return std::nullopt;
   const std::size_t length = bytes[kNickBytes] < kNickBytes ? bytes[kNickBytes] : kNickBytes;
   SavedGame save;
-  save.nick = cp1251ToUtf8(
-      std::string_view(reinterpret_cast<const char*>(bytes.data()), length));
+  save.nick = cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), length));
   const std::size_t p = bytes[kPositionOffset];
   save.level = static_cast<std::int16_t>(bytes[p + 1] - kLevelBias);
   return save;

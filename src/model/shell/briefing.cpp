@@ -127,8 +127,7 @@ void viewEnemyHeadquarters(Game& g) {
   const MapObject& hq = f.objects[kEnemyHq];
   const float maxX = std::max(0.0f, f.mapSurface.width - static_cast<float>(g.screenWidth) +
                                         f.buildFrame.width + f.minimapFrame.width - 170);
-  const float maxY =
-      std::max(0.0f, f.mapSurface.height - static_cast<float>(g.screenHeight) - 150);
+  const float maxY = std::max(0.0f, f.mapSurface.height - static_cast<float>(g.screenHeight) - 150);
   scrollViewTo(f, std::clamp(hq.left - 170, 0.0f, maxX), std::clamp(hq.top - 150, 0.0f, maxY));
 }
 
@@ -181,7 +180,8 @@ void pauseOverTick(Game& g) {
 void progressTick(Game& g) {
   Briefing& w = g.briefing();
   w.stepWidth = w.loadingBarFrame.width / static_cast<float>(w.totalTiles);
-  if (w.tileIndex <= static_cast<float>(w.totalTiles)) w.loadingBar.width = w.stepWidth * w.tileIndex;
+  if (w.tileIndex <= static_cast<float>(w.totalTiles))
+    w.loadingBar.width = w.stepWidth * w.tileIndex;
   if (w.tileIndex >= static_cast<float>(w.totalTiles)) {
     w.loadingPercent.foreColor = kBlue;
     w.loadingBar.backColor = kYellow;
@@ -236,10 +236,8 @@ void loadClick(Game& g) {
   w.loadingPercent.visible = true;
   w.loadingBar.visible = true;
   // During the pause after a sentence the pass waits for the pause to end.
-  if (w.paused)
-    w.loadingAfterPause = true;
-  else
-    g.clock.setEnabled(w.timers.loading, true);
+  if (w.paused) w.loadingAfterPause = true;
+  else g.clock.setEnabled(w.timers.loading, true);
   w.loadButton.visible = false;
 }
 

@@ -1,8 +1,8 @@
 // The in-game menu: resume, restart, the load and quit questions, the notepad.
 #include "model/shell/ingame_menu.h"
 
-#include "model/cues.h"
 #include "model/battlefield/keys.h"
+#include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/shell/message_box.h"
@@ -60,8 +60,7 @@ void notepadClick(Game& g) {
 void menuExitClick(Game& g) {
   if (!canClick(g, &GameMenu::exitButton)) return;
   g.playCue(cue::kWhoosh);
-  showMessageBox(g, text::kSureToExit,
-                 0, kSureCaption);
+  showMessageBox(g, text::kSureToExit, 0, kSureCaption);
   g.gameMenu().window.enabled = false;
   g.exitConfirmPending = true;
 }

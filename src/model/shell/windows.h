@@ -34,8 +34,7 @@ struct AboutBox {
   float height = 212;
   Control title = Control::at(96, 12, 288, 48, text::kGameName);
   Control icon = Control::at(16, 16, 64, 64);
-  Control description = Control::at(
-      96, 64, 288, 100, text::kAboutText);
+  Control description = Control::at(96, 64, 288, 100, text::kAboutText);
   Control okButton = Control::at(296, 172, 88, 28, text::kOk);
 };
 

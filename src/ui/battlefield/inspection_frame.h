@@ -23,8 +23,8 @@ class InspectionFrame : public PanelFrame {
  private:
   GameUi& ui_;
   QLabel* name_;
-  QFont nameFont_;     // the name's own font, before it is fitted to the frame
-  int nameWidth_ = 0;  // the width it was last fitted to
+  QFont nameFont_;                    // the name's own font, before it is fitted to the frame
+  int nameWidth_ = 0;                 // the width it was last fitted to
   std::array<QLabel*, 3> effects_{};  // energy, metal, wood
   QPushButton* powerSwitch_;
 };

@@ -15,7 +15,7 @@ namespace kr {
 
 namespace {
 
-const QColor kGround(34, 52, 28);       // where no terrain has been painted
+const QColor kGround(34, 52, 28);  // where no terrain has been painted
 const QColor kHealthFill(0, 200, 0);
 const QColor kSelection(255, 0, 0);
 // Rows of the map drawn at a time; a band of the screen stays in the processor's cache.
@@ -41,7 +41,9 @@ QPoint MapPainter::mapOffset(const Battlefield& f) {
           static_cast<int>(std::lround(f.mapSurface.top))};
 }
 
-QRect MapPainter::mapRect(const MapObject& o) { return pixelRect(o.left, o.top, o.width, o.height); }
+QRect MapPainter::mapRect(const MapObject& o) {
+  return pixelRect(o.left, o.top, o.width, o.height);
+}
 
 QRect MapPainter::mapRect(const Control& c) { return pixelRect(c); }
 
@@ -49,7 +51,8 @@ const QImage& MapPainter::tile(const std::string& name) {
   auto it = tiles_.find(name);
   if (it != tiles_.end()) return it->second;
   // Terrain is opaque: kept without alpha it is drawn as a plain copy.
-  QImage img = SpriteStore::instance().image(QString::fromStdString(name))
+  QImage img = SpriteStore::instance()
+                   .image(QString::fromStdString(name))
                    .convertToFormat(QImage::Format_RGB32);
   return tiles_.emplace(name, std::move(img)).first->second;
 }
@@ -121,14 +124,16 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
   }
   for (const QRect& r : bare) p.fillRect(r, kGround);
 
-  for (const int i : drawList_) drawObject(p, i, f.objects[static_cast<std::size_t>(i)], offset, area);
+  for (const int i : drawList_)
+    drawObject(p, i, f.objects[static_cast<std::size_t>(i)], offset, area);
 
   // The health bar under the inspected object.
   if (f.healthBar.visible) {
     const QRect fill = mapRect(f.healthBar).translated(offset);
     if (fill.intersects(area)) p.fillRect(fill, kHealthFill);
   }
-  if (f.healthBarFrame.visible) drawOutline(p, mapRect(f.healthBarFrame).translated(offset), Qt::black);
+  if (f.healthBarFrame.visible)
+    drawOutline(p, mapRect(f.healthBarFrame).translated(offset), Qt::black);
   if (f.healthLabel.visible && !f.healthLabel.caption.empty()) {
     const QRect r = mapRect(f.healthLabel).translated(offset);
     if (r.intersects(area)) {
@@ -145,7 +150,8 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
     }
   }
 
-  if (f.selectionRect.visible) drawOutline(p, mapRect(f.selectionRect).translated(offset), kSelection);
+  if (f.selectionRect.visible)
+    drawOutline(p, mapRect(f.selectionRect).translated(offset), kSelection);
 
   if (inHand >= 0 && f.objects[static_cast<std::size_t>(inHand)].shown) {
     const MapObject& item = f.objects[static_cast<std::size_t>(inHand)];

@@ -6,8 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "model/core/inspection.h"
 #include "model/battlefield/pointer.h"
+#include "model/core/inspection.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"
@@ -56,9 +56,7 @@ MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
-QPointF MapView::mapPoint(QPointF widgetPos) const {
-  return widgetPos - QPointF(drawnOffset_);
-}
+QPointF MapView::mapPoint(QPointF widgetPos) const { return widgetPos - QPointF(drawnOffset_); }
 
 void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown) {
   if (oldShown) update(oldRect.translated(drawnOffset_));
@@ -138,7 +136,8 @@ void MapView::mousePressEvent(QMouseEvent* event) {
   const QPointF at = mapPoint(event->position());
   if (press_ == Press::None) {
     // The object under the pointer takes the press; bare ground is the map's.
-    pressedSlot_ = objectAt(ui_.game.battlefield(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    pressedSlot_ =
+        objectAt(ui_.game.battlefield(), static_cast<float>(at.x()), static_cast<float>(at.y()));
     press_ = pressedSlot_ >= 0 ? Press::Object : Press::Map;
     pressedButton_ = button;
   }
@@ -204,10 +203,8 @@ void MapView::updateCursor() {
   if (press_ != Press::Map &&
       objectAt(f, static_cast<float>(at.x()), static_cast<float>(at.y())) >= 0)
     shape = Object;
-  else if (f.mapPointer == Pointer::Custom)
-    shape = MapCustom;
-  else if (f.mapPointer == Pointer::SizeAll)
-    shape = SizeAll;
+  else if (f.mapPointer == Pointer::Custom) shape = MapCustom;
+  else if (f.mapPointer == Pointer::SizeAll) shape = SizeAll;
   if (shape == cursorShape_) return;
   cursorShape_ = shape;
   switch (shape) {

@@ -26,7 +26,8 @@ bool sameGeometry(const Control& a, const Control& b) {
 
 bool sameMarkers(const std::array<Marker, kSlots>& a, const std::array<Marker, kSlots>& b) {
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].shown != b[i].shown || (a[i].shown && (a[i].left != b[i].left || a[i].top != b[i].top)))
+    if (a[i].shown != b[i].shown ||
+        (a[i].shown && (a[i].left != b[i].left || a[i].top != b[i].top)))
       return false;
   return true;
 }
@@ -92,7 +93,9 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   if (!picture_.isNull() && f.minimapPicture.visible)
-    p.drawImage(toWidget(f.minimapPicture.left, f.minimapPicture.top, f.minimapPicture.width, f.minimapPicture.height), picture_);
+    p.drawImage(toWidget(f.minimapPicture.left, f.minimapPicture.top, f.minimapPicture.width,
+                         f.minimapPicture.height),
+                picture_);
 
   for (int i = 0; i <= kObjectSlotCount; ++i) {
     const Marker& m = f.markers[static_cast<std::size_t>(i)];
@@ -105,8 +108,8 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
   }
 
   if (f.viewFrame.visible) {
-    const QRectF r = toWidget(f.viewFrame.left, f.viewFrame.top, f.viewFrame.width,
-                              f.viewFrame.height);
+    const QRectF r =
+        toWidget(f.viewFrame.left, f.viewFrame.top, f.viewFrame.width, f.viewFrame.height);
     p.setPen(QPen(QColor(255, 255, 0), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
@@ -118,7 +121,9 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
 }
 
 void MinimapPicture::mousePressEvent(QMouseEvent* event) {
-  const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
+  const int button = event->button() == Qt::LeftButton    ? 1
+                     : event->button() == Qt::RightButton ? 2
+                                                          : 0;
   if (button == 0 || scaleX_ <= 0 || scaleY_ <= 0) return;
   const float x = static_cast<float>(event->position().x() / scaleX_);
   const float y = static_cast<float>(event->position().y() / scaleY_);

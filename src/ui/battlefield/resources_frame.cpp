@@ -10,8 +10,9 @@ namespace {
 
 // The labels in the order they are kept.
 std::array<const Control*, 12> labelControls(const Battlefield& f) {
-  return {&f.energyTitle, &f.energyStock,  &f.energyIncome,  &f.energyExpense, &f.metalTitle, &f.metalStock,
-          &f.metalIncome, &f.metalExpense, &f.woodTitle, &f.woodStock, &f.woodIncome, &f.woodExpense};
+  return {&f.energyTitle, &f.energyStock, &f.energyIncome, &f.energyExpense,
+          &f.metalTitle,  &f.metalStock,  &f.metalIncome,  &f.metalExpense,
+          &f.woodTitle,   &f.woodStock,   &f.woodIncome,   &f.woodExpense};
 }
 
 }  // namespace

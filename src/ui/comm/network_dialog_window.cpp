@@ -32,8 +32,10 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
   address_ = new QLineEdit(this);
   join_ = new QPushButton(this);
 
-  connect(host_, &QPushButton::clicked, this, [this] { ui_.input([this] { hostClick(ui_.game); }); });
-  connect(join_, &QPushButton::clicked, this, [this] { ui_.input([this] { joinClick(ui_.game); }); });
+  connect(host_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { hostClick(ui_.game); }); });
+  connect(join_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { joinClick(ui_.game); }); });
   connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
     ui_.input([this, text] { addressChange(ui_.game, text.toStdString()); });
   });

@@ -78,10 +78,9 @@ void QtPlatform::playSound(const std::string& path) {
 }
 
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
-  auto* box = new QMessageBox(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                             : QMessageBox::NoIcon,
-                              QString::fromUtf8(text::kGameName), QString::fromStdString(text),
-                              QMessageBox::Ok);
+  auto* box = new QMessageBox(
+      icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+      QString::fromUtf8(text::kGameName), QString::fromStdString(text), QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

@@ -53,8 +53,9 @@ void QtSockets::takeRequests(SocketId listener) {
     ++connectionsTaken_;
     s->setParent(this);
     s->setReadBufferSize(kReadBufferSize);
-    const auto waiting = std::count_if(requests_.begin(), requests_.end(),
-                                       [&](const auto& r) { return r.second.listener == listener; });
+    const auto waiting = std::count_if(requests_.begin(), requests_.end(), [&](const auto& r) {
+      return r.second.listener == listener;
+    });
     if (waiting >= kMaxPendingRequests) {
       dispose(s);
       continue;

@@ -31,7 +31,8 @@ AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
   ok_ = new QPushButton(this);
   ok_->setFont(face(kDialogFace, 9));
   ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, [this] { ui_.input([this] { aboutOkClick(ui_.game); }); });
+  connect(ok_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { aboutOkClick(ui_.game); }); });
 }
 
 void AboutWindow::sync() {

@@ -93,9 +93,7 @@ void BriefingWindow::sync() {
   syncShown();
 }
 
-void BriefingWindow::paintEvent(QPaintEvent*) {
-  background_.paint(this);
-}
+void BriefingWindow::paintEvent(QPaintEvent*) { background_.paint(this); }
 
 void BriefingWindow::closeEvent(QCloseEvent* event) {
   // Closing the screen from the window manager is "Выйти".

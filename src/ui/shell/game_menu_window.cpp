@@ -18,8 +18,8 @@ namespace kr {
 namespace {
 
 using Handler = void (*)(Game&);
-constexpr std::array<Handler, 7> kActions{restartClick,  saveClick,     menuLoadClick,
-                                          notepadClick,  menuExitClick, musicSwitchClick,
+constexpr std::array<Handler, 7> kActions{restartClick,    saveClick,     menuLoadClick,
+                                          notepadClick,    menuExitClick, musicSwitchClick,
                                           trackSwitchClick};
 
 }  // namespace
@@ -31,9 +31,8 @@ GameMenuWindow::GameMenuWindow(GameUi& ui) : GameWindow(ui) {
     b->setFont(face(kTimesFace, 9.75, true));
     b->installEventFilter(this);
     const Handler action = kActions[i];
-    connect(b, &QPushButton::clicked, this, [this, action] {
-      ui_.input([this, action] { action(ui_.game); });
-    });
+    connect(b, &QPushButton::clicked, this,
+            [this, action] { ui_.input([this, action] { action(ui_.game); }); });
     buttons_[i] = b;
   }
 }
@@ -41,8 +40,9 @@ GameMenuWindow::GameMenuWindow(GameUi& ui) : GameWindow(ui) {
 void GameMenuWindow::sync() {
   const GameMenu& m = model();
   place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
-  const std::array<const Control*, 7> controls{&m.restartButton, &m.saveButton,     &m.loadButton, &m.notepadButton,
-                                               &m.exitButton, &m.musicButton, &m.trackButton};
+  const std::array<const Control*, 7> controls{&m.restartButton, &m.saveButton, &m.loadButton,
+                                               &m.notepadButton, &m.exitButton, &m.musicButton,
+                                               &m.trackButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
   syncShown();
 }

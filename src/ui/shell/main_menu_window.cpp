@@ -17,8 +17,8 @@ namespace kr {
 namespace {
 
 using Handler = void (*)(Game&);
-constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGameClick,
-                                          exitClick, aboutClick};
+constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGameClick, exitClick,
+                                          aboutClick};
 
 }  // namespace
 
@@ -32,9 +32,8 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
     auto* b = new WrapButton(this);
     b->setFont(face(kDialogFace, 8));
     const Handler action = kActions[i];
-    connect(b, &QAbstractButton::clicked, this, [this, action] {
-      ui_.input([this, action] { action(ui_.game); });
-    });
+    connect(b, &QAbstractButton::clicked, this,
+            [this, action] { ui_.input([this, action] { action(ui_.game); }); });
     buttons_[i] = b;
   }
 }
@@ -43,15 +42,13 @@ void MainMenuWindow::sync() {
   const MainMenu& m = model();
   place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
   syncLabel(title_, m.title);
-  const std::array<const Control*, 5> controls{&m.newGameButton, &m.loadGameButton, &m.networkGameButton,
-                                               &m.exitButton, &m.aboutButton};
+  const std::array<const Control*, 5> controls{&m.newGameButton, &m.loadGameButton,
+                                               &m.networkGameButton, &m.exitButton, &m.aboutButton};
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], *controls[i]);
   syncShown();
 }
 
-void MainMenuWindow::paintEvent(QPaintEvent*) {
-  background_.paint(this);
-}
+void MainMenuWindow::paintEvent(QPaintEvent*) { background_.paint(this); }
 
 void MainMenuWindow::closeEvent(QCloseEvent* event) {
   // Closing the menu from the window manager leaves the game as "Выход" does.

@@ -48,8 +48,10 @@ MessageBoxWindow::MessageBoxWindow(GameUi& ui) : GameWindow(ui) {
   yes_ = makeButton(this, m.yesButton);
   no_ = makeButton(this, m.noButton);
   ok_ = makeButton(this, m.okButton);
-  connect(yes_, &QPushButton::clicked, this, [this] { ui_.input([this] { messageYesClick(ui_.game); }); });
-  connect(no_, &QPushButton::clicked, this, [this] { ui_.input([this] { messageNoClick(ui_.game); }); });
+  connect(yes_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { messageYesClick(ui_.game); }); });
+  connect(no_, &QPushButton::clicked, this,
+          [this] { ui_.input([this] { messageNoClick(ui_.game); }); });
 }
 
 void MessageBoxWindow::sync() {
@@ -70,14 +72,11 @@ bool MessageBoxWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseButtonPress:
         ui_.input([this] { messageCaptionMouseDown(ui_.game); });
         return true;
-      case QEvent::MouseMove:
-        ui_.input([this] { messageCaptionMouseMove(ui_.game); });
-        return true;
+      case QEvent::MouseMove: ui_.input([this] { messageCaptionMouseMove(ui_.game); }); return true;
       case QEvent::MouseButtonRelease:
         ui_.input([this] { messageCaptionMouseUp(ui_.game); });
         return true;
-      default:
-        break;
+      default: break;
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -114,5 +114,6 @@ const QPixmap& SpriteStore::scaled(const QString& name, QSize size) {
     pixmap = QPixmap::fromImage(std::move(img));
   }
   std::lock_guard lock(mutex_);
-  return pixmaps_.emplace(std::tuple{name, size.width(), size.height()}, std::move(pixmap)).first->second;
+  return pixmaps_.emplace(std::tuple{name, size.width(), size.height()}, std::move(pixmap))
+      .first->second;
 }

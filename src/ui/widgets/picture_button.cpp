@@ -63,8 +63,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
   if (!text().isEmpty()) {
     const QRect textArea(inner.left(), inner.top() + pictureRoom + 1, inner.width(),
                          inner.height() - pictureRoom - 1);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(textArea, kTextFlags, text());
   }
 }

@@ -34,8 +34,8 @@ void PictureImage::mousePressEvent(QMouseEvent* event) {
 
 // A click is a left press and release over the picture.
 void PictureImage::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click && onClick_) onClick_();
 }

@@ -34,8 +34,8 @@ class WrapButton : public QPushButton {
       f.setPointSizeF(f.pointSizeF() - 0.5);
     }
     p.setFont(f);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(inside, flags, caption);
   }
 };
