@@ -19,8 +19,4 @@ void countBuilding(Battlefield& f, Counter counter, int delta) {
   }
 }
 
-void countBuilding(Battlefield& f, const std::string& tag, int delta) {
-  if (const BuildingKind* kind = kindOfTag(tag)) countBuilding(f, kind->counter, delta);
-}
-
 }  // namespace kr
