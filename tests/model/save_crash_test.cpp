@@ -12,6 +12,7 @@
 #include "model/battlefield/keys.h"
 #include "model/persist/save_file.h"
 #include "support/game_fixture.h"
+#include "support/save_folder_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kr::test {
@@ -55,13 +56,11 @@ struct Child {
   }
 };
 
-class SaveCrashTest : public GameTest {
+class SaveCrashTest : public SaveFolderTest {
  protected:
-  TempFolder folder;
   void SetUp() override {
-    ASSERT_FALSE(folder.path().empty());
-    platform.folder = folder.path();
-    platform.userFolder = folder.path() + "/user";
+    SaveFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     // The in-game menu over the battlefield, as "Сохранить" finds it.
     startLevel(1);
     game.load<GameMenu>().window.visible = true;

@@ -12,8 +12,10 @@
 
 #include "model/comm/chat.h"
 #include "model/persist/save_file.h"
+#include "model/texts.h"
 #include "support/as_player.h"
 #include "support/game_fixture.h"
+#include "support/save_folder_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kr::test {
@@ -52,14 +54,8 @@ class DiskFullPast {
   void (*handler_)(int) = SIG_DFL;
 };
 
-class SaveFileTest : public GameTest {
+class SaveFileTest : public SaveFolderTest {
  protected:
-  TempFolder folder;
-  void SetUp() override {
-    ASSERT_FALSE(folder.path().empty());
-    platform.folder = folder.path();
-    platform.userFolder = folder.path() + "/user";
-  }
   std::vector<std::uint8_t> saved() const { return folder.read("save.ssav"); }
   bool saveExists() const { return std::filesystem::exists(folder.file("save.ssav")); }
   // The in-game menu open over the battlefield, as "Сохранить" finds it.
@@ -73,7 +69,7 @@ class SaveFileTest : public GameTest {
   }
   void expectLoadFailed() {
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, kLoadFailedMessage);
+    EXPECT_EQ(platform.messages[0].text, text::kLoadFailed);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(game.briefingPending);
   }
@@ -309,7 +305,7 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
   }
 
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
+  EXPECT_EQ(platform.messages[0].text, text::kSaveFailed);
   EXPECT_EQ(saved(), before);
   EXPECT_FALSE(std::filesystem::exists(folder.file("save.ssav.new")));
   EXPECT_EQ(f.chatBox.caption, "");
@@ -327,7 +323,7 @@ TEST_F(SaveFileTest, NowhereToWriteShowsTheMessage) {
   inMenu(1, "Player1");
   saveClick(game);
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, kSaveFailedMessage);
+  EXPECT_EQ(platform.messages[0].text, text::kSaveFailed);
   EXPECT_TRUE(game.gameMenu().window.visible);
 }
 

@@ -17,6 +17,7 @@
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
 #include "model/game.h"
+#include "model/texts.h"
 #include "support/fake_platform.h"
 #include "ui/platform/qt_sockets.h"
 
@@ -239,7 +240,7 @@ TEST_F(NetworkGameTest, JoiningWhereNobodyListensIsReportedOnce) {
            !joiner.platform.sockets.connecting(second) && !joiner.platform.messages.empty();
   }));
   ASSERT_EQ(joiner.platform.messages.size(), 1u);  // the second connection fails silently
-  EXPECT_EQ(joiner.platform.messages[0].text, kConnectFailedMessage);
+  EXPECT_EQ(joiner.platform.messages[0].text, text::kConnectFailed);
   EXPECT_EQ(joiner.platform.messages[0].icon, MessageIcon::None);
   EXPECT_TRUE(joiner.game.joinedNetworkGame);
   joiner.expectPlayable();
@@ -251,7 +252,7 @@ TEST_F(NetworkGameTest, HostingOnAPortInUseIsReported) {
   hostClick(host.game);
   EXPECT_EQ(host.win1(), 0);
   ASSERT_EQ(host.platform.messages.size(), 1u);
-  EXPECT_EQ(host.platform.messages[0].text, kConnectFailedMessage);
+  EXPECT_EQ(host.platform.messages[0].text, text::kConnectFailed);
   EXPECT_TRUE(host.game.briefing().window.visible);
   host.expectPlayable();
 }

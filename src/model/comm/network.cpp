@@ -11,7 +11,7 @@ namespace kr {
 namespace {
 
 void reportConnectFailure(Game& g) {
-  g.platform.systemMessage(kConnectFailedMessage, MessageIcon::None);
+  g.platform.systemMessage(text::kConnectFailed, MessageIcon::None);
 }
 
 // Puts a fresh socket in a slot of the battlefield, closing what the slot held.

@@ -11,7 +11,6 @@ class Game;
 
 inline constexpr int kGamePort = 3666;
 inline constexpr int kSecondPort = 666;
-inline constexpr const char* kConnectFailedMessage = text::kConnectFailed;
 
 void hostClick(Game& g);                               // "Засервить"
 void addressChange(Game& g, const std::string& text);  // the player edits the address box

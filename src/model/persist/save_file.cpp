@@ -11,6 +11,7 @@
 #include "model/persist/whole_file.h"
 #include "model/shell/message_box.h"
 #include "model/text.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -47,7 +48,7 @@ void saveClick(Game& g) {
   const SaveBytes bytes = encodeSave({g.playerNick, g.levelNumber}, pos, random);
   if (!writeSave(g, bytes)) {
     // The old save stays as it was; the menu stays open.
-    p.systemMessage(kSaveFailedMessage, MessageIcon::Critical);
+    p.systemMessage(text::kSaveFailed, MessageIcon::Critical);
     return;
   }
 
@@ -74,7 +75,7 @@ void loadSavedGame(Game& g) {
     g.levelNumber = save->level;
   }
   if (!save || g.levelNumber < 1 || g.levelNumber > 3) {
-    g.platform.systemMessage(kLoadFailedMessage, MessageIcon::Critical);
+    g.platform.systemMessage(text::kLoadFailed, MessageIcon::Critical);
     return;
   }
   showMessageBox(g, text::kLoadedLevel + std::to_string(g.levelNumber), 1,

@@ -24,9 +24,6 @@ inline constexpr int kLevelRecordPosMax = 217;
 inline constexpr std::size_t kPositionOffset = 50;
 inline constexpr int kLevelBias = 120;
 
-inline constexpr const char* kLoadFailedMessage = text::kLoadFailed;
-inline constexpr const char* kSaveFailedMessage = text::kSaveFailed;
-
 using SaveBytes = std::array<std::uint8_t, kSaveFileSize>;
 
 // What a save holds: the nickname (UTF-8) and the level.

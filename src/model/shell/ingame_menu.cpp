@@ -10,12 +10,6 @@
 
 namespace kr {
 
-namespace {
-
-const char* const kSureCaption = text::kSure;
-
-}  // namespace
-
 void gameMenuLoad(Game& g) { g.battlefield().window.enabled = false; }
 
 void menuKeyDown(Game& g, int keyCode) {
@@ -46,7 +40,7 @@ void menuLoadClick(Game& g) {
   if (!canClick(g, &GameMenu::loadButton)) return;
   MessageBox& box = g.load<MessageBox>();
   box.window.show();
-  box.captionBar.caption = kSureCaption;
+  box.captionBar.caption = text::kSure;
   box.text.caption = text::kSureToLoad;
   g.gameMenu().window.enabled = false;
   g.loadConfirmPending = true;
@@ -60,7 +54,7 @@ void notepadClick(Game& g) {
 void menuExitClick(Game& g) {
   if (!canClick(g, &GameMenu::exitButton)) return;
   g.playCue(cue::kWhoosh);
-  showMessageBox(g, text::kSureToExit, 0, kSureCaption);
+  showMessageBox(g, text::kSureToExit, 0, text::kSure);
   g.gameMenu().window.enabled = false;
   g.exitConfirmPending = true;
 }
