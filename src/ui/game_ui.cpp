@@ -2,6 +2,7 @@
 #include "ui/game_ui.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 
 #include "model/game.h"
 #include "ui/battlefield/battlefield_window.h"
@@ -66,7 +67,8 @@ M& GameUi::model() const {
   return game.window<M>();
 }
 
-GameUi::GameUi(Game& g, bool realTime) : game(g), hosts_(hostsFor(*this, GameWindows{})) {
+GameUi::GameUi(Game& g, bool realTime)
+    : game(g), hosts_(hostsFor(*this, GameWindows{})), realTime_(realTime) {
   // The backdrop comes up with the in-game menu, right under it, even when it was shown
   // already and the battlefield has come in front of it since.
   host<GameMenu>().setBeforeRaise([this] {
@@ -77,25 +79,74 @@ GameUi::GameUi(Game& g, bool realTime) : game(g), hosts_(hostsFor(*this, GameWin
   });
   if (realTime) {
     elapsed_.start();
-    frameTimer_.setTimerType(Qt::PreciseTimer);
-    frameTimer_.setInterval(static_cast<int>(Clock::kMinPeriod));
-    connect(&frameTimer_, &QTimer::timeout, this, [this] { frame(); });
-    frameTimer_.start();
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    connect(&wake_, &QTimer::timeout, this, [this] { frame(); });
+    // Socket events change the game outside any window's input: they are input too.
+    game.platform.setSocketEvents(this);
   }
 }
 
-GameUi::~GameUi() = default;
+GameUi::~GameUi() {
+  if (realTime_) game.platform.setSocketEvents(&game);
+}
+
+void GameUi::catchUp() {
+  if (!realTime_) return;
+  const Millis wall = elapsed_.elapsed();
+  game.clock.skipIdleTime(wall);
+  game.clock.followWallClock(wall);
+}
+
+void GameUi::scheduleWake() {
+  if (!realTime_) return;
+  const Millis due = game.ended ? -1 : game.clock.nextWake();
+  if (due < 0) {
+    wake_.stop();
+    return;
+  }
+  // elapsed() rounds down: the wake-up never comes before the timer is due.
+  wake_.start(static_cast<int>(std::max<Millis>(0, due - elapsed_.elapsed())));
+}
 
 void GameUi::frame() {
+  ++wakeUps_;
   if (game.ended) return;
-  game.clock.followWallClock(elapsed_.elapsed());
-  sync();
+  catchUp();
+  if (inputDuringSync_) {
+    inputDuringSync_ = false;
+    sync();
+  } else {
+    syncChanged();
+  }
+  scheduleWake();
 }
 
 void GameUi::input(const std::function<void()>& handler) {
   if (game.ended) return;
+  if (syncing_) {
+    // A window's sync set off this input: the windows follow it right after this sync.
+    handler();
+    inputDuringSync_ = true;
+    return;
+  }
+  // What fell due before the input happened goes first, as it did on the game clock.
+  catchUp();
   handler();
   sync();
+  scheduleWake();
+}
+
+void GameUi::connectionRequest(SocketId listener, int requestId) {
+  input([this, listener, requestId] { game.connectionRequest(listener, requestId); });
+}
+
+void GameUi::socketError(SocketId socket) {
+  input([this, socket] { game.socketError(socket); });
+}
+
+void GameUi::peerGone(SocketId socket) {
+  input([this, socket] { game.peerGone(socket); });
 }
 
 void GameUi::advanceBy(Millis ms) {
@@ -103,15 +154,25 @@ void GameUi::advanceBy(Millis ms) {
   sync();
 }
 
-void GameUi::sync() {
+void GameUi::sync() { syncWindows(true); }
+
+void GameUi::syncChanged() {
+  // No timer has run since the last sync: nothing has changed.
+  if (game.clock.fired() == firedAtSync_ && !game.ended) return;
+  syncWindows(false);
+}
+
+void GameUi::syncWindows(bool everything) {
   // A window's sync may run handlers (a focus change, a text edit): no re-entry.
   if (syncing_) return;
   syncing_ = true;
-  if (game.ended) {
-    frameTimer_.stop();
-  }
+  everything_ = everything;
+  if (game.ended) wake_.stop();
+  firedAtSync_ = game.clock.fired();
   std::apply([](auto&... each) { (each.sync(), ...); }, hosts_);
+  everything_ = true;
   syncing_ = false;
+  if (inputDuringSync_ && realTime_ && !game.ended) wake_.start(0);
 }
 
 // The model and Qt window accessors of every window of the list.

@@ -4,11 +4,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <tuple>
 
 #include "model/clock/clock.h"
+#include "model/platform/platform.h"
 #include "model/window_list.h"
 
 namespace kr {
@@ -53,10 +55,11 @@ class WindowHost {
   int raised_ = 0;
 };
 
-class GameUi : public QObject {
+class GameUi : public QObject, public SocketEvents {
  public:
-  // With realTime the game clock follows the wall clock, one frame every 16 ms; without it
-  // (tests) the caller advances the clock and calls sync().
+  // With realTime the game clock follows the wall clock: the program wakes up when the
+  // earliest running game timer falls due and sleeps while none runs. Without it (tests) the
+  // caller advances the clock and calls sync().
   GameUi(Game& game, bool realTime);
   ~GameUi() override;
 
@@ -66,8 +69,22 @@ class GameUi : public QObject {
   void input(const std::function<void()>& handler);
   // Every window follows its model.
   void sync();
+  // What one wake-up does: the windows follow only what the game's timers changed since
+  // the last sync.
+  void syncChanged();
   // Advances the game clock (tests) and syncs.
   void advanceBy(Millis ms);
+  // False while a sync looks only at what the game's timers changed (a wake-up): windows
+  // with long tables compare just the entries that the model marks as changed.
+  bool syncingEverything() const { return everything_; }
+  // Whether a wake-up is set (real time only), and how many have come so far.
+  bool wakeScheduled() const { return wake_.isActive(); }
+  std::uint64_t wakeUps() const { return wakeUps_; }
+
+  // Socket events of the platform, passed on to the game as input.
+  void connectionRequest(SocketId listener, int requestId) override;
+  void socketError(SocketId socket) override;
+  void peerGone(SocketId socket) override;
 
   // The model M of a loaded window (never loads it).
   template <class M>
@@ -97,13 +114,23 @@ class GameUi : public QObject {
     return std::get<WindowHost<M>>(hosts_);
   }
   void frame();
+  // Moves the game clock up to the wall clock, firing what fell due.
+  void catchUp();
+  // Sets the wake-up for the earliest running game timer, or none.
+  void scheduleWake();
+  void syncWindows(bool everything);
 
   // One host for every window, in stacking order: syncing in this order creates the later
   // windows after the earlier ones, so they come up over them.
   HostsOf<GameWindows>::type hosts_;
-  QTimer frameTimer_;
+  bool realTime_;
+  QTimer wake_;
   QElapsedTimer elapsed_;
   bool syncing_ = false;
+  bool everything_ = true;
+  bool inputDuringSync_ = false;
+  std::uint64_t firedAtSync_ = 0;  // the clock's handler count at the last sync
+  std::uint64_t wakeUps_ = 0;
 };
 
 }  // namespace kr

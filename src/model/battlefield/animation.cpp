@@ -28,8 +28,13 @@ void animationTick(Game& g, int phase) {
   Battlefield& f = g.battlefield();
   for (int i = 1; i <= f.lastObjectSlot; ++i) {
     MapObject& o = f.objects[i];
-    for (const BuildingKind* kind : kAnimated)
-      if (o.tag == kind->tag) o.picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
+    for (const BuildingKind* kind : kAnimated) {
+      if (o.tag != kind->tag) continue;
+      const char* picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
+      if (o.picture == picture) continue;
+      o.picture = picture;
+      f.objectChanged(i);
+    }
   }
   const TimerId self = phase == 1 ? f.timers.animationPhase1 : f.timers.animationPhase2;
   const TimerId other = phase == 1 ? f.timers.animationPhase2 : f.timers.animationPhase1;

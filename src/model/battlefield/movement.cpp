@@ -59,6 +59,7 @@ void movementTick(Game& g) {
   if (t.left > tx && t.top > ty) turn(t, kUpLeft);
   if (t.left > tx && t.bottom() < ty) turn(t, kDownLeft);
   if (t.right() < tx && t.bottom() < ty) turn(t, kDownRight);
+  f.objectChanged(g.movingSlot);
 }
 
 void registerMovementTimer(Game& g, BattlefieldTimers& timers) {

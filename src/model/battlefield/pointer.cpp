@@ -86,6 +86,7 @@ void mapMouseMove(Game& g, int, float x, float y) {
   ghost.shown = true;
   ghost.left = x + 15;
   ghost.top = y - ghost.height / 2;
+  f.objectChanged(f.lastOrderedSlot);
 }
 
 void mapMouseUp(Game& g, int, float, float) {

@@ -100,6 +100,7 @@ void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement pla
   slot.picture = kind.picture;
   slot.border = 0;
   slot.tag = kind.tag;
+  f.objectChanged(k);
   g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
 }
 

@@ -92,6 +92,7 @@ void Clock::advanceTo(Millis target) {
     t->due = now_ + period(t->interval);
     // The handler may add or remove timers: call a copy.
     auto handler = t->handler;
+    ++fired_;
     handler();
   }
   if (!halted_) now_ = std::max(now_, target);
@@ -104,6 +105,19 @@ void Clock::followWallClock(Millis wall) {
     target = now_ + kMaxFrameStep;
   }
   advanceTo(target);
+}
+
+void Clock::skipIdleTime(Millis wall) {
+  Millis target = wall - wallAhead_;
+  const Millis due = nextDue();
+  // The last steady frame before a due timer came at most one frame before it.
+  if (due >= 0) target = std::min(target, due - 1);
+  if (!halted_ && target > now_) now_ = target;
+}
+
+Millis Clock::nextWake() const {
+  const Millis due = nextDue();
+  return due < 0 ? -1 : due + wallAhead_;
 }
 
 void Clock::halt() {

@@ -46,6 +46,15 @@ class Clock {
   // One display frame at wall time wall (milliseconds on a clock that never goes back):
   // the game moves on by the wall time since the last frame, but by kMaxFrameStep at most.
   void followWallClock(Millis wall);
+  // The frames that a program which sleeps while nothing is due did not run: the game moves
+  // on towards wall time `wall` as steady frames would have moved it, up to just short of the
+  // earliest due timer, firing nothing. followWallClock(wall) then goes on from there.
+  void skipIdleTime(Millis wall);
+  // The wall time (on followWallClock's clock) at which the earliest running timer falls
+  // due, or -1 when none is running: when the program has to wake up next.
+  Millis nextWake() const;
+  // How many timer handlers have run so far.
+  std::uint64_t fired() const { return fired_; }
 
   // Stops the clock for good: nothing fires any more (the program is ending).
   void halt();
@@ -72,6 +81,7 @@ class Clock {
   Millis now_ = 0;
   Millis wallAhead_ = 0;  // how far the wall clock is ahead of the game: the dropped gaps
   bool halted_ = false;
+  std::uint64_t fired_ = 0;
 };
 
 }  // namespace kr

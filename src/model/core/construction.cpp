@@ -23,6 +23,7 @@ void rollOutOfFactory(Game& g, const BuildingKind& kind) {
   tank.border = 0;
   tank.shown = true;
   f.markers[static_cast<std::size_t>(f.lastOrderedSlot)] = Marker{tank.left, tank.top, true};
+  f.objectChanged(f.lastOrderedSlot);
   enablePalette(g, true);
 }
 

@@ -52,6 +52,7 @@ void orderItem(Game& g, int index) {
     f.wood -= static_cast<float>(price.wood);
     f.lastOrderedSlot += 1;
     fitSlot(f.objects[static_cast<std::size_t>(f.lastOrderedSlot)], kind.footprint);
+    f.objectChanged(f.lastOrderedSlot);
     g.playCue(cue::kOrderTaken);
   } else {
     g.playCue(cue::kRefused);

@@ -72,6 +72,7 @@ void mapClick(Game& g) {
     f.readyIcon.visible = false;
     if (const BuildingKind* kind = paletteKind(f.buildKind)) putDown(g, l, *kind);
     f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
+    f.objectChanged(l);
     f.windowPointer = Pointer::Default;
     enablePalette(g, true);
     f.buildKind = -1;

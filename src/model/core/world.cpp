@@ -25,9 +25,18 @@ Control paletteButton(BuildItem item, float left, float top, float side, bool vi
   return Control::at(left, top, side, side, paletteCaption(*paletteKind(item)), visible);
 }
 
+// The sequence of change stamps, shared by every battlefield the program loads.
+std::uint64_t lastStampGiven = 0;
+
 }  // namespace
 
+void Battlefield::objectChanged(int slot) {
+  newestStamp = ++lastStampGiven;
+  slotStamps[static_cast<std::size_t>(slot)] = newestStamp;
+}
+
 Battlefield::Battlefield() {
+  for (int i = 0; i < kSlots; ++i) objectChanged(i);
   objects[0] = standing(kindOf(Building::kHeadquarters), 48, 40, true);
   // The headquarters stands from the start, and so does its marker.
   markers[0] = Marker{48, 40, true};

@@ -94,6 +94,13 @@ struct Battlefield {
   std::vector<double> health = std::vector<double>(kSlots, 0.0);
   // powered(0) stays unset after level setup: 0 false, 1 true, -1 unset.
   std::vector<int> powered = std::vector<int>(kSlots, -1);
+  // Change stamps of the object table: every rule that changes a slot's object or marker
+  // calls objectChanged(slot), which stamps it with the next number of one sequence for the
+  // whole program. A window that remembers the newest stamp it has seen finds the slots that
+  // changed since by their stamps; a battlefield loaded afresh has all its slots stamped.
+  std::array<std::uint64_t, kSlots> slotStamps{};
+  std::uint64_t newestStamp = 0;
+  void objectChanged(int slot);
   int lastObjectSlot = kObjectSlotCount;
   int lastOrderedSlot = 0;
 

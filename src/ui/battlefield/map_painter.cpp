@@ -1,9 +1,11 @@
-// The map's drawing: opaque pictures go as plain copies, tanks blend over what lies below.
+// The map's drawing: opaque pictures go as plain copies, tanks blend over what lies below,
+// and the ground is kept between frames.
 #include "ui/battlefield/map_painter.h"
 
 #include <QPainter>
 #include <QRegion>
 #include <cmath>
+#include <cstring>
 
 #include "model/battlefield/pointer.h"
 #include "model/core/placement.h"
@@ -20,6 +22,8 @@ const QColor kHealthFill(0, 200, 0);
 const QColor kSelection(255, 0, 0);
 // Rows of the map drawn at a time; a band of the screen stays in the processor's cache.
 constexpr int kBandHeight = 128;
+// Above this many separate rectangles one pass over their bounding box is cheaper.
+constexpr int kMaxSeparateRects = 32;
 
 bool opaqueSprite(const std::string& name) {
   const auto* info = krepostan::sprites::findSprite(name);
@@ -84,18 +88,122 @@ void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint of
   if (o.border) drawOutline(p, r, Qt::black);
 }
 
-void MapPainter::paint(QPainter& p, const Battlefield& f, const QRect& area) {
-  const QPoint offset = mapOffset(f);
-  // The objects to draw, bottom to top.
-  drawList_.clear();
-  const int inHand = slotInHand(f);
-  for (const MapLayer layer : {MapLayer::Buildings, MapLayer::Tanks}) {
-    for (int i = 0; i <= kObjectSlotCount; ++i) {
-      const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-      if (o.shown && i != inHand && mapLayer(f, i) == layer &&
-          mapRect(o).translated(offset).intersects(area))
-        drawList_.push_back(i);
+void MapPainter::groundChanged(const QRect& r) {
+  // An outline is drawn even round an empty rectangle.
+  groundChanges_ += QRect(r.topLeft(), QSize(std::max(1, r.width()), std::max(1, r.height())));
+}
+
+void MapPainter::moveGround(QPoint by) {
+  const QRect view(QPoint(0, 0), ground_.deviceIndependentSize().toSize());
+  const qreal dpr = ground_.devicePixelRatio();
+  const QRect kept = view & view.translated(by);
+  groundStale_.translate(by);
+  if (kept.isEmpty() || dpr != std::floor(dpr)) {
+    groundStale_ = view;
+    return;
+  }
+  // What stays in view moves with the map, row by row; only the uncovered strips are drawn.
+  const int scale = static_cast<int>(dpr);
+  const int dx = by.x() * scale;
+  const int dy = by.y() * scale;
+  const auto rowBytes = static_cast<std::size_t>(ground_.width() - std::abs(dx)) * 4;
+  const qsizetype line = ground_.bytesPerLine();
+  uchar* bits = ground_.bits();
+  const auto moveRow = [&](int y) {
+    std::memmove(bits + y * line + std::max(dx, 0) * 4,
+                 bits + (y - dy) * line + std::max(-dx, 0) * 4, rowBytes);
+  };
+  if (dy > 0)
+    for (int y = ground_.height() - 1; y >= dy; --y) moveRow(y);
+  else
+    for (int y = 0; y < ground_.height() + dy; ++y) moveRow(y);
+  groundStale_ += QRegion(view) - QRegion(kept);
+}
+
+void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset,
+                               int inHand) {
+  const QRect view(QPoint(0, 0), size);
+  const bool sameSize =
+      ground_.deviceIndependentSize().toSize() == size && ground_.devicePixelRatio() == dpr;
+  if (!sameSize || groundTile_ != f.terrainTile || groundTiles_ > f.terrainTiles.size()) {
+    if (!sameSize) {
+      ground_ = QImage(size * dpr, QImage::Format_RGB32);
+      ground_.setDevicePixelRatio(dpr);
     }
+    groundTile_ = f.terrainTile;
+    groundTiles_ = f.terrainTiles.size();
+    groundOffset_ = offset;
+    groundStale_ = view;
+    groundChanges_ = QRegion();
+  }
+  if (offset != groundOffset_) {
+    moveGround(offset - groundOffset_);
+    groundOffset_ = offset;
+  }
+  // Tiles the loading pass has painted since.
+  if (groundTiles_ < f.terrainTiles.size()) {
+    const QSize tileSize = tile(f.terrainTile).size();
+    for (std::size_t i = groundTiles_; i < f.terrainTiles.size(); ++i)
+      groundChanges_ += QRect(QPoint(f.terrainTiles[i].x, f.terrainTiles[i].y), tileSize);
+    groundTiles_ = f.terrainTiles.size();
+  }
+  if (inHand != groundInHand_) {
+    for (const int slot : {groundInHand_, inHand})
+      if (slot >= 0) groundChanged(mapRect(f.objects[static_cast<std::size_t>(slot)]));
+    groundInHand_ = inHand;
+  }
+  if (!groundChanges_.isEmpty()) {
+    groundStale_ += groundChanges_.translated(offset);
+    groundChanges_ = QRegion();
+  }
+  groundStale_ &= view;
+  if (groundStale_.isEmpty()) return;
+
+  QPainter gp(&ground_);
+  if (groundStale_.rectCount() > kMaxSeparateRects) {
+    drawGround(gp, f, groundStale_.boundingRect(), offset);
+  } else {
+    for (const QRect& r : groundStale_) {
+      gp.setClipRect(r);
+      drawGround(gp, f, r, offset);
+    }
+  }
+  groundStale_ = QRegion();
+}
+
+void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
+  const QPoint offset = mapOffset(f);
+  const int inHand = slotInHand(f);
+  const qreal dpr = p.device()->devicePixelRatioF();
+  refreshGround(f, QSize(p.device()->width(), p.device()->height()), dpr, offset, inHand);
+
+  // The tanks in view, drawn over the ground in slot order.
+  overList_.clear();
+  const QRect bounds = area.boundingRect();
+  for (int i = 0; i <= kObjectSlotCount; ++i) {
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+    if (o.shown && mapLayer(f, i) == MapLayer::Tanks &&
+        mapRect(o).translated(offset).intersects(bounds))
+      overList_.push_back(i);
+  }
+  for (const QRect& r : area) {
+    p.setClipRect(r);
+    if (dpr == 1) p.drawImage(r.topLeft(), ground_, r);
+    else
+      p.drawImage(QRectF(r), ground_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+    drawOverlay(p, f, r, offset, inHand);
+  }
+  p.setClipping(false);
+}
+
+void MapPainter::drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset) {
+  // The standing buildings, in slot order.
+  drawList_.clear();
+  for (int i = 0; i <= kObjectSlotCount; ++i) {
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+    if (o.shown && mapLayer(f, i) == MapLayer::Buildings &&
+        mapRect(o).translated(offset).intersects(area))
+      drawList_.push_back(i);
   }
   // Band by band, so that the terrain under a building is still in the processor's cache
   // when the building is drawn over it.
@@ -103,13 +211,12 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRect& area) {
     const QRect band = area & QRect(area.left(), y, area.width(), kBandHeight);
     p.save();
     p.setClipRect(band, Qt::IntersectClip);
-    paintBand(p, f, band, offset, inHand);
+    paintBand(p, f, band, offset);
     p.restore();
   }
 }
 
-void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset,
-                           int inHand) {
+void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset) {
   // Terrain as the loading pass painted it; bare ground elsewhere.
   QRegion bare(area);
   if (!f.terrainTile.empty() && !f.terrainTiles.empty()) {
@@ -125,6 +232,12 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
   for (const QRect& r : bare) p.fillRect(r, kGround);
 
   for (const int i : drawList_)
+    drawObject(p, i, f.objects[static_cast<std::size_t>(i)], offset, area);
+}
+
+void MapPainter::drawOverlay(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset,
+                             int inHand) {
+  for (const int i : overList_)
     drawObject(p, i, f.objects[static_cast<std::size_t>(i)], offset, area);
 
   // The health bar under the inspected object.

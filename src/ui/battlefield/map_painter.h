@@ -1,10 +1,13 @@
 // Draws the battlefield map: terrain tiles, objects, the health bar, the red rectangle and
-// the item in hand, in that order, with the sprites scaled once per size and kept.
+// the item in hand, in that order, with the sprites scaled once per size and kept. The
+// ground (terrain and standing buildings) is kept as one picture of the view, drawn afresh
+// only where it changed: a frame is that picture with the few moving things over it.
 #pragma once
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <map>
 #include <string>
@@ -25,13 +28,23 @@ class MapPainter {
   static QRect mapRect(const MapObject& o);
   static QRect mapRect(const Control& c);
 
-  // Draws the part of the map inside `area` (widget pixels).
-  void paint(QPainter& p, const Battlefield& f, const QRect& area);
+  // Draws the part of the map inside `area` (widget pixels): the kept ground, with the
+  // tanks, the bars, the red rectangle and the item in hand over it.
+  void paint(QPainter& p, const Battlefield& f, const QRegion& area);
+  // The ground at r (map pixels) is to be drawn afresh: an object there came, went, moved,
+  // changed its picture or its border. A change of view, terrain or item in hand the
+  // painter sees itself.
+  void groundChanged(const QRect& r);
 
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
-  void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);
+  // Brings the kept ground up to date with the view of size `size` at `offset`.
+  void refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset, int inHand);
+  void moveGround(QPoint by);
+  void drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
+  void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
+  void drawOverlay(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);
   void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
 
   struct SlotSprite {
@@ -44,6 +57,17 @@ class MapPainter {
   std::map<std::tuple<std::string, int, int>, QImage> sprites_;
   std::map<std::string, QImage> tiles_;
   std::vector<int> drawList_;
+  std::vector<int> overList_;  // the tanks in view, bottom to top
+
+  // The kept ground: the view's terrain and standing buildings, in widget pixels times
+  // the device pixel ratio.
+  QImage ground_;
+  QPoint groundOffset_;     // the map's offset it was drawn at
+  QRegion groundStale_;     // widget pixels still to draw afresh
+  QRegion groundChanges_;   // map pixels reported changed since the last paint
+  std::string groundTile_;  // the terrain it was drawn with
+  std::size_t groundTiles_ = 0;
+  int groundInHand_ = -1;  // the item in hand, which the ground leaves out
 };
 
 }  // namespace kr

@@ -61,6 +61,7 @@ QPointF MapView::mapPoint(QPointF widgetPos) const { return widgetPos - QPointF(
 void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown) {
   if (oldShown) update(oldRect.translated(drawnOffset_));
   if (newShown) update(newRect.translated(drawnOffset_));
+  ++pictureChanges_;
 }
 
 void MapView::syncControl(DrawnControl& drawn, const Control& now, int margin) {
@@ -77,6 +78,7 @@ void MapView::syncSelection(const Control& now) {
   // Only the red outline is drawn: its edges are all that change.
   if (drawn.visible) update(outline(drawn.rect.translated(drawnOffset_)));
   if (now.visible) update(outline(r.translated(drawnOffset_)));
+  ++pictureChanges_;
   drawn.visible = now.visible;
   drawn.rect = r;
 }
@@ -88,25 +90,28 @@ void MapView::sync(const Battlefield& f) {
     drawnTile_ = f.terrainTile;
     drawnTiles_ = f.terrainTiles.size();
     update();
+    ++pictureChanges_;
   }
   if (offset != drawnOffset_) {
     // What was drawn moves with the map; only the uncovered strip is painted afresh.
     scroll(offset.x() - drawnOffset_.x(), offset.y() - drawnOffset_.y());
     drawnOffset_ = offset;
+    ++pictureChanges_;
   }
 
-  for (int i = 0; i <= kObjectSlotCount; ++i) {
-    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-    DrawnObject& d = drawn_[static_cast<std::size_t>(i)];
-    if (!o.shown && !d.shown) continue;
-    const QRect r = MapPainter::mapRect(o);
-    const MapLayer layer = o.shown ? mapLayer(f, i) : MapLayer::Buildings;
-    if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
-        d.picture == o.picture)
-      continue;
-    repaintChanged(d.rect, r, d.shown, o.shown);
-    d = DrawnObject{o.shown, r, o.picture, o.border, layer};
+  const int inHand = slotInHand(f);
+  if (ui_.syncingEverything()) {
+    for (int i = 0; i <= kObjectSlotCount; ++i) syncObject(f, i);
+  } else if (f.newestStamp != seenStamp_ || inHand != drawnInHand_) {
+    // Only what the game's rules changed since the last look; the item in hand changes its
+    // layer without a change of its own.
+    for (int i = 0; i <= kObjectSlotCount; ++i)
+      if (f.slotStamps[static_cast<std::size_t>(i)] > seenStamp_) syncObject(f, i);
+    for (const int slot : {drawnInHand_, inHand})
+      if (slot >= 0) syncObject(f, slot);
   }
+  seenStamp_ = f.newestStamp;
+  drawnInHand_ = inHand;
 
   syncControl(drawnBarOutline_, f.healthBarFrame, 0);
   syncControl(drawnBarFill_, f.healthBar, 0);
@@ -115,19 +120,28 @@ void MapView::sync(const Battlefield& f) {
   updateCursor();
 }
 
+void MapView::syncObject(const Battlefield& f, int slot) {
+  const MapObject& o = f.objects[static_cast<std::size_t>(slot)];
+  DrawnObject& d = drawn_[static_cast<std::size_t>(slot)];
+  if (!o.shown && !d.shown) return;
+  const QRect r = MapPainter::mapRect(o);
+  const MapLayer layer = o.shown ? mapLayer(f, slot) : MapLayer::Buildings;
+  if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
+      d.picture == o.picture)
+    return;
+  repaintChanged(d.rect, r, d.shown, o.shown);
+  if (d.shown) painter_.groundChanged(d.rect);
+  if (o.shown) painter_.groundChanged(r);
+  d = DrawnObject{o.shown, r, o.picture, o.border, layer};
+}
+
 void MapView::paintEvent(QPaintEvent* event) {
   if (!ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
   QPainter p(this);
   const QRegion& region = event->region();
-  if (region.rectCount() > kMaxSeparateRects) {
-    painter_.paint(p, f, region.boundingRect());
-    return;
-  }
-  for (const QRect& r : region) {
-    p.setClipRect(r);
-    painter_.paint(p, f, r);
-  }
+  painter_.paint(p, f,
+                 region.rectCount() > kMaxSeparateRects ? QRegion(region.boundingRect()) : region);
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {

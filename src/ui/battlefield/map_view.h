@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/battlefield/pointer.h"
@@ -17,8 +18,11 @@ class GameUi;
 class MapView : public QWidget {
  public:
   MapView(GameUi& ui, QWidget* parent);
-  // Compares the model with what was drawn last and repaints only what changed.
+  // Compares the model with what was drawn last and repaints only what changed. On a
+  // wake-up only the slots that the model stamped as changed are compared.
   void sync(const Battlefield& f);
+  // Grows whenever the map's picture changes: a clean signal for whatever shows the map.
+  std::uint64_t pictureChanges() const { return pictureChanges_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,6 +52,7 @@ class MapView : public QWidget {
   QPointF mapPoint(QPointF widgetPos) const;
   void repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown);
   void syncControl(DrawnControl& drawn, const Control& now, int margin);
+  void syncObject(const Battlefield& f, int slot);
   void syncSelection(const Control& now);
   void updateCursor();
 
@@ -59,6 +64,9 @@ class MapView : public QWidget {
   std::string drawnTile_;
   std::size_t drawnTiles_ = 0;
   std::array<DrawnObject, kSlots> drawn_{};
+  std::uint64_t seenStamp_ = 0;  // the newest change stamp of the object table compared
+  int drawnInHand_ = -1;
+  std::uint64_t pictureChanges_ = 0;
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
 
   Press press_ = Press::None;

@@ -76,8 +76,13 @@ void MinimapPicture::sync(const Battlefield& f) {
     buildPicture(f);
     changed = true;
   }
+  // The markers change with their slots: on a wake-up they are compared only when the model
+  // has stamped a slot as changed.
+  const bool markersMayDiffer = ui_.syncingEverything() || f.newestStamp != seenStamp_;
+  seenStamp_ = f.newestStamp;
   if (!sameGeometry(drawnFrame_, f.viewFrame) || !sameGeometry(drawnCurtain_, f.curtain) ||
-      !sameGeometry(drawnImage_, f.minimapPicture) || !sameMarkers(drawnMarkers_, f.markers)) {
+      !sameGeometry(drawnImage_, f.minimapPicture) ||
+      (markersMayDiffer && !sameMarkers(drawnMarkers_, f.markers))) {
     drawnFrame_ = f.viewFrame;
     drawnCurtain_ = f.curtain;
     drawnImage_ = f.minimapPicture;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <array>
+#include <cstdint>
 
 #include "model/core/world.h"
 #include "ui/battlefield/panel_frame.h"
@@ -36,6 +37,7 @@ class MinimapPicture : public QWidget {
   // What was drawn last.
   Control drawnFrame_, drawnCurtain_, drawnImage_;
   std::array<Marker, kSlots> drawnMarkers_{};
+  std::uint64_t seenStamp_ = 0;  // the newest change stamp of the object table compared
 };
 
 class MinimapFrame : public PanelFrame {
