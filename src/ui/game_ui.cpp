@@ -127,12 +127,14 @@ void GameUi::input(const std::function<void()>& handler) {
   if (syncing_) {
     // A window's sync set off this input: the windows follow it right after this sync.
     handler();
+    game.clock.noteInput();
     inputDuringSync_ = true;
     return;
   }
   // What fell due before the input happened goes first, as it did on the game clock.
   catchUp();
   handler();
+  game.clock.noteInput();
   sync();
   scheduleWake();
 }

@@ -113,5 +113,59 @@ TEST_F(ClockTest, AFrameMovesTheGameOnByAQuarterSecondAtMost) {
   EXPECT_EQ(ticks, game / 100);  // every tick of the game's own time, and no more
 }
 
+TEST_F(ClockTest, TheNextWakeUpIsTheFrameOfTheEarliestTickThatCouldShow) {
+  // A 500 ms timer that always shows, a display timer of every frame, and a 200 ms timer
+  // that may wait while `hidden` holds.
+  struct Case {
+    const char* name;
+    bool withDisplay;
+    bool hidden;
+    bool inputAt100;
+    Millis wake;  // the next wake-up once the clock stands at 100
+  };
+  const std::vector<Case> cases = {
+      {"the frame of the earliest running timer", false, false, false, 208},
+      {"a timer that may wait is left out", false, true, false, 512},
+      {"a display timer with nothing new is left out", true, false, false, 208},
+      {"after input the display timer wakes on its next frame", true, true, true, 112},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Clock clk;
+    clk.add("always", 500, true, [] {});
+    if (c.withDisplay) clk.setDisplay(clk.add("display", 1, true, [] {}));
+    const TimerId hideable = clk.add("hideable", 200, true, [] {});
+    const bool hidden = c.hidden;
+    clk.setCanWait(hideable, [hidden] { return hidden; });
+    clk.advanceTo(100);
+    if (c.inputAt100) clk.noteInput();
+    EXPECT_EQ(clk.nextWake(), c.wake);
+  }
+  Clock none;
+  none.add("stopped", 100, false, [] {});
+  EXPECT_EQ(none.nextWake(), -1);
+}
+
+TEST_F(ClockTest, SkippedIdleTimeFiresTheTicksThatWaitedAndStopsShortOfTheNextWakeUp) {
+  int waited = 0;
+  const TimerId hidden = clock.add("hidden", 100, true, [&waited] { ++waited; });
+  clock.setCanWait(hidden, [] { return true; });
+  add("shows", 1000);
+  // Asleep from 0 to a wake-up at 1000: the hidden timer's nine ticks fire on the way, at
+  // their own times, and the clock stands a moment short of the tick that woke it.
+  clock.skipIdleTime(1000);
+  EXPECT_EQ(waited, 9);
+  EXPECT_EQ(clock.now(), 999);
+  EXPECT_TRUE(fired.empty());
+  clock.followWallClock(1000);
+  EXPECT_EQ(fired, (std::vector<std::string>{"shows@1000"}));
+  EXPECT_EQ(waited, 10);
+  // Nothing runs that could show: the whole stretch is skipped, not a quarter second of it.
+  Clock quiet;
+  quiet.skipIdleTime(60000);
+  quiet.followWallClock(60000);
+  EXPECT_EQ(quiet.now(), 60000);
+}
+
 }  // namespace
 }  // namespace kr

@@ -47,6 +47,9 @@ void registerAnimationTimers(Game& g, BattlefieldTimers& timers) {
       g.clock.add("animation1", kAnimationInterval, true, [&g] { animationTick(g, 1); });
   timers.animationPhase2 =
       g.clock.add("animation2", kAnimationInterval, true, [&g] { animationTick(g, 2); });
+  // The pictures change unseen while the battlefield is hidden (behind the briefing).
+  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2})
+    g.clock.setCanWait(id, [&g] { return !g.battlefield().window.visible; });
 }
 
 }  // namespace kr

@@ -25,9 +25,9 @@ void scrollViewTo(Battlefield& f, float x, float y) {
 
 void navigationTick(Game& g) {
   Battlefield& f = g.battlefield();
+  if (!canScroll(f)) return;
   // One reading of the pointer serves all four edges.
   const Point cursor = g.platform.cursorPos();
-  if (!f.window.enabled || !f.locatorBuilt) return;
 
   const float sw = static_cast<float>(g.screenWidth);
   const float sh = static_cast<float>(g.screenHeight);
@@ -62,9 +62,13 @@ void minimapPress(Game& g, int button, float x, float y) {
   minimapMouseDown(g, button, x, y);
 }
 
+bool canScroll(const Battlefield& f) { return f.window.enabled && f.locatorBuilt; }
+
 void registerScrollingTimer(Game& g, BattlefieldTimers& timers) {
   timers.scrolling =
       g.clock.add("scrolling", kScrollingInterval, true, [&g] { navigationTick(g); });
+  // Without a locator, or while the battlefield takes no input, the tick does nothing.
+  g.clock.setCanWait(timers.scrolling, [&g] { return !canScroll(g.battlefield()); });
 }
 
 }  // namespace kr

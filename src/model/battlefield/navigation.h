@@ -16,6 +16,8 @@ void scrollViewTo(Battlefield& f, float x, float y);
 void navigationTick(Game& g);  // one step of edge scrolling
 // The scrolling timer, running from the start.
 void registerScrollingTimer(Game& g, BattlefieldTimers& timers);
+// Whether edge scrolling works: the battlefield takes input and a locator has been built.
+bool canScroll(const Battlefield& f);
 // A press on the minimap picture, at map coordinates. Button 1 left, 2 right.
 void minimapMouseDown(Game& g, int button, float x, float y);
 // A press anywhere on the minimap: where the curtain covers it, the curtain takes it.

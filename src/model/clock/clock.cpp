@@ -19,6 +19,27 @@ TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function
   return timers_.back().id;
 }
 
+void Clock::setDisplay(TimerId id) {
+  if (Timer* t = find(id)) t->display = true;
+}
+
+void Clock::setCanWait(TimerId id, std::function<bool()> canWait) {
+  if (Timer* t = find(id)) t->canWait = std::move(canWait);
+}
+
+bool Clock::needsWake(const Timer& t) const {
+  if (!t.enabled) return false;
+  if (t.display && t.changesShown == changes_) return false;
+  return !(t.canWait && t.canWait());
+}
+
+Millis Clock::nextWakeDue() const {
+  Millis best = -1;
+  for (const auto& t : timers_)
+    if ((best < 0 || t.due < best) && needsWake(t)) best = t.due;
+  return best;
+}
+
 void Clock::remove(TimerId id) {
   std::erase_if(timers_, [id](const Timer& t) { return t.id == id; });
 }
@@ -92,8 +113,13 @@ void Clock::advanceTo(Millis target) {
     t->due = now_ + period(t->interval);
     // The handler may add or remove timers: call a copy.
     auto handler = t->handler;
+    const bool display = t->display;
     ++fired_;
+    // A tick that could wait changes nothing that shows, on a display either.
+    if (!display && !(t->canWait && t->canWait())) ++changes_;
     handler();
+    // The handler may have removed its own timer.
+    if (Timer* shown = display ? find(id) : nullptr) shown->changesShown = changes_;
   }
   if (!halted_) now_ = std::max(now_, target);
 }
@@ -108,16 +134,24 @@ void Clock::followWallClock(Millis wall) {
 }
 
 void Clock::skipIdleTime(Millis wall) {
-  Millis target = wall - wallAhead_;
-  const Millis due = nextDue();
-  // The last steady frame before a due timer came at most one frame before it.
-  if (due >= 0) target = std::min(target, due - 1);
-  if (!halted_ && target > now_) now_ = target;
+  const Millis target = wall - wallAhead_;
+  // A tick that waited may make another one need a wake-up (a display timer after a
+  // change): step from one to the next.
+  while (!halted_ && now_ < target) {
+    const Millis due = nextWakeDue();
+    // The last steady frame before a tick that needs one came at most a frame before it.
+    const Millis until = due < 0 ? target : std::min(target, due - 1);
+    if (until <= now_) break;
+    advanceTo(until);
+  }
 }
 
 Millis Clock::nextWake() const {
-  const Millis due = nextDue();
-  return due < 0 ? -1 : due + wallAhead_;
+  const Millis due = nextWakeDue();
+  if (due < 0) return -1;
+  // On the next display frame: however many ticks fall due within one, it is one wake-up.
+  const Millis wall = due + wallAhead_;
+  return (wall + kMinPeriod - 1) / kMinPeriod * kMinPeriod;
 }
 
 void Clock::halt() {

@@ -19,6 +19,11 @@ using TimerId = int;
 // stopped timer or changing its interval starts a new full interval; enabling a running
 // timer changes nothing; disabling drops what was pending. No timer fires more often than
 // once a display frame (kMinPeriod), whatever its interval.
+//
+// The program sleeps between wake-ups and wakes when a timer falls due whose tick could
+// show. A tick that could not (a display timer with nothing new to show, a timer whose
+// window is out of sight) waits: it fires, at its own due time on the game clock and in
+// order with the others, when the clock is next moved on for a wake-up or an input.
 class Clock {
  public:
   static constexpr Millis kMinPeriod = 16;
@@ -28,6 +33,14 @@ class Clock {
   static constexpr Millis kMaxFrameStep = 250;
 
   TimerId add(std::string name, int intervalMs, bool enabled, std::function<void()> handler);
+  // A display timer only shows what other handlers and input have changed: once it has run
+  // after the last change, its ticks wait.
+  void setDisplay(TimerId id);
+  // While canWait() holds, nothing the timer's tick would do can show before the next
+  // wake-up: its ticks wait.
+  void setCanWait(TimerId id, std::function<bool()> canWait);
+  // Input has changed the game: display timers have something to show again.
+  void noteInput() { ++changes_; }
   void remove(TimerId id);
   bool exists(TimerId id) const;
 
@@ -46,12 +59,14 @@ class Clock {
   // One display frame at wall time wall (milliseconds on a clock that never goes back):
   // the game moves on by the wall time since the last frame, but by kMaxFrameStep at most.
   void followWallClock(Millis wall);
-  // The frames that a program which sleeps while nothing is due did not run: the game moves
-  // on towards wall time `wall` as steady frames would have moved it, up to just short of the
-  // earliest due timer, firing nothing. followWallClock(wall) then goes on from there.
+  // The frames that the sleeping program did not run: the game moves on towards wall time
+  // `wall` as steady frames would have moved it, firing the ticks that waited, up to just
+  // short of the earliest tick that needs a wake-up. followWallClock(wall) goes on from
+  // there.
   void skipIdleTime(Millis wall);
-  // The wall time (on followWallClock's clock) at which the earliest running timer falls
-  // due, or -1 when none is running: when the program has to wake up next.
+  // The wall time (on followWallClock's clock) of the display frame on which the earliest
+  // tick that needs a wake-up falls due, or -1 when none does: when the program has to wake
+  // up next.
   Millis nextWake() const;
   // How many timer handlers have run so far.
   std::uint64_t fired() const { return fired_; }
@@ -71,7 +86,12 @@ class Clock {
     bool enabled = false;
     Millis due = 0;
     std::function<void()> handler;
+    bool display = false;
+    std::uint64_t changesShown = 0;  // changes_ when the display timer last ran
+    std::function<bool()> canWait;
   };
+  bool needsWake(const Timer& t) const;
+  Millis nextWakeDue() const;
   Timer* find(TimerId id);
   const Timer* find(TimerId id) const;
   static Millis period(int intervalMs);
@@ -82,6 +102,7 @@ class Clock {
   Millis wallAhead_ = 0;  // how far the wall clock is ahead of the game: the dropped gaps
   bool halted_ = false;
   std::uint64_t fired_ = 0;
+  std::uint64_t changes_ = 0;  // runs of handlers that are no display timer, and inputs
 };
 
 }  // namespace kr

@@ -69,6 +69,7 @@ void registerConstructionTimer(Game& g, BattlefieldTimers& timers) {
 
 void registerBarsTimer(Game& g, BattlefieldTimers& timers) {
   timers.bars = g.clock.add("bars", kBarsInterval, true, [&g] { barsTick(g); });
+  g.clock.setDisplay(timers.bars);
 }
 
 }  // namespace kr

@@ -116,6 +116,7 @@ void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
 void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
   timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
                                        [&g] { resourceDisplayTick(g); });
+  g.clock.setDisplay(timers.resourceDisplay);
 }
 
 }  // namespace kr

@@ -54,6 +54,7 @@ void registerTimers(Game& g, Briefing& w) {
   BriefingTimers& t = w.timers;
   t.typewriter = c.add("typewriter", kTypingInterval, false, [&g] { typewriterTick(g); });
   t.progress = c.add("progress", kProgressInterval, true, [&g] { progressTick(g); });
+  c.setDisplay(t.progress);
   t.loading = c.add("loading", kLoadingInterval, false, [&g] { loadingTick(g); });
   t.pause = c.add("pause", kSentencePause, false, [&g] { pauseOverTick(g); });
 }
