@@ -1,5 +1,6 @@
-// A mission with its terrain painted and 280 buildings of every kind put down in a grid
-// near the headquarters, counted as working: the benchmarks' battlefield.
+// A mission with its terrain painted and 280 buildings (or as many as asked, up to 300) of
+// every kind put down in a grid near the headquarters, counted as working: the benchmarks'
+// battlefield.
 #pragma once
 
 #include "model/core/building_kinds.h"
@@ -8,7 +9,7 @@
 
 namespace kr::test {
 
-inline void builtUpBase(Game& g, int level) {
+inline void builtUpBase(Game& g, int level, int buildings = 280) {
   g.load<MainMenu>();
   g.unload<MainMenu>();
   g.levelNumber = static_cast<std::int16_t>(level);
@@ -23,7 +24,7 @@ inline void builtUpBase(Game& g, int level) {
   // Every counted kind in turn, each in the first picture the animation gives it.
   const Building kinds[] = {Building::kAccumulator, Building::kMetalWorks, Building::kWoodWorks,
                             Building::kTankFactory, Building::kConverter};
-  for (int i = 1; i <= 280; ++i) {
+  for (int i = 1; i <= buildings; ++i) {
     const BuildingKind& k = kindOf(kinds[i % 5]);
     MapObject& o = f.objects[static_cast<std::size_t>(i)];
     o.tag = k.tag;
@@ -34,7 +35,7 @@ inline void builtUpBase(Game& g, int level) {
     f.markers[static_cast<std::size_t>(i)] = {o.left, o.top, true};
     countBuilding(f, k.counter, 1);
   }
-  f.lastOrderedSlot = 280;
+  f.lastOrderedSlot = buildings;
   g.clock.setEnabled(f.timers.economy, true);
   f.window.visible = true;
 }

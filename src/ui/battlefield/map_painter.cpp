@@ -22,8 +22,9 @@ const QColor kHealthFill(0, 200, 0);
 const QColor kSelection(255, 0, 0);
 // Rows of the map drawn at a time; a band of the screen stays in the processor's cache.
 constexpr int kBandHeight = 128;
-// Above this many separate rectangles one pass over their bounding box is cheaper.
-constexpr int kMaxSeparateRects = 32;
+// Above this many separate rectangles of the ground one pass over their bounding box is
+// cheaper (an animation phase changes one or a few per factory in view).
+constexpr int kMaxGroundRects = 1000;
 
 bool opaqueSprite(const std::string& name) {
   const auto* info = krepostan::sprites::findSprite(name);
@@ -160,12 +161,35 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
   if (groundStale_.isEmpty()) return;
 
   QPainter gp(&ground_);
-  if (groundStale_.rectCount() > kMaxSeparateRects) {
+  if (groundStale_.rectCount() > kMaxGroundRects) {
     drawGround(gp, f, groundStale_.boundingRect(), offset);
   } else {
+    // The buildings anywhere in the stale parts, picked once; each part draws those that
+    // reach into it.
+    listBuildings(f, groundStale_.boundingRect(), offset);
+    const std::vector<int> all = drawList_;
     for (const QRect& r : groundStale_) {
+      drawList_.clear();
+      for (const int i : all)
+        if (mapRect(f.objects[static_cast<std::size_t>(i)]).translated(offset).intersects(r))
+          drawList_.push_back(i);
+      // A part that one opaque building covers whole (a factory's new picture) is that
+      // building's picture alone.
+      if (drawList_.size() == 1) {
+        const int i = drawList_.front();
+        const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+        const QRect at = mapRect(o).translated(offset);
+        if (!o.border && at.contains(r) && opaqueSprite(o.picture)) {
+          const QImage* picture = sprite(i, o, at.size());
+          if (!picture->hasAlphaChannel()) {
+            gp.setClipping(false);
+            gp.drawImage(r.topLeft(), *picture, r.translated(-at.topLeft()));
+            continue;
+          }
+        }
+      }
       gp.setClipRect(r);
-      drawGround(gp, f, r, offset);
+      paintBand(gp, f, r, offset);
     }
   }
   groundStale_ = QRegion();
@@ -196,7 +220,7 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   p.setClipping(false);
 }
 
-void MapPainter::drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset) {
+void MapPainter::listBuildings(const Battlefield& f, const QRect& area, QPoint offset) {
   // The standing buildings, in slot order.
   drawList_.clear();
   for (int i = 0; i <= kObjectSlotCount; ++i) {
@@ -205,6 +229,10 @@ void MapPainter::drawGround(QPainter& p, const Battlefield& f, const QRect& area
         mapRect(o).translated(offset).intersects(area))
       drawList_.push_back(i);
   }
+}
+
+void MapPainter::drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset) {
+  listBuildings(f, area, offset);
   // Band by band, so that the terrain under a building is still in the processor's cache
   // when the building is drawn over it.
   for (int y = area.top(); y <= area.bottom(); y += kBandHeight) {

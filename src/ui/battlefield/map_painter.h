@@ -42,6 +42,7 @@ class MapPainter {
   // Brings the kept ground up to date with the view of size `size` at `offset`.
   void refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset, int inHand);
   void moveGround(QPoint by);
+  void listBuildings(const Battlefield& f, const QRect& area, QPoint offset);
   void drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
   void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
   void drawOverlay(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);

@@ -17,7 +17,7 @@ namespace kr {
 namespace {
 
 // Above this many separate rectangles one pass over their bounding box is cheaper.
-constexpr int kMaxSeparateRects = 32;
+constexpr int kMaxSeparateRects = 1000;
 // The health label's text may reach past its control, and it has a shadow.
 constexpr int kLabelMargin = 24;
 

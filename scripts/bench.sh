@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the benchmarks optimised (RelWithDebInfo) and runs them, each figure beside its
+# budget. The machine's load is printed first: on a busy machine trust the ratios (measured
+# in one process and run) more than the absolute times.
+#   scripts/bench.sh [IDLE_SECONDS]   real time per idle stretch of the budget benchmark (10)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="/tmp/krepostan-runtime-$(id -u)"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+export QT_LOGGING_RULES="qt.multimedia*=false"
+idle="${1:-10}"
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target frame_bench simulation_bench budget_bench
+
+echo "== Load: $(uptime)"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+build/bench/frame_bench --benchmark_format=json --benchmark_out="$out/frame.json" >/dev/null
+build/bench/simulation_bench --benchmark_format=json --benchmark_out="$out/sim.json" >/dev/null
+# Offscreen on a 1920 × 1080 screen of its own: the benchmark sets it up.
+env -u QT_QPA_PLATFORM build/bench/budget_bench --idle_seconds="$idle" \
+  --benchmark_format=json --benchmark_out="$out/budget.json" >"$out/budget.txt"
+
+python3 - "$out" <<'PY'
+import json, sys, os
+out = sys.argv[1]
+def runs(name):
+    return json.load(open(os.path.join(out, name)))["benchmarks"]
+def row(what, figure, budget):
+    print(f"  {what:<58} {figure:>16}   {budget}")
+
+print("== Frame at 1920 × 1080 (frame and blit timed in the same process and run)")
+for b in runs("frame.json"):
+    if "frame_per_blit" in b:
+        budget = "budget 1.5 blits" if b["name"].startswith("BM_BattlefieldFrame/") else "(no budget)"
+        row(f'{b["name"]} ({int(b["objects_in_view"])} in view)',
+            f'{b["frame_us"]:.0f} / {b["blit_us"]:.0f} us = {b["frame_per_blit"]:.2f}', budget)
+print("== Simulation")
+for b in runs("sim.json"):
+    unit = b["time_unit"]
+    budget = "budget 500 ms" if "Hour" in b["name"] else "(no budget)"
+    row(b["name"], f'{b["cpu_time"]:.3g} {unit}', budget)
+print("== Budgets of the running program (offscreen, real time)")
+for b in runs("budget.json"):
+    n = b["name"].replace("/iterations:1", "")
+    if "peak_MiB" in b:
+        row(n + " peak", f'{b["peak_MiB"]:.1f} MiB', "budget 56 MiB")
+    elif "cpu_percent_of_core" in b:
+        budget = "budget 0.1 %, 0/s" if "MainMenu" in n else \
+                 "budget 1 %" if n.endswith("/280") else "(scaling)"
+        row(n, f'{b["cpu_percent_of_core"]:.3f} % {b["wake_ups_per_s"]:.1f}/s', budget)
+    else:
+        row(n, f'{b["cpu_time"]:.3g} {b["time_unit"]}', "(scaling)" if "WakeUp" in n else "")
+PY
+tail -n 1 "$out/budget.txt"
+echo "== Start-up under Xvfb: bench/startup.sh"
