@@ -15,6 +15,7 @@
 #include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/map_painter.h"
 #include "ui/battlefield/map_view.h"
+#include "ui/battlefield/minimap_frame.h"
 #include "ui/sprites/sprite_store.h"
 
 namespace kr::test {
@@ -221,6 +222,21 @@ TEST_F(SharpPicturesTest, APlacedAccumulatorIsDrawnFromTwiceThePixels) {
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) different += shown.pixel(x, y) != picture.pixel(x, y);
   EXPECT_EQ(different, 0);
+}
+
+TEST_F(SharpPicturesTest, TheMinimapShowsThePaintedMapInTheScreensPixels) {
+  f.minimapPictureReady = true;
+  ui.sync();
+  const MinimapPicture* minimap = window()->minimap()->picture();
+  const QImage& picture = minimap->mapPicture();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.devicePixelRatio(), kRatio);
+  EXPECT_EQ(picture.size(), minimap->size() * kRatio);
+  // The ground is painted over the whole map: nothing is left black between the tiles.
+  int black = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) black += qGray(picture.pixel(x, y)) < 16;
+  EXPECT_EQ(black, 0);
 }
 
 }  // namespace

@@ -57,9 +57,10 @@ void MinimapPicture::buildPicture(const Battlefield& f) {
   const double sx = fine.width() / static_cast<double>(f.mapSurface.width);
   const double sy = fine.height() / static_cast<double>(f.mapSurface.height);
   // Each tile reduced once, a pixel larger than its place so that neighbours overlap.
-  const QImage small = tile.scaled(static_cast<int>(std::ceil(tileSize.width() * sx)) + 1,
-                                   static_cast<int>(std::ceil(tileSize.height() * sy)) + 1,
-                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage small = tile.scaled(static_cast<int>(std::ceil(tileSize.width() * sx)) + 1,
+                             static_cast<int>(std::ceil(tileSize.height() * sy)) + 1,
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  small.setDevicePixelRatio(1);  // placed in pixels of the composed picture
   QImage composed(fine, QImage::Format_RGB32);
   composed.fill(Qt::black);
   QPainter p(&composed);
