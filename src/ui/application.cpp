@@ -8,7 +8,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPixmap>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdio>
@@ -66,8 +65,7 @@ void setUpApplication() {
   QGuiApplication::setApplicationName(QStringLiteral("krepostan"));
   QGuiApplication::setDesktopFileName(QStringLiteral("krepostan"));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-  QGuiApplication::setWindowIcon(
-      QIcon(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon")))));
+  QGuiApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
   if (QGuiApplication::platformName() == QLatin1String("wayland"))
     std::fprintf(stderr,
                  "krepostan: no X server found, running on Wayland: the desktop may place the "
