@@ -57,7 +57,7 @@ const QImage& MapPainter::tile(const std::string& name) {
   if (it != tiles_.end()) return it->second;
   // Terrain is opaque: kept without alpha it is drawn as a plain copy.
   QImage img = SpriteStore::instance()
-                   .image(QString::fromStdString(name))
+                   .image(QString::fromStdString(name), ratio_)
                    .convertToFormat(QImage::Format_RGB32);
   return tiles_.emplace(name, std::move(img)).first->second;
 }
@@ -68,7 +68,8 @@ const QImage* MapPainter::sprite(int slot, const MapObject& o, QSize size) {
   const auto key = std::tuple{o.picture, size.width(), size.height()};
   auto it = sprites_.find(key);
   if (it == sprites_.end()) {
-    QImage img = SpriteStore::instance().scaled(QString::fromStdString(o.picture), size).toImage();
+    QImage img =
+        SpriteStore::instance().scaled(QString::fromStdString(o.picture), size, ratio_).toImage();
     img = img.convertToFormat(opaqueSprite(o.picture) ? QImage::Format_RGB32
                                                       : QImage::Format_ARGB32_Premultiplied);
     it = sprites_.emplace(key, std::move(img)).first;
@@ -84,9 +85,13 @@ void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint of
   // A slot without a picture shows nothing but its border.
   if (!o.picture.empty()) {
     const QRect part = r & area;
-    p.drawImage(part, *sprite(slot, o, r.size()), part.translated(-r.topLeft()));
+    p.drawImage(part, *sprite(slot, o, r.size()), devicePixels(part.translated(-r.topLeft())));
   }
   if (o.border) drawOutline(p, r, Qt::black);
+}
+
+QRectF MapPainter::devicePixels(const QRect& r) const {
+  return {r.x() * ratio_, r.y() * ratio_, r.width() * ratio_, r.height() * ratio_};
 }
 
 void MapPainter::groundChanged(const QRect& r) {
@@ -143,7 +148,7 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
   }
   // Tiles the loading pass has painted since.
   if (groundTiles_ < f.terrainTiles.size()) {
-    const QSize tileSize = tile(f.terrainTile).size();
+    const QSize tileSize = tile(f.terrainTile).deviceIndependentSize().toSize();
     for (std::size_t i = groundTiles_; i < f.terrainTiles.size(); ++i)
       groundChanges_ += QRect(QPoint(f.terrainTiles[i].x, f.terrainTiles[i].y), tileSize);
     groundTiles_ = f.terrainTiles.size();
@@ -183,7 +188,7 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
           const QImage* picture = sprite(i, o, at.size());
           if (!picture->hasAlphaChannel()) {
             gp.setClipping(false);
-            gp.drawImage(r.topLeft(), *picture, r.translated(-at.topLeft()));
+            gp.drawImage(r, *picture, devicePixels(r.translated(-at.topLeft())));
             continue;
           }
         }
@@ -196,9 +201,20 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
 }
 
 void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
+  // Moved to a screen of another density, the map lets go of the pictures made for the old
+  // one and draws from pictures made for the new one; the ground is drawn afresh.
+  if (const qreal ratio = p.device()->devicePixelRatio(); ratio != ratio_) {
+    ratio_ = ratio;
+    lastSprite_ = {};
+    sprites_.clear();
+    // A terrain tile is the largest picture the game holds: the old one goes at once.
+    for (const auto& [name, image] : tiles_)
+      SpriteStore::instance().release(QString::fromStdString(name));
+    tiles_.clear();
+  }
   const QPoint offset = mapOffset(f);
   const int inHand = slotInHand(f);
-  const qreal dpr = p.device()->devicePixelRatioF();
+  const qreal dpr = ratio_;
   refreshGround(f, QSize(p.device()->width(), p.device()->height()), dpr, offset, inHand);
 
   // The tanks in view, drawn over the ground in slot order.
@@ -213,8 +229,7 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   for (const QRect& r : area) {
     p.setClipRect(r);
     if (dpr == 1) p.drawImage(r.topLeft(), ground_, r);
-    else
-      p.drawImage(QRectF(r), ground_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+    else p.drawImage(QRectF(r), ground_, devicePixels(r));
     drawOverlay(p, f, r, offset, inHand);
   }
   p.setClipping(false);
@@ -250,10 +265,10 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
   if (!f.terrainTile.empty() && !f.terrainTiles.empty()) {
     const QImage& t = tile(f.terrainTile);
     for (const Point& at : f.terrainTiles) {
-      const QRect r = QRect(QPoint(at.x, at.y) + offset, t.size());
+      const QRect r = QRect(QPoint(at.x, at.y) + offset, t.deviceIndependentSize().toSize());
       const QRect part = r & area;
       if (part.isEmpty()) continue;
-      p.drawImage(part.topLeft(), t, part.translated(-r.topLeft()));
+      p.drawImage(part.topLeft(), t, devicePixels(part.translated(-r.topLeft())));
       bare -= part;
     }
   }

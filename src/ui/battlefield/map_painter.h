@@ -1,5 +1,6 @@
 // Draws the battlefield map: terrain tiles, objects, the health bar, the red rectangle and
-// the item in hand, in that order, with the sprites scaled once per size and kept. The
+// the item in hand, in that order, with the sprites scaled once per size and kept. Pictures
+// are drawn from pixels of the screen's own density; positions stay in logical pixels. The
 // ground (terrain and standing buildings) is kept as one picture of the view, drawn afresh
 // only where it changed: a frame is that picture with the few moving things over it.
 #pragma once
@@ -39,6 +40,8 @@ class MapPainter {
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
+  // A rectangle of logical pixels as the pixels of the kept pictures.
+  QRectF devicePixels(const QRect& r) const;
   // Brings the kept ground up to date with the view of size `size` at `offset`.
   void refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset, int inHand);
   void moveGround(QPoint by);
@@ -69,6 +72,8 @@ class MapPainter {
   std::string groundTile_;  // the terrain it was drawn with
   std::size_t groundTiles_ = 0;
   int groundInHand_ = -1;  // the item in hand, which the ground leaves out
+  // The device pixel ratio the kept pictures were made for.
+  qreal ratio_ = 1;
 };
 
 }  // namespace kr
