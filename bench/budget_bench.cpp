@@ -60,8 +60,12 @@ void runEventLoop(int ms) {
   loop.exec();
 }
 
+// Runs what the event loop has waiting, windows closed since included.
 void settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  for (int i = 0; i < 3; ++i) {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 // A game on the 1920 × 1080 screen of the fake platform.

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -172,12 +173,28 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
     // The buildings anywhere in the stale parts, picked once; each part draws those that
     // reach into it.
     listBuildings(f, groundStale_.boundingRect(), offset);
-    const std::vector<int> all = drawList_;
+    // By their top edge, so that each part looks only at the buildings of its rows.
+    struct Placed {
+      QRect at;
+      int slot;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(drawList_.size());
+    int tallest = 0;
+    for (const int i : drawList_) {
+      placed.push_back({mapRect(f.objects[static_cast<std::size_t>(i)]).translated(offset), i});
+      tallest = std::max(tallest, placed.back().at.height());
+    }
+    std::sort(placed.begin(), placed.end(),
+              [](const Placed& a, const Placed& b) { return a.at.top() < b.at.top(); });
+    const auto byTop = [](const Placed& a, int top) { return a.at.top() < top; };
     for (const QRect& r : groundStale_) {
       drawList_.clear();
-      for (const int i : all)
-        if (mapRect(f.objects[static_cast<std::size_t>(i)]).translated(offset).intersects(r))
-          drawList_.push_back(i);
+      const auto last = std::lower_bound(placed.begin(), placed.end(), r.bottom() + 1, byTop);
+      for (auto it = std::lower_bound(placed.begin(), last, r.top() - tallest, byTop); it != last;
+           ++it)
+        if (it->at.intersects(r)) drawList_.push_back(it->slot);
+      std::sort(drawList_.begin(), drawList_.end());
       // A part that one opaque building covers whole (a factory's new picture) is that
       // building's picture alone.
       if (drawList_.size() == 1) {
