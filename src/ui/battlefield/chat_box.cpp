@@ -40,9 +40,12 @@ void ChatView::paintEvent(QPaintEvent*) {
   p.setPen(QColor(255, 0, 0));
   const int lineHeight = static_cast<int>(kChatLineHeight);
   const int margin = static_cast<int>(kChatTextMargin);
+  // The face is taller than a line: each line sits on a baseline that leaves room for the
+  // tails of р and у, and the capitals still fit above it.
+  const int baseline = lineHeight - p.fontMetrics().descent();
+  p.setClipRect(rect().adjusted(margin, 0, -margin, 0));
   for (int i = 0; i < lines_.size() && i * lineHeight < height(); ++i)
-    p.drawText(QRect(margin, i * lineHeight, width() - 2 * margin, lineHeight),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines_[i]);
+    p.drawText(QPoint(margin, i * lineHeight + baseline), lines_[i]);
 }
 
 ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
