@@ -87,6 +87,24 @@ TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
   EXPECT_EQ(f.buildKind, kTank);
 }
 
+// The lines between the palette's rows show on page 1 and vanish under the tank order
+// panel, which lies over the page: no stub of them peeks out beside it.
+TEST_F(PaletteWindowTest, RowLinesShowOnThePageAndHideUnderTheTankPanel) {
+  const QRect inside = palette->contentsRect();
+  const auto rowIsPlain = [&](int y) {
+    const QImage shown = palette->grab().toImage();
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (shown.pixel(x, y) != shown.pixel(inside.left(), y)) return false;
+    return true;
+  };
+  // Below the buttons, across the arrows' row of the frame.
+  const int y = static_cast<int>(f.buildFrameDividers[3].top);
+  EXPECT_FALSE(rowIsPlain(y));
+  f.tankOrderPanel.visible = true;
+  ui.sync();
+  EXPECT_TRUE(rowIsPlain(y));
+}
+
 // Every caption is set as large as the accumulator's "Энергия …", and still its lines and
 // its picture each have a place of their own inside the button.
 TEST_F(PaletteWindowTest, EveryCaptionIsAsLargeAsTheEnergyCaptionAndFitsItsButton) {

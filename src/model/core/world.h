@@ -142,10 +142,11 @@ struct Battlefield {
   Control constructionBarFrame = Control::at(8, 392, 120.8f, 16.8f, {}, false);
   Control constructionBar = Control::at(8, 392, 62.4f, 16.8f, {}, false);
   Control readyIcon = Control::at(8, 390.3f, 118.4f, 18.4f, {}, false);
-  // Thin decorative lines between the frame's rows.
+  // Thin decorative lines between the frame's rows, as wide as the rows, so that page 2
+  // and the tank order panel cover them whole.
   std::array<Control, 4> buildFrameDividers{
-      Control::at(4, 40, 128.8f, 2), Control::at(4, 108.4f, 128.8f, 2),
-      Control::at(4, 172.4f, 128.8f, 2), Control::at(4, 338, 128.8f, 2)};
+      Control::at(8, 40, 120.8f, 2), Control::at(8, 108.4f, 120.8f, 2),
+      Control::at(8, 172.4f, 120.8f, 2), Control::at(8, 338, 120.8f, 2)};
 
   // The "Ресурсы" frame.
   Control resourcesFrame = Control::at(816, 424, 136.8f, 185, text::kResourcesFrame);
