@@ -40,8 +40,8 @@ inline void makeBlackFrameless(QWidget* w) {
 }
 
 // A window's background picture: drawn at its own size from the top-left corner over
-// black, or stretched over the whole window. The rendered picture is let go with the
-// window.
+// black, or stretched over the whole window; in the pixels of the window's screen. The
+// rendered picture is let go with the window.
 class BackgroundPicture {
  public:
   enum class Fit { NaturalSize, WholeWindow };
@@ -54,11 +54,12 @@ class BackgroundPicture {
     QPainter p(w);
     if (fit_ == Fit::WholeWindow) {
       // Drawn afresh at the window's size, so the picture stays sharp at any screen size.
-      p.drawPixmap(QPoint(0, 0), SpriteStore::instance().scaled(name_, w->size()));
+      p.drawPixmap(QPoint(0, 0),
+                   SpriteStore::instance().scaled(name_, w->size(), w->devicePixelRatio()));
       return;
     }
     p.fillRect(w->rect(), Qt::black);
-    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_));
+    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_, w->devicePixelRatio()));
   }
 
  private:

@@ -103,7 +103,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
   if (!l.picture.isEmpty()) {
     const QRect pic = l.picture.translated(pressed);
     if (!isEnabled()) p.setOpacity(0.4);
-    p.drawPixmap(pic.topLeft(), SpriteStore::instance().scaled(sprite_, pic.size()));
+    p.drawPixmap(pic.topLeft(),
+                 SpriteStore::instance().scaled(sprite_, pic.size(), devicePixelRatio()));
     p.setOpacity(1.0);
   }
   p.setFont(l.font);
