@@ -11,6 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's Russian texts and Wayland platform; the desktop files' and the Debian package's checks
+  qt6-translations-l10n qt6-wayland qt6-base-private-dev
+  desktop-file-utils appstream dpkg-dev lintian
 )
 # Extra packages for running under a virtual display and checking screenshots.
 if [ "${KREPOSTAN_WITH_XVFB:-0}" = 1 ]; then
