@@ -74,7 +74,7 @@ GameUi::GameUi(Game& g, bool realTime)
   host<GameMenu>().setBeforeRaise([this] {
     BackdropWindow* backdrop = host<Backdrop>().window();
     if (!backdrop || !backdrop->isVisible()) return;
-    backdrop->captureBehind();
+    backdrop->redrawBehind();
     if (canRaise()) backdrop->raise();
   });
   if (realTime) {

@@ -25,6 +25,8 @@ class MapView : public QWidget {
   std::uint64_t pictureChanges() const { return pictureChanges_; }
 
  protected:
+  // Hovering a building shows its hover text.
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
