@@ -246,7 +246,7 @@ void BM_FrameUnderTheMenu(benchmark::State& state) {
   game.levelNumber = 2;
   game.load<kr::MainMenu>();
   game.unload<kr::MainMenu>();
-  buildBase(game);
+  buildBase(game, 300);
   kr::Battlefield& f = game.battlefield();
   f.window.visible = true;
   kr::GameUi ui(game, /*realTime=*/false);
