@@ -11,11 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # The walk through the whole game: a virtual X server, X input, a window manager.
+  xvfb xauth libx11-dev libxtst-dev openbox
 )
-# Extra packages for running under a virtual display and checking screenshots.
-if [ "${KREPOSTAN_WITH_XVFB:-0}" = 1 ]; then
-  packages+=(xvfb xauth)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,7 +8,6 @@
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
-#include "model/texts.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/sprites/sprite_store.h"
@@ -17,7 +16,6 @@ int main(int argc, char** argv) {
   kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("krepostan"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kr::text::kGameName));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   QApplication::setWindowIcon(
       QIcon(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon")))));
