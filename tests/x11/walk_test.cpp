@@ -62,7 +62,7 @@ struct Places {
   GameMenu gameMenu;
   MessageBox messageBox;
   QRect briefText, loadButton, startButton, loadingBar;
-  QRect accumulatorButton, readyIcon, inspectedName, chatBox;
+  QRect buildFrame, accumulatorButton, readyIcon, inspectedName, chatBox;
   QPoint groundPoint;   // where the accumulator is put down
   QRect accumulator;    // where it then stands
   QRect terrainSample;  // bare ground, away from every window but the battlefield
@@ -84,6 +84,7 @@ struct Places {
     startClick(g);
 
     Battlefield& f = g.battlefield();
+    buildFrame = rectOf(f.buildFrame);
     accumulatorButton = rectIn(f.buildFrame, f.paletteButtons[kAccumulator]);
     readyIcon = rectIn(f.buildFrame, f.readyIcon);
     inspectedName = rectIn(f.inspectionFrame, f.inspectedName);
@@ -121,6 +122,9 @@ bool chatRed(QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; 
 bool barYellow(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; }
 bool readyGreen(QRgb p) { return qGreen(p) > 200 && qRed(p) < 130 && qBlue(p) < 130; }
 bool textDark(QRgb p) { return qGray(p) < 90; }
+bool panelGrey(QRgb p) {
+  return std::abs(qRed(p) - 212) + std::abs(qGreen(p) - 208) + std::abs(qBlue(p) - 200) < 12;
+}
 bool accumulatorRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 70 && qBlue(p) < 70; }
 bool buttonFace(QRgb p) {
   const int low = std::min({qRed(p), qGreen(p), qBlue(p)});
@@ -343,11 +347,12 @@ const std::vector<Step>& steps() {
          const std::string top =
              both(w.expectGone(Role::Briefing), w.expectOnTop({Role::Battlefield}));
          if (!top.empty()) return top;
-         // Kept once the ground is drawn, to see the backdrop darken it later.
+         // Kept once the window is drawn, to see the backdrop darken the ground later.
+         const QImage palette = w.desktop().grab(w.places.buildFrame);
+         if (count(palette, panelGrey) < palette.width() * palette.height() / 2)
+           return "the battlefield is not drawn";
          w.battlefieldShot = w.desktop().grab();
-         return brightness(w.battlefieldShot.copy(w.places.terrainSample)) > 40
-                    ? ""
-                    : "the battlefield's ground is not drawn";
+         return {};
        }},
       {"the accumulator is ordered and its ready icon comes up",
        [](Walk& w) { w.clickOn(Role::Battlefield, w.places.accumulatorButton); },
