@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <cstdio>
 
 #include "model/game.h"
@@ -17,8 +16,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("krepostan"));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-  QApplication::setWindowIcon(
-      QIcon(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon")))));
+  QApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
   if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
       QGuiApplication::primaryScreen() == nullptr) {
     std::fprintf(stderr, "krepostan: no screen to open the game on\n");

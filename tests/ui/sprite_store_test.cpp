@@ -212,4 +212,52 @@ TEST(SpriteStore, ReleaseForgetsOnlyThatPicture) {
   EXPECT_EQ(store.scaled(QStringLiteral("welcome_bg"), {100, 75}).size(), QSize(100, 75));
 }
 
+// On a denser screen a picture keeps its size in logical pixels and gets the screen's pixels:
+// kept beside the ordinary one, and let go with it.
+TEST(SpriteStore, PicturesForADenserScreenHaveItsPixelsAtTheSameLogicalSize) {
+  auto& store = SpriteStore::instance();
+  struct Request {
+    const char* name;
+    QSize size;
+    qreal ratio;
+    QSize pixels;
+  };
+  const Request requests[] = {
+      {"akum", {49, 49}, 2, {98, 98}},
+      {"tankvverh", {40, 92}, 2, {80, 184}},
+      {"metzavod", {64, 59}, 1.5, {96, 89}},  // half pixels rounded
+      {"no_such_picture", {32, 32}, 2, {64, 64}},
+  };
+  for (const auto& r : requests) {
+    const QString name = QString::fromLatin1(r.name);
+    const QPixmap& dense = store.scaled(name, r.size, r.ratio);
+    EXPECT_EQ(dense.size(), r.pixels) << r.name;
+    EXPECT_EQ(dense.devicePixelRatio(), r.ratio) << r.name;
+    EXPECT_EQ(dense.deviceIndependentSize().toSize(), r.size) << r.name;
+    EXPECT_EQ(&store.scaled(name, r.size, r.ratio), &dense) << r.name;
+    EXPECT_NE(&store.scaled(name, r.size), &dense) << r.name;
+  }
+
+  // Pictures drawn at their own size: backgrounds, terrain.
+  const QImage& ground = store.image(QStringLiteral("Piclevel2"), 2);
+  EXPECT_EQ(ground.size(), QSize(1200, 1200));
+  EXPECT_EQ(ground.devicePixelRatio(), 2);
+  EXPECT_EQ(ground.format(), QImage::Format_RGB32);  // opaque, as at ratio 1
+  EXPECT_EQ(&store.image(QStringLiteral("Piclevel2"), 2), &ground);
+  EXPECT_EQ(&store.image(QStringLiteral("Piclevel2"), 1),
+            &store.image(QStringLiteral("Piclevel2")));
+
+  // Released, a picture is rendered afresh for every screen.
+  const QString screen = QStringLiteral("welcome_bg");
+  const qint64 ordinary = store.image(screen).cacheKey();
+  const qint64 dense = store.image(screen, 2).cacheKey();
+  const qint64 button = store.scaled(screen, {100, 75}, 2).cacheKey();
+  EXPECT_EQ(store.image(screen, 2).cacheKey(), dense);
+  store.release(screen);
+  EXPECT_NE(store.image(screen).cacheKey(), ordinary);
+  EXPECT_NE(store.image(screen, 2).cacheKey(), dense);
+  EXPECT_NE(store.scaled(screen, {100, 75}, 2).cacheKey(), button);
+  store.release(screen);
+}
+
 }  // namespace

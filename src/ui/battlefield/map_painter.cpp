@@ -52,7 +52,7 @@ const QImage& MapPainter::tile(const std::string& name) {
   if (it != tiles_.end()) return it->second;
   // Terrain is opaque: kept without alpha it is drawn as a plain copy.
   QImage img = SpriteStore::instance()
-                   .image(QString::fromStdString(name))
+                   .image(QString::fromStdString(name), ratio_)
                    .convertToFormat(QImage::Format_RGB32);
   return tiles_.emplace(name, std::move(img)).first->second;
 }
@@ -63,7 +63,8 @@ const QImage* MapPainter::sprite(int slot, const MapObject& o, QSize size) {
   const auto key = std::tuple{o.picture, size.width(), size.height()};
   auto it = sprites_.find(key);
   if (it == sprites_.end()) {
-    QImage img = SpriteStore::instance().scaled(QString::fromStdString(o.picture), size).toImage();
+    QImage img =
+        SpriteStore::instance().scaled(QString::fromStdString(o.picture), size, ratio_).toImage();
     img = img.convertToFormat(opaqueSprite(o.picture) ? QImage::Format_RGB32
                                                       : QImage::Format_ARGB32_Premultiplied);
     it = sprites_.emplace(key, std::move(img)).first;
@@ -79,12 +80,27 @@ void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint of
   // A slot without a picture shows nothing but its border.
   if (!o.picture.empty()) {
     const QRect part = r & area;
-    p.drawImage(part, *sprite(slot, o, r.size()), part.translated(-r.topLeft()));
+    p.drawImage(part, *sprite(slot, o, r.size()), devicePixels(part.translated(-r.topLeft())));
   }
   if (o.border) drawOutline(p, r, Qt::black);
 }
 
+QRectF MapPainter::devicePixels(const QRect& r) const {
+  return {r.x() * ratio_, r.y() * ratio_, r.width() * ratio_, r.height() * ratio_};
+}
+
 void MapPainter::paint(QPainter& p, const Battlefield& f, const QRect& area) {
+  // Moved to a screen of another density, the map lets go of the pictures made for the old
+  // one and draws from pictures made for the new one.
+  if (const qreal ratio = p.device()->devicePixelRatio(); ratio != ratio_) {
+    ratio_ = ratio;
+    lastSprite_ = {};
+    sprites_.clear();
+    // A terrain tile is the largest picture the game holds: the old one goes at once.
+    for (const auto& [name, image] : tiles_)
+      SpriteStore::instance().release(QString::fromStdString(name));
+    tiles_.clear();
+  }
   const QPoint offset = mapOffset(f);
   // The objects to draw, bottom to top.
   drawList_.clear();
@@ -115,10 +131,10 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
   if (!f.terrainTile.empty() && !f.terrainTiles.empty()) {
     const QImage& t = tile(f.terrainTile);
     for (const Point& at : f.terrainTiles) {
-      const QRect r = QRect(QPoint(at.x, at.y) + offset, t.size());
+      const QRect r = QRect(QPoint(at.x, at.y) + offset, t.deviceIndependentSize().toSize());
       const QRect part = r & area;
       if (part.isEmpty()) continue;
-      p.drawImage(part.topLeft(), t, part.translated(-r.topLeft()));
+      p.drawImage(part.topLeft(), t, devicePixels(part.translated(-r.topLeft())));
       bare -= part;
     }
   }

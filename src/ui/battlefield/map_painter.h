@@ -1,5 +1,6 @@
 // Draws the battlefield map: terrain tiles, objects, the health bar, the red rectangle and
-// the item in hand, in that order, with the sprites scaled once per size and kept.
+// the item in hand, in that order, with the sprites scaled once per size and kept. Pictures
+// are drawn from pixels of the screen's own density; positions stay in logical pixels.
 #pragma once
 
 #include <QImage>
@@ -31,6 +32,8 @@ class MapPainter {
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
+  // A rectangle of logical pixels as the pixels of the kept pictures.
+  QRectF devicePixels(const QRect& r) const;
   void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);
   void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
 
@@ -44,6 +47,8 @@ class MapPainter {
   std::map<std::tuple<std::string, int, int>, QImage> sprites_;
   std::map<std::string, QImage> tiles_;
   std::vector<int> drawList_;
+  // The device pixel ratio the kept pictures were made for.
+  qreal ratio_ = 1;
 };
 
 }  // namespace kr

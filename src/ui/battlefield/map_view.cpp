@@ -37,13 +37,15 @@ QRegion outline(const QRect& r) {
   return QRegion(whole) - QRegion(whole.adjusted(1, 1, -1, -1));
 }
 
-const QCursor& spriteCursor(const char* name) {
-  static std::map<std::string, QCursor> cursors;
-  auto it = cursors.find(name);
+const QCursor& spriteCursor(const char* name, qreal ratio) {
+  static std::map<std::pair<std::string, qreal>, QCursor> cursors;
+  const auto key = std::pair{std::string(name), ratio};
+  auto it = cursors.find(key);
   if (it == cursors.end()) {
     // The pointers' hot spot is their top-left pixel.
-    const QPixmap& pm = SpriteStore::instance().scaled(QString::fromLatin1(name), QSize(32, 32));
-    it = cursors.emplace(name, QCursor(pm, 0, 0)).first;
+    const QPixmap& pm =
+        SpriteStore::instance().scaled(QString::fromLatin1(name), QSize(32, 32), ratio);
+    it = cursors.emplace(key, QCursor(pm, 0, 0)).first;
   }
   return it->second;
 }
@@ -208,8 +210,8 @@ void MapView::updateCursor() {
   if (shape == cursorShape_) return;
   cursorShape_ = shape;
   switch (shape) {
-    case Object: setCursor(spriteCursor("cursor_object")); break;
-    case MapCustom: setCursor(spriteCursor("cursor_map")); break;
+    case Object: setCursor(spriteCursor("cursor_object", devicePixelRatio())); break;
+    case MapCustom: setCursor(spriteCursor("cursor_map", devicePixelRatio())); break;
     case SizeAll: setCursor(Qt::SizeAllCursor); break;
     case Arrow: unsetCursor(); break;
   }

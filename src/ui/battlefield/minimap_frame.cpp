@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "model/battlefield/navigation.h"
@@ -17,7 +18,9 @@ namespace {
 
 constexpr int kMarkerSide = 4;  // 70 twips, whatever the minimap's scale
 // The picture is composed finer than it is shown, then reduced: tiles meet without seams.
+// Fine pixels to a logical pixel, and at least two to each pixel of a dense screen.
 constexpr int kOversample = 4;
+constexpr int kLeastOversample = 2;
 
 bool sameGeometry(const Control& a, const Control& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
@@ -43,16 +46,21 @@ QRectF MinimapPicture::toWidget(float left, float top, float width, float height
 }
 
 void MinimapPicture::buildPicture(const Battlefield& f) {
-  const QSize shown = size();
-  if (shown.isEmpty() || f.terrainTile.empty()) return;
-  const QImage& tile = SpriteStore::instance().image(QString::fromStdString(f.terrainTile));
-  const QSize fine = shown * kOversample;
+  if (size().isEmpty() || f.terrainTile.empty()) return;
+  // Shown in the pixels of the window's screen.
+  const qreal ratio = devicePixelRatio();
+  const QSize shown(qRound(width() * ratio), qRound(height() * ratio));
+  const QImage& tile = SpriteStore::instance().image(QString::fromStdString(f.terrainTile), ratio);
+  const QSizeF tileSize = tile.deviceIndependentSize();
+  const QSize fine =
+      shown * std::max(kLeastOversample, static_cast<int>(std::ceil(kOversample / ratio)));
   const double sx = fine.width() / static_cast<double>(f.mapSurface.width);
   const double sy = fine.height() / static_cast<double>(f.mapSurface.height);
   // Each tile reduced once, a pixel larger than its place so that neighbours overlap.
-  const QImage small = tile.scaled(static_cast<int>(std::ceil(tile.width() * sx)) + 1,
-                                   static_cast<int>(std::ceil(tile.height() * sy)) + 1,
-                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage small = tile.scaled(static_cast<int>(std::ceil(tileSize.width() * sx)) + 1,
+                             static_cast<int>(std::ceil(tileSize.height() * sy)) + 1,
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  small.setDevicePixelRatio(1);  // placed in pixels of the composed picture
   QImage composed(fine, QImage::Format_RGB32);
   composed.fill(Qt::black);
   QPainter p(&composed);
@@ -60,6 +68,7 @@ void MinimapPicture::buildPicture(const Battlefield& f) {
     p.drawImage(QPointF(std::floor(t.x * sx), std::floor(t.y * sy)), small);
   p.end();
   picture_ = composed.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  picture_.setDevicePixelRatio(ratio);
 }
 
 void MinimapPicture::sync(const Battlefield& f) {
@@ -90,6 +99,8 @@ void MinimapPicture::sync(const Battlefield& f) {
 void MinimapPicture::paintEvent(QPaintEvent*) {
   if (!ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
+  // On a screen of another density the picture is composed again for its pixels.
+  if (!picture_.isNull() && picture_.devicePixelRatio() != devicePixelRatio()) buildPicture(f);
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   if (!picture_.isNull() && f.minimapPicture.visible)

@@ -8,8 +8,8 @@
 #include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
-#include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/picture_image.h"
 
 namespace kr {
 
@@ -22,8 +22,7 @@ AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
 
   title_ = new QLabel(this);
   title_->setFont(face(kScriptFace, 30, true));
-  icon_ = new QLabel(this);
-  icon_->setPixmap(QPixmap::fromImage(SpriteStore::instance().image(QStringLiteral("about_icon"))));
+  icon_ = new PictureImage(QStringLiteral("about_icon"), this);
   description_ = new QLabel(this);
   description_->setFont(face(kDialogFace, 9));
   description_->setWordWrap(true);

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace kr {
 
+class PictureImage;
+
 class AboutWindow : public GameWindow<AboutBox> {
  public:
   explicit AboutWindow(GameUi& ui);
@@ -20,7 +22,7 @@ class AboutWindow : public GameWindow<AboutBox> {
 
  private:
   QLabel* title_;
-  QLabel* icon_;
+  PictureImage* icon_;
   QLabel* description_;
   QPushButton* ok_;
 };

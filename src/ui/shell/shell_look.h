@@ -48,7 +48,8 @@ inline void makeBlackFrameless(QWidget* w) {
 }
 
 // A window's background picture, drawn at its own size from the top-left corner over
-// black. The rendered picture is let go with the window.
+// black, in the pixels of the window's screen. The rendered picture is let go with the
+// window.
 class BackgroundPicture {
  public:
   explicit BackgroundPicture(QString name) : name_(std::move(name)) {}
@@ -58,7 +59,7 @@ class BackgroundPicture {
   void paint(QWidget* w) const {
     QPainter p(w);
     p.fillRect(w->rect(), Qt::black);
-    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_));
+    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_, w->devicePixelRatio()));
   }
 
  private:

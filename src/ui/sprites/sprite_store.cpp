@@ -11,6 +11,11 @@
 
 namespace {
 
+// Pixels for a picture of `size` logical pixels on a screen of `ratio`.
+QSize deviceSize(QSize size, qreal ratio) {
+  return {qRound(size.width() * ratio), qRound(size.height() * ratio)};
+}
+
 QImage blankImage(QSize size) {
   QImage img(size, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
@@ -78,42 +83,56 @@ QImage SpriteStore::render(const QString& name, QSize size) {
   return img;
 }
 
-const QImage& SpriteStore::image(const QString& name) {
-  std::lock_guard lock(mutex_);
-  auto it = images_.find(name);
-  if (it != images_.end()) return it->second;
-  const QSize size = nativeSize(name);
+QImage SpriteStore::draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const {
   QImage img = has(name) ? render(name, size) : QImage();
   if (img.isNull()) {
     img = fallbackImage(size);
-  } else if (const auto* info = krepostan::sprites::findSprite(name.toStdString());
-             info && krepostan::sprites::isOpaque(info->kind)) {
+  } else if (dropAlpha) {
     // Opaque pictures are kept without alpha: a third less to hold, and drawn as a copy.
     img = img.convertToFormat(QImage::Format_RGB32);
   }
-  return images_.emplace(name, std::move(img)).first->second;
+  img.setDevicePixelRatio(ratio);
+  return img;
+}
+
+const QImage& SpriteStore::image(const QString& name) { return image(name, 1); }
+
+const QImage& SpriteStore::image(const QString& name, qreal ratio) {
+  std::lock_guard lock(mutex_);
+  auto it = images_.find({name, ratio});
+  if (it != images_.end()) return it->second;
+  const auto* info = krepostan::sprites::findSprite(name.toStdString());
+  QImage img = draw(name, deviceSize(nativeSize(name), ratio), ratio,
+                    info && krepostan::sprites::isOpaque(info->kind));
+  return images_.emplace(std::pair{name, ratio}, std::move(img)).first->second;
 }
 
 void SpriteStore::release(const QString& name) {
   std::lock_guard lock(mutex_);
-  images_.erase(name);
+  std::erase_if(images_, [&name](const auto& entry) { return entry.first.first == name; });
   std::erase_if(pixmaps_, [&name](const auto& entry) { return std::get<0>(entry.first) == name; });
 }
 
-const QPixmap& SpriteStore::scaled(const QString& name, QSize size) {
+const QPixmap& SpriteStore::scaled(const QString& name, QSize size, qreal ratio) {
+  const auto key = std::tuple{name, size.width(), size.height(), ratio};
   {
     std::lock_guard lock(mutex_);
-    auto it = pixmaps_.find({name, size.width(), size.height()});
+    auto it = pixmaps_.find(key);
     if (it != pixmaps_.end()) return it->second;
   }
   QPixmap pixmap;
   if (size.isValid() && !size.isEmpty()) {
     // Vector pictures are drawn afresh at the wanted size: sharper than scaling pixels.
-    QImage img = has(name) ? render(name, size) : QImage();
-    if (img.isNull()) img = fallbackImage(size);
-    pixmap = QPixmap::fromImage(std::move(img));
+    pixmap = QPixmap::fromImage(draw(name, deviceSize(size, ratio), ratio, false));
   }
   std::lock_guard lock(mutex_);
-  return pixmaps_.emplace(std::tuple{name, size.width(), size.height()}, std::move(pixmap))
-      .first->second;
+  return pixmaps_.emplace(key, std::move(pixmap)).first->second;
+}
+
+QIcon SpriteStore::icon(const QString& name) {
+  const QSize size = nativeSize(name);
+  QIcon icon;
+  icon.addPixmap(scaled(name, size));
+  icon.addPixmap(scaled(name, size * 2));
+  return icon;
 }

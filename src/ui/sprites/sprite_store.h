@@ -1,6 +1,8 @@
 #pragma once
-// Looks up the game's pictures by name; renders each SVG once at its listed pixel size.
+// Looks up the game's pictures by name; renders each SVG once at its listed pixel size, and
+// again for each denser screen the game's windows stand on.
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -22,9 +24,17 @@ class SpriteStore {
   // A missing or broken picture gives a magenta/black checkerboard with a cross.
   // The reference stays valid for the life of the store.
   const QImage& image(const QString& name);
-  // The picture stretched to exactly `size` (aspect ignored), smooth, cached per
-  // (name, size). Needs a QGuiApplication; call from the GUI thread.
-  const QPixmap& scaled(const QString& name, QSize size);
+  // The same picture for a screen of that device pixel ratio: still its native size in
+  // logical pixels, rendered from the SVG with `ratio` times the pixels in each direction and
+  // the image's devicePixelRatio set. Ratio 1 is image(name) itself.
+  const QImage& image(const QString& name, qreal ratio);
+  // The picture stretched to exactly `size` logical pixels (aspect ignored), rendered at
+  // `size` × `ratio` device pixels with that devicePixelRatio, cached per (name, size, ratio).
+  // Needs a QGuiApplication; call from the GUI thread.
+  const QPixmap& scaled(const QString& name, QSize size, qreal ratio = 1);
+  // The picture as a window icon: its native size and twice that, for title and task bars
+  // on ordinary and dense screens.
+  QIcon icon(const QString& name);
   // Forgets the rendered copies of a picture that is not needed for a while (a window's
   // background once the window is gone); references to them become invalid.
   void release(const QString& name);
@@ -38,8 +48,12 @@ class SpriteStore {
   SpriteStore() = default;
   // Renders the SVG of `name` at `size`; a null image when it cannot.
   static QImage render(const QString& name, QSize size);
+  // The picture at `size` device pixels for a screen of `ratio`: rendered, or the
+  // fallback; opaque pictures without alpha when `dropAlpha`.
+  QImage draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const;
 
   std::mutex mutex_;
-  std::map<QString, QImage> images_;  // node-based: references stay valid
-  std::map<std::tuple<QString, int, int>, QPixmap> pixmaps_;
+  // Node-based maps: references stay valid. Keyed by the screen's device pixel ratio too.
+  std::map<std::pair<QString, qreal>, QImage> images_;
+  std::map<std::tuple<QString, int, int, qreal>, QPixmap> pixmaps_;
 };

@@ -57,7 +57,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
   if (side > 0) {
     const QRect pic(inner.left() + (inner.width() - side) / 2, inner.top(), side, side);
     if (!isEnabled()) p.setOpacity(0.4);
-    p.drawPixmap(pic.topLeft(), SpriteStore::instance().scaled(sprite_, pic.size()));
+    p.drawPixmap(pic.topLeft(),
+                 SpriteStore::instance().scaled(sprite_, pic.size(), devicePixelRatio()));
     p.setOpacity(1.0);
   }
   if (!text().isEmpty()) {

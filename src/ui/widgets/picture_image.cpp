@@ -20,7 +20,7 @@ void PictureImage::setBorder(bool border) {
 void PictureImage::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   QPainter p(this);
-  p.drawPixmap(0, 0, SpriteStore::instance().scaled(sprite_, size()));
+  p.drawPixmap(0, 0, SpriteStore::instance().scaled(sprite_, size(), devicePixelRatio()));
   if (border_) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);

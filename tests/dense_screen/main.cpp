@@ -1,0 +1,16 @@
+// Window tests on an offscreen screen of twice the usual density. The scale factor has to be
+// known before the application starts, so these tests have a program of their own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/platform/qt_platform.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_SCALE_FACTOR", "2");
+  kr::QtPlatform::silenceAudioWarnings();
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
