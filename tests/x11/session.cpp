@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,7 +86,8 @@ Child::Child(const std::vector<std::string>& argv, const std::vector<std::string
   const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
   pid_ = fork();
   if (pid_ == 0) {
-    setpgid(0, 0);  // its own group: stopping it stops what it started
+    setpgid(0, 0);                     // its own group: stopping it stops what it started
+    prctl(PR_SET_PDEATHSIG, SIGTERM);  // and it ends with the walk, however the walk ends
     if (out >= 0) {
       dup2(out, 1);
       dup2(out, 2);

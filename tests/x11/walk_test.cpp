@@ -67,6 +67,12 @@ struct Places {
   QRect accumulator;    // where it then stands
   QRect terrainSample;  // bare ground, away from every window but the battlefield
 
+  // The game's clock runs on, a frame at a time, until the condition holds; a minute at most.
+  template <class Condition>
+  static void runUntil(Game& g, Condition done) {
+    for (int frame = 0; frame < 60000 / 16 && !done(); ++frame) g.clock.advanceBy(16);
+  }
+
   Places() {
     test::FakePlatform platform;
     platform.usable = {kScreen.width(), kScreen.height()};
@@ -78,7 +84,7 @@ struct Places {
     briefText = rectOf(b.briefLabel);
     loadButton = rectOf(b.loadButton);
     loadClick(g);
-    while (!g.briefing().startButton.visible) g.clock.advanceBy(16);
+    runUntil(g, [&g] { return g.briefing().startButton.visible; });
     startButton = rectOf(g.briefing().startButton);
     loadingBar = rectOf(g.briefing().loadingBarFrame);
     startClick(g);
@@ -90,7 +96,7 @@ struct Places {
     inspectedName = rectIn(f.inspectionFrame, f.inspectedName);
     chatBox = rectOf(f.chatBox);
     orderItem(g, kAccumulator);
-    while (!f.readyIcon.visible) g.clock.advanceBy(16);
+    runUntil(g, [&f] { return f.readyIcon.visible; });
     takeItem(g);
     groundPoint = QPoint(500, 500);
     mapMouseMove(g, 0, static_cast<float>(groundPoint.x()), static_cast<float>(groundPoint.y()));

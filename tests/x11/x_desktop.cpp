@@ -8,10 +8,6 @@
 
 #include <cstring>
 
-// Xlib's macros would clash with names further on.
-#undef None
-#undef Status
-
 namespace kr::x11 {
 
 namespace {
