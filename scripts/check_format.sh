@@ -2,7 +2,7 @@
 # Checks that the game's own C++ files follow .clang-format, without changing them.
 # Prints every file that clang-format would change and exits 1 when there is one.
 #
-#   scripts/check_format.sh            every tracked .cpp/.h under src/ tests/ bench/ assets/
+#   scripts/check_format.sh            every tracked .cpp/.h under src/ tests/ bench/ assets/ tools/
 #   scripts/check_format.sh FILE...    only these files
 #
 # The style is pinned to Debian 12's clang-format 14 (scripts/deps.sh installs it); other
@@ -34,7 +34,7 @@ if [ $# -gt 0 ]; then
   files=("$@")
 else
   mapfile -t files < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
-    'bench/*.cpp' 'bench/*.h' 'assets/*.cpp' 'assets/*.h')
+    'bench/*.cpp' 'bench/*.h' 'assets/*.cpp' 'assets/*.h' 'tools/*.cpp' 'tools/*.h')
 fi
 if [ ${#files[@]} -eq 0 ]; then
   echo "error: no C++ files to check" >&2

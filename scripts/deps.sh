@@ -11,6 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's Russian texts and Wayland platform; the desktop files' and the Debian package's checks
+  qt6-translations-l10n qt6-wayland qt6-base-private-dev
+  desktop-file-utils appstream dpkg-dev lintian
   # The walk through the whole game: a virtual X server, X input, a window manager.
   xvfb xauth libx11-dev libxtst-dev openbox
 )

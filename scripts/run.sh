@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Builds Крепостан and starts it. Needs a graphical desktop (X11 or Wayland).
+# Builds Крепостан (only the game and its sound cues; scripts/test.sh builds everything)
+# and starts it. Needs a graphical desktop (X11 or Wayland).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+echo "Building the game and its sound cues into build/bin/ (the compiler's output goes to build/run-build.log)…"
+if ! cmake --build build --target krepostan -j"$(nproc)" >build/run-build.log 2>&1; then
+  tail -n 40 build/run-build.log >&2
+  echo "The build failed; its whole output is in build/run-build.log." >&2
+  exit 1
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Крепостан needs a graphical display: no X11 (DISPLAY) or Wayland (WAYLAND_DISPLAY) session was found." >&2

@@ -1,31 +1,38 @@
 // Крепостан: the game's windows on the Qt event loop.
 #include <QApplication>
-#include <QFont>
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <cstdio>
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "ui/application.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
-#include "ui/sprites/sprite_store.h"
+#include "ui/shell/main_menu_window.h"
 
 int main(int argc, char** argv) {
   kr::QtPlatform::silenceAudioWarnings();
+  kr::selectPlatform();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("krepostan"));
-  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-  QApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
+  kr::setUpApplication();
+  if (!kr::installQtRussian())
+    qCWarning(kr::startLog) << "Qt's Russian texts are not installed (qt6-translations-l10n)";
   if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
       QGuiApplication::primaryScreen() == nullptr) {
     std::fprintf(stderr, "krepostan: no screen to open the game on\n");
     return 1;
   }
+  const QString sounds = kr::QtPlatform::soundFolderOf(QCoreApplication::applicationDirPath());
+  if (sounds.isEmpty())
+    qCWarning(kr::startLog) << "no sound cues beside the program or in its data folder: the "
+                               "game plays no sound";
+  else qCInfo(kr::startLog).noquote() << "sound cues from" << sounds;
 
   kr::QtPlatform platform;
   kr::Game game(platform);
   kr::GameUi ui(game, /*realTime=*/true);
   ui.input([&game] { kr::startUp(game); });
+  if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");
   return QApplication::exec();
 }

@@ -79,13 +79,11 @@ void Game::end() {
   platform.endProgram();
 }
 
-std::string Game::programFile(const std::string& file) {
-  return platform.programFolder() + "/" + file;
-}
+std::string Game::soundFile(const std::string& file) { return platform.soundFolder() + "/" + file; }
 
 void Game::playCue(const std::string& file) {
   if (ended) return;
-  platform.playSound(programFile(file));
+  platform.playSound(soundFile(file));
 }
 
 void Game::connectionRequest(SocketId listener, int requestId) {

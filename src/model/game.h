@@ -102,8 +102,8 @@ class Game : public SocketEvents {
 
   // Plays a cue file of the program's folder by its name ("Click.smus").
   void playCue(const std::string& file);
-  // The full path of a file in the program's folder.
-  std::string programFile(const std::string& file);
+  // The full path of a sound file in the sound folder.
+  std::string soundFile(const std::string& file);
 
   // Socket events of the platform.
   void connectionRequest(SocketId listener, int requestId) override;

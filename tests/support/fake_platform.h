@@ -70,6 +70,7 @@ class FakePlatform : public Platform {
   std::uint32_t defaultSeed() override { return 327680; }
   std::uint32_t secondsSinceMidnight() override { return 43200; }
   std::string programFolder() override { return folder; }
+  std::string soundFolder() override { return folder; }
   std::string userDataFolder() override { return userFolder; }
   void setSocketEvents(SocketEvents* s) override { sink = s; }
   SocketId listen(int port) override {

@@ -1,7 +1,9 @@
-// The build leaves every sound cue beside the program, and the player falls back to the
-// default cue for a file it cannot play.
+// The build leaves every sound cue beside the program, an installed copy finds them in its
+// prefix's data folder, and the player falls back to the default cue for a file it cannot
+// play.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
@@ -23,6 +25,36 @@ TEST(ProgramFolder, HoldsEveryCueAsSynthesised) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     EXPECT_EQ(f.readAll(), bytesOf(krepostan::cues::cueWav(name))) << name;
   }
+}
+
+TEST(ProgramFolder, SoundsLieBesideTheProgramOrInTheInstalledDataFolder) {
+  QTemporaryDir root;
+  ASSERT_TRUE(root.isValid());
+  const QDir r(root.path());
+  const auto folderWithCues = [&r](const QString& folder) {
+    EXPECT_TRUE(r.mkpath(folder));
+    QFile f(r.filePath(folder + QStringLiteral("/default.wav")));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    return r.filePath(folder);
+  };
+  const QString build = folderWithCues(QStringLiteral("build/bin"));
+  const QString installed = folderWithCues(QStringLiteral("usr/share/krepostan"));
+  ASSERT_TRUE(r.mkpath(QStringLiteral("usr/games")));
+  ASSERT_TRUE(r.mkpath(QStringLiteral("bare/games")));
+  const QString both = folderWithCues(QStringLiteral("both/games"));
+  folderWithCues(QStringLiteral("both/share/krepostan"));
+  struct Case {
+    QString program;
+    QString sounds;
+  };
+  const Case cases[] = {
+      {build, build},                                         // the build folder
+      {r.filePath(QStringLiteral("usr/games")), installed},   // an installed copy
+      {both, both},                                           // cues beside the program come first
+      {r.filePath(QStringLiteral("bare/games")), QString()},  // none anywhere
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(QtPlatform::soundFolderOf(c.program), c.sounds) << c.program.toStdString();
 }
 
 TEST(ProgramFolder, UnplayableFilesFallBackToTheDefaultCue) {

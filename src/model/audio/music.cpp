@@ -25,10 +25,10 @@ void trackSwitchClick(Game& g) {
   Control& b = g.gameMenu().trackButton;
   if (b.caption != text::kSecondTrack) {
     b.caption = text::kSecondTrack;
-    g.musicPath = g.programFile(cue::kMusicWave);
+    g.musicPath = g.soundFile(cue::kMusicWave);
   } else {
     b.caption = text::kFirstTrack;
-    g.musicPath = g.programFile(cue::kSecondTrack);
+    g.musicPath = g.soundFile(cue::kSecondTrack);
   }
   g.platform.playSound(g.musicPath);
 }

@@ -140,7 +140,7 @@ void levelSetup(Game& g) {
   g.developerMode = false;
 
   makeTranslucent(g, 200);
-  g.musicPath = g.programFile(cue::kMusic);
+  g.musicPath = g.soundFile(cue::kMusic);
   f.window.enabled = true;
 
   f.buildKind = -1;

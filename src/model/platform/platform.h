@@ -64,8 +64,12 @@ class Platform {
   virtual std::uint32_t defaultSeed() = 0;
   virtual std::uint32_t secondsSinceMidnight() = 0;
 
-  // The folder the program and its sound files live in (no trailing separator).
+  // The folder the program lives in (no trailing separator); the saved game goes there when
+  // the folder is writable.
   virtual std::string programFolder() = 0;
+  // The folder the sound files live in (no trailing separator): beside the program in the
+  // build folder, in the game's data folder in an installed copy.
+  virtual std::string soundFolder() = 0;
   // A folder of the user's own for data, used when the program's folder is not writable.
   virtual std::string userDataFolder() = 0;
 

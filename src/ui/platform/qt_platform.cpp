@@ -64,7 +64,7 @@ void QtPlatform::playSound(const std::string& path) {
   }
   if (!audioAvailable_) return;  // no audio device: the game stays silent
   const QString file = playableFile(QString::fromStdString(path),
-                                    QString::fromStdString(programFolder() + "/" + cue::kDefault));
+                                    QString::fromStdString(soundFolder() + "/" + cue::kDefault));
   if (file.isEmpty()) return;
   std::unique_ptr<QSoundEffect>& effect = effects_[file];
   if (!effect) {
@@ -126,6 +126,25 @@ std::uint32_t QtPlatform::secondsSinceMidnight() {
 
 std::string QtPlatform::programFolder() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+QString QtPlatform::soundFolderOf(const QString& programFolder) {
+  const QString marker = QString::fromUtf8(cue::kDefault);
+  const QDir program(programFolder);
+  if (program.exists(marker)) return programFolder;
+  const QString installed =
+      QDir::cleanPath(program.filePath(QStringLiteral(KREPOSTAN_DATA_FROM_PROGRAM)));
+  if (QDir(installed).exists(marker)) return installed;
+  return {};
+}
+
+std::string QtPlatform::soundFolder() {
+  if (soundFolder_.isEmpty()) {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString found = soundFolderOf(program);
+    soundFolder_ = found.isEmpty() ? program : found;
+  }
+  return soundFolder_.toStdString();
 }
 
 std::string QtPlatform::userDataFolder() {

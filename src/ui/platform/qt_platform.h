@@ -31,6 +31,7 @@ class QtPlatform : public Platform {
   std::uint32_t secondsSinceMidnight() override;
   std::string programFolder() override;
   std::string userDataFolder() override;
+  std::string soundFolder() override;
   void setSocketEvents(SocketEvents* sink) override;
   SocketId listen(int port) override;
   SocketId connect(const std::string& host, int port) override;
@@ -40,6 +41,10 @@ class QtPlatform : public Platform {
   // The file actually played for a request: the file itself when it is a waveform file,
   // otherwise the default cue beside the program.
   static QString playableFile(const QString& path, const QString& defaultCue);
+  // Where the sound files of a program in programFolder lie: beside it (the build folder)
+  // or in the data folder of the prefix it is installed in (../share/krepostan from bin/);
+  // empty when neither holds them (the game then plays nothing).
+  static QString soundFolderOf(const QString& programFolder);
   // Keeps Qt Multimedia's complaints about a missing audio device off the console.
   static void silenceAudioWarnings();
 
@@ -50,6 +55,7 @@ class QtPlatform : public Platform {
   bool audioChecked_ = false;
   bool audioAvailable_ = false;
   std::mt19937 rng_{327680};
+  QString soundFolder_;
   QtSockets sockets_;
 };
 

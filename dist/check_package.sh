@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, checks it with lintian, checks the desktop
+# entry and the metainfo as installed, then starts the installed game from the unpacked
+# package, offscreen, and waits until its main menu is drawn with the sound cues found in the
+# package's data folder.
+#
+#     dist/check_package.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+game=
+cleanup() {
+  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The package.
+if ! (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out") >"$work/cpack.log" 2>&1; then
+  cat "$work/cpack.log" >&2
+  fail "cpack could not build the package"
+fi
+version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
+deb="$work/out/krepostan_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
+echo "Built $(basename "$deb")"
+depends="$(dpkg-deb --field "$deb" Depends)"
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6multimedia6 libqt6svg6 libstdc++6; do
+  [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib, which the program links"
+done
+
+# lintian as Debian's archive would run it (when run as root it only says so).
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+
+# The unpacked package: menu entry and metainfo as installed.
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/krepostan.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/ru.krepostan.Krepostan.metainfo.xml"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/krepostan.svg" ] || fail "no icon"
+
+# The installed game, started from the unpacked root, up to its main menu. Its start notes
+# say where it found the sound cues and when the main menu is drawn.
+log="$work/game.log"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
+  "$root/usr/games/krepostan" >"$log" 2>&1 &
+game=$!
+for _ in $(seq 600); do
+  grep -q "main menu on screen" "$log" && break
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+cat "$log"
+grep -q "main menu on screen" "$log" || fail "the installed game did not reach its main menu"
+grep -qxF "krepostan.start: sound cues from $root/usr/share/krepostan" "$log" ||
+  fail "the installed game did not find its sound cues in $root/usr/share/krepostan"
+echo "The installed game reached its main menu with its sound cues."

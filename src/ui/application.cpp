@@ -1,0 +1,102 @@
+// The game's start on Qt: platform, names, desktop entry, icon, face and Qt's Russian texts.
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWidget>
+#include <cstdio>
+
+#include "ui/sprites/sprite_store.h"
+
+namespace kr {
+
+Q_LOGGING_CATEGORY(startLog, "krepostan.start", QtWarningMsg)
+
+QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
+                          const QByteArray& waylandDisplay) {
+  if (!requested.isEmpty()) return requested;
+  if (!display.isEmpty()) return waylandDisplay.isEmpty() ? "xcb" : "xcb;wayland";
+  if (!waylandDisplay.isEmpty()) return "wayland";
+  return {};
+}
+
+void selectPlatform() {
+  const QByteArray platform =
+      choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+  if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+}
+
+namespace {
+
+// Qt's Russian texts, except that its translators kept the Latin "OK" on the standard
+// button, where a Russian desktop reads the Cyrillic "ОК".
+class QtRussianTexts : public QTranslator {
+ public:
+  QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                    int n) const override {
+    if (qstrcmp(context, "QPlatformTheme") == 0 && qstrcmp(sourceText, "OK") == 0)
+      return QStringLiteral("ОК");
+    return QTranslator::translate(context, sourceText, disambiguation, n);
+  }
+};
+
+}  // namespace
+
+QTranslator* installQtRussian() {
+  auto* translator = new QtRussianTexts;
+  translator->setParent(QCoreApplication::instance());
+  if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      !QCoreApplication::installTranslator(translator)) {
+    delete translator;
+    return nullptr;
+  }
+  return translator;
+}
+
+void setUpApplication() {
+  // No display name: Qt would append it to every window title.
+  QGuiApplication::setApplicationName(QStringLiteral("krepostan"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("krepostan"));
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  QGuiApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
+  if (QGuiApplication::platformName() == QLatin1String("wayland"))
+    std::fprintf(stderr,
+                 "krepostan: no X server found, running on Wayland: the desktop may place the "
+                 "game's windows where it likes. Set DISPLAY to an X server (XWayland) to let "
+                 "the game place them.\n");
+}
+
+namespace {
+
+// Reports the first paint of the widget it watches, then goes.
+class FirstPaintNote : public QObject {
+ public:
+  FirstPaintNote(QWidget* widget, const char* what) : QObject(widget), what_(what) {
+    widget->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      qCInfo(startLog) << what_;
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  const char* what_;
+};
+
+}  // namespace
+
+void noteFirstPaint(QWidget* widget, const char* what) { new FirstPaintNote(widget, what); }
+
+}  // namespace kr

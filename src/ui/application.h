@@ -1,0 +1,40 @@
+// What the game tells Qt as it starts: which platform to open its windows on, its names and
+// desktop entry, its icon and face, and Qt's own texts in Russian.
+#pragma once
+
+#include <QByteArray>
+#include <QLoggingCategory>
+
+class QTranslator;
+class QWidget;
+
+namespace kr {
+
+// Notes on the start: where the sound cues were found and when the main menu is drawn.
+// Quiet unless asked for with QT_LOGGING_RULES="krepostan.start.info=true"; a missing cue
+// folder is always reported.
+Q_DECLARE_LOGGING_CATEGORY(startLog)
+
+// The Qt platform the game asks for, given QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY.
+// The player's own choice wins. Otherwise an X server (XWayland on a Wayland desktop) comes
+// first, since only there the game places its frameless windows itself, with Wayland as the
+// fallback; empty leaves the choice to Qt.
+QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
+                          const QByteArray& waylandDisplay);
+
+// Before the QApplication exists: sets QT_QPA_PLATFORM as choosePlatform says.
+void selectPlatform();
+
+// Once the QApplication exists: the names, the desktop entry, the icon and the face; says on
+// the terminal when the windows are placed by a Wayland compositor.
+void setUpApplication();
+
+// Installs Qt's own Russian texts (message box buttons, context menus) from Qt's
+// translations folder, with the Cyrillic "ОК" on the standard button. Returns the installed
+// translator, owned by the application, or nullptr when the translations are not installed.
+QTranslator* installQtRussian();
+
+// Notes the first time the widget is drawn, as `what`.
+void noteFirstPaint(QWidget* widget, const char* what);
+
+}  // namespace kr

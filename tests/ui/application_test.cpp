@@ -1,0 +1,132 @@
+// How the game starts on Qt: the platform it asks for, the window titles as the desktop shows
+// them, and Qt's own controls speaking Russian.
+#include <gtest/gtest.h>
+
+#include <qpa/qplatformwindow.h>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+#include <QWindow>
+#include <memory>
+
+#include "model/game.h"
+#include "model/shell/main_menu.h"
+#include "support/fake_platform.h"
+#include "ui/application.h"
+#include "ui/battlefield/battlefield_window.h"
+#include "ui/comm/network_dialog_window.h"
+#include "ui/comm/notepad_window.h"
+#include "ui/game_ui.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/shell/about_window.h"
+#include "ui/shell/backdrop_window.h"
+#include "ui/shell/briefing_window.h"
+#include "ui/shell/game_menu_window.h"
+#include "ui/shell/main_menu_window.h"
+#include "ui/shell/message_box_window.h"
+
+// Failures show the texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace kr::test {
+namespace {
+
+TEST(Platform, AnXServerComesFirstAndThePlayersChoiceWins) {
+  struct Case {
+    const char* requested;
+    const char* display;
+    const char* wayland;
+    const char* chosen;
+  };
+  const Case cases[] = {
+      {"", ":0", "", "xcb"},                      // an X11 desktop
+      {"", ":0", "wayland-0", "xcb;wayland"},     // Wayland with XWayland
+      {"", "", "wayland-0", "wayland"},           // Wayland alone
+      {"", "", "", ""},                           // nothing known: Qt decides
+      {"wayland", ":0", "wayland-0", "wayland"},  // the player's choice
+      {"offscreen", ":0", "", "offscreen"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(choosePlatform(c.requested, c.display, c.wayland), QByteArray(c.chosen))
+        << c.requested << " | " << c.display << " | " << c.wayland;
+}
+
+// The title a desktop shows for a window: what Qt's X11 and Wayland windows put in the title
+// bar and the task list.
+struct PlatformTitle : QPlatformWindow {
+  using QPlatformWindow::formatWindowTitle;
+};
+QString shownTitle(QWidget* w) {
+  if (!w->windowHandle()) w->winId();
+  return PlatformTitle::formatWindowTitle(w->windowHandle()->title(), QStringLiteral(" — "));
+}
+
+TEST(WindowTitles, StandAsTheGameNamesThem) {
+  const QFont font = QApplication::font();
+  setUpApplication();
+  FakePlatform platform;
+  platform.folder = KREPOSTAN_PROGRAM_DIR;
+  Game game{platform};
+  GameUi ui{game, /*realTime=*/false};
+  ui.input([&game] {
+    startUp(game);
+    forEachWindow([&game]<class W>(std::type_identity<W>) { game.load<W>(); });
+  });
+
+  const std::pair<QWidget*, const char*> titles[] = {
+      {ui.mainMenu(), "Игра"},         {ui.about(), "About"},
+      {ui.networkDialog(), "Form4"},   {ui.briefing(), "Крепостан"},
+      {ui.battlefield(), "Крепостан"}, {ui.notepad(), "Блокнот"},
+      {ui.messageBox(), "Сообщение"},
+  };
+  for (const auto& [window, title] : titles) {
+    ASSERT_NE(window, nullptr) << title;
+    EXPECT_EQ(shownTitle(window), QString::fromUtf8(title));
+  }
+  QApplication::setFont(font);
+}
+
+// Qt's Russian texts, installed for the length of a test.
+class QtRussian : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    translator_ = installQtRussian();
+    ASSERT_NE(translator_, nullptr) << "Qt's Russian translations (qt6-translations-l10n)";
+  }
+  void TearDown() override {
+    QCoreApplication::removeTranslator(translator_);
+    delete translator_;
+  }
+
+ private:
+  QTranslator* translator_ = nullptr;
+};
+
+TEST_F(QtRussian, ThePlatformMessageBoxAnswersInRussian) {
+  QtPlatform platform;
+  platform.systemMessage("Загрузить не получилось!", MessageIcon::Critical);
+  QMessageBox* box = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+  EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("ОК"));
+  box->close();
+}
+
+TEST_F(QtRussian, TheLineEditsContextMenuIsInRussian) {
+  QLineEdit edit(QStringLiteral("Игрок"));
+  const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* a : menu->actions())
+    if (!a->isSeparator()) entries << a->text().section(QLatin1Char('\t'), 0, 0);
+  EXPECT_EQ(entries, (QStringList{"&Отменить действие", "&Повторить действие", "&Вырезать",
+                                  "&Копировать", "В&ставить", "Удалить", "Выделить всё"}));
+}
+
+}  // namespace
+}  // namespace kr::test
