@@ -201,7 +201,10 @@ std::string Session::startServer() {
 }
 
 void Session::startWindowManager() {
-  windowManager_ = Child({"openbox", "--sm-disable"}, xEnvironment(), folder_ / "openbox.log");
+  // Openbox runs the startup command once it has started and manages windows.
+  windowManager_ =
+      Child({"openbox", "--sm-disable", "--startup", "touch " + windowManagerReady().string()},
+            xEnvironment(), folder_ / "openbox.log");
 }
 
 void Session::startGame(const fs::path& program) {

@@ -55,6 +55,8 @@ class Session {
   // Starts the window manager (openbox); its log says why when it does not come up.
   void startWindowManager();
   std::filesystem::path windowManagerLog() const { return folder_ / "openbox.log"; }
+  // The file that the window manager makes once it is ready.
+  std::filesystem::path windowManagerReady() const { return folder_ / "openbox-ready"; }
   // Copies the game's folder (the program and its cues, no saved game) into the scratch
   // folder and starts the copy there on this server.
   void startGame(const std::filesystem::path& program);

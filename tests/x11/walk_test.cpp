@@ -482,9 +482,12 @@ int walk(const fs::path& program, bool windowManager, const fs::path& shots) {
   if (windowManager) {
     s.startWindowManager();
     const auto deadline = SteadyClock::now() + std::chrono::seconds(10);
-    while (!desktop->windowManagerRunning() && SteadyClock::now() < deadline)
+    const auto ready = [&] {
+      return desktop->windowManagerRunning() && fs::exists(s.windowManagerReady());
+    };
+    while (!ready() && SteadyClock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    if (!desktop->windowManagerRunning()) {
+    if (!ready()) {
       std::fprintf(stderr, "walk %s: openbox did not come up (scripts/deps.sh installs it):\n%s",
                    session.c_str(), tail(s.windowManagerLog(), 10).c_str());
       return 1;
