@@ -6,11 +6,15 @@
 #include <QPainter>
 #include <ctime>
 
+#include "model/battlefield/keys.h"
 #include "model/battlefield/navigation.h"
 #include "model/core/building_kinds.h"
 #include "model/game.h"
 #include "support/fake_platform.h"
+#include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/map_painter.h"
+#include "ui/game_ui.h"
+#include "ui/shell/backdrop_window.h"
 
 namespace {
 
@@ -180,6 +184,69 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   state.counters["objects_in_view"] = inView;
 }
 BENCHMARK(BM_BattlefieldFrame)->Unit(benchmark::kMicrosecond);
+
+// The battlefield under the open in-game menu, in its real windows: the backdrop draws it
+// darkened. One frame is a tank's step: the battlefield repaints the tank and the backdrop
+// repaints the same part of itself. frame_per_open_frame compares it with the same step
+// while the menu is closed, measured before in this run; full_per_blit compares the whole
+// backdrop drawn afresh (as when the menu comes up) with one full-screen blit.
+void BM_FrameUnderTheMenu(benchmark::State& state) {
+  kr::test::FakePlatform platform;
+  platform.usable = {kWidth, kHeight};
+  platform.full = {kWidth, kHeight};
+  kr::Game game(platform);
+  game.levelNumber = 2;
+  game.load<kr::MainMenu>();
+  game.unload<kr::MainMenu>();
+  buildBase(game);
+  kr::Battlefield& f = game.battlefield();
+  f.window.visible = true;
+  kr::GameUi ui(game, /*realTime=*/false);
+  const auto settle = [] {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  };
+  ui.sync();
+  settle();
+
+  kr::MapObject& tank = f.objects[311];
+  float step = 6;
+  const auto drive = [&] {
+    tank.top += step;
+    step = -step;
+    ui.sync();
+    settle();
+  };
+  constexpr int kOpenFrames = 200;
+  for (int i = 0; i < 10; ++i) drive();
+  double openSeconds = 0;
+  for (int i = 0; i < kOpenFrames; ++i) openSeconds += timed(drive);
+
+  ui.input([&] { kr::battlefieldKeyDown(game, kr::kKeyEscape); });
+  settle();
+  double frameSeconds = 0;
+  std::int64_t frames = 0;
+  for (auto _ : state) {
+    frameSeconds += timed(drive);
+    ++frames;
+  }
+  state.counters["frame_per_open_frame"] =
+      (frameSeconds / static_cast<double>(frames)) / (openSeconds / kOpenFrames);
+
+  kr::BackdropWindow* backdrop = ui.backdrop();
+  QImage target(backdrop->size(), QImage::Format_RGB32);
+  const QImage picture = screenPicture().scaled(target.size());
+  double fullSeconds = 0;
+  double blitSeconds = 0;
+  for (int i = 0; i < 20; ++i) {
+    fullSeconds += timed([&] { backdrop->render(&target); });
+    blitSeconds += timed([&] {
+      QPainter p(&target);
+      p.drawImage(0, 0, picture);
+    });
+  }
+  state.counters["full_per_blit"] = fullSeconds / blitSeconds;
+}
+BENCHMARK(BM_FrameUnderTheMenu)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

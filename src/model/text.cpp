@@ -55,4 +55,42 @@ std::string firstChars(std::string_view utf8, std::size_t n) {
   return toUtf8(std::u32string_view(chars).substr(0, n));
 }
 
+std::vector<std::string> wrapWords(std::string_view text, float width, const TextWidth& widthOf) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool lineOpen = false;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t space = text.find(' ', from);
+    const std::string word(
+        text.substr(from, space == std::string_view::npos ? space : space - from));
+    if (lineOpen) {
+      std::string longer = line + ' ' + word;
+      if (widthOf(longer) <= width) {
+        line = std::move(longer);
+      } else {
+        line.erase(line.find_last_not_of(' ') + 1);
+        lines.push_back(std::move(line));
+        lineOpen = false;
+      }
+    }
+    // A word opens a line; the spaces of a break open none.
+    if (!lineOpen && !(word.empty() && !lines.empty())) {
+      std::u32string rest = toUtf32(word);
+      while (rest.size() > 1 && widthOf(toUtf8(rest)) > width) {
+        std::size_t fits = 1;
+        while (fits < rest.size() && widthOf(toUtf8(rest.substr(0, fits + 1))) <= width) ++fits;
+        lines.push_back(toUtf8(rest.substr(0, fits)));
+        rest.erase(0, fits);
+      }
+      line = toUtf8(rest);
+      lineOpen = true;
+    }
+    if (space == std::string_view::npos) break;
+    from = space + 1;
+  }
+  if (lineOpen || lines.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
 }  // namespace kr

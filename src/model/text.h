@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kr {
 
@@ -27,5 +29,12 @@ std::u32string toUtf32(std::string_view utf8);
 std::string toUtf8(std::u32string_view text);
 // The text cut to its first n characters (not bytes).
 std::string firstChars(std::string_view utf8, std::size_t n);
+
+// How wide a text stands when drawn.
+using TextWidth = std::function<float(const std::string&)>;
+// The text broken into lines no wider than `width`: each break takes the place of spaces;
+// a word wider than a whole line is broken between its letters. The spaces where a line
+// breaks are dropped, spaces at the very start are kept. An empty text is one empty line.
+std::vector<std::string> wrapWords(std::string_view text, float width, const TextWidth& widthOf);
 
 }  // namespace kr

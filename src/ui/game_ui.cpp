@@ -72,7 +72,7 @@ GameUi::GameUi(Game& g, bool realTime) : game(g), hosts_(hostsFor(*this, GameWin
   host<GameMenu>().setBeforeRaise([this] {
     BackdropWindow* backdrop = host<Backdrop>().window();
     if (!backdrop || !backdrop->isVisible()) return;
-    backdrop->captureBehind();
+    backdrop->redrawBehind();
     if (canRaise()) backdrop->raise();
   });
   if (realTime) {

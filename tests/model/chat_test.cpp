@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/comm/chat.h"
+#include "model/text.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {
@@ -141,6 +142,60 @@ TEST_F(ChatTest, NoticeReplacesTheTextAndKeepsTheHeight) {
   EXPECT_TRUE(f.chatBox.visible);
   advance(1);
   EXPECT_FALSE(f.chatBox.visible);
+}
+
+// Lines that are wider than the box break at spaces into the lines it draws, and the box
+// grows upwards by one line height for each of them.
+TEST_F(ChatTest, LongLinesBreakAtSpacesAndGrowTheBoxPerDrawnLine) {
+  f.chatBox.width = 16.0f * 35;  // as a save notice leaves it: 34 letters a line
+  const float restTop = f.chatBox.top;
+  say("Крепость стоит на холме у реки, враг за лесом");
+  EXPECT_EQ(chatBoxLines(game), (std::vector<std::string>{"Player1: Крепость стоит на холме у",
+                                                          "реки, враг за лесом"}));
+  EXPECT_FLOAT_EQ(f.chatBox.height, 27 * 3);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop - 27 * 2);
+  say("ок");
+  EXPECT_EQ(chatBoxLines(game).size(), 3u);
+  EXPECT_FLOAT_EQ(f.chatBox.height, 27 * 4);
+  // The commands still see the text as typed.
+  EXPECT_EQ(f.chatBox.caption,
+            "Player1: Крепость стоит на холме у реки, враг за лесом\r\nPlayer1: ок");
+}
+
+TEST_F(ChatTest, ANoticeGrowsTheBoxOnlyWhenItTakesMoreLines) {
+  f.chatBox.width = 16.0f * 35;
+  const float restTop = f.chatBox.top;
+  showChatNotice(game, "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.");
+  EXPECT_EQ(chatBoxLines(game), (std::vector<std::string>{"Цели миссии: Собрать по 10000",
+                                                          "единиц каждого из трех ресурсов."}));
+  EXPECT_FLOAT_EQ(f.chatBox.height, 54);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop - 27);
+  showChatNotice(game, "Блокнот: Player1: да");
+  EXPECT_FLOAT_EQ(f.chatBox.height, 54);
+  EXPECT_FLOAT_EQ(f.chatBox.top, restTop - 27);
+}
+
+TEST(WrapWords, BreaksAtSpacesAndWithinWordsWiderThanALine) {
+  struct Case {
+    std::string text;
+    float width;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"ab cd", 5, {"ab cd"}},
+      {"ab cd ef", 5, {"ab cd", "ef"}},
+      {"ab   cd", 3, {"ab", "cd"}},  // the spaces of a break go
+      {"  ab", 4, {"  ab"}},         // leading spaces stay
+      {"abcdefgh", 3, {"abc", "def", "gh"}},
+      {"ab abcdefg c", 4, {"ab", "abcd", "efg", "c"}},
+      {"привет мир", 6, {"привет", "мир"}},  // letters, not bytes
+      {"", 5, {""}},
+  };
+  const TextWidth letters = [](const std::string& s) { return static_cast<float>(textLength(s)); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(wrapWords(c.text, c.width, letters), c.lines);
+  }
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/platform/platform.h"
+#include "model/text.h"
 
 namespace kr::test {
 
@@ -28,6 +30,9 @@ class FakePlatform : public Platform {
   Point cursor{400, 400};
   Size usable{1280, 984};
   Size full{1280, 1024};
+  // Every character of a chat text stands this wide, unless a measure is given.
+  float chatLetterWidth = 16;
+  std::function<float(const std::string&)> chatWidth;
   std::vector<std::uint32_t> seeds;
   // Draws handed out by random() in order; once empty, a fixed 0.5.
   std::deque<float> draws;
@@ -55,6 +60,9 @@ class FakePlatform : public Platform {
   Point cursorPos() override { return cursor; }
   Size usableScreen() override { return usable; }
   Size fullScreen() override { return full; }
+  float chatTextWidth(const std::string& text) override {
+    return chatWidth ? chatWidth(text) : chatLetterWidth * static_cast<float>(textLength(text));
+  }
   void seedRandom(std::uint32_t seed) override {
     seeds.push_back(seed);
     generator.seed(seed);

@@ -6,17 +6,24 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
+#include "model/battlefield/keys.h"
 #include "model/battlefield/navigation.h"
 #include "model/battlefield/pointer.h"
+#include "model/comm/chat.h"
 #include "model/core/building_kinds.h"
 #include "model/core/palette.h"
 #include "model/game.h"
+#include "model/persist/save_file.h"
 #include "support/battlefield_ui_fixture.h"
+#include "support/temp_folder.h"
+#include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/map_view.h"
 #include "ui/battlefield/minimap_frame.h"
 #include "ui/game_ui.h"
+#include "ui/shell/backdrop_window.h"
 
 namespace kr::test {
 namespace {
@@ -256,6 +263,147 @@ TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
   EXPECT_FLOAT_EQ(f.viewY, 2000);
   // The yellow frame is drawn where the view now is.
   EXPECT_EQ(shownAt(mini, {51, 60}), QColor(255, 255, 0));
+}
+
+TEST_F(BattlefieldWindowTest, HoveringABuildingShowsItsHoverTextAndAnEnemyBuildingNone) {
+  game.developerMode = true;
+  ui.input([&] { orderItem(game, kAccumulator); });
+  QTest::mouseMove(map(), QPoint(300, 300));
+  QTest::mouseMove(map(), QPoint(301, 300));
+  QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(301, 300));
+  const MapObject& placed = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
+  ASSERT_EQ(placed.tag, tag::kAccumulator);
+  put(301, tag::kEnemyAccumulator, "akumVraga", 500, 300, 49, 49);
+  ui.sync();
+  const auto hover = [&](QPointF at) {
+    const QPoint p = at.toPoint();
+    QHelpEvent help(QEvent::ToolTip, p, map()->mapToGlobal(p));
+    QApplication::sendEvent(map(), &help);
+  };
+  QToolTip::hideText();
+  ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000));
+
+  hover({520, 320});
+  EXPECT_FALSE(QToolTip::isVisible());
+  hover({placed.left + 20, placed.top + 20});
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Аккумулятор"));
+  hover({520, 320});
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000));
+}
+
+// Only the ground near the item differs between the two: a building 6 pixels to its right
+// blocks it, although the item's own pixels stand on the same ground in both.
+TEST_F(BattlefieldWindowTest, TheItemInHandShowsBlockedGroundAtAGlance) {
+  game.developerMode = true;
+  ui.input([&] { orderItem(game, kAccumulator); });
+  const MapObject& item = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
+  const auto ghostAt = [&](QPoint pointer) {
+    QTest::mouseMove(map(), pointer);
+    QTest::mouseMove(map(), pointer + QPoint(1, 0));
+    QTest::mouseMove(map(), pointer);
+    settle();
+    const QRect r = MapPainter::mapRect(item);
+    return map()->grab().toImage().copy(r.adjusted(1, 1, -1, -1));
+  };
+  const QImage free = ghostAt({400, 400});
+  EXPECT_EQ(item.border, 1);
+  put(301, tag::kEnemyAccumulator, "akumVraga", item.right() + 6, item.top + 5, 49, 49);
+  const QImage blocked = ghostAt({400, 400});
+  EXPECT_EQ(item.border, 0);
+  ASSERT_EQ(free.size(), blocked.size());
+  // Blocked, every pixel of the faint picture turns redder.
+  const QPoint middle(free.width() / 2, free.height() / 2);
+  EXPECT_GT(blocked.pixelColor(middle).red() - blocked.pixelColor(middle).green(),
+            free.pixelColor(middle).red() - free.pixelColor(middle).green() + 40);
+  int redder = 0;
+  for (int y = 0; y < free.height(); ++y)
+    for (int x = 0; x < free.width(); ++x)
+      redder += blocked.pixelColor(x, y).red() - blocked.pixelColor(x, y).green() >
+                free.pixelColor(x, y).red() - free.pixelColor(x, y).green();
+  EXPECT_EQ(redder, free.width() * free.height());
+}
+
+// After a save the box is only as wide as its notice: a long line then breaks between two
+// words onto a second line, and the box grows by both.
+TEST_F(BattlefieldWindowTest, ALongChatLineAfterASaveBreaksBetweenWords) {
+  TempFolder folder;
+  platform.folder = folder.path();
+  platform.chatWidth = chatBoxTextWidth;
+  game.playerNick = "Player1";
+  ui.input([&] { battlefieldKeyDown(game, kKeyEscape); });
+  ui.input([&] { saveClick(game); });
+  ChatView* box = window()->chat()->box();
+  EXPECT_EQ(box->lines(), QStringList{QStringLiteral("Player1 Уровень 2 сохранен успешно")});
+  const int bottom = box->geometry().bottom();
+
+  const QString typed = QStringLiteral("Танки идут к северной стене крепости");
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  ui.input([&] { chatLineChange(game, typed.toStdString()); });
+  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+
+  const QStringList lines = box->lines();
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[1] + ' ' + lines[2], "Player1: " + typed);
+  EXPECT_TRUE(lines[2].front().isLetter());
+  for (const QString& l : lines)
+    EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(l), box->width() - 4) << l.toStdString();
+  EXPECT_EQ(box->height(), 27 + 2 * 27);
+  EXPECT_EQ(box->geometry().bottom(), bottom);
+  // The box draws all three: red letters on each line's band.
+  const QImage shown = box->grab().toImage();
+  for (int line = 0; line < 3; ++line) {
+    int red = 0;
+    for (int y = line * 27; y < (line + 1) * 27; ++y)
+      for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y).red() > 128;
+    EXPECT_GT(red, 50) << "line " << line;
+  }
+}
+
+// The menu's backdrop shows the battlefield as it is now: a tank that drives on under the
+// open menu is seen moving, and a still battlefield costs the backdrop no painting.
+TEST_F(BattlefieldWindowTest, TheMenuBackdropShowsTheBattlefieldAsItIsNow) {
+  put(5, tag::kTank, "tankvverh", 300, 300, 40, 92);
+  game.selectedSlot = 5;
+  game.tankSelected = true;
+  ui.input([&] { mapMouseDown(game, 1, 300, 900); });  // drives down
+  ui.input([&] { battlefieldKeyDown(game, kKeyEscape); });
+  BackdropWindow* backdrop = ui.backdrop();
+  ASSERT_NE(backdrop, nullptr);
+  ASSERT_TRUE(backdrop->isVisible());
+  settle();
+  const auto grabBackdrop = [&] {
+    settle();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(backdrop->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  const QRect tankPath(280, 280, 80, 600);
+  const float topBefore = f.objects[5].top;
+  const QImage before = grabBackdrop();
+  ui.advanceBy(200);
+  const QImage after = grabBackdrop();
+  ASSERT_GT(f.objects[5].top, topBefore);
+  EXPECT_NE(before.copy(tankPath), after.copy(tankPath));
+  // Darkened to 55/255 of what the battlefield shows there.
+  const QImage lit = window()->grab().toImage();
+  for (const QPoint spot : {QPoint(320, 360), QPoint(600, 600)}) {
+    EXPECT_NEAR(qRed(after.pixel(spot)), lit.pixelColor(spot).red() * 55 / 255, 2);
+    EXPECT_NEAR(qGreen(after.pixel(spot)), lit.pixelColor(spot).green() * 55 / 255, 2);
+  }
+
+  // The tank is stopped: nothing changes, nothing is painted.
+  game.moveOrdered = false;
+  game.clock.setEnabled(f.timers.movement, false);
+  ui.advanceBy(100);
+  settle();
+  PaintCounter counter;
+  backdrop->installEventFilter(&counter);
+  ui.advanceBy(1000);
+  settle();
+  EXPECT_EQ(counter.paints, 0);
+  backdrop->removeEventFilter(&counter);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The palette and inspection frames: real clicks reach the handlers, the frames follow.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QTest>
 
 #include "model/core/building_kinds.h"
@@ -84,6 +85,56 @@ TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
   f.energy = f.metal = 10000;
   click(palette->button(kTank));
   EXPECT_EQ(f.buildKind, kTank);
+}
+
+// The lines between the palette's rows show on page 1 and vanish under the tank order
+// panel, which lies over the page: no stub of them peeks out beside it.
+TEST_F(PaletteWindowTest, RowLinesShowOnThePageAndHideUnderTheTankPanel) {
+  const QRect inside = palette->contentsRect();
+  const auto rowIsPlain = [&](int y) {
+    const QImage shown = palette->grab().toImage();
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (shown.pixel(x, y) != shown.pixel(inside.left(), y)) return false;
+    return true;
+  };
+  // Below the buttons, across the arrows' row of the frame.
+  const int y = static_cast<int>(f.buildFrameDividers[3].top);
+  EXPECT_FALSE(rowIsPlain(y));
+  f.tankOrderPanel.visible = true;
+  ui.sync();
+  EXPECT_TRUE(rowIsPlain(y));
+}
+
+// Every caption is set as large as the accumulator's "Энергия …", and still its lines and
+// its picture each have a place of their own inside the button.
+TEST_F(PaletteWindowTest, EveryCaptionIsAsLargeAsTheEnergyCaptionAndFitsItsButton) {
+  const auto textHeight = [](const PictureButton::Layout& l) {
+    return QFontMetrics(l.font).tightBoundingRect(QStringLiteral("Энергия")).height();
+  };
+  const int energy = textHeight(palette->button(kAccumulator)->layout());
+  EXPECT_GE(energy, 7);
+  for (int i = 0; i < kPaletteItems; ++i) {
+    const PictureButton* b = palette->button(i);
+    SCOPED_TRACE(b->text().toStdString());
+    const PictureButton::Layout l = b->layout();
+    EXPECT_GE(textHeight(l), energy);
+    const QFontMetrics metrics(l.font);
+    std::vector<QRect> taken{l.picture};
+    EXPECT_GE(l.picture.width(), 16);
+    for (const PictureButton::Layout::Line& line : l.lines) {
+      EXPECT_LE(metrics.horizontalAdvance(line.text), line.rect.width()) << line.text.toStdString();
+      EXPECT_GE(line.rect.height(), metrics.height());
+      taken.push_back(line.rect);
+    }
+    for (std::size_t a = 0; a < taken.size(); ++a) {
+      EXPECT_TRUE(b->rect().adjusted(2, 2, -2, -2).contains(taken[a])) << a;
+      for (std::size_t c = a + 1; c < taken.size(); ++c)
+        EXPECT_FALSE(taken[a].intersects(taken[c])) << a << " and " << c;
+    }
+    QStringList shown;
+    for (const PictureButton::Layout::Line& line : l.lines) shown << line.text;
+    EXPECT_EQ(shown.join(' '), b->text());
+  }
 }
 
 }  // namespace

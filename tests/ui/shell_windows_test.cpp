@@ -219,6 +219,34 @@ TEST_F(ShellWindows, DraggingTheCaptionStripMovesTheBox) {
   EXPECT_FALSE(game.messageBox().dragging);
 }
 
+// The briefing's picture is stretched over the whole screen: nowhere does the black of the
+// window show, and the buttons stand on the picture.
+TEST_F(ShellWindows, TheBriefingPictureCoversTheWholeScreen) {
+  for (const QSize screen : {QSize(1920, 1080), QSize(1366, 768)}) {
+    SCOPED_TRACE(screen.width());
+    FakePlatform other;
+    other.usable = other.full = {screen.width(), screen.height()};
+    Game g(other);
+    GameUi gui(g, /*realTime=*/false);
+    gui.input([&] { toBriefing(g); });
+    BriefingWindow* briefing = gui.briefing();
+    ASSERT_NE(briefing, nullptr);
+    ASSERT_EQ(briefing->size(), screen);
+    QRegion controls;
+    for (const QWidget* child : briefing->findChildren<QWidget*>())
+      if (child->isVisible() && child != briefing->briefing()) controls += child->geometry();
+    const QImage shown = briefing->grab().toImage();
+    int black = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) {
+        const QRgb c = shown.pixel(x, y);
+        black += qRed(c) < 8 && qGreen(c) < 8 && qBlue(c) < 8 && !controls.contains(QPoint(x, y));
+      }
+    EXPECT_EQ(black, 0);
+    EXPECT_TRUE(QRect(QPoint(0, 0), screen).contains(briefing->quitButton()->geometry()));
+  }
+}
+
 TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {
   click(ui.mainMenu()->button(4));
   AboutWindow* about = ui.about();

@@ -28,14 +28,8 @@ void toggleChatLine(Game& g) {
   if (f.chatLine.visible) f.focus = Focus::ChatLine;
 }
 
-void showMissionGoal(Game& g) {
-  Battlefield& f = g.battlefield();
-  // Stopping first gives the goal a full five seconds again.
-  g.clock.setEnabled(f.timers.chatBox, false);
-  f.chatBox.caption = g.missionGoalText;
-  f.chatBox.visible = true;
-  g.clock.setEnabled(f.timers.chatBox, true);
-}
+// The goal shows for a full five seconds again, however long it has shown.
+void showMissionGoal(Game& g) { showChatNotice(g, g.missionGoalText); }
 
 }  // namespace
 

@@ -2,9 +2,12 @@
 // commands are tried against the box.
 #include "model/comm/chat.h"
 
+#include <cmath>
+
 #include "model/comm/notepad.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/text.h"
 #include "model/texts.h"
 
 namespace kr {
@@ -38,6 +41,19 @@ bool boxHoldsCommand(Game& g, const char* word) {
   return g.battlefield().chatBox.caption == g.playerNick + ": " + word;
 }
 
+// The lines a text takes in the chat box.
+std::vector<std::string> wrapInBox(Game& g, std::string_view text) {
+  Platform& p = g.platform;
+  const float room = g.battlefield().chatBox.width - 2 * kChatTextMargin;
+  return wrapWords(text, room, [&p](const std::string& s) { return p.chatTextWidth(s); });
+}
+
+// Makes the box taller by `lines` lines, keeping its bottom edge where it is.
+void growChatBox(Control& box, float lines) {
+  box.height += kChatLineHeight * lines;
+  box.top -= kChatLineHeight * lines;
+}
+
 void runCommands(Game& g) {
   Battlefield& f = g.battlefield();
   if (boxHoldsCommand(g, "jyv") && !g.developerMode) developerModeOn(g);
@@ -63,8 +79,7 @@ void chatSubmit(Game& g) {
   setChatTimer(g, true);
   if (!f.chatBox.caption.empty()) f.chatBox.caption += "\r\n" + line;
   else f.chatBox.caption = line;
-  f.chatBox.height += kChatLineHeight;
-  f.chatBox.top -= kChatLineHeight;
+  growChatBox(f.chatBox, static_cast<float>(wrapInBox(g, line).size()));
   f.chatBox.visible = true;
   f.chatLine.caption.clear();
   runCommands(g);
@@ -93,8 +108,30 @@ void showChatNotice(Game& g, const std::string& text) {
   Battlefield& f = g.battlefield();
   setChatTimer(g, false);
   f.chatBox.caption = text;
+  fitChatBoxToText(g);
   f.chatBox.visible = true;
   setChatTimer(g, true);
+}
+
+void fitChatBoxToText(Game& g) {
+  Control& box = g.battlefield().chatBox;
+  const float missing =
+      static_cast<float>(chatBoxLines(g).size()) - std::floor(box.height / kChatLineHeight);
+  if (missing > 0) growChatBox(box, missing);
+}
+
+std::vector<std::string> chatBoxLines(Game& g) {
+  std::vector<std::string> lines;
+  const std::string& text = g.battlefield().chatBox.caption;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t end = text.find("\r\n", from);
+    for (std::string& l : wrapInBox(g, std::string_view(text).substr(from, end - from)))
+      lines.push_back(std::move(l));
+    if (end == std::string::npos) break;
+    from = end + 2;
+  }
+  return lines;
 }
 
 void registerChatBoxTimer(Game& g, BattlefieldTimers& timers) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kr {
 
@@ -11,8 +12,14 @@ struct BattlefieldTimers;
 // Milliseconds the chat box shows after its last line or notice.
 inline constexpr int kChatBoxShowTime = 5000;
 
-// One text line of the chat box, pixels; the box grows by this much per chat line.
+// One text line of the chat box, pixels; the box grows by this much per line it draws.
 inline constexpr float kChatLineHeight = 27;
+// Room left and right of the chat box's text, pixels.
+inline constexpr float kChatTextMargin = 2;
+
+// The lines the chat box draws: each of its text's lines broken at spaces to the box's
+// width (see wrapWords).
+std::vector<std::string> chatBoxLines(Game& g);
 
 // Sends the chat line's text: Enter on the battlefield and a double click on the line.
 void chatSubmit(Game& g);
@@ -22,6 +29,9 @@ void chatTimerTick(Game& g);  // the chat box's time is up: it empties and hides
 // Puts a notice in the chat box in place of its text and shows it for its full time (the
 // mission goal, a line from the notepad).
 void showChatNotice(Game& g, const std::string& text);
+// A notice keeps the box's height unless it takes more lines: then the box grows upwards
+// until they all show.
+void fitChatBoxToText(Game& g);
 // The chat box's timer; a chat line or a notice starts it.
 void registerChatBoxTimer(Game& g, BattlefieldTimers& timers);
 

@@ -142,6 +142,11 @@ struct Battlefield {
   Control constructionBarFrame = Control::at(8, 392, 120.8f, 16.8f, {}, false);
   Control constructionBar = Control::at(8, 392, 62.4f, 16.8f, {}, false);
   Control readyIcon = Control::at(8, 390.3f, 118.4f, 18.4f, {}, false);
+  // Thin decorative lines between the frame's rows, as wide as the rows, so that page 2
+  // and the tank order panel cover them whole.
+  std::array<Control, 4> buildFrameDividers{
+      Control::at(8, 40, 120.8f, 2), Control::at(8, 108.4f, 120.8f, 2),
+      Control::at(8, 172.4f, 120.8f, 2), Control::at(8, 338, 120.8f, 2)};
 
   // The "Ресурсы" frame.
   Control resourcesFrame = Control::at(816, 424, 136.8f, 185, text::kResourcesFrame);
@@ -158,6 +163,9 @@ struct Battlefield {
   Control woodStock = Control::at(73.3f, 128, 80.8f, 24.8f);
   Control woodIncome = Control::at(5.3f, 152, 64.8f, 16.8f);
   Control woodExpense = Control::at(64, 152, 80.8f, 16.8f);
+  std::array<Control, 3> resourcesFrameDividers{Control::at(4, 30, 128.8f, 2),
+                                                Control::at(4, 76.4f, 128.8f, 2),
+                                                Control::at(4, 124.4f, 128.8f, 2)};
 
   // The inspection frame and the health bar on the map.
   Control inspectionFrame = Control::at(816, 608, 136.8f, 233);
@@ -166,6 +174,8 @@ struct Battlefield {
   Control inspectedMetal = Control::at(0, 40, 134.4f, 16.8f);
   Control inspectedWood = Control::at(0, 56, 134.4f, 16.8f);
   Control powerSwitch = Control::at(8, 80, 124, 23.2f, text::kPowerSwitchStored);
+  std::array<Control, 2> inspectionFrameDividers{Control::at(4, 24, 128.8f, 2),
+                                                 Control::at(4, 76.4f, 128.8f, 2)};
   Control healthBarFrame = Control::at(0, 0, 49, 6, {}, false);
   Control healthBar = Control::at(0, 0, 49, 6, {}, false);
   Control healthLabel = Control::at(0, 0, 49, 14, {}, false);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/comm/chat.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/whole_file.h"
@@ -61,6 +62,7 @@ void saveClick(Game& g) {
   f.chatBox.caption =
       g.playerNick + text::kSavedLevel + std::to_string(g.levelNumber) + text::kSavedSuccessfully;
   f.chatBox.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chatBox.caption)) + 1);
+  fitChatBoxToText(g);
   f.chatBox.visible = true;
   g.clock.setEnabled(f.timers.chatBox, true);
 }

@@ -56,6 +56,8 @@ class Platform {
   // The client area a maximised window gets (without task bars), and the whole screen.
   virtual Size usableScreen() = 0;
   virtual Size fullScreen() = 0;
+  // How wide a line of text stands in the chat box's face, in screen pixels.
+  virtual float chatTextWidth(const std::string& text) = 0;
 
   // A uniform random source in [0, 1), single precision.
   virtual void seedRandom(std::uint32_t seed) = 0;

@@ -1,6 +1,7 @@
 // The chat box and the chat input line of the battlefield.
 #include "ui/battlefield/chat_box.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "model/comm/chat.h"
@@ -10,20 +11,21 @@
 
 namespace kr {
 
-namespace {
-
-QFont chatFont() {
+QFont chatBoxFont() {
   QFont f(QStringLiteral("Liberation Sans"));
   f.setPointSizeF(20.25);
   return f;
 }
 
-}  // namespace
+float chatBoxTextWidth(const std::string& text) {
+  static const QFontMetricsF metrics(chatBoxFont());
+  return static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text)));
+}
 
 ChatView::ChatView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  setFont(chatFont());
+  setFont(chatBoxFont());
 }
 
 void ChatView::setLines(const QStringList& lines) {
@@ -37,9 +39,13 @@ void ChatView::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Qt::black);
   p.setPen(QColor(255, 0, 0));
   const int lineHeight = static_cast<int>(kChatLineHeight);
+  const int margin = static_cast<int>(kChatTextMargin);
+  // The face is taller than a line: each line sits on a baseline that leaves room for the
+  // tails of р and у, and the capitals still fit above it.
+  const int baseline = lineHeight - p.fontMetrics().descent();
+  p.setClipRect(rect().adjusted(margin, 0, -margin, 0));
   for (int i = 0; i < lines_.size() && i * lineHeight < height(); ++i)
-    p.drawText(QRect(2, i * lineHeight, width() - 4, lineHeight),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines_[i]);
+    p.drawText(QPoint(margin, i * lineHeight + baseline), lines_[i]);
 }
 
 ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
@@ -55,7 +61,7 @@ void ChatLine::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 ChatBox::ChatBox(GameUi& ui, QWidget* window)
-    : QObject(window), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {
+    : QObject(window), ui_(ui), box_(new ChatView(window)), line_(new ChatLine(ui, window)) {
   // The battlefield window finds them by these names (the line takes the focus there).
   box_->setObjectName(QStringLiteral("chatBox"));
   line_->setObjectName(QStringLiteral("chatLine"));
@@ -63,7 +69,13 @@ ChatBox::ChatBox(GameUi& ui, QWidget* window)
 
 void ChatBox::sync(const Battlefield& f) {
   syncGeometry(box_, f.chatBox);
-  box_->setLines(QString::fromStdString(f.chatBox.caption).split(QStringLiteral("\r\n")));
+  if (f.chatBox.caption != brokenText_ || f.chatBox.width != brokenWidth_) {
+    brokenText_ = f.chatBox.caption;
+    brokenWidth_ = f.chatBox.width;
+    QStringList lines;
+    for (const std::string& l : chatBoxLines(ui_.game)) lines << QString::fromStdString(l);
+    box_->setLines(lines);
+  }
   syncControl(line_, f.chatLine);
 }
 

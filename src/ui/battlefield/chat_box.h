@@ -2,17 +2,25 @@
 // input line `chatLine` under it.
 #pragma once
 
+#include <QFont>
 #include <QLineEdit>
 #include <QObject>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 
 namespace kr {
 
 class GameUi;
 struct Battlefield;
 
-// The chat box: red lines on black, one line every 27 pixels, as tall as its control.
+// The chat box's face: red Arial, 20.25 points.
+QFont chatBoxFont();
+// How wide a text stands in that face, in pixels.
+float chatBoxTextWidth(const std::string& text);
+
+// The chat box: red lines on black, one line every 27 pixels, as tall as its control; the
+// game breaks its text into the lines it draws.
 class ChatView : public QWidget {
  public:
   explicit ChatView(QWidget* parent);
@@ -47,8 +55,12 @@ class ChatBox : public QObject {
   ChatLine* line() const { return line_; }
 
  private:
+  GameUi& ui_;
   ChatView* box_;
   ChatLine* line_;
+  // The text and width the box's lines were broken for.
+  std::string brokenText_;
+  float brokenWidth_ = -1;
 };
 
 }  // namespace kr

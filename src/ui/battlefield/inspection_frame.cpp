@@ -37,6 +37,7 @@ InspectionFrame::InspectionFrame(GameUi& ui, QWidget* parent) : PanelFrame(paren
 
 void InspectionFrame::sync(const Battlefield& f) {
   syncGeometry(this, f.inspectionFrame);
+  syncDividers(f.inspectionFrameDividers);
   const QString shown = name_->text();
   syncControl(name_, f.inspectedName);
   if (name_->text() != shown || name_->width() != nameWidth_) {

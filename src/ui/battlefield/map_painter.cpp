@@ -18,6 +18,7 @@ namespace {
 const QColor kGround(34, 52, 28);  // where no terrain has been painted
 const QColor kHealthFill(0, 200, 0);
 const QColor kSelection(255, 0, 0);
+const QColor kBlockedTint(255, 0, 0, 110);  // over the item in hand where it cannot stand
 // Rows of the map drawn at a time; a band of the screen stays in the processor's cache.
 constexpr int kBandHeight = 128;
 
@@ -184,6 +185,8 @@ void MapPainter::paintBand(QPainter& p, const Battlefield& f, const QRect& area,
     } else {
       drawObject(p, inHand, item, offset, area);
     }
+    // Without its frame the item cannot stand where it is: it turns red as well.
+    if (!item.border) p.fillRect(mapRect(item).translated(offset) & area, kBlockedTint);
   }
 }
 

@@ -2,9 +2,11 @@
 // object under it or to the bare ground.
 #include "ui/battlefield/map_view.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "model/battlefield/pointer.h"
 #include "model/core/inspection.h"
@@ -130,6 +132,21 @@ void MapView::paintEvent(QPaintEvent* event) {
     p.setClipRect(r);
     painter_.paint(p, f, r);
   }
+}
+
+bool MapView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  QString text;
+  if (ui_.game.loaded<Battlefield>()) {
+    const Battlefield& f = ui_.game.battlefield();
+    const QPointF at = mapPoint(help->pos());
+    const int slot = objectAt(f, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (slot >= 0) text = QString::fromStdString(f.objects[static_cast<std::size_t>(slot)].tooltip);
+  }
+  if (text.isEmpty()) QToolTip::hideText();
+  else QToolTip::showText(help->globalPos(), text, this);
+  return true;
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,8 @@ class MapView : public QWidget {
   void sync(const Battlefield& f);
 
  protected:
+  // Hovering a building shows its hover text.
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -78,6 +78,7 @@ void PaletteFrame::syncPanel(QFrame* panel, const Control& c) {
 
 void PaletteFrame::sync(const Battlefield& f) {
   syncGeometry(this, f.buildFrame);
+  syncDividers(f.buildFrameDividers);
   syncControl(title_, f.buildFrameTitle);
   for (std::size_t i = 0; i < buttons_.size(); ++i) syncControl(buttons_[i], f.paletteButtons[i]);
   syncPanel(pageTwo_, f.secondPage);

@@ -3,6 +3,9 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QRect>
+#include <span>
+#include <vector>
 
 #include "model/control.h"
 
@@ -13,6 +16,14 @@ class PanelFrame : public QFrame {
   explicit PanelFrame(QWidget* parent);
   // A plain label inside the panel.
   QLabel* addLabel(bool bold = false);
+  // The thin lines between the panel's rows, where the controls lie.
+  void syncDividers(std::span<const Control> lines);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<QRect> dividers_;
 };
 
 }  // namespace kr

@@ -28,6 +28,7 @@ ResourcesFrame::ResourcesFrame(QWidget* parent) : PanelFrame(parent) {
 
 void ResourcesFrame::sync(const Battlefield& f) {
   syncGeometry(this, f.resourcesFrame);
+  syncDividers(f.resourcesFrameDividers);
   syncControl(title_, f.resourcesFrameTitle);
   const auto controls = labelControls(f);
   for (std::size_t i = 0; i < labels_.size(); ++i) syncControl(labels_[i], *controls[i]);

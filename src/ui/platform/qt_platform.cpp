@@ -17,6 +17,7 @@
 
 #include "model/cues.h"
 #include "model/texts.h"
+#include "ui/battlefield/chat_box.h"
 
 namespace kr {
 
@@ -110,6 +111,8 @@ Size QtPlatform::fullScreen() {
   const QSize size = s->geometry().size();
   return {size.width(), size.height()};
 }
+
+float QtPlatform::chatTextWidth(const std::string& text) { return chatBoxTextWidth(text); }
 
 void QtPlatform::seedRandom(std::uint32_t seed) { rng_.seed(seed); }
 

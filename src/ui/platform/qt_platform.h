@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   Point cursorPos() override;
   Size usableScreen() override;
   Size fullScreen() override;
+  float chatTextWidth(const std::string& text) override;
   void seedRandom(std::uint32_t seed) override;
   float random() override;
   std::uint32_t defaultSeed() override;

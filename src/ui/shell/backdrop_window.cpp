@@ -1,8 +1,11 @@
-// The backdrop: the whole screen in translucent black; it takes neither input nor the focus.
+// The backdrop: the whole screen in translucent black over the battlefield; it takes
+// neither input nor the focus.
 #include "ui/shell/backdrop_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -24,13 +27,21 @@ BackdropWindow::BackdropWindow(GameUi& ui) : GameWindow(ui) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-void BackdropWindow::captureBehind() {
-  behind_ = QPixmap();
-  if (BattlefieldWindow* b = ui_.battlefield(); b && b->isVisible()) {
-    behind_ = b->grab();
-    behindAt_ = b->geometry().topLeft() - geometry().topLeft();
-  }
-  update();
+BackdropWindow::~BackdropWindow() { followBattlefield(false); }
+
+BattlefieldWindow* BackdropWindow::battlefieldBehind() const {
+  BattlefieldWindow* b = ui_.battlefield();
+  return b && b->isVisible() ? b : nullptr;
+}
+
+void BackdropWindow::redrawBehind() { update(); }
+
+void BackdropWindow::followBattlefield(bool follow) {
+  if (follow == following_) return;
+  following_ = follow;
+  // Every repaint of the battlefield's controls passes here while it is covered.
+  if (follow) qApp->installEventFilter(this);
+  else qApp->removeEventFilter(this);
 }
 
 void BackdropWindow::sync() {
@@ -44,20 +55,43 @@ void BackdropWindow::sync() {
     alpha_ = m.opacity;
     update();
   }
-  if (m.window.visible && (!isVisible() || m.window.raised != raised_)) captureBehind();
+  if (m.window.visible && (!isVisible() || m.window.raised != raised_)) redrawBehind();
   raised_ = m.window.raised;
+  // The backdrop lies over the battlefield while the battlefield waits behind it, disabled;
+  // once the battlefield takes input again it has come in front.
+  const bool covers = m.window.visible && g.loaded<Battlefield>() &&
+                      g.battlefield().window.visible && !g.battlefield().window.enabled;
+  if (covers && !following_) redrawBehind();
+  followBattlefield(covers);
   syncShown();
 }
 
-void BackdropWindow::paintEvent(QPaintEvent*) {
+bool BackdropWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Paint || drawingBehind_ || !watched->isWidgetType()) return false;
+  auto* w = static_cast<QWidget*>(watched);
+  BattlefieldWindow* b = battlefieldBehind();
+  if (!b || w->window() != b) return false;
+  const QPoint at = w->mapTo(b, QPoint(0, 0)) + b->geometry().topLeft() - geometry().topLeft();
+  update(static_cast<QPaintEvent*>(event)->region().translated(at));
+  return false;
+}
+
+void BackdropWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (behind_.isNull()) {
-    p.fillRect(rect(), Qt::black);
-    return;
+  QRegion black = event->region();
+  if (BattlefieldWindow* b = battlefieldBehind()) {
+    const QPoint at = b->geometry().topLeft() - geometry().topLeft();
+    const QRegion behind = black & QRect(at, b->size());
+    if (!behind.isEmpty()) {
+      // The battlefield draws the part asked of it with that part's corner at the offset.
+      drawingBehind_ = true;
+      b->render(&p, behind.boundingRect().topLeft(), behind.translated(-at));
+      drawingBehind_ = false;
+      black -= behind;
+    }
   }
-  p.fillRect(rect(), Qt::black);
-  p.drawPixmap(behindAt_, behind_);
-  p.fillRect(rect(), QColor(0, 0, 0, alpha_));
+  for (const QRect& r : black) p.fillRect(r, Qt::black);
+  p.fillRect(event->rect(), QColor(0, 0, 0, alpha_));
 }
 
 void BackdropWindow::closeEvent(QCloseEvent* event) { event->ignore(); }

@@ -20,6 +20,9 @@ namespace kr {
 
 namespace {
 
+// The border of the briefing picture around its parchment, in hundredths of its width.
+constexpr int kParchmentBorder = 8;
+
 QPushButton* makeButton(QWidget* parent, GameUi& ui, void (*handler)(Game&)) {
   auto* b = new QPushButton(parent);
   b->setFont(face(kTimesFace, 14, true));
@@ -50,7 +53,6 @@ BriefingWindow::BriefingWindow(GameUi& ui) : GameWindow(ui) {
   text_->setFont(face(kArialFace, 19.5, true, true));
   text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   text_->setWordWrap(true);
-  text_->setContentsMargins(12, 0, 12, 0);  // room for the slant of the last letters
   text_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   start_ = makeButton(this, ui, startClick);
@@ -80,6 +82,9 @@ void BriefingWindow::sync() {
   const Briefing& m = model();
   place(QRect(0, 0, g.screenWidth, g.fullScreenHeight));
   syncLabel(text_, m.briefLabel);
+  // The text keeps to the parchment, which the stretched picture leaves a border around.
+  const int margin = text_->width() * kParchmentBorder / 100;
+  if (text_->contentsMargins().left() != margin) text_->setContentsMargins(margin, 0, margin, 0);
   syncControl(start_, m.startButton);
   syncControl(load_, m.loadButton);
   syncControl(quit_, m.quitButton);

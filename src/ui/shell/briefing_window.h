@@ -27,7 +27,7 @@ class BriefingWindow : public GameWindow<Briefing> {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  BackgroundPicture background_{QStringLiteral("briefing_bg")};
+  BackgroundPicture background_{QStringLiteral("briefing_bg"), BackgroundPicture::Fit::WholeWindow};
   QLabel* text_;
   QPushButton* start_;
   QPushButton* load_;

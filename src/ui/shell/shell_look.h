@@ -47,23 +47,32 @@ inline void makeBlackFrameless(QWidget* w) {
   w->setAutoFillBackground(true);
 }
 
-// A window's background picture, drawn at its own size from the top-left corner over
-// black, in the pixels of the window's screen. The rendered picture is let go with the
-// window.
+// A window's background picture: drawn at its own size from the top-left corner over
+// black, or stretched over the whole window; in the pixels of the window's screen. The
+// rendered picture is let go with the window.
 class BackgroundPicture {
  public:
-  explicit BackgroundPicture(QString name) : name_(std::move(name)) {}
+  enum class Fit { NaturalSize, WholeWindow };
+  explicit BackgroundPicture(QString name, Fit fit = Fit::NaturalSize)
+      : name_(std::move(name)), fit_(fit) {}
   ~BackgroundPicture() { SpriteStore::instance().release(name_); }
   BackgroundPicture(const BackgroundPicture&) = delete;
   BackgroundPicture& operator=(const BackgroundPicture&) = delete;
   void paint(QWidget* w) const {
     QPainter p(w);
+    if (fit_ == Fit::WholeWindow) {
+      // Drawn afresh at the window's size, so the picture stays sharp at any screen size.
+      p.drawPixmap(QPoint(0, 0),
+                   SpriteStore::instance().scaled(name_, w->size(), w->devicePixelRatio()));
+      return;
+    }
     p.fillRect(w->rect(), Qt::black);
     p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_, w->devicePixelRatio()));
   }
 
  private:
   QString name_;
+  Fit fit_;
 };
 
 }  // namespace kr

@@ -1,7 +1,9 @@
-// A push button with a sprite above its word-wrapped caption.
+// A push button with a sprite and a caption: the name on top, the price beside the picture.
 #include "ui/widgets/picture_button.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <algorithm>
 
@@ -12,16 +14,20 @@ namespace kr {
 namespace {
 
 constexpr int kMargin = 3;
-constexpr int kLargestText = 9;  // pixel size of the caption font, shrunk until it fits
-constexpr int kSmallestText = 6;
-constexpr int kSmallestPicture = 12;
-constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int kCaptionText = 9;  // pixel size of every caption
+constexpr int kGap = 2;          // between the picture and the price
 
-QFont captionFont(int pixelSize) {
+QFont captionFont() {
   QFont f(QStringLiteral("DejaVu Sans"));
   f.setStretch(QFont::SemiCondensed);
-  f.setPixelSize(pixelSize);
+  f.setPixelSize(kCaptionText);
   return f;
+}
+
+// An amount of the price: "Э-300".
+bool isAmount(const QString& word) {
+  static const QRegularExpression amount(QStringLiteral("^\\S-\\d+$"));
+  return amount.match(word).hasMatch();
 }
 
 }  // namespace
@@ -31,6 +37,60 @@ PictureButton::PictureButton(QString sprite, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
 }
 
+PictureButton::Layout PictureButton::layout() const {
+  Layout out;
+  out.font = captionFont();
+  const QFontMetrics metrics(out.font);
+  const int lineHeight = metrics.height();
+  const QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+
+  QStringList name = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  QStringList price;
+  while (!name.isEmpty() && isAmount(name.last())) price.prepend(name.takeLast());
+
+  // The name, word-wrapped across the whole width, one line under another.
+  int top = inner.top();
+  QString line;
+  const auto addNameLine = [&] {
+    out.lines.push_back({QRect(inner.left(), top, inner.width(), lineHeight), line,
+                         Qt::AlignHCenter | Qt::AlignTop});
+    top += lineHeight;
+  };
+  for (const QString& word : name) {
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > inner.width()) {
+      addNameLine();
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  if (!line.isEmpty()) addNameLine();
+  // Under it the picture, with the price's amounts one under another to its right.
+  int priceWidth = 0;
+  for (const QString& amount : price)
+    priceWidth = std::max(priceWidth, metrics.horizontalAdvance(amount));
+  const int room = inner.bottom() + 1 - top;
+  const int priceHeight = static_cast<int>(price.size()) * lineHeight;
+  const int side = std::max(
+      0, std::min(room, price.isEmpty() ? inner.width() : inner.width() - priceWidth - kGap));
+  if (price.isEmpty()) {
+    out.picture = QRect(inner.left() + (inner.width() - side) / 2, top, side, side);
+    return out;
+  }
+  const int blockWidth = side + kGap + priceWidth;
+  const int left = inner.left() + (inner.width() - blockWidth) / 2;
+  const int blockTop = top + std::max(0, (room - std::max(side, priceHeight)) / 2);
+  out.picture = QRect(left, blockTop + std::max(0, (priceHeight - side) / 2), side, side);
+  int y = blockTop + std::max(0, (side - priceHeight) / 2);
+  for (const QString& amount : price) {
+    out.lines.push_back({QRect(left + side + kGap, y, priceWidth, lineHeight), amount,
+                         Qt::AlignLeft | Qt::AlignTop});
+    y += lineHeight;
+  }
+  return out;
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   QStyleOptionButton opt;
@@ -38,36 +98,20 @@ void PictureButton::paintEvent(QPaintEvent*) {
   opt.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
   style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &opt, &p, this);
 
-  QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-  if (isDown()) inner.translate(1, 1);
-
-  // The caption takes the lines it needs at the largest size that leaves room for the
-  // picture; the picture gets the rest, as a square centred above it.
-  QRect textRect;
-  if (!text().isEmpty()) {
-    for (int size = kLargestText; size >= kSmallestText; --size) {
-      p.setFont(captionFont(size));
-      textRect = p.fontMetrics().boundingRect(inner, kTextFlags, text());
-      if (inner.height() - textRect.height() >= kSmallestPicture + 1) break;
-    }
-  }
-  const int pictureRoom =
-      text().isEmpty() ? inner.height() : inner.height() - textRect.height() - 1;
-  const int side = std::max(0, std::min(inner.width(), pictureRoom));
-  if (side > 0) {
-    const QRect pic(inner.left() + (inner.width() - side) / 2, inner.top(), side, side);
+  const Layout l = layout();
+  const QPoint pressed = isDown() ? QPoint(1, 1) : QPoint(0, 0);
+  if (!l.picture.isEmpty()) {
+    const QRect pic = l.picture.translated(pressed);
     if (!isEnabled()) p.setOpacity(0.4);
     p.drawPixmap(pic.topLeft(),
                  SpriteStore::instance().scaled(sprite_, pic.size(), devicePixelRatio()));
     p.setOpacity(1.0);
   }
-  if (!text().isEmpty()) {
-    const QRect textArea(inner.left(), inner.top() + pictureRoom + 1, inner.width(),
-                         inner.height() - pictureRoom - 1);
-    p.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(textArea, kTextFlags, text());
-  }
+  p.setFont(l.font);
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  for (const Layout::Line& line : l.lines)
+    p.drawText(line.rect.translated(pressed), line.flags, line.text);
 }
 
 }  // namespace kr
