@@ -14,11 +14,9 @@ packages=(
   # Qt's Russian texts and Wayland platform; the desktop files' and the Debian package's checks
   qt6-translations-l10n qt6-wayland qt6-base-private-dev
   desktop-file-utils appstream dpkg-dev lintian
+  # The walk through the whole game: a virtual X server, X input, a window manager.
+  xvfb xauth libx11-dev libxtst-dev openbox
 )
-# Extra packages for running under a virtual display and checking screenshots.
-if [ "${KREPOSTAN_WITH_XVFB:-0}" = 1 ]; then
-  packages+=(xvfb xauth)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

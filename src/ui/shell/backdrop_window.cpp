@@ -18,6 +18,7 @@ namespace kr {
 
 BackdropWindow::BackdropWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
+  keepOverGame(this);
   setAutoFillBackground(false);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowFlag(Qt::WindowDoesNotAcceptFocus);

@@ -26,6 +26,7 @@ constexpr std::array<Handler, 7> kActions{restartClick,    saveClick,     menuLo
 
 GameMenuWindow::GameMenuWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
+  keepOverGame(this);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     auto* b = new QPushButton(this);
     b->setFont(face(kTimesFace, 9.75, true));

@@ -32,6 +32,7 @@ QPushButton* makeButton(QWidget* parent, const Control& c) {
 
 MessageBoxWindow::MessageBoxWindow(GameUi& ui) : GameWindow(ui) {
   makeBlackFrameless(this);
+  keepOverGame(this);
   const MessageBox& m = model();
 
   cap_ = new QLabel(this);

@@ -1,0 +1,85 @@
+// A private X desktop for one walk through the game: a virtual X server (Xvfb) on a free
+// display, optionally a window manager, and the game started from a scratch copy of its
+// folder. Everything it starts it ends again.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kr::x11 {
+
+// A program started by the session, its output going to a log file.
+class Child {
+ public:
+  Child() = default;
+  // Starts argv with the extra environment entries ("NAME=value"); fd keepFd, when not -1,
+  // stays open in the child as fd 3.
+  Child(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+        const std::filesystem::path& log, int keepFd = -1);
+  ~Child() { stop(); }
+  Child(Child&& other) noexcept;
+  Child& operator=(Child&& other) noexcept;
+
+  bool started() const { return pid_ > 0 || finished_; }
+  // False once the program has ended; its status is then known.
+  bool running();
+  // The exit status, or 128 + signal for a program that a signal ended; -1 while running.
+  int status() const { return status_; }
+  // Ends the program (SIGTERM, after a while SIGKILL) if it still runs.
+  void stop();
+
+ private:
+  pid_t pid_ = -1;
+  bool finished_ = false;
+  int status_ = -1;
+};
+
+class Session {
+ public:
+  // Makes the scratch folder under TMPDIR (or /tmp).
+  Session();
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Starts Xvfb at 1920 × 1080 on a display number it picks itself. Returns an empty string
+  // on success, else why no X server could be started.
+  std::string startServer();
+  std::string display() const { return display_; }
+  // The file with the server's cookie, for XAUTHORITY.
+  std::filesystem::path authority() const { return folder_ / "authority"; }
+  // Starts the window manager (openbox); its log says why when it does not come up.
+  void startWindowManager();
+  std::filesystem::path windowManagerLog() const { return folder_ / "openbox.log"; }
+  // The file that the window manager makes once it is ready.
+  std::filesystem::path windowManagerReady() const { return folder_ / "openbox-ready"; }
+  // Copies the game's folder (the program and its cues, no saved game) into the scratch
+  // folder and starts the copy there on this server.
+  void startGame(const std::filesystem::path& program);
+  Child& game() { return game_; }
+  // Where the copy of the game keeps its saved game.
+  std::filesystem::path saveFile() const { return folder_ / "game" / "save.ssav"; }
+  std::filesystem::path gameLog() const { return folder_ / "game.log"; }
+  // Keeps the scratch folder (its logs) instead of removing it at the end.
+  void keep() { keep_ = true; }
+  const std::filesystem::path& folder() const { return folder_; }
+
+ private:
+  std::vector<std::string> xEnvironment() const;
+
+  std::filesystem::path folder_;
+  std::string display_;
+  Child server_;
+  Child windowManager_;
+  Child game_;
+  bool keep_ = false;
+};
+
+// The last lines of a log file, for a failure message.
+std::string tail(const std::filesystem::path& log, int lines);
+
+}  // namespace kr::x11

@@ -1,0 +1,56 @@
+// What a player sees and does on an X server: the windows in their stacking order, the
+// window with the keyboard, the screen's pixels, and pointer and key input through XTest.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kr::x11 {
+
+using WindowId = unsigned long;
+
+// A top-level window of a client program as the X server stacks it.
+struct TopWindow {
+  WindowId id = 0;     // the program's own window
+  WindowId outer = 0;  // the window manager's frame around it, or the window itself
+  std::string title;   // _NET_WM_NAME, else WM_NAME
+  QRect rect;          // the program's window on the screen, without the frame
+  bool takesFocus = true;
+  bool framed() const { return outer != id; }
+};
+
+class Desktop {
+ public:
+  // Connects to the X server named like DISPLAY (":3"); nullptr when it cannot.
+  static std::unique_ptr<Desktop> connect(const std::string& display);
+  ~Desktop();
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
+  // The mapped top-level windows of client programs, bottom to top.
+  std::vector<TopWindow> stacking();
+  // The top-level window that holds the keyboard focus, 0 when none does.
+  WindowId focus();
+  // Whether a window manager that follows the desktop conventions (EWMH) is running.
+  bool windowManagerRunning();
+
+  void movePointer(QPoint at);
+  void click(QPoint at);
+  void pressKey(unsigned long keysym);
+  // Asks the window manager to close the window, as its close box does: the program gets
+  // WM_DELETE_WINDOW.
+  void closeFromFrame(WindowId window);
+
+  // The screen as the player sees it: the whole of it, or the area given.
+  QImage grab(QRect area = {});
+
+ private:
+  struct Connection;
+  explicit Desktop(std::unique_ptr<Connection> c);
+  std::unique_ptr<Connection> c_;
+};
+
+}  // namespace kr::x11
