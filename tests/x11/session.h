@@ -25,6 +25,8 @@ class Child {
   Child& operator=(Child&& other) noexcept;
 
   bool started() const { return pid_ > 0 || finished_; }
+  // The program's process id, -1 when none was started.
+  pid_t pid() const { return pid_; }
   // False once the program has ended; its status is then known.
   bool running();
   // The exit status, or 128 + signal for a program that a signal ended; -1 while running.

@@ -1,0 +1,420 @@
+// The real program idle on a real X server (Xvfb, 1920 × 1080): how much of a core it takes,
+// how often it wakes and its peak memory, read from /proc over a stretch of real time, at the
+// main menu, on a fresh mission-1 battlefield and on the same battlefield with a base built by
+// hand. Everything is reached as a player reaches it, with X input: the main menu's new game,
+// the briefing's «Загрузить» and «Начать», the chat line's "jyv" (the developer's free
+// orders), then each building ordered from the palette and put down on the ground, and
+// "jyv" again, so that the base stands in an ordinary game.
+//
+//   idle_under_x --game PROGRAM [--seconds S] [--buildings N] [--shot FILE]
+//
+// S is the real time of each idle stretch (20), N the base's buildings (280); FILE keeps the
+// screen of the built base, to look at. Prints one
+// tab-separated line per stretch: "idle", its name, % of a core from utime + stime (to the
+// clock tick) and from the threads' run time (schedstat, to the nanosecond), voluntary
+// context switches a second (its wake-ups) of the main thread and of all threads, and the
+// peak resident memory so far (VmHWM) in MiB. Exits 0 when measured, 1 when the game did
+// not get there, 77 when no X server can be started.
+#include <X11/keysym.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <QRect>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/battlefield/keys.h"
+#include "model/battlefield/pointer.h"
+#include "model/comm/chat.h"
+#include "model/core/palette.h"
+#include "model/game.h"
+#include "model/shell/briefing.h"
+#include "model/shell/main_menu.h"
+#include "support/fake_platform.h"
+#include "x11/session.h"
+#include "x11/x_desktop.h"
+
+namespace kr::x11 {
+namespace {
+
+namespace fs = std::filesystem;
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr int kSkip = 77;
+constexpr QSize kScreen(1920, 1080);
+
+QRect rectOf(const Control& c) {
+  return QRect(static_cast<int>(std::lround(c.left)), static_cast<int>(std::lround(c.top)),
+               static_cast<int>(std::lround(c.width)), static_cast<int>(std::lround(c.height)));
+}
+QRect rectOf(const MapObject& o) { return rectOf(Control::at(o.left, o.top, o.width, o.height)); }
+QRect rectIn(const Control& panel, const Control& c) {
+  return rectOf(c).translated(rectOf(panel).topLeft());
+}
+
+// One building of the base: the palette button that orders it, where the pointer puts it
+// down and where it then stands (on the battlefield, which covers the screen).
+struct Placement {
+  QRect button;
+  QPoint pointer;
+  QRect stands;
+};
+
+// Where the game puts its windows and controls on a 1920 × 1080 screen, and the base's
+// placements: the game's own rules, played on a stand-in platform, so that every placement
+// is one the game accepts.
+struct Plan {
+  QSize mainMenu, briefingLoad;
+  QRect newGame, briefText, loadButton, startButton, loadingBar, buildFrame, chatLine, chatBox;
+  QPoint restingPointer;  // on the inspection panel, away from the ground and the edges
+  std::vector<Placement> base;
+  std::string fault;  // empty when the plan holds
+
+  template <class Condition>
+  static void runUntil(Game& g, Condition done) {
+    for (int frame = 0; frame < 60000 / 16 && !done(); ++frame) g.clock.advanceBy(16);
+  }
+
+  explicit Plan(int buildings) {
+    test::FakePlatform platform;
+    platform.usable = {kScreen.width(), kScreen.height()};
+    platform.full = platform.usable;
+    Game g(platform);
+    startUp(g);
+    mainMenu = QSize(static_cast<int>(g.mainMenu().width), static_cast<int>(g.mainMenu().height));
+    newGame = rectOf(g.mainMenu().newGameButton);
+    newGameClick(g);
+    briefText = rectOf(g.briefing().briefLabel);
+    loadButton = rectOf(g.briefing().loadButton);
+    loadClick(g);
+    runUntil(g, [&g] { return g.briefing().startButton.visible; });
+    startButton = rectOf(g.briefing().startButton);
+    loadingBar = rectOf(g.briefing().loadingBarFrame);
+    startClick(g);
+
+    Battlefield& f = g.battlefield();
+    buildFrame = rectOf(f.buildFrame);
+    chatLine = rectOf(f.chatLine);
+    restingPointer = rectOf(f.inspectionFrame).center();
+    battlefieldKeyDown(g, kKeyEnter);
+    chatLineChange(g, "jyv");
+    battlefieldKeyDown(g, kKeyEnter);
+    if (!g.developerMode) {
+      fault = "\"jyv\" does not turn on the developer's free orders";
+      return;
+    }
+    chatBox = rectOf(f.chatBox);
+
+    // The ground left of the panels and above the chat box, in rows of cells one building
+    // and a gap wide; a cell on the headquarters stays empty.
+    const QRect ground(24, 8, rectOf(f.buildFrame).left() - 16, chatBox.top() - 24);
+    const QRect headquarters = rectOf(f.objects[0]).adjusted(-8, -8, 8, 8);
+    const int kinds[] = {kAccumulator, kMetalWorks, kWoodWorks};
+    constexpr int kCellW = 68;
+    constexpr int kCellH = 64;
+    for (int y = ground.top(); y + kCellH <= ground.bottom() && base.size() < size_t(buildings);
+         y += kCellH)
+      for (int x = ground.left(); x + kCellW <= ground.right() && base.size() < size_t(buildings);
+           x += kCellW) {
+        if (QRect(x, y, kCellW, kCellH).intersects(headquarters)) continue;
+        const int kind = kinds[base.size() % 3];
+        orderItem(g, kind);
+        const int slot = f.lastOrderedSlot;
+        // The building stands right of the pointer, centred on it from top to bottom.
+        const QPoint pointer(x - 15, y + static_cast<int>(f.objects[slot].height / 2));
+        mapMouseMove(g, 0, static_cast<float>(pointer.x()), static_cast<float>(pointer.y()));
+        groundClick(g);
+        if (f.placementPending) {
+          fault = "the game refuses a building at " + std::to_string(x) + "," + std::to_string(y);
+          return;
+        }
+        base.push_back(
+            {rectIn(f.buildFrame, f.paletteButtons[kind]), pointer, rectOf(f.objects[slot])});
+      }
+    if (base.size() < size_t(buildings))
+      fault = "only " + std::to_string(base.size()) + " buildings fit on the screen";
+  }
+};
+
+bool chatRed(QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; }
+bool briefingRed(QRgb p) { return qRed(p) > 150 && qGreen(p) < 60 && qBlue(p) < 60; }
+bool barYellow(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; }
+bool buttonFace(QRgb p) {
+  const int low = std::min({qRed(p), qGreen(p), qBlue(p)});
+  const int high = std::max({qRed(p), qGreen(p), qBlue(p)});
+  return low > 200 && high - low < 16;
+}
+bool panelGrey(QRgb p) {
+  return std::abs(qRed(p) - 212) + std::abs(qGreen(p) - 208) + std::abs(qBlue(p) - 200) < 12;
+}
+
+int count(const QImage& image, bool (*is)(QRgb)) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += is(image.pixel(x, y)) ? 1 : 0;
+  return n;
+}
+
+// Whether two pictures of the same area differ in more than a few pixels.
+bool differ(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return false;
+  int changed = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      changed += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                             std::abs(qBlue(p) - qBlue(q)) >
+                         40
+                     ? 1
+                     : 0;
+    }
+  return changed * 5 > a.width() * a.height();
+}
+
+// What /proc tells of the game at one moment.
+struct Sample {
+  double cpuSeconds = 0;  // user and system time of all its threads, in clock ticks
+  double runSeconds = 0;  // the same to the nanosecond: time on a core, by its threads
+  long mainSwitches = 0;  // the main thread's voluntary context switches
+  long allSwitches = 0;   // the same, summed over its threads
+  double peakMiB = 0;     // VmHWM
+  SteadyClock::time_point at;
+};
+
+long field(const fs::path& status, const std::string& name) {
+  std::ifstream in(status);
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind(name + ":", 0) == 0) return std::atol(line.c_str() + name.size() + 1);
+  return 0;
+}
+
+Sample sample(pid_t pid) {
+  Sample s;
+  s.at = SteadyClock::now();
+  const fs::path proc = fs::path("/proc") / std::to_string(pid);
+  std::ifstream stat(proc / "stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  // The fields after the program's name, which stands in parentheses: utime and stime are
+  // the 14th and 15th of the whole line.
+  std::istringstream rest(text.substr(text.rfind(')') + 2));
+  std::string skip;
+  for (int i = 3; i < 14; ++i) rest >> skip;
+  double utime = 0;
+  double stime = 0;
+  rest >> utime >> stime;
+  s.cpuSeconds = (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  s.mainSwitches = field(proc / "status", "voluntary_ctxt_switches");
+  std::error_code error;
+  for (const auto& task : fs::directory_iterator(proc / "task", error)) {
+    s.allSwitches += field(task.path() / "status", "voluntary_ctxt_switches");
+    std::ifstream schedstat(task.path() / "schedstat");
+    double ns = 0;
+    schedstat >> ns;
+    s.runSeconds += ns / 1e9;
+  }
+  s.peakMiB = static_cast<double>(field(proc / "status", "VmHWM")) / 1024;
+  return s;
+}
+
+class Run {
+ public:
+  Run(Session& session, Desktop& desktop, const Plan& plan)
+      : session_(session), desktop_(desktop), plan_(plan) {}
+
+  // Waits, for a bounded time, until the condition holds; false, and why, when it never does.
+  bool await(const char* what, const std::function<bool()>& done,
+             std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+    const auto deadline = SteadyClock::now() + limit;
+    while (!done()) {
+      if (!session_.game().running() || SteadyClock::now() >= deadline) {
+        std::fprintf(stderr, "idle_under_x: %s did not happen\n  the game's last output:\n%s", what,
+                     tail(session_.gameLog(), 10).c_str());
+        session_.keep();
+        desktop_.grab().save(QString::fromStdString((session_.folder() / "failed.png").string()));
+        std::fprintf(stderr, "  screenshot and logs kept in %s\n", session_.folder().c_str());
+        return false;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+  }
+
+  // The window of the size that takes the keyboard, when one is on the screen.
+  const TopWindow* window(QSize size) {
+    windows_ = desktop_.stacking();
+    for (const auto& w : windows_)
+      if (w.rect.size() == size && w.takesFocus) return &w;
+    return nullptr;
+  }
+
+  // The game idle for a stretch of real time, after a moment to settle.
+  void measure(const char* name, double seconds) {
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const pid_t pid = session_.game().pid();
+    const Sample from = sample(pid);
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    const Sample to = sample(pid);
+    const double real = std::chrono::duration<double>(to.at - from.at).count();
+    std::printf("idle\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\n", name,
+                100 * (to.cpuSeconds - from.cpuSeconds) / real,
+                100 * (to.runSeconds - from.runSeconds) / real,
+                static_cast<double>(to.mainSwitches - from.mainSwitches) / real,
+                static_cast<double>(to.allSwitches - from.allSwitches) / real, to.peakMiB);
+    std::fflush(stdout);
+  }
+
+  bool toMainMenu() {
+    return await("the main menu coming up", [this] { return window(plan_.mainMenu); });
+  }
+
+  bool toBattlefield() {
+    const TopWindow* menu = window(plan_.mainMenu);
+    if (!menu) return false;
+    desktop_.click(menu->rect.topLeft() + plan_.newGame.center());
+    if (!await(
+            "the briefing being typed",
+            [this] {
+              return window(kScreen) && count(desktop_.grab(plan_.briefText), briefingRed) > 300;
+            },
+            std::chrono::seconds(30)))
+      return false;
+    desktop_.click(plan_.loadButton.center());
+    if (!await(
+            "the loading bar filling",
+            [this] {
+              const QRect end(plan_.loadingBar.right() - 20, plan_.loadingBar.top() + 4, 16,
+                              plan_.loadingBar.height() - 8);
+              const QImage bar = desktop_.grab(end);
+              const QImage start = desktop_.grab(plan_.startButton.adjusted(4, 4, -4, -4));
+              return count(bar, barYellow) >= bar.width() * bar.height() * 3 / 4 &&
+                     count(start, buttonFace) > start.width() * start.height() / 2;
+            },
+            std::chrono::seconds(30)))
+      return false;
+    desktop_.click(plan_.startButton.center());
+    return await("the battlefield being drawn", [this] {
+      const QImage palette = desktop_.grab(plan_.buildFrame);
+      return count(palette, panelGrey) >= palette.width() * palette.height() / 2;
+    });
+  }
+
+  // Types a console command into the chat line, as a player does: Enter, the word, Enter.
+  bool command(const char* word) {
+    if (!await(
+            "the chat box going away",
+            [this] { return count(desktop_.grab(plan_.chatBox), chatRed) == 0; },
+            std::chrono::seconds(15)))
+      return false;
+    const QImage before = desktop_.grab(plan_.chatLine);
+    desktop_.pressKey(XK_Return);
+    if (!await("the chat line opening",
+               [&] { return differ(desktop_.grab(plan_.chatLine), before); }))
+      return false;
+    for (const char* c = word; *c; ++c) desktop_.pressKey(static_cast<unsigned long>(*c));
+    desktop_.pressKey(XK_Return);
+    return await("the chat box showing the command",
+                 [this] { return count(desktop_.grab(plan_.chatBox), chatRed) > 50; });
+  }
+
+  bool buildBase() {
+    if (!command("jyv")) return false;
+    const QImage ground = desktop_.grab();
+    for (const Placement& p : plan_.base) {
+      desktop_.click(p.button.center());
+      desktop_.movePointer(p.pointer);
+      // The ghost follows the pointer once the order is taken.
+      if (!await("a building following the pointer",
+                 [&] { return differ(desktop_.grab(p.stands), ground.copy(p.stands)); }))
+        return false;
+      desktop_.click(p.pointer);
+    }
+    desktop_.movePointer(plan_.restingPointer);
+    if (!command("jyv")) return false;
+    const QImage built = desktop_.grab();
+    int standing = 0;
+    for (const Placement& p : plan_.base)
+      standing += differ(built.copy(p.stands), ground.copy(p.stands)) ? 1 : 0;
+    std::fprintf(stderr, "idle_under_x: %d of %zu buildings stand\n", standing, plan_.base.size());
+    return standing == static_cast<int>(plan_.base.size()) &&
+           await(
+               "the chat box going away",
+               [this] { return count(desktop_.grab(plan_.chatBox), chatRed) == 0; },
+               std::chrono::seconds(15));
+  }
+
+ private:
+  Session& session_;
+  Desktop& desktop_;
+  const Plan& plan_;
+  std::vector<TopWindow> windows_;
+};
+
+int measureIdle(const fs::path& program, double seconds, int buildings, const fs::path& shot) {
+  const Plan plan(buildings);
+  if (!plan.fault.empty()) {
+    std::fprintf(stderr, "idle_under_x: %s\n", plan.fault.c_str());
+    return 1;
+  }
+  Session s;
+  if (const std::string why = s.startServer(); !why.empty()) {
+    std::printf("SKIP: no X server could be started: %s\n", why.c_str());
+    return kSkip;
+  }
+  setenv("XAUTHORITY", s.authority().c_str(), 1);
+  const auto desktop = Desktop::connect(":" + s.display());
+  if (!desktop) {
+    std::printf("SKIP: the X server on :%s takes no connection with XTest\n", s.display().c_str());
+    return kSkip;
+  }
+  s.startGame(program);
+  Run run(s, *desktop, plan);
+  if (!run.toMainMenu()) return 1;
+  desktop->movePointer({0, kScreen.height() - 1});
+  run.measure("main menu", seconds);
+  if (!run.toBattlefield()) return 1;
+  desktop->movePointer(plan.restingPointer);
+  run.measure("battlefield, fresh", seconds);
+  const auto started = SteadyClock::now();
+  if (!run.buildBase()) return 1;
+  std::fprintf(stderr, "idle_under_x: the base took %.1f s to build\n",
+               std::chrono::duration<double>(SteadyClock::now() - started).count());
+  if (!shot.empty()) desktop->grab().save(QString::fromStdString(shot.string()));
+  run.measure(("battlefield, " + std::to_string(buildings) + " buildings").c_str(), seconds);
+  return 0;
+}
+
+}  // namespace
+}  // namespace kr::x11
+
+int main(int argc, char** argv) {
+  std::filesystem::path program;
+  double seconds = 20;
+  int buildings = 280;
+  std::filesystem::path shot;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--game" && i + 1 < argc) program = argv[++i];
+    if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
+    if (a == "--buildings" && i + 1 < argc) buildings = std::atoi(argv[++i]);
+    if (a == "--shot" && i + 1 < argc) shot = argv[++i];
+  }
+  if (program.empty() || seconds <= 0 || buildings < 0 || buildings > 298) {
+    std::fprintf(
+        stderr,
+        "usage: %s --game PROGRAM [--seconds S] [--buildings N (up to 298)] [--shot FILE]\n",
+        argv[0]);
+    return 2;
+  }
+  return kr::x11::measureIdle(program, seconds, buildings, shot);
+}
