@@ -2,7 +2,9 @@
 # Builds the benchmarks optimised (RelWithDebInfo) and runs them, each figure beside its
 # budget. The machine's load is printed first: on a busy machine trust the ratios (measured
 # in one process and run) more than the absolute times.
-#   scripts/bench.sh [IDLE_SECONDS]   real time per idle stretch of the budget benchmark (10)
+#   scripts/bench.sh [IDLE_SECONDS] [X_IDLE_SECONDS]
+# IDLE_SECONDS: real time per idle stretch of the budget benchmark (10); X_IDLE_SECONDS: the
+# same for the real program under Xvfb (20).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,9 +15,11 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 export QT_LOGGING_RULES="qt.multimedia*=false"
 idle="${1:-10}"
+x_idle="${2:-20}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target frame_bench simulation_bench budget_bench
+cmake --build build --target frame_bench simulation_bench budget_bench \
+  idle_under_x krepostan
 
 echo "== Load: $(uptime)"
 out="$(mktemp -d)"
@@ -59,3 +63,28 @@ for b in runs("budget.json"):
 PY
 tail -n 1 "$out/budget.txt"
 echo "== Start-up under Xvfb: bench/startup.sh"
+
+echo "== The real program idle under Xvfb at 1920 × 1080 (bench/x11/idle_under_x.cpp, ${x_idle} s each)"
+if ! command -v Xvfb >/dev/null; then
+  echo "  skipped: no Xvfb (scripts/deps.sh installs it)"
+  exit 0
+fi
+status=0
+build/bench/idle_under_x --game build/bin/krepostan --seconds "$x_idle" >"$out/x_idle.txt" || status=$?
+if [ "$status" = 77 ]; then
+  echo "  skipped: $(cat "$out/x_idle.txt")"
+  exit 0
+fi
+python3 - "$out/x_idle.txt" <<'PY'
+import sys
+for line in open(sys.argv[1]):
+    f = line.rstrip("\n").split("\t")
+    if f[0] != "idle":
+        continue
+    name, stat, run, wake_main, wake_all, peak = f[1:]
+    budget = "budget 0.1 %" if name == "main menu" else \
+             "budget 1 %; peak 56 MiB" if name.endswith("280 buildings") else "(no budget)"
+    print(f"  {name:<28} {run:>6} % of a core (stat {stat} %), {wake_main}/s wake-ups "
+          f"({wake_all}/s all threads), VmHWM {peak} MiB   {budget}")
+PY
+[ "$status" = 0 ] || { echo "  idle_under_x failed (status $status)"; exit 1; }
