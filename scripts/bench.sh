@@ -81,10 +81,10 @@ for line in open(sys.argv[1]):
     f = line.rstrip("\n").split("\t")
     if f[0] != "idle":
         continue
-    name, stat, run, wake_main, wake_all, peak = f[1:]
+    name, cpu, main, wake_main, wake_threads, peak = f[1:]
     budget = "budget 0.1 %" if name == "main menu" else \
              "budget 1 %; peak 56 MiB" if name.endswith("280 buildings") else "(no budget)"
-    print(f"  {name:<28} {run:>6} % of a core (stat {stat} %), {wake_main}/s wake-ups "
-          f"({wake_all}/s all threads), VmHWM {peak} MiB   {budget}")
+    print(f"  {name:<28} {cpu:>6} % of a core (main thread {main} %), wake-ups {wake_main}/s "
+          f"(all threads {wake_threads}/s), VmHWM {peak} MiB   {budget}")
 PY
 [ "$status" = 0 ] || { echo "  idle_under_x failed (status $status)"; exit 1; }

@@ -9,12 +9,12 @@
 //   idle_under_x --game PROGRAM [--seconds S] [--buildings N] [--shot FILE]
 //
 // S is the real time of each idle stretch (20), N the base's buildings (280); FILE keeps the
-// screen of the built base, to look at. Prints one
-// tab-separated line per stretch: "idle", its name, % of a core from utime + stime (to the
-// clock tick) and from the threads' run time (schedstat, to the nanosecond), voluntary
-// context switches a second (its wake-ups) of the main thread and of all threads, and the
-// peak resident memory so far (VmHWM) in MiB. Exits 0 when measured, 1 when the game did
-// not get there, 77 when no X server can be started.
+// screen of the built base, to look at. Prints one tab-separated line per stretch: "idle",
+// its name, % of a core from utime + stime of all its threads (to the clock tick) and from
+// the main thread's run time (schedstat, to the nanosecond), voluntary context switches a
+// second (its wake-ups) of the main thread and of all threads that lived through the
+// stretch, and the peak resident memory so far (VmHWM) in MiB. Exits 0 when measured, 1 when
+// the game did not get there, 77 when no X server can be started.
 #include <X11/keysym.h>
 #include <unistd.h>
 
@@ -28,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -41,6 +42,7 @@
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
 #include "support/fake_platform.h"
+#include "x11/screen_checks.h"
 #include "x11/session.h"
 #include "x11/x_desktop.h"
 
@@ -52,15 +54,6 @@ using SteadyClock = std::chrono::steady_clock;
 
 constexpr int kSkip = 77;
 constexpr QSize kScreen(1920, 1080);
-
-QRect rectOf(const Control& c) {
-  return QRect(static_cast<int>(std::lround(c.left)), static_cast<int>(std::lround(c.top)),
-               static_cast<int>(std::lround(c.width)), static_cast<int>(std::lround(c.height)));
-}
-QRect rectOf(const MapObject& o) { return rectOf(Control::at(o.left, o.top, o.width, o.height)); }
-QRect rectIn(const Control& panel, const Control& c) {
-  return rectOf(c).translated(rectOf(panel).topLeft());
-}
 
 // One building of the base: the palette button that orders it, where the pointer puts it
 // down and where it then stands (on the battlefield, which covers the screen).
@@ -146,25 +139,6 @@ struct Plan {
   }
 };
 
-bool chatRed(QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; }
-bool briefingRed(QRgb p) { return qRed(p) > 150 && qGreen(p) < 60 && qBlue(p) < 60; }
-bool barYellow(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; }
-bool buttonFace(QRgb p) {
-  const int low = std::min({qRed(p), qGreen(p), qBlue(p)});
-  const int high = std::max({qRed(p), qGreen(p), qBlue(p)});
-  return low > 200 && high - low < 16;
-}
-bool panelGrey(QRgb p) {
-  return std::abs(qRed(p) - 212) + std::abs(qGreen(p) - 208) + std::abs(qBlue(p) - 200) < 12;
-}
-
-int count(const QImage& image, bool (*is)(QRgb)) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) n += is(image.pixel(x, y)) ? 1 : 0;
-  return n;
-}
-
 // Whether two pictures of the same area differ in more than a few pixels.
 bool differ(const QImage& a, const QImage& b) {
   if (a.size() != b.size() || a.isNull()) return false;
@@ -184,11 +158,11 @@ bool differ(const QImage& a, const QImage& b) {
 
 // What /proc tells of the game at one moment.
 struct Sample {
-  double cpuSeconds = 0;  // user and system time of all its threads, in clock ticks
-  double runSeconds = 0;  // the same to the nanosecond: time on a core, by its threads
-  long mainSwitches = 0;  // the main thread's voluntary context switches
-  long allSwitches = 0;   // the same, summed over its threads
-  double peakMiB = 0;     // VmHWM
+  double cpuSeconds = 0;   // user and system time of all its threads, ended ones too, in ticks
+  double mainSeconds = 0;  // the main thread's time on a core, to the nanosecond
+  long mainSwitches = 0;   // the main thread's voluntary context switches: its wake-ups
+  std::map<std::string, long> switches;  // the same for each thread, by its id
+  double peakMiB = 0;                    // VmHWM
   SteadyClock::time_point at;
 };
 
@@ -214,17 +188,27 @@ Sample sample(pid_t pid) {
   double stime = 0;
   rest >> utime >> stime;
   s.cpuSeconds = (utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  std::ifstream schedstat(proc / "task" / std::to_string(pid) / "schedstat");
+  double ns = 0;
+  schedstat >> ns;
+  s.mainSeconds = ns / 1e9;
   s.mainSwitches = field(proc / "status", "voluntary_ctxt_switches");
   std::error_code error;
-  for (const auto& task : fs::directory_iterator(proc / "task", error)) {
-    s.allSwitches += field(task.path() / "status", "voluntary_ctxt_switches");
-    std::ifstream schedstat(task.path() / "schedstat");
-    double ns = 0;
-    schedstat >> ns;
-    s.runSeconds += ns / 1e9;
-  }
+  for (const auto& task : fs::directory_iterator(proc / "task", error))
+    s.switches[task.path().filename().string()] =
+        field(task.path() / "status", "voluntary_ctxt_switches");
   s.peakMiB = static_cast<double>(field(proc / "status", "VmHWM")) / 1024;
   return s;
+}
+
+// The wake-ups of the threads that lived through the stretch (a thread that ends takes its
+// count along).
+long threadSwitches(const Sample& from, const Sample& to) {
+  long n = 0;
+  for (const auto& [thread, switches] : to.switches)
+    if (const auto was = from.switches.find(thread); was != from.switches.end())
+      n += switches - was->second;
+  return n;
 }
 
 class Run {
@@ -268,9 +252,9 @@ class Run {
     const double real = std::chrono::duration<double>(to.at - from.at).count();
     std::printf("idle\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\n", name,
                 100 * (to.cpuSeconds - from.cpuSeconds) / real,
-                100 * (to.runSeconds - from.runSeconds) / real,
+                100 * (to.mainSeconds - from.mainSeconds) / real,
                 static_cast<double>(to.mainSwitches - from.mainSwitches) / real,
-                static_cast<double>(to.allSwitches - from.allSwitches) / real, to.peakMiB);
+                static_cast<double>(threadSwitches(from, to)) / real, to.peakMiB);
     std::fflush(stdout);
   }
 

@@ -32,6 +32,7 @@
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
 #include "support/fake_platform.h"
+#include "x11/screen_checks.h"
 #include "x11/session.h"
 #include "x11/x_desktop.h"
 
@@ -43,16 +44,6 @@ using SteadyClock = std::chrono::steady_clock;
 
 constexpr int kSkip = 77;
 constexpr QSize kScreen(1920, 1080);
-
-QRect rectOf(const Control& c) {
-  return QRect(static_cast<int>(std::lround(c.left)), static_cast<int>(std::lround(c.top)),
-               static_cast<int>(std::lround(c.width)), static_cast<int>(std::lround(c.height)));
-}
-QRect rectOf(const MapObject& o) { return rectOf(Control::at(o.left, o.top, o.width, o.height)); }
-// A control inside a panel, in the panel's window.
-QRect rectIn(const Control& panel, const Control& c) {
-  return rectOf(c).translated(rectOf(panel).topLeft());
-}
 
 // Where the game puts its controls on a 1920 × 1080 screen: the game's own rules, played on
 // a stand-in platform up to the moment each place is needed. Places are in their window.
@@ -123,27 +114,9 @@ const char* nameOf(Role r) {
 }
 
 // What the walk looks for in the screen's pixels.
-bool briefingRed(QRgb p) { return qRed(p) > 150 && qGreen(p) < 60 && qBlue(p) < 60; }
-bool chatRed(QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; }
-bool barYellow(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) < 90; }
 bool readyGreen(QRgb p) { return qGreen(p) > 200 && qRed(p) < 130 && qBlue(p) < 130; }
 bool textDark(QRgb p) { return qGray(p) < 90; }
-bool panelGrey(QRgb p) {
-  return std::abs(qRed(p) - 212) + std::abs(qGreen(p) - 208) + std::abs(qBlue(p) - 200) < 12;
-}
 bool accumulatorRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 70 && qBlue(p) < 70; }
-bool buttonFace(QRgb p) {
-  const int low = std::min({qRed(p), qGreen(p), qBlue(p)});
-  const int high = std::max({qRed(p), qGreen(p), qBlue(p)});
-  return low > 200 && high - low < 16;
-}
-
-int count(const QImage& image, bool (*is)(QRgb)) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) n += is(image.pixel(x, y)) ? 1 : 0;
-  return n;
-}
 
 double brightness(const QImage& image) {
   double sum = 0;
