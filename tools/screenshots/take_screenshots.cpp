@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "model/core/building_kinds.h"
-#include "model/core/counters.h"
+#include "model/core/placement.h"
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
@@ -42,8 +42,8 @@ bool save(QWidget* window, const QDir& folder, const char* name) {
 }
 
 // Buildings of every kind around the headquarters, put down as the player would have them
-// after a while, each working.
-void buildBase(Battlefield& f) {
+// after a while: each working, the locator opening the minimap, the palette grown with them.
+void buildBase(Game& g) {
   struct Placed {
     Building kind;
     float left, top;
@@ -57,18 +57,17 @@ void buildBase(Battlefield& f) {
       {Building::kAccumulator, 60, 380}, {Building::kAccumulator, 130, 380},
       {Building::kMetalWorks, 300, 260}, {Building::kWoodWorks, 400, 260},
   };
+  Battlefield& f = g.battlefield();
   int slot = 0;
   for (const Placed& p : base) {
     const BuildingKind& k = kindOf(p.kind);
     MapObject& o = f.objects[static_cast<std::size_t>(++slot)];
-    o.tag = k.tag;
-    o.picture = k.picture;
     o.left = p.left;
     o.top = p.top;
     fitSlot(o, k.footprint);
-    o.shown = true;
+    putBuildingDown(g, slot, k);
     f.markers[static_cast<std::size_t>(slot)] = {o.left, o.top, true};
-    countBuilding(f, k.counter, 1);
+    f.objectChanged(slot);
   }
   f.lastOrderedSlot = slot;
 }
@@ -96,7 +95,7 @@ int takeScreenshots(const QDir& folder) {
 
   ui.input([&game] {
     startClick(game);
-    buildBase(game.battlefield());
+    buildBase(game);
   });
   runUntil(ui, 20000, [] { return false; });  // the stocks grow for a while
   ok &= save(ui.battlefield(), folder, "battlefield.png");

@@ -8,10 +8,7 @@
 
 namespace kr {
 
-namespace {
-
-// Slot l becomes a building of the kind, counted and with what it unlocks.
-void putDown(Game& g, int l, const BuildingKind& kind) {
+void putBuildingDown(Game& g, int l, const BuildingKind& kind) {
   Battlefield& f = g.battlefield();
   MapObject& item = f.objects[static_cast<std::size_t>(l)];
   item.picture = kind.picture;
@@ -35,8 +32,6 @@ void putDown(Game& g, int l, const BuildingKind& kind) {
     f.locatorBuilt = true;
   }
 }
-
-}  // namespace
 
 bool freeGroundTest(const MapObject& L, const MapObject& O) {
   const float l = L.left, r = L.right(), t = L.top, b = L.bottom();
@@ -70,7 +65,7 @@ void mapClick(Game& g) {
     f.constructionBar.visible = false;
     f.constructionBarFrame.visible = false;
     f.readyIcon.visible = false;
-    if (const BuildingKind* kind = paletteKind(f.buildKind)) putDown(g, l, *kind);
+    if (const BuildingKind* kind = paletteKind(f.buildKind)) putBuildingDown(g, l, *kind);
     f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
     f.objectChanged(l);
     f.windowPointer = Pointer::Default;

@@ -77,12 +77,15 @@ void MinimapPicture::sync(const Battlefield& f) {
   scaleX_ = width() / static_cast<double>(f.mapSurface.width);
   scaleY_ = height() / static_cast<double>(f.mapSurface.height);
   bool changed = false;
-  if (!f.minimapPictureReady && !picture_.isNull()) {
+  if (!f.minimapPictureReady && (!picture_.isNull() || pictureDue_)) {
     picture_ = QImage();
+    pictureDue_ = false;
     changed = true;
   }
-  if (f.minimapPictureReady && picture_.isNull()) {
-    buildPicture(f);
+  // Composed when next painted: the battlefield comes up from the briefing, and by then the
+  // briefing's pictures are gone rather than held beside the terrain reduced for the map.
+  if (f.minimapPictureReady && picture_.isNull() && !pictureDue_) {
+    pictureDue_ = true;
     changed = true;
   }
   // The markers change with their slots: on a wake-up they are compared only when the model
@@ -105,7 +108,9 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
   if (!ui_.game.loaded<Battlefield>()) return;
   const Battlefield& f = ui_.game.battlefield();
   // On a screen of another density the picture is composed again for its pixels.
-  if (!picture_.isNull() && picture_.devicePixelRatio() != devicePixelRatio()) buildPicture(f);
+  if (pictureDue_ || (!picture_.isNull() && picture_.devicePixelRatio() != devicePixelRatio()))
+    buildPicture(f);
+  pictureDue_ = false;
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   if (!picture_.isNull() && f.minimapPicture.visible)

@@ -18,7 +18,8 @@ class MinimapPicture : public QWidget {
  public:
   MinimapPicture(GameUi& ui, QWidget* parent);
   void sync(const Battlefield& f);
-  // The map picture made from the painted terrain; null until the loading pass is over.
+  // The map picture made from the painted terrain; null until the minimap is painted after
+  // the loading pass.
   const QImage& mapPicture() const { return picture_; }
 
  protected:
@@ -32,6 +33,7 @@ class MinimapPicture : public QWidget {
 
   GameUi& ui_;
   QImage picture_;
+  bool pictureDue_ = false;  // the loading pass is over: the picture is composed at the next paint
   double scaleX_ = 0;
   double scaleY_ = 0;
   // What was drawn last.

@@ -88,8 +88,9 @@ QImage SpriteStore::draw(const QString& name, QSize size, qreal ratio, bool drop
   if (img.isNull()) {
     img = fallbackImage(size);
   } else if (dropAlpha) {
-    // Opaque pictures are kept without alpha: a third less to hold, and drawn as a copy.
-    img = img.convertToFormat(QImage::Format_RGB32);
+    // Opaque pictures are kept without alpha and drawn as a copy; converted where they
+    // stand, so that a large picture is not held twice while it is converted.
+    img.convertTo(QImage::Format_RGB32);
   }
   img.setDevicePixelRatio(ratio);
   return img;
