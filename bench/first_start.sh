@@ -9,7 +9,7 @@
 # build starts from nothing, so on two cores expect minutes.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
-KREPOSTAN_WITH_XVFB=1 bash "$repo/scripts/deps.sh"
+bash "$repo/scripts/deps.sh"
 
 # True once a window of the game titled as the main menu is mapped on the display.
 main_menu_shown() {

@@ -2,7 +2,7 @@
 # Start-up of the whole program under Xvfb at 1920 × 1080: from the process's start to its
 # first window shown, the game's main menu against a bare Qt window (bench/bare_window.cpp),
 # the median of several runs each, and their ratio (budget 1.25). Needs the benchmarks
-# built (scripts/bench.sh) and Xvfb (KREPOSTAN_WITH_XVFB=1 scripts/deps.sh).
+# built (scripts/bench.sh) and Xvfb (scripts/deps.sh installs it).
 #   bench/startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -19,7 +19,7 @@ x_idle="${2:-20}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target frame_bench simulation_bench budget_bench \
-  idle_under_x krepostan
+  bare_window idle_under_x krepostan
 
 echo "== Load: $(uptime)"
 out="$(mktemp -d)"
@@ -62,7 +62,12 @@ for b in runs("budget.json"):
         row(n, f'{b["cpu_time"]:.3g} {b["time_unit"]}', "(scaling)" if "WakeUp" in n else "")
 PY
 tail -n 1 "$out/budget.txt"
-echo "== Start-up under Xvfb: bench/startup.sh"
+echo "== Start-up under Xvfb, process start to first window shown (bench/startup.sh)"
+if command -v Xvfb >/dev/null; then
+  bash bench/startup.sh | sed 's/^/  /'
+else
+  echo "  skipped: no Xvfb (scripts/deps.sh installs it)"
+fi
 
 echo "== The real program idle under Xvfb at 1920 × 1080 (bench/x11/idle_under_x.cpp, ${x_idle} s each)"
 if ! command -v Xvfb >/dev/null; then

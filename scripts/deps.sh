@@ -15,7 +15,9 @@ packages=(
   qt6-translations-l10n qt6-wayland qt6-base-private-dev
   desktop-file-utils appstream dpkg-dev lintian
   # The walk through the whole game: a virtual X server, X input, a window manager.
-  xvfb xauth libx11-dev libxtst-dev openbox
+  xvfb xauth x11-utils libx11-dev libxtst-dev openbox
+  # The benchmarks' report (scripts/bench.sh)
+  python3
 )
 
 missing=()
