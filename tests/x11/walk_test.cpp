@@ -31,6 +31,7 @@
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
+#include "model/texts.h"
 #include "support/fake_platform.h"
 #include "x11/screen_checks.h"
 #include "x11/session.h"
@@ -52,6 +53,7 @@ struct Places {
   AboutBox about;
   GameMenu gameMenu;
   MessageBox messageBox;
+  Notepad notepad;
   QRect briefText, loadButton, startButton, loadingBar;
   QRect buildFrame, accumulatorButton, readyIcon, inspectedName, chatBox;
   QPoint groundPoint;   // where the accumulator is put down
@@ -97,7 +99,17 @@ struct Places {
   }
 };
 
-enum class Role { MainMenu, About, Briefing, Battlefield, Backdrop, GameMenu, MessageBox, Other };
+enum class Role {
+  MainMenu,
+  About,
+  Briefing,
+  Battlefield,
+  Backdrop,
+  GameMenu,
+  MessageBox,
+  Notepad,
+  Other
+};
 
 const char* nameOf(Role r) {
   switch (r) {
@@ -108,6 +120,7 @@ const char* nameOf(Role r) {
     case Role::Backdrop: return "backdrop";
     case Role::GameMenu: return "in-game menu";
     case Role::MessageBox: return "message box";
+    case Role::Notepad: return "notepad";
     case Role::Other: break;
   }
   return "other window";
@@ -164,6 +177,8 @@ class Walk {
     if (size == kScreen) return w.id == briefing ? Role::Briefing : Role::Battlefield;
     if (is(places.mainMenu.width, places.mainMenu.height)) return Role::MainMenu;
     if (is(places.about.width, places.about.height)) return Role::About;
+    // The notepad has the in-game menu's size; its title tells them apart.
+    if (w.title == text::kNotepad) return Role::Notepad;
     if (is(places.gameMenu.width, places.gameMenu.height)) return Role::GameMenu;
     if (is(places.messageBox.width, places.messageBox.height)) return Role::MessageBox;
     return Role::Other;
@@ -394,6 +409,13 @@ const std::vector<Step>& steps() {
          return playing(w);
        }},
       {"Esc opens the in-game menu again", pressEscape, menuOverBattlefield},
+      {"«Блокнот» opens the notepad over the in-game menu",
+       [](Walk& w) { w.clickOn(Role::GameMenu, w.places.gameMenu.notepadButton); },
+       [](Walk& w) {
+         return w.expectOnTop({Role::Backdrop, Role::GameMenu, Role::Notepad});
+       }},
+      {"«Вернуться в меню» closes the notepad",
+       [](Walk& w) { w.clickOn(Role::Notepad, w.places.notepad.backButton); }, menuOverBattlefield},
       {"Esc in the menu resumes the game", pressEscape, playing},
       {"Esc opens the in-game menu to leave", pressEscape, menuOverBattlefield, Step::BareServer},
       {"«Выход» asks whether to leave",

@@ -11,12 +11,14 @@
 #include "model/game.h"
 #include "model/texts.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"
 
 namespace kr {
 
 NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  keepOverGame(this);
   setWindowTitle(QString::fromUtf8(text::kNotepad));
   setAutoFillBackground(true);
   QPalette pal = palette();

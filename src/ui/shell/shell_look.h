@@ -30,12 +30,14 @@ inline QFont face(const char* family, qreal points, bool bold = false, bool ital
 // A window of that size centred on the game's screen.
 QRect centredOnScreen(const Game& g, int width, int height);
 
-// A window that comes up over the game: the backdrop, the in-game menu, the message box. A
-// window manager may keep the battlefield, an undecorated window that fills the screen, in
-// front of every ordinary window while it has the focus, and the backdrop then stays behind
-// it however it is raised; kept above the ordinary windows, the backdrop comes up over the
-// battlefield as soon as the menu takes the focus from it. Without a window manager the
-// hint does nothing and raising alone stacks them.
+// A window that comes up over the game: the backdrop, the in-game menu, the message box and
+// the notepad the menu opens. A window manager may keep the battlefield, an undecorated
+// window that fills the screen, in front of every ordinary window while it has the focus,
+// and the backdrop then stays behind it however it is raised; kept above the ordinary
+// windows, the backdrop comes up over the battlefield as soon as the menu takes the focus
+// from it. Every window that opens over the backdrop is kept above too, or the backdrop
+// would hide it. Without a window manager the hint does nothing and raising alone stacks
+// them.
 inline void keepOverGame(QWidget* w) { w->setWindowFlag(Qt::WindowStaysOnTopHint); }
 
 // A black window without frame or title bar.
