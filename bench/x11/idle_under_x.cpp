@@ -52,9 +52,6 @@ namespace {
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
 
-constexpr int kSkip = 77;
-constexpr QSize kScreen(1920, 1080);
-
 // One building of the base: the palette button that orders it, where the pointer puts it
 // down and where it then stands (on the battlefield, which covers the screen).
 struct Placement {
@@ -73,11 +70,6 @@ struct Plan {
   std::vector<Placement> base;
   std::string fault;  // empty when the plan holds
 
-  template <class Condition>
-  static void runUntil(Game& g, Condition done) {
-    for (int frame = 0; frame < 60000 / 16 && !done(); ++frame) g.clock.advanceBy(16);
-  }
-
   explicit Plan(int buildings) {
     test::FakePlatform platform;
     platform.usable = {kScreen.width(), kScreen.height()};
@@ -90,7 +82,7 @@ struct Plan {
     briefText = rectOf(g.briefing().briefLabel);
     loadButton = rectOf(g.briefing().loadButton);
     loadClick(g);
-    runUntil(g, [&g] { return g.briefing().startButton.visible; });
+    runGameUntil(g, [&g] { return g.briefing().startButton.visible; });
     startButton = rectOf(g.briefing().startButton);
     loadingBar = rectOf(g.briefing().loadingBarFrame);
     startClick(g);
@@ -141,19 +133,7 @@ struct Plan {
 
 // Whether two pictures of the same area differ in more than a few pixels.
 bool differ(const QImage& a, const QImage& b) {
-  if (a.size() != b.size() || a.isNull()) return false;
-  int changed = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y);
-      const QRgb q = b.pixel(x, y);
-      changed += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                             std::abs(qBlue(p) - qBlue(q)) >
-                         40
-                     ? 1
-                     : 0;
-    }
-  return changed * 5 > a.width() * a.height();
+  return changedPixels(a, b) * 5 > a.width() * a.height();
 }
 
 // What /proc tells of the game at one moment.
@@ -351,16 +331,8 @@ int measureIdle(const fs::path& program, double seconds, int buildings, const fs
     return 1;
   }
   Session s;
-  if (const std::string why = s.startServer(); !why.empty()) {
-    std::printf("SKIP: no X server could be started: %s\n", why.c_str());
-    return kSkip;
-  }
-  setenv("XAUTHORITY", s.authority().c_str(), 1);
-  const auto desktop = Desktop::connect(":" + s.display());
-  if (!desktop) {
-    std::printf("SKIP: the X server on :%s takes no connection with XTest\n", s.display().c_str());
-    return kSkip;
-  }
+  const auto desktop = startDesktop(s);
+  if (!desktop) return kSkip;
   s.startGame(program);
   Run run(s, *desktop, plan);
   if (!run.toMainMenu()) return 1;

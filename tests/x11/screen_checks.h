@@ -9,8 +9,18 @@
 #include <cstdlib>
 
 #include "model/core/world.h"
+#include "model/game.h"
 
 namespace kr::x11 {
+
+// The screen of the walk's X server.
+constexpr QSize kScreen(1920, 1080);
+
+// The game's clock runs on, a frame at a time, until the condition holds; a minute at most.
+template <class Condition>
+void runGameUntil(Game& g, Condition done) {
+  for (int frame = 0; frame < 60000 / 16 && !done(); ++frame) g.clock.advanceBy(16);
+}
 
 inline QRect rectOf(const Control& c) {
   return QRect(static_cast<int>(std::lround(c.left)), static_cast<int>(std::lround(c.top)),
@@ -34,6 +44,22 @@ inline bool buttonFace(QRgb p) {
   const int low = std::min({qRed(p), qGreen(p), qBlue(p)});
   const int high = std::max({qRed(p), qGreen(p), qBlue(p)});
   return low > 200 && high - low < 16;
+}
+
+// How many pixels of two pictures of the same area differ plainly in colour; -1 when the
+// pictures do not cover the same area.
+inline int changedPixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return -1;
+  int changed = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      const int d = std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                    std::abs(qBlue(p) - qBlue(q));
+      changed += d > 40 ? 1 : 0;
+    }
+  return changed;
 }
 
 // How many of the picture's pixels are of the colour.

@@ -1,6 +1,8 @@
 // Starting and ending the X server, the window manager and the game of one walk.
 #include "x11/session.h"
 
+#include "x11/x_desktop.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -230,6 +232,18 @@ std::string tail(const fs::path& log, int lines) {
   std::string out;
   for (const auto& l : last) out += "    " + l + "\n";
   return out;
+}
+
+std::unique_ptr<Desktop> startDesktop(Session& s) {
+  if (const std::string why = s.startServer(); !why.empty()) {
+    std::printf("SKIP: no X server could be started: %s\n", why.c_str());
+    return nullptr;
+  }
+  setenv("XAUTHORITY", s.authority().c_str(), 1);
+  auto desktop = Desktop::connect(":" + s.display());
+  if (!desktop)
+    std::printf("SKIP: the X server on :%s takes no connection with XTest\n", s.display().c_str());
+  return desktop;
 }
 
 }  // namespace kr::x11

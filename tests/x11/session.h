@@ -7,10 +7,16 @@
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace kr::x11 {
+
+class Desktop;
+
+// The exit status of a program that found no X server to run on: ctest counts it as skipped.
+constexpr int kSkip = 77;
 
 // A program started by the session, its output going to a log file.
 class Child {
@@ -83,5 +89,9 @@ class Session {
 
 // The last lines of a log file, for a failure message.
 std::string tail(const std::filesystem::path& log, int lines);
+
+// Starts the session's X server and connects to it for X input. When either cannot be had,
+// says so on a SKIP line and gives null.
+std::unique_ptr<Desktop> startDesktop(Session& s);
 
 }  // namespace kr::x11

@@ -43,9 +43,6 @@ namespace {
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
 
-constexpr int kSkip = 77;
-constexpr QSize kScreen(1920, 1080);
-
 // Where the game puts its controls on a 1920 × 1080 screen: the game's own rules, played on
 // a stand-in platform up to the moment each place is needed. Places are in their window.
 struct Places {
@@ -60,12 +57,6 @@ struct Places {
   QRect accumulator;    // where it then stands
   QRect terrainSample;  // bare ground, away from every window but the battlefield
 
-  // The game's clock runs on, a frame at a time, until the condition holds; a minute at most.
-  template <class Condition>
-  static void runUntil(Game& g, Condition done) {
-    for (int frame = 0; frame < 60000 / 16 && !done(); ++frame) g.clock.advanceBy(16);
-  }
-
   Places() {
     test::FakePlatform platform;
     platform.usable = {kScreen.width(), kScreen.height()};
@@ -77,7 +68,7 @@ struct Places {
     briefText = rectOf(b.briefLabel);
     loadButton = rectOf(b.loadButton);
     loadClick(g);
-    runUntil(g, [&g] { return g.briefing().startButton.visible; });
+    runGameUntil(g, [&g] { return g.briefing().startButton.visible; });
     startButton = rectOf(g.briefing().startButton);
     loadingBar = rectOf(g.briefing().loadingBarFrame);
     startClick(g);
@@ -89,7 +80,7 @@ struct Places {
     inspectedName = rectIn(f.inspectionFrame, f.inspectedName);
     chatBox = rectOf(f.chatBox);
     orderItem(g, kAccumulator);
-    runUntil(g, [&f] { return f.readyIcon.visible; });
+    runGameUntil(g, [&f] { return f.readyIcon.visible; });
     takeItem(g);
     groundPoint = QPoint(500, 500);
     mapMouseMove(g, 0, static_cast<float>(groundPoint.x()), static_cast<float>(groundPoint.y()));
@@ -140,17 +131,8 @@ double brightness(const QImage& image) {
 
 // Whether two pictures of the same area show the same, but for a few pixels.
 bool alike(const QImage& a, const QImage& b) {
-  if (a.size() != b.size() || a.isNull()) return false;
-  int differ = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y);
-      const QRgb q = b.pixel(x, y);
-      const int d = std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                    std::abs(qBlue(p) - qBlue(q));
-      differ += d > 40 ? 1 : 0;
-    }
-  return differ * 20 < a.width() * a.height();
+  const int changed = changedPixels(a, b);
+  return changed >= 0 && changed * 20 < a.width() * a.height();
 }
 
 class Walk {
@@ -464,16 +446,8 @@ bool run(Walk& w, const Step& step, int number, const std::string& session) {
 int walk(const fs::path& program, bool windowManager, const fs::path& shots) {
   const std::string session = windowManager ? "openbox" : "bare";
   Session s;
-  if (const std::string why = s.startServer(); !why.empty()) {
-    std::printf("SKIP: no X server could be started for the walk: %s\n", why.c_str());
-    return kSkip;
-  }
-  setenv("XAUTHORITY", s.authority().c_str(), 1);
-  const auto desktop = Desktop::connect(":" + s.display());
-  if (!desktop) {
-    std::printf("SKIP: the X server on :%s takes no connection with XTest\n", s.display().c_str());
-    return kSkip;
-  }
+  const auto desktop = startDesktop(s);
+  if (!desktop) return kSkip;
   if (windowManager) {
     s.startWindowManager();
     const auto deadline = SteadyClock::now() + std::chrono::seconds(10);
