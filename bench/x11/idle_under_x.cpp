@@ -44,6 +44,7 @@
 #include "support/fake_platform.h"
 #include "x11/screen_checks.h"
 #include "x11/session.h"
+#include "x11/stand_in_game.h"
 #include "x11/x_desktop.h"
 
 namespace kr::x11 {
@@ -65,27 +66,18 @@ struct Placement {
 // is one the game accepts.
 struct Plan {
   QSize mainMenu, briefingLoad;
-  QRect newGame, briefText, loadButton, startButton, loadingBar, buildFrame, chatLine, chatBox;
+  BriefingPlaces briefing;
+  QRect newGame, buildFrame, chatLine, chatBox;
   QPoint restingPointer;  // on the inspection panel, away from the ground and the edges
   std::vector<Placement> base;
   std::string fault;  // empty when the plan holds
 
   explicit Plan(int buildings) {
-    test::FakePlatform platform;
-    platform.usable = {kScreen.width(), kScreen.height()};
-    platform.full = platform.usable;
-    Game g(platform);
-    startUp(g);
+    StandInGame standIn;
+    Game& g = standIn.game;
     mainMenu = QSize(static_cast<int>(g.mainMenu().width), static_cast<int>(g.mainMenu().height));
     newGame = rectOf(g.mainMenu().newGameButton);
-    newGameClick(g);
-    briefText = rectOf(g.briefing().briefLabel);
-    loadButton = rectOf(g.briefing().loadButton);
-    loadClick(g);
-    runGameUntil(g, [&g] { return g.briefing().startButton.visible; });
-    startButton = rectOf(g.briefing().startButton);
-    loadingBar = rectOf(g.briefing().loadingBarFrame);
-    startClick(g);
+    briefing = playToBattlefield(g);
 
     Battlefield& f = g.battlefield();
     buildFrame = rectOf(f.buildFrame);
@@ -248,25 +240,16 @@ class Run {
     desktop_.click(menu->rect.topLeft() + plan_.newGame.center());
     if (!await(
             "the briefing being typed",
-            [this] {
-              return window(kScreen) && count(desktop_.grab(plan_.briefText), briefingRed) > 300;
-            },
+            [this] { return window(kScreen) && plan_.briefing.whyNotTyped(desktop_).empty(); },
             std::chrono::seconds(30)))
       return false;
-    desktop_.click(plan_.loadButton.center());
+    desktop_.click(plan_.briefing.loadButton.center());
     if (!await(
             "the loading bar filling",
-            [this] {
-              const QRect end(plan_.loadingBar.right() - 20, plan_.loadingBar.top() + 4, 16,
-                              plan_.loadingBar.height() - 8);
-              const QImage bar = desktop_.grab(end);
-              const QImage start = desktop_.grab(plan_.startButton.adjusted(4, 4, -4, -4));
-              return count(bar, barYellow) >= bar.width() * bar.height() * 3 / 4 &&
-                     count(start, buttonFace) > start.width() * start.height() / 2;
-            },
+            [this] { return plan_.briefing.whyNotLoaded(desktop_).empty(); },
             std::chrono::seconds(30)))
       return false;
-    desktop_.click(plan_.startButton.center());
+    desktop_.click(plan_.briefing.startButton.center());
     return await("the battlefield being drawn", [this] {
       const QImage palette = desktop_.grab(plan_.buildFrame);
       return count(palette, panelGrey) >= palette.width() * palette.height() / 2;

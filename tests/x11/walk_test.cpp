@@ -35,6 +35,7 @@
 #include "support/fake_platform.h"
 #include "x11/screen_checks.h"
 #include "x11/session.h"
+#include "x11/stand_in_game.h"
 #include "x11/x_desktop.h"
 
 namespace kr::x11 {
@@ -51,27 +52,16 @@ struct Places {
   GameMenu gameMenu;
   MessageBox messageBox;
   Notepad notepad;
-  QRect briefText, loadButton, startButton, loadingBar;
+  BriefingPlaces briefing;
   QRect buildFrame, accumulatorButton, readyIcon, inspectedName, chatBox;
   QPoint groundPoint;   // where the accumulator is put down
   QRect accumulator;    // where it then stands
   QRect terrainSample;  // bare ground, away from every window but the battlefield
 
   Places() {
-    test::FakePlatform platform;
-    platform.usable = {kScreen.width(), kScreen.height()};
-    platform.full = platform.usable;
-    Game g(platform);
-    startUp(g);
-    newGameClick(g);
-    const Briefing& b = g.briefing();
-    briefText = rectOf(b.briefLabel);
-    loadButton = rectOf(b.loadButton);
-    loadClick(g);
-    runGameUntil(g, [&g] { return g.briefing().startButton.visible; });
-    startButton = rectOf(g.briefing().startButton);
-    loadingBar = rectOf(g.briefing().loadingBarFrame);
-    startClick(g);
+    StandInGame standIn;
+    Game& g = standIn.game;
+    briefing = playToBattlefield(g);
 
     Battlefield& f = g.battlefield();
     buildFrame = rectOf(f.buildFrame);
@@ -299,26 +289,12 @@ const std::vector<Step>& steps() {
          return both(w.expectGone(Role::MainMenu), w.expectOnTop({Role::Briefing}));
        }},
       {"the briefing is typed", [](Walk&) {},
-       [](Walk& w) -> std::string {
-         const int red = count(w.desktop().grab(w.places.briefText), briefingRed);
-         return red > 300 ? "" : "the briefing shows " + std::to_string(red) + " red pixels";
-       }},
+       [](Walk& w) { return w.places.briefing.whyNotTyped(w.desktop()); }},
       {"«Загрузить» fills the loading bar to 100 % and brings «Начать»",
-       [](Walk& w) { w.clickOn(Role::Briefing, w.places.loadButton); },
-       [](Walk& w) -> std::string {
-         // The bar's right end: the percentage stands in its middle.
-         const QRect end(w.places.loadingBar.right() - 20, w.places.loadingBar.top() + 4, 16,
-                         w.places.loadingBar.height() - 8);
-         const QImage bar = w.desktop().grab(end);
-         if (count(bar, barYellow) < bar.width() * bar.height() * 3 / 4)
-           return "the loading bar's end is not yellow";
-         const QImage start = w.desktop().grab(w.places.startButton.adjusted(4, 4, -4, -4));
-         return count(start, buttonFace) > start.width() * start.height() / 2
-                    ? ""
-                    : "«Начать» is not there";
-       }},
+       [](Walk& w) { w.clickOn(Role::Briefing, w.places.briefing.loadButton); },
+       [](Walk& w) { return w.places.briefing.whyNotLoaded(w.desktop()); }},
       {"«Начать» opens the battlefield",
-       [](Walk& w) { w.clickOn(Role::Briefing, w.places.startButton); },
+       [](Walk& w) { w.clickOn(Role::Briefing, w.places.briefing.startButton); },
        [](Walk& w) -> std::string {
          const std::string top =
              both(w.expectGone(Role::Briefing), w.expectOnTop({Role::Battlefield}));
