@@ -171,6 +171,7 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
     put(i, i % 2 ? tag::kMetalWorks : tag::kAccumulator, i % 2 ? "metzavod" : "akum",
         100.0f + (i % 8) * 90, 100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
   put(41, tag::kTank, "tankvverh", 300, 700, 40, 92);
+  put(42, tag::kTank, "tankvverh", 200, 170, 40, 92);  // stands over a works that blinks
   game.selectedSlot = 41;
   game.tankSelected = true;
   f.locatorBuilt = true;

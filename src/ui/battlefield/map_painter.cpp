@@ -13,6 +13,7 @@
 #include "ui/sprites/sprite_catalog.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/rect_union.h"
 
 namespace kr {
 
@@ -128,7 +129,7 @@ void MapPainter::moveGround(QPoint by) {
   groundStale_ += QRegion(view) - QRegion(kept);
 }
 
-void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset,
+void MapPainter::prepareGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset,
                                int inHand) {
   const QRect view(QPoint(0, 0), size);
   const bool sameSize =
@@ -165,57 +166,65 @@ void MapPainter::refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoi
     groundChanges_ = QRegion();
   }
   groundStale_ &= view;
-  if (groundStale_.isEmpty()) return;
+}
+
+void MapPainter::placeBuildings(const Battlefield& f, const QRect& area, QPoint offset) {
+  listBuildings(f, area, offset);
+  placed_.clear();
+  tallest_ = 0;
+  for (const int i : drawList_) {
+    placed_.push_back({mapRect(f.objects[static_cast<std::size_t>(i)]).translated(offset), i});
+    tallest_ = std::max(tallest_, placed_.back().at.height());
+  }
+  std::sort(placed_.begin(), placed_.end(),
+            [](const Placed& a, const Placed& b) { return a.at.top() < b.at.top(); });
+}
+
+void MapPainter::buildingsIn(const QRect& r) {
+  const auto byTop = [](const Placed& a, int top) { return a.at.top() < top; };
+  drawList_.clear();
+  const auto last = std::lower_bound(placed_.begin(), placed_.end(), r.bottom() + 1, byTop);
+  for (auto it = std::lower_bound(placed_.begin(), last, r.top() - tallest_, byTop); it != last;
+       ++it)
+    if (it->at.intersects(r)) drawList_.push_back(it->slot);
+  std::sort(drawList_.begin(), drawList_.end());
+}
+
+bool MapPainter::drawWholePicture(QPainter& p, const Battlefield& f, const QRect& r,
+                                  QPoint offset) {
+  buildingsIn(r);
+  if (drawList_.size() != 1) return false;
+  const int i = drawList_.front();
+  const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+  const QRect at = mapRect(o).translated(offset);
+  if (o.border || !at.contains(r) || !opaqueSprite(o.picture)) return false;
+  const QImage* picture = sprite(i, o, at.size());
+  if (picture->hasAlphaChannel()) return false;
+  p.drawImage(r, *picture, devicePixels(r.translated(-at.topLeft())));
+  return true;
+}
+
+void MapPainter::refreshGround(const Battlefield& f, QPoint offset, const QRegion& needed) {
+  const QRegion stale = groundStale_ & needed;
+  if (stale.isEmpty()) return;
+  groundStale_ -= stale;
 
   QPainter gp(&ground_);
-  if (groundStale_.rectCount() > kMaxGroundRects) {
-    drawGround(gp, f, groundStale_.boundingRect(), offset);
-  } else {
-    // The buildings anywhere in the stale parts, picked once; each part draws those that
-    // reach into it.
-    listBuildings(f, groundStale_.boundingRect(), offset);
-    // By their top edge, so that each part looks only at the buildings of its rows.
-    struct Placed {
-      QRect at;
-      int slot;
-    };
-    std::vector<Placed> placed;
-    placed.reserve(drawList_.size());
-    int tallest = 0;
-    for (const int i : drawList_) {
-      placed.push_back({mapRect(f.objects[static_cast<std::size_t>(i)]).translated(offset), i});
-      tallest = std::max(tallest, placed.back().at.height());
-    }
-    std::sort(placed.begin(), placed.end(),
-              [](const Placed& a, const Placed& b) { return a.at.top() < b.at.top(); });
-    const auto byTop = [](const Placed& a, int top) { return a.at.top() < top; };
-    for (const QRect& r : groundStale_) {
-      drawList_.clear();
-      const auto last = std::lower_bound(placed.begin(), placed.end(), r.bottom() + 1, byTop);
-      for (auto it = std::lower_bound(placed.begin(), last, r.top() - tallest, byTop); it != last;
-           ++it)
-        if (it->at.intersects(r)) drawList_.push_back(it->slot);
-      std::sort(drawList_.begin(), drawList_.end());
-      // A part that one opaque building covers whole (a factory's new picture) is that
-      // building's picture alone.
-      if (drawList_.size() == 1) {
-        const int i = drawList_.front();
-        const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-        const QRect at = mapRect(o).translated(offset);
-        if (!o.border && at.contains(r) && opaqueSprite(o.picture)) {
-          const QImage* picture = sprite(i, o, at.size());
-          if (!picture->hasAlphaChannel()) {
-            gp.setClipping(false);
-            gp.drawImage(r, *picture, devicePixels(r.translated(-at.topLeft())));
-            continue;
-          }
-        }
-      }
-      gp.setClipRect(r);
-      paintBand(gp, f, r, offset);
-    }
+  if (stale.rectCount() > kMaxGroundRects) {
+    drawGround(gp, f, stale.boundingRect(), offset);
+    return;
   }
-  groundStale_ = QRegion();
+  // The buildings anywhere in the stale parts, picked once; each part draws those that
+  // reach into it.
+  placeBuildings(f, stale.boundingRect(), offset);
+  for (const QRect& r : stale) {
+    // A part that one opaque building covers whole (a factory's new picture) is that
+    // building's picture alone.
+    if (drawWholePicture(gp, f, r, offset)) continue;
+    gp.setClipRect(r);
+    paintBand(gp, f, r, offset);
+    gp.setClipping(false);
+  }
 }
 
 void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
@@ -233,7 +242,7 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   const QPoint offset = mapOffset(f);
   const int inHand = slotInHand(f);
   const qreal dpr = ratio_;
-  refreshGround(f, QSize(p.device()->width(), p.device()->height()), dpr, offset, inHand);
+  prepareGround(f, QSize(p.device()->width(), p.device()->height()), dpr, offset, inHand);
 
   // The tanks in view, drawn over the ground in slot order.
   overList_.clear();
@@ -244,13 +253,42 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
         mapRect(o).translated(offset).intersects(bounds))
       overList_.push_back(i);
   }
-  for (const QRect& r : area) {
-    p.setClipRect(r);
+  const std::vector<QRect> over = overlayAreas(f, offset, inHand);
+  const auto underOverlay = [&over](const QRect& r) {
+    return std::any_of(over.begin(), over.end(), [&r](const QRect& o) { return o.intersects(r); });
+  };
+
+  // Most parts of an idle frame are a factory's next picture with nothing over it: that
+  // picture goes straight to the screen, and the kept ground under it is brought up to date
+  // only when a frame needs it.
+  placeBuildings(f, bounds, offset);
+  std::vector<QRect> fromGround;
+  for (const QRect& r : area)
+    if (underOverlay(r) || !drawWholePicture(p, f, r, offset)) fromGround.push_back(r);
+  if (fromGround.empty()) return;
+
+  refreshGround(f, offset, unite(fromGround));
+  for (const QRect& r : fromGround) {
     if (dpr == 1) p.drawImage(r.topLeft(), ground_, r);
     else p.drawImage(QRectF(r), ground_, devicePixels(r));
+    if (!underOverlay(r)) continue;
+    p.setClipRect(r);
     drawOverlay(p, f, r, offset, inHand);
+    p.setClipping(false);
   }
-  p.setClipping(false);
+}
+
+std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset, int inHand) const {
+  std::vector<QRect> areas;
+  for (const int i : overList_) areas.push_back(mapRect(f.objects[static_cast<std::size_t>(i)]));
+  if (f.healthLabel.visible)
+    areas.push_back(
+        mapRect(f.healthLabel).adjusted(-kLabelMargin, -kLabelMargin, kLabelMargin, kLabelMargin));
+  for (const Control* c : {&f.healthBar, &f.healthBarFrame, &f.selectionRect})
+    if (c->visible) areas.push_back(mapRect(*c));
+  if (inHand >= 0) areas.push_back(mapRect(f.objects[static_cast<std::size_t>(inHand)]));
+  for (QRect& r : areas) r = QRect(r.topLeft() + offset, r.size().expandedTo(QSize(1, 1)));
+  return areas;
 }
 
 void MapPainter::listBuildings(const Battlefield& f, const QRect& area, QPoint offset) {

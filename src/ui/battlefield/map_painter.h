@@ -23,6 +23,9 @@ namespace kr {
 
 class MapPainter {
  public:
+  // The health label's text may reach this far past its control, shadow included.
+  static constexpr int kLabelMargin = 24;
+
   // The map's top-left corner in widget pixels.
   static QPoint mapOffset(const Battlefield& f);
   // Where an object or a map control stands on the map, in whole map pixels.
@@ -36,18 +39,31 @@ class MapPainter {
   // changed its picture or its border. A change of view, terrain or item in hand the
   // painter sees itself.
   void groundChanged(const QRect& r);
+  void groundChanged(const QRegion& r) { groundChanges_ += r; }
 
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);
   // A rectangle of logical pixels as the pixels of the kept pictures.
   QRectF devicePixels(const QRect& r) const;
-  // Brings the kept ground up to date with the view of size `size` at `offset`.
-  void refreshGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset, int inHand);
+  // Follows the view (size, offset), the terrain and the item in hand: what they change
+  // becomes stale.
+  void prepareGround(const Battlefield& f, QSize size, qreal dpr, QPoint offset, int inHand);
+  // Draws afresh what is stale of the kept ground within `needed` (widget pixels).
+  void refreshGround(const Battlefield& f, QPoint offset, const QRegion& needed);
+  // The standing buildings reaching into `area`, by their top edge; buildingsIn(r) then
+  // lists in drawList_, in slot order, those of them reaching into r.
+  void placeBuildings(const Battlefield& f, const QRect& area, QPoint offset);
+  void buildingsIn(const QRect& r);
+  // Where one opaque building covers r whole, draws r from its picture alone and says so.
+  bool drawWholePicture(QPainter& p, const Battlefield& f, const QRect& r, QPoint offset);
   void moveGround(QPoint by);
   void listBuildings(const Battlefield& f, const QRect& area, QPoint offset);
   void drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
   void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
+  // Where the overlay may draw, in widget pixels: the tanks in view, the bars, the red
+  // rectangle and the item in hand.
+  std::vector<QRect> overlayAreas(const Battlefield& f, QPoint offset, int inHand) const;
   void drawOverlay(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset, int inHand);
   void drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset, const QRect& area);
 
@@ -62,12 +78,18 @@ class MapPainter {
   std::map<std::string, QImage> tiles_;
   std::vector<int> drawList_;
   std::vector<int> overList_;  // the tanks in view, bottom to top
+  struct Placed {
+    QRect at;  // widget pixels
+    int slot;
+  };
+  std::vector<Placed> placed_;
+  int tallest_ = 0;
 
   // The kept ground: the view's terrain and standing buildings, in widget pixels times
   // the device pixel ratio.
   QImage ground_;
   QPoint groundOffset_;     // the map's offset it was drawn at
-  QRegion groundStale_;     // widget pixels still to draw afresh
+  QRegion groundStale_;     // widget pixels to draw afresh before they are shown from it
   QRegion groundChanges_;   // map pixels reported changed since the last paint
   std::string groundTile_;  // the terrain it was drawn with
   std::size_t groundTiles_ = 0;

@@ -13,6 +13,7 @@
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/rect_union.h"
 
 namespace kr {
 
@@ -20,8 +21,6 @@ namespace {
 
 // Above this many separate rectangles one pass over their bounding box is cheaper.
 constexpr int kMaxSeparateRects = 1000;
-// The health label's text may reach past its control, and it has a shadow.
-constexpr int kLabelMargin = 24;
 
 int buttonNumber(Qt::MouseButton b) {
   if (b == Qt::LeftButton) return 1;
@@ -34,8 +33,13 @@ int buttonMask(Qt::MouseButtons b) {
          (b & Qt::MiddleButton ? 4 : 0);
 }
 
+// An object's rectangle as far as it is drawn: its outline shows even when it is empty.
+QRect drawnArea(const QRect& r) {
+  return QRect(r.topLeft(), QSize(std::max(1, r.width()), std::max(1, r.height())));
+}
+
 QRegion outline(const QRect& r) {
-  const QRect whole(r.topLeft(), QSize(std::max(1, r.width()), std::max(1, r.height())));
+  const QRect whole = drawnArea(r);
   return QRegion(whole) - QRegion(whole.adjusted(1, 1, -1, -1));
 }
 
@@ -63,9 +67,17 @@ MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 QPointF MapView::mapPoint(QPointF widgetPos) const { return widgetPos - QPointF(drawnOffset_); }
 
 void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown) {
-  if (oldShown) update(oldRect.translated(drawnOffset_));
-  if (newShown) update(newRect.translated(drawnOffset_));
+  // A picture that changes in place (a factory's next frame) is one rectangle to repaint.
+  if (oldShown && !(newShown && newRect == oldRect)) repaints_.push_back(drawnArea(oldRect));
+  if (newShown) repaints_.push_back(drawnArea(newRect));
   ++pictureChanges_;
+}
+
+void MapView::repaintCollected() {
+  if (repaints_.empty()) return;
+  const QRegion changed = unite(repaints_);
+  repaints_.clear();
+  update(changed.translated(drawnOffset_));
 }
 
 void MapView::syncControl(DrawnControl& drawn, const Control& now, int margin) {
@@ -119,8 +131,13 @@ void MapView::sync(const Battlefield& f) {
 
   syncControl(drawnBarOutline_, f.healthBarFrame, 0);
   syncControl(drawnBarFill_, f.healthBar, 0);
-  syncControl(drawnBarLabel_, f.healthLabel, kLabelMargin);
+  syncControl(drawnBarLabel_, f.healthLabel, MapPainter::kLabelMargin);
   syncSelection(f.selectionRect);
+  repaintCollected();
+  if (!groundRepaints_.empty()) {
+    painter_.groundChanged(unite(groundRepaints_));
+    groundRepaints_.clear();
+  }
   updateCursor();
 }
 
@@ -133,9 +150,10 @@ void MapView::syncObject(const Battlefield& f, int slot) {
   if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
       d.picture == o.picture)
     return;
+  const std::size_t first = repaints_.size();
   repaintChanged(d.rect, r, d.shown, o.shown);
-  if (d.shown) painter_.groundChanged(d.rect);
-  if (o.shown) painter_.groundChanged(r);
+  // Buildings lie on the kept ground: where one changed the ground is drawn afresh.
+  groundRepaints_.insert(groundRepaints_.end(), repaints_.begin() + first, repaints_.end());
   d = DrawnObject{o.shown, r, o.picture, o.border, layer};
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/battlefield/pointer.h"
 #include "model/core/world.h"
@@ -52,7 +53,9 @@ class MapView : public QWidget {
   enum class Press { None, Map, Object };
 
   QPointF mapPoint(QPointF widgetPos) const;
+  // Collects what to repaint (map pixels); repaintCollected asks for it all at once.
   void repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown);
+  void repaintCollected();
   void syncControl(DrawnControl& drawn, const Control& now, int margin);
   void syncObject(const Battlefield& f, int slot);
   void syncSelection(const Control& now);
@@ -69,6 +72,8 @@ class MapView : public QWidget {
   std::uint64_t seenStamp_ = 0;  // the newest change stamp of the object table compared
   int drawnInHand_ = -1;
   std::uint64_t pictureChanges_ = 0;
+  std::vector<QRect> repaints_;        // this sync's changes, map pixels
+  std::vector<QRect> groundRepaints_;  // those of them on the kept ground
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
 
   Press press_ = Press::None;
