@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "krepostan: no screen to open the game on\n");
     return 1;
   }
+  // The menu's background is drawn on a worker thread while the rest sets up.
+  kr::MainMenuWindow::prepareFirstFrame();
   const QString sounds = kr::QtPlatform::soundFolderOf(QCoreApplication::applicationDirPath());
   if (sounds.isEmpty())
     qCWarning(kr::startLog) << "no sound cues beside the program or in its data folder: the "

@@ -88,7 +88,8 @@ void setUpApplication() {
 
 namespace {
 
-// Reports the first paint of the widget it watches, then goes.
+// Reports the first frame of the widget it watches once it is painted and handed to the
+// display, then goes.
 class FirstPaintNote : public QObject {
  public:
   FirstPaintNote(QWidget* widget, const char* what) : QObject(widget), what_(what) {
@@ -97,9 +98,15 @@ class FirstPaintNote : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
-      qCInfo(startLog) << what_;
       watched->removeEventFilter(this);
-      deleteLater();
+      // The frame goes to the display when the paint returns: report after that.
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            qCInfo(startLog) << what_;
+            deleteLater();
+          },
+          Qt::QueuedConnection);
     }
     return false;
   }

@@ -43,7 +43,7 @@ void setUpApplication();
 // translator, owned by the application, or nullptr when the translations are not installed.
 QTranslator* installQtRussian();
 
-// Notes the first time the widget is drawn, as `what`.
+// Notes, as `what`, the widget's first frame once it is drawn and handed to the display.
 void noteFirstPaint(QWidget* widget, const char* what);
 
 }  // namespace kr

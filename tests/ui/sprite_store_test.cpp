@@ -212,6 +212,22 @@ TEST(SpriteStore, ReleaseForgetsOnlyThatPicture) {
   EXPECT_EQ(store.scaled(QStringLiteral("welcome_bg"), {100, 75}).size(), QSize(100, 75));
 }
 
+// A picture prepared on a worker thread is the one the window then gets, drawn once, while
+// the thread asking meanwhile for another picture is not held up by it.
+TEST(SpriteStore, APreparedPictureIsTheOneAskedForAfterwards) {
+  auto& store = SpriteStore::instance();
+  const QString name = QStringLiteral("briefing_bg");
+  const QImage expected = store.image(name, 1);  // a copy of the pixels
+  store.release(name);
+  store.prepare(name, 1);
+  EXPECT_EQ(store.image(QStringLiteral("akum"), 1).size(),
+            store.nativeSize(QStringLiteral("akum")));
+  const QImage& prepared = store.image(name, 1);
+  EXPECT_EQ(prepared, expected);
+  EXPECT_EQ(&store.image(name, 1), &prepared);
+  store.release(name);
+}
+
 // On a denser screen a picture keeps its size in logical pixels and gets the screen's pixels:
 // kept beside the ordinary one, and let go with it.
 TEST(SpriteStore, PicturesForADenserScreenHaveItsPixelsAtTheSameLogicalSize) {

@@ -2,8 +2,10 @@
 #include "ui/shell/main_menu_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 
 #include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
@@ -36,6 +38,11 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
             [this, action] { ui_.input([this, action] { action(ui_.game); }); });
     buttons_[i] = b;
   }
+}
+
+void MainMenuWindow::prepareFirstFrame() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    SpriteStore::instance().prepare(QString::fromLatin1(kBackground), screen->devicePixelRatio());
 }
 
 void MainMenuWindow::sync() {

@@ -14,6 +14,9 @@ namespace kr {
 class MainMenuWindow : public GameWindow<MainMenu> {
  public:
   explicit MainMenuWindow(GameUi& ui);
+  // Starts drawing what the menu's first frame needs most, on a worker thread, while the
+  // program still sets up: the background picture for the primary screen.
+  static void prepareFirstFrame();
   void sync();
 
   // Top to bottom: "Начать новую одиночную игру", "Загрузить игру", "Начать сетевую игру",
@@ -25,7 +28,8 @@ class MainMenuWindow : public GameWindow<MainMenu> {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  BackgroundPicture background_{QStringLiteral("welcome_bg")};
+  static constexpr const char* kBackground = "welcome_bg";
+  BackgroundPicture background_{QString::fromLatin1(kBackground)};
   QLabel* title_;
   std::array<QAbstractButton*, 5> buttons_{};
 };

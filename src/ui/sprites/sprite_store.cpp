@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <string_view>
@@ -99,13 +100,29 @@ QImage SpriteStore::draw(const QString& name, QSize size, qreal ratio, bool drop
 const QImage& SpriteStore::image(const QString& name) { return image(name, 1); }
 
 const QImage& SpriteStore::image(const QString& name, qreal ratio) {
-  std::lock_guard lock(mutex_);
-  auto it = images_.find({name, ratio});
-  if (it != images_.end()) return it->second;
+  const std::pair key{name, ratio};
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    auto it = images_.find(key);
+    if (it != images_.end()) return it->second;
+    if (!underWay_.contains(key)) break;
+    drawn_.wait(lock);
+  }
+  // Drawn without the lock: other pictures are not held up meanwhile.
+  underWay_.insert(key);
+  lock.unlock();
   const auto* info = krepostan::sprites::findSprite(name.toStdString());
   QImage img = draw(name, deviceSize(nativeSize(name), ratio), ratio,
                     info && krepostan::sprites::isOpaque(info->kind));
-  return images_.emplace(std::pair{name, ratio}, std::move(img)).first->second;
+  lock.lock();
+  underWay_.erase(key);
+  const QImage& kept = images_.emplace(key, std::move(img)).first->second;
+  drawn_.notify_all();
+  return kept;
+}
+
+void SpriteStore::prepare(const QString& name, qreal ratio) {
+  QThreadPool::globalInstance()->start([this, name, ratio] { image(name, ratio); });
 }
 
 void SpriteStore::release(const QString& name) {

@@ -8,8 +8,10 @@
 #include <QSize>
 #include <QString>
 
+#include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <tuple>
 
 class SpriteStore {
@@ -28,6 +30,10 @@ class SpriteStore {
   // logical pixels, rendered from the SVG with `ratio` times the pixels in each direction and
   // the image's devicePixelRatio set. Ratio 1 is image(name) itself.
   const QImage& image(const QString& name, qreal ratio);
+  // Starts drawing image(name, ratio) on a worker thread: a picture needed for a window's
+  // first frame is then drawn while the program still sets up. image() waits for a
+  // picture under way rather than drawing it twice.
+  void prepare(const QString& name, qreal ratio);
   // The picture stretched to exactly `size` logical pixels (aspect ignored), rendered at
   // `size` × `ratio` device pixels with that devicePixelRatio, cached per (name, size, ratio).
   // Needs a QGuiApplication; call from the GUI thread.
@@ -53,6 +59,8 @@ class SpriteStore {
   QImage draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const;
 
   std::mutex mutex_;
+  std::condition_variable drawn_;  // a picture under way is done
+  std::set<std::pair<QString, qreal>> underWay_;
   // Node-based maps: references stay valid. Keyed by the screen's device pixel ratio too.
   std::map<std::pair<QString, qreal>, QImage> images_;
   std::map<std::tuple<QString, int, int, qreal>, QPixmap> pixmaps_;
