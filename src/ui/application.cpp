@@ -42,6 +42,10 @@ void keepLargeBuffersMapped() {
   // decoding a picture, which come and go often, on the heap, where they are reused, and
   // sends every screen-sized buffer straight to the system.
   mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+  // Fixing the threshold leaves the heap's trim threshold at its 128 KiB start, below the
+  // buffers the heap now serves: each one freed would hand its pages back and the next one
+  // fault them in afresh. Twice the mapping threshold, as glibc itself would set it.
+  mallopt(M_TRIM_THRESHOLD, 2 * 1024 * 1024);
 #endif
 }
 
