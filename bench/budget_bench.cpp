@@ -24,6 +24,7 @@
 #include "model/shell/main_menu.h"
 #include "support/built_base.h"
 #include "support/fake_platform.h"
+#include "ui/application.h"
 #include "ui/game_ui.h"
 #include "ui/shell/main_menu_window.h"
 
@@ -219,6 +220,7 @@ void readIdleSeconds(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kr::keepLargeBuffersMapped();  // as the program starts
   readIdleSeconds(argc, argv);
   // An offscreen 1920 × 1080 screen unless the caller gave a platform.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {

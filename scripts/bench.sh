@@ -62,7 +62,7 @@ for b in runs("budget.json"):
         row(n, f'{b["cpu_time"]:.3g} {b["time_unit"]}', "(scaling)" if "WakeUp" in n else "")
 PY
 tail -n 1 "$out/budget.txt"
-echo "== Start-up under Xvfb, process start to first window shown (bench/startup.sh)"
+echo "== Start-up under Xvfb, process start to first frame drawn (bench/startup.sh)"
 if command -v Xvfb >/dev/null; then
   bash bench/startup.sh | sed 's/^/  /'
 else
@@ -86,10 +86,11 @@ for line in open(sys.argv[1]):
     f = line.rstrip("\n").split("\t")
     if f[0] != "idle":
         continue
-    name, cpu, main, wake_main, wake_threads, peak = f[1:]
+    name, cpu, main, wake_main, wake_threads, peak, anon, files, shared = f[1:]
     budget = "budget 0.1 %" if name == "main menu" else \
              "budget 1 %; peak 56 MiB" if name.endswith("280 buildings") else "(no budget)"
     print(f"  {name:<28} {cpu:>6} % of a core (main thread {main} %), wake-ups {wake_main}/s "
-          f"(all threads {wake_threads}/s), VmHWM {peak} MiB   {budget}")
+          f"(all threads {wake_threads}/s), VmHWM {peak} MiB (now anonymous {anon}, "
+          f"files {files}, shared with X {shared})   {budget}")
 PY
 [ "$status" = 0 ] || { echo "  idle_under_x failed (status $status)"; exit 1; }

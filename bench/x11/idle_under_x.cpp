@@ -13,8 +13,11 @@
 // its name, % of a core from utime + stime of all its threads (to the clock tick) and from
 // the main thread's run time (schedstat, to the nanosecond), voluntary context switches a
 // second (its wake-ups) of the main thread and of all threads that lived through the
-// stretch, and the peak resident memory so far (VmHWM) in MiB. Exits 0 when measured, 1 when
-// the game did not get there, 77 when no X server can be started.
+// stretch, the peak resident memory so far (VmHWM) in MiB, and what is resident at the end of
+// the stretch, in MiB: anonymous memory (the heap and the pictures), pages of files (the
+// program and its libraries, the fonts) and shared memory (the windows' pixels, shared with
+// the X server). Exits 0 when measured, 1 when the game did not get there, 77 when no X
+// server can be started.
 #include <X11/keysym.h>
 #include <unistd.h>
 
@@ -133,8 +136,9 @@ struct Sample {
   double cpuSeconds = 0;   // user and system time of all its threads, ended ones too, in ticks
   double mainSeconds = 0;  // the main thread's time on a core, to the nanosecond
   long mainSwitches = 0;   // the main thread's voluntary context switches: its wake-ups
-  std::map<std::string, long> switches;  // the same for each thread, by its id
-  double peakMiB = 0;                    // VmHWM
+  std::map<std::string, long> switches;            // the same for each thread, by its id
+  double peakMiB = 0;                              // VmHWM
+  double anonMiB = 0, fileMiB = 0, sharedMiB = 0;  // RssAnon, RssFile, RssShmem
   SteadyClock::time_point at;
 };
 
@@ -169,7 +173,13 @@ Sample sample(pid_t pid) {
   for (const auto& task : fs::directory_iterator(proc / "task", error))
     s.switches[task.path().filename().string()] =
         field(task.path() / "status", "voluntary_ctxt_switches");
-  s.peakMiB = static_cast<double>(field(proc / "status", "VmHWM")) / 1024;
+  const auto mib = [&](const char* name) {
+    return static_cast<double>(field(proc / "status", name)) / 1024;
+  };
+  s.peakMiB = mib("VmHWM");
+  s.anonMiB = mib("RssAnon");
+  s.fileMiB = mib("RssFile");
+  s.sharedMiB = mib("RssShmem");
   return s;
 }
 
@@ -222,11 +232,12 @@ class Run {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
     const Sample to = sample(pid);
     const double real = std::chrono::duration<double>(to.at - from.at).count();
-    std::printf("idle\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\n", name,
+    std::printf("idle\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", name,
                 100 * (to.cpuSeconds - from.cpuSeconds) / real,
                 100 * (to.mainSeconds - from.mainSeconds) / real,
                 static_cast<double>(to.mainSwitches - from.mainSwitches) / real,
-                static_cast<double>(threadSwitches(from, to)) / real, to.peakMiB);
+                static_cast<double>(threadSwitches(from, to)) / real, to.peakMiB, to.anonMiB,
+                to.fileMiB, to.sharedMiB);
     std::fflush(stdout);
   }
 

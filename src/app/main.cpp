@@ -12,6 +12,7 @@
 #include "ui/shell/main_menu_window.h"
 
 int main(int argc, char** argv) {
+  kr::keepLargeBuffersMapped();
   kr::QtPlatform::silenceAudioWarnings();
   kr::selectPlatform();
   QApplication app(argc, argv);

@@ -12,6 +12,10 @@
 #include <QWidget>
 #include <cstdio>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "ui/sprites/sprite_store.h"
 
 namespace kr {
@@ -30,6 +34,15 @@ void selectPlatform() {
   const QByteArray platform =
       choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
   if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+}
+
+void keepLargeBuffersMapped() {
+#if defined(__GLIBC__)
+  // Set once, the threshold no longer moves. 1 MiB keeps the sprites and the buffers of
+  // decoding a picture, which come and go often, on the heap, where they are reused, and
+  // sends every screen-sized buffer straight to the system.
+  mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
 }
 
 namespace {

@@ -14,6 +14,7 @@
 #include "ui/shell/game_menu_window.h"
 #include "ui/shell/main_menu_window.h"
 #include "ui/shell/message_box_window.h"
+#include "ui/shell/shell_look.h"
 
 namespace kr {
 
@@ -77,6 +78,8 @@ GameUi::GameUi(Game& g, bool realTime)
     backdrop->redrawBehind();
     if (canRaise()) backdrop->raise();
   });
+  connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) { followApplicationState(state); });
   if (realTime) {
     elapsed_.start();
     wake_.setSingleShot(true);
@@ -137,6 +140,12 @@ void GameUi::input(const std::function<void()>& handler) {
   game.clock.noteInput();
   sync();
   scheduleWake();
+}
+
+void GameUi::followApplicationState(Qt::ApplicationState state) {
+  std::vector<QWidget*> windows;
+  std::apply([&windows](const auto&... each) { (windows.push_back(each.window()), ...); }, hosts_);
+  keepAboveWhileActive(windows, state == Qt::ApplicationActive);
 }
 
 void GameUi::connectionRequest(SocketId listener, int requestId) {

@@ -81,6 +81,11 @@ class GameUi : public QObject, public SocketEvents {
   bool wakeScheduled() const { return wake_.isActive(); }
   std::uint64_t wakeUps() const { return wakeUps_; }
 
+  // The game's windows that stand over the others stay above only while the game is the
+  // active program (the application's state), so that another program the player turns to
+  // comes in front of them.
+  void followApplicationState(Qt::ApplicationState state);
+
   // Socket events of the platform, passed on to the game as input.
   void connectionRequest(SocketId listener, int requestId) override;
   void socketError(SocketId socket) override;

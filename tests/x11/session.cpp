@@ -152,7 +152,8 @@ Session::Session() {
 }
 
 Session::~Session() {
-  // The game first, then the window manager, then the server they talk to.
+  // The programs first, then the window manager, then the server they talk to.
+  other_.stop();
   game_.stop();
   windowManager_.stop();
   server_.stop();
@@ -220,6 +221,10 @@ void Session::startGame(const fs::path& program) {
     if (linked) fs::copy_file(entry.path(), to);
   }
   game_ = Child({(copy / program.filename()).string()}, xEnvironment(), gameLog());
+}
+
+void Session::startOther(const std::vector<std::string>& argv) {
+  other_ = Child(argv, xEnvironment(), folder_ / "other.log");
 }
 
 std::string tail(const fs::path& log, int lines) {

@@ -69,6 +69,9 @@ class Session {
   // folder and starts the copy there on this server.
   void startGame(const std::filesystem::path& program);
   Child& game() { return game_; }
+  // Starts another program on this server, beside the game (one at a time).
+  void startOther(const std::vector<std::string>& argv);
+  Child& other() { return other_; }
   // Where the copy of the game keeps its saved game.
   std::filesystem::path saveFile() const { return folder_ / "game" / "save.ssav"; }
   std::filesystem::path gameLog() const { return folder_ / "game.log"; }
@@ -84,6 +87,7 @@ class Session {
   Child server_;
   Child windowManager_;
   Child game_;
+  Child other_;
   bool keep_ = false;
 };
 

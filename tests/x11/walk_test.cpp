@@ -188,6 +188,10 @@ class Walk {
       return std::string("the ") + nameOf(roles.back()) + " does not have the keyboard";
     return {};
   }
+  // Empty when a window of the role is on the screen.
+  std::string expectOnScreen(Role role) {
+    return find(role) ? "" : std::string("the ") + nameOf(role) + " is not on the screen";
+  }
   // Empty when no window of the role is on the screen.
   std::string expectGone(Role role) {
     return find(role) ? std::string("the ") + nameOf(role) + " is still on the screen" : "";
@@ -374,6 +378,20 @@ const std::vector<Step>& steps() {
        }},
       {"«Вернуться в меню» closes the notepad",
        [](Walk& w) { w.clickOn(Role::Notepad, w.places.notepad.backButton); }, menuOverBattlefield},
+      {"another program comes in front of the darkened game",
+       [](Walk& w) {
+         w.session().startOther({"xmessage", "-geometry", "+40+40", "another program"});
+       },
+       [](Walk& w) { return both(w.expectOnTop({Role::Other}), w.expectOnScreen(Role::GameMenu)); },
+       Step::WindowManager},
+      {"the in-game menu's task bar entry brings the game back over the other program",
+       [](Walk& w) {
+         if (const TopWindow* menu = w.find(Role::GameMenu)) w.desktop().activate(menu->id);
+       },
+       [](Walk& w) {
+         return w.expectOnTop({Role::Backdrop, Role::GameMenu});
+       },
+       Step::WindowManager},
       {"Esc in the menu resumes the game", pressEscape, playing},
       {"Esc opens the in-game menu to leave", pressEscape, menuOverBattlefield, Step::BareServer},
       {"«Выход» asks whether to leave",

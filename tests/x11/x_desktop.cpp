@@ -47,6 +47,7 @@ struct Desktop::Connection {
   Atom utf8 = 0;
   Atom netSupportingCheck = 0;
   Atom netCloseWindow = 0;
+  Atom netActiveWindow = 0;
 
   ~Connection() {
     if (display) XCloseDisplay(display);
@@ -126,6 +127,7 @@ std::unique_ptr<Desktop> Desktop::connect(const std::string& display) {
   c->utf8 = XInternAtom(c->display, "UTF8_STRING", False);
   c->netSupportingCheck = XInternAtom(c->display, "_NET_SUPPORTING_WM_CHECK", False);
   c->netCloseWindow = XInternAtom(c->display, "_NET_CLOSE_WINDOW", False);
+  c->netActiveWindow = XInternAtom(c->display, "_NET_ACTIVE_WINDOW", False);
   return std::unique_ptr<Desktop>(new Desktop(std::move(c)));
 }
 
@@ -190,18 +192,24 @@ void Desktop::pressKey(unsigned long keysym) {
   XSync(c_->display, False);
 }
 
-void Desktop::closeFromFrame(WindowId window) {
+void Desktop::askWindowManager(WindowId window, unsigned long request) {
   XEvent e;
   std::memset(&e, 0, sizeof e);
   e.xclient.type = ClientMessage;
   e.xclient.window = window;
-  e.xclient.message_type = c_->netCloseWindow;
+  e.xclient.message_type = request;
   e.xclient.format = 32;
-  e.xclient.data.l[0] = CurrentTime;
-  e.xclient.data.l[1] = 2;  // a request from a pager or a user's tool
+  // _NET_CLOSE_WINDOW: time, source; _NET_ACTIVE_WINDOW: source, time.
+  const bool close = request == c_->netCloseWindow;
+  e.xclient.data.l[close ? 1 : 0] = 2;  // a request from a pager or a user's tool
+  e.xclient.data.l[close ? 0 : 1] = CurrentTime;
   XSendEvent(c_->display, c_->root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
   XSync(c_->display, False);
 }
+
+void Desktop::closeFromFrame(WindowId window) { askWindowManager(window, c_->netCloseWindow); }
+
+void Desktop::activate(WindowId window) { askWindowManager(window, c_->netActiveWindow); }
 
 QImage Desktop::grab(QRect area) {
   Display* d = c_->display;

@@ -43,6 +43,9 @@ class Desktop {
   // Asks the window manager to close the window, as its close box does: the program gets
   // WM_DELETE_WINDOW.
   void closeFromFrame(WindowId window);
+  // Asks the window manager to bring the window to the front with the keyboard, as a click
+  // on its task bar entry does.
+  void activate(WindowId window);
 
   // The screen as the player sees it: the whole of it, or the area given.
   QImage grab(QRect area = {});
@@ -50,6 +53,8 @@ class Desktop {
  private:
   struct Connection;
   explicit Desktop(std::unique_ptr<Connection> c);
+  // Sends the window manager a request about the window, as pagers and task bars do.
+  void askWindowManager(WindowId window, unsigned long request);
   std::unique_ptr<Connection> c_;
 };
 

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "ui/sprites/sprite_store.h"
 
@@ -37,8 +38,18 @@ QRect centredOnScreen(const Game& g, int width, int height);
 // windows, the backdrop comes up over the battlefield as soon as the menu takes the focus
 // from it. Every window that opens over the backdrop is kept above too, or the backdrop
 // would hide it. Without a window manager the hint does nothing and raising alone stacks
-// them.
-inline void keepOverGame(QWidget* w) { w->setWindowFlag(Qt::WindowStaysOnTopHint); }
+// them. Kept above only while the game is the active program: see keepAboveWhileActive.
+inline constexpr const char* kKeptOverGame = "keptOverGame";
+inline void keepOverGame(QWidget* w) {
+  w->setWindowFlag(Qt::WindowStaysOnTopHint);
+  w->setProperty(kKeptOverGame, true);
+}
+
+// While the player works in another program the kept windows stand among the ordinary
+// windows, so that the other program comes in front of the darkened screen; when the game
+// is active again they are kept above again, bottom to top as given, so that they come back
+// in that order. A shown window changes its hint in place, without being shown afresh.
+void keepAboveWhileActive(const std::vector<QWidget*>& bottomToTop, bool active);
 
 // A black window without frame or title bar.
 inline void makeBlackFrameless(QWidget* w) {
