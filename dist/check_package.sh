@@ -2,7 +2,8 @@
 # Builds the Debian package from a finished build, checks it with lintian, checks the desktop
 # entry and the metainfo as installed, then starts the installed game from the unpacked
 # package, offscreen, and waits until its main menu is drawn with the sound cues found in the
-# package's data folder.
+# package's data folder and its modules in the package's private library folder, where each
+# loads with every symbol resolved.
 #
 #     dist/check_package.sh BUILD_DIR
 set -euo pipefail
@@ -30,8 +31,8 @@ deb="$work/out/krepostan_${version}_$(dpkg --print-architecture).deb"
 echo "Built $(basename "$deb")"
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6multimedia6 libqt6svg6 libstdc++6; do
-  [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib, which the program links"
+for lib in libqt6widgets6 libqt6multimedia6 libqt6network6 libqt6svg6 libstdc++6; do
+  [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib, which the program or a module links"
 done
 
 # lintian as Debian's archive would run it (when run as root it only says so).
@@ -43,6 +44,10 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/krepostan.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/ru.krepostan.Krepostan.metainfo.xml"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/krepostan.svg" ] || fail "no icon"
+# The program itself links neither Qt Multimedia nor Qt Network: its modules bring them.
+if readelf -d "$root/usr/games/krepostan" | grep -E 'NEEDED.*Qt6(Multimedia|Network)'; then
+  fail "the program links Qt Multimedia or Qt Network itself"
+fi
 
 # The installed game, started from the unpacked root, up to its main menu. Its start notes
 # say where it found the sound cues and when the main menu is drawn.
@@ -61,4 +66,15 @@ cat "$log"
 grep -q "main menu on screen" "$log" || fail "the installed game did not reach its main menu"
 grep -qxF "krepostan.start: sound cues from $root/usr/share/krepostan" "$log" ||
   fail "the installed game did not find its sound cues in $root/usr/share/krepostan"
-echo "The installed game reached its main menu with its sound cues."
+modules="$(sed -n 's/^krepostan\.start: modules from //p' "$log")"
+[[ "$modules" == "$root/usr/lib/"* ]] ||
+  fail "the installed game looks for its modules in '$modules', not in the package"
+for module in krepostan-sound.so krepostan-network.so; do
+  [ -f "$modules/$module" ] || fail "no $module in $modules"
+  # The dynamic loader loads it with all it links, every symbol resolved.
+  if ! resolved="$(ldd -r "$modules/$module" 2>&1)" ||
+    grep -E 'not found|undefined symbol' <<<"$resolved"; then
+    fail "$module does not load: $resolved"
+  fi
+done
+echo "The installed game reached its main menu with its sound cues and its modules."

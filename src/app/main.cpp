@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     qCWarning(kr::startLog) << "no sound cues beside the program or in its data folder: the "
                                "game plays no sound";
   else qCInfo(kr::startLog).noquote() << "sound cues from" << sounds;
+  qCInfo(kr::startLog).noquote() << "modules from"
+                                 << kr::QtPlatform::moduleFolderOf(
+                                        QCoreApplication::applicationDirPath());
 
   kr::QtPlatform platform;
   kr::Game game(platform);

@@ -5,13 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <chrono>
-#include <functional>
 #include <map>
 
 #include "model/comm/chat.h"
@@ -19,30 +15,13 @@
 #include "model/game.h"
 #include "model/texts.h"
 #include "support/fake_platform.h"
-#include "ui/platform/qt_sockets.h"
+#include "support/loopback.h"
+#include "ui/platform/network/qt_sockets.h"
 
 namespace kr::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs the event loop until done() holds, for at most limit; false on running out of time.
-bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
-  const QDeadlineTimer deadline(limit);
-  QTimer wake;  // the loop never sleeps longer than this between two looks
-  wake.start(10);
-  for (int round = 0; round < 5000 && !done() && !deadline.hasExpired(); ++round)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  QCoreApplication::processEvents();  // events already posted by what just happened
-  return done();
-}
-
-// A port nobody listens on right now.
-quint16 freePort() {
-  QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  return probe.serverPort();
-}
 
 // The fake platform with real sockets. The game's fixed ports are moved to free ones so
 // that tests never meet another program (or each other) on them.

@@ -2,22 +2,22 @@
 #include "ui/platform/qt_platform.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QMediaDevices>
+#include <QLibrary>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTime>
-#include <QUrl>
+#include <set>
 
 #include "model/cues.h"
 #include "model/texts.h"
 #include "ui/battlefield/chat_box.h"
+#include "ui/platform/sockets.h"
+#include "ui/platform/sound_channel.h"
 
 namespace kr {
 
@@ -33,6 +33,53 @@ void filterAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
   if (previousHandler) previousHandler(type, context, msg);
 }
 
+Q_LOGGING_CATEGORY(moduleLog, "krepostan.modules")
+
+// The object a module's entry point makes, or nullptr, said once on the error output, when
+// the module cannot be loaded.
+template <class T>
+std::unique_ptr<T> loadModule(const QString& folder, const char* file, const char* entry,
+                              const char* without) {
+  QLibrary module(QDir(folder).filePath(QString::fromUtf8(file)));
+  // The module stays loaded after `module` goes: the object it makes lives on.
+  const auto make = reinterpret_cast<T* (*)()>(module.resolve(entry));
+  if (!make) {
+    // Qt's message names the file and says why, as the dynamic loader put it.
+    qCWarning(moduleLog).noquote()
+        << module.errorString() + QStringLiteral("; ") + QString::fromUtf8(without);
+    return nullptr;
+  }
+  qCInfo(moduleLog).noquote() << "loaded" << module.fileName();
+  return std::unique_ptr<T>(make());
+}
+
+// Sockets without the network module: nothing can listen, and every connection is refused,
+// told to the game after the call as a refused connection is.
+class RefusingSockets final : public Sockets {
+ public:
+  void setEvents(SocketEvents* sink) override { sink_ = sink; }
+  SocketId listen(int) override { return 0; }
+  SocketId connect(const std::string&, int) override {
+    const SocketId id = nextId_++;
+    open_.insert(id);
+    QMetaObject::invokeMethod(
+        &context_,
+        [this, id] {
+          if (sink_ && open_.count(id)) sink_->socketError(id);
+        },
+        Qt::QueuedConnection);
+    return id;
+  }
+  void accept(SocketId, int) override {}
+  void close(SocketId socket) override { open_.erase(socket); }
+
+ private:
+  QObject context_;
+  SocketEvents* sink_ = nullptr;
+  std::set<SocketId> open_;
+  SocketId nextId_ = 1;
+};
+
 bool isWaveFile(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return false;
@@ -42,7 +89,7 @@ bool isWaveFile(const QString& path) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(QString moduleFolder) : moduleFolder_(std::move(moduleFolder)) {}
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::silenceAudioWarnings() {
@@ -58,24 +105,45 @@ QString QtPlatform::playableFile(const QString& path, const QString& defaultCue)
   return {};
 }
 
-void QtPlatform::playSound(const std::string& path) {
-  if (!audioChecked_) {
-    audioChecked_ = true;
-    audioAvailable_ = !QMediaDevices::audioOutputs().isEmpty();
+QString QtPlatform::moduleFolderOf(const QString& programFolder) {
+  const QDir program(programFolder);
+  if (program.exists(QStringLiteral(KREPOSTAN_SOUND_MODULE))) return programFolder;
+  return QDir::cleanPath(program.filePath(QStringLiteral(KREPOSTAN_MODULES_FROM_PROGRAM)));
+}
+
+const QString& QtPlatform::moduleFolder() {
+  if (moduleFolder_.isEmpty())
+    moduleFolder_ = moduleFolderOf(QCoreApplication::applicationDirPath());
+  return moduleFolder_;
+}
+
+SoundChannel* QtPlatform::sound() {
+  if (!soundTried_) {
+    soundTried_ = true;
+    sound_ = loadModule<SoundChannel>(moduleFolder(), KREPOSTAN_SOUND_MODULE, kMakeSoundChannel,
+                                      "the game plays no sound");
   }
-  if (!audioAvailable_) return;  // no audio device: the game stays silent
+  return sound_.get();
+}
+
+Sockets& QtPlatform::sockets() {
+  if (!sockets_) {
+    sockets_ = loadModule<Sockets>(moduleFolder(), KREPOSTAN_NETWORK_MODULE, kMakeSockets,
+                                   "the network game cannot connect");
+    if (!sockets_) sockets_ = std::make_unique<RefusingSockets>();
+    sockets_->setEvents(socketEvents_);
+  }
+  return *sockets_;
+}
+
+void QtPlatform::playSound(const std::string& path) {
+  SoundChannel* channel = sound();
+  // No sound module or no audio device: the game stays silent.
+  if (!channel || !channel->audioAvailable()) return;
   const QString file = playableFile(QString::fromStdString(path),
                                     QString::fromStdString(soundFolder() + "/" + cue::kDefault));
   if (file.isEmpty()) return;
-  std::unique_ptr<QSoundEffect>& effect = effects_[file];
-  if (!effect) {
-    effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl::fromLocalFile(file));
-  }
-  // One channel: a new sound stops the one playing; the same sound starts over.
-  if (playing_) playing_->stop();
-  playing_ = effect.get();
-  playing_->play();
+  channel->play(file);
 }
 
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
@@ -89,7 +157,7 @@ void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
 }
 
 void QtPlatform::endProgram() {
-  if (playing_) playing_->stop();
+  if (sound_) sound_->stop();
   QCoreApplication::exit(0);
 }
 
@@ -154,12 +222,21 @@ std::string QtPlatform::userDataFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 
-void QtPlatform::setSocketEvents(SocketEvents* sink) { sockets_.setEvents(sink); }
-SocketId QtPlatform::listen(int port) { return sockets_.listen(port); }
-SocketId QtPlatform::connect(const std::string& host, int port) {
-  return sockets_.connect(host, port);
+// The game hands over its event sink as it starts; the module waits for the first listen
+// or connect. Before that no socket exists to accept on or to close.
+void QtPlatform::setSocketEvents(SocketEvents* sink) {
+  socketEvents_ = sink;
+  if (sockets_) sockets_->setEvents(sink);
 }
-void QtPlatform::accept(SocketId listener, int requestId) { sockets_.accept(listener, requestId); }
-void QtPlatform::close(SocketId socket) { sockets_.close(socket); }
+SocketId QtPlatform::listen(int port) { return sockets().listen(port); }
+SocketId QtPlatform::connect(const std::string& host, int port) {
+  return sockets().connect(host, port);
+}
+void QtPlatform::accept(SocketId listener, int requestId) {
+  if (sockets_) sockets_->accept(listener, requestId);
+}
+void QtPlatform::close(SocketId socket) {
+  if (sockets_) sockets_->close(socket);
+}
 
 }  // namespace kr

@@ -1,22 +1,22 @@
-// The platform on Qt: sound on one channel, message boxes, screen, pointer, TCP.
+// The platform on Qt: sound on one channel, message boxes, screen, pointer, TCP. Sound and
+// TCP come from two modules loaded when first needed (see sound_channel.h and sockets.h).
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <map>
 #include <memory>
 #include <random>
 
 #include "model/platform/platform.h"
-#include "ui/platform/qt_sockets.h"
-
-class QSoundEffect;
 
 namespace kr {
 
+class SoundChannel;
+class Sockets;
+
 class QtPlatform : public Platform {
  public:
-  QtPlatform();
+  // Loads its modules from moduleFolder, by default from moduleFolderOf the program's folder.
+  explicit QtPlatform(QString moduleFolder = {});
   ~QtPlatform() override;
 
   void playSound(const std::string& path) override;
@@ -46,18 +46,31 @@ class QtPlatform : public Platform {
   // or in the data folder of the prefix it is installed in (../share/krepostan from bin/);
   // empty when neither holds them (the game then plays nothing).
   static QString soundFolderOf(const QString& programFolder);
+  // Where the sound and network modules of a program in programFolder lie: beside it (the
+  // build folder) or in the private library folder of its prefix (../lib/krepostan from
+  // games/), which is where they are looked for when neither holds them.
+  static QString moduleFolderOf(const QString& programFolder);
   // Keeps Qt Multimedia's complaints about a missing audio device off the console.
   static void silenceAudioWarnings();
 
+  // Whether the sound module is loaded (it is tried on the first sound).
+  bool soundLoaded() const { return sound_ != nullptr; }
+
  private:
-  // One loaded effect per file, and the one that plays now: the single channel.
-  std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-  QSoundEffect* playing_ = nullptr;
-  bool audioChecked_ = false;
-  bool audioAvailable_ = false;
+  const QString& moduleFolder();
+  // The sound channel, loaded on the first call; nullptr without the sound module.
+  SoundChannel* sound();
+  // The sockets, loaded on the first call; without the network module they refuse every
+  // connection.
+  Sockets& sockets();
+
+  QString moduleFolder_;
+  std::unique_ptr<SoundChannel> sound_;
+  bool soundTried_ = false;
+  std::unique_ptr<Sockets> sockets_;
+  SocketEvents* socketEvents_ = nullptr;
   std::mt19937 rng_{327680};
   QString soundFolder_;
-  QtSockets sockets_;
 };
 
 }  // namespace kr

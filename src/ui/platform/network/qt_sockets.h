@@ -9,13 +9,14 @@
 #include <string>
 
 #include "model/platform/platform.h"
+#include "ui/platform/sockets.h"
 
 class QTcpServer;
 class QTcpSocket;
 
 namespace kr {
 
-class QtSockets : public QObject {
+class QtSockets : public QObject, public Sockets {
  public:
   // What a socket may hold in its read buffer at once; peers' data is thrown away.
   static constexpr qint64 kReadBufferSize = 4096;
@@ -24,11 +25,11 @@ class QtSockets : public QObject {
 
   QtSockets();
   ~QtSockets() override;
-  void setEvents(SocketEvents* sink) { sink_ = sink; }
-  SocketId listen(int port);
-  SocketId connect(const std::string& host, int port);
-  void accept(SocketId listener, int requestId);
-  void close(SocketId socket);
+  void setEvents(SocketEvents* sink) override { sink_ = sink; }
+  SocketId listen(int port) override;
+  SocketId connect(const std::string& host, int port) override;
+  void accept(SocketId listener, int requestId) override;
+  void close(SocketId socket) override;
 
   // For tests and the curious: the local port a listener is bound to (0 if none), the
   // state of a connection, and how the thrown-away data went.

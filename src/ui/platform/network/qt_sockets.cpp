@@ -1,5 +1,5 @@
 // The network game's sockets on QTcpServer and QTcpSocket.
-#include "ui/platform/qt_sockets.h"
+#include "ui/platform/network/qt_sockets.h"
 
 #include <QHostAddress>
 #include <QTcpServer>
