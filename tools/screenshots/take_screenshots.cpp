@@ -75,7 +75,7 @@ void buildBase(Game& g) {
 int takeScreenshots(const QDir& folder) {
   setUpApplication();
   installQtRussian();
-  QtPlatform platform;
+  QtPlatform platform(QStringLiteral(KREPOSTAN_PROGRAM_DIR));
   Game game(platform);
   GameUi ui(game, /*realTime=*/false);
 
