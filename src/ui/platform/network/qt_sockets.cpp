@@ -152,20 +152,15 @@ void QtSockets::drain(QTcpSocket* socket) {
   }
 }
 
-void QtSockets::reportError(SocketId id) {
-  QMetaObject::invokeMethod(
-      this,
-      [this, id] {
-        if (sink_ && sockets_.count(id)) sink_->socketError(id);
-      },
-      Qt::QueuedConnection);
-}
+void QtSockets::reportError(SocketId id) { report(id, &SocketEvents::socketError); }
 
-void QtSockets::reportPeerGone(SocketId id) {
+void QtSockets::reportPeerGone(SocketId id) { report(id, &SocketEvents::peerGone); }
+
+void QtSockets::report(SocketId id, void (SocketEvents::*event)(SocketId)) {
   QMetaObject::invokeMethod(
       this,
-      [this, id] {
-        if (sink_ && sockets_.count(id)) sink_->peerGone(id);
+      [this, id, event] {
+        if (sink_ && sockets_.count(id)) (sink_->*event)(id);
       },
       Qt::QueuedConnection);
 }

@@ -63,6 +63,8 @@ class QtSockets : public QObject, public Sockets {
   void reportError(SocketId id);
   // Tells the game, after the current call, that the peer accepted under id has gone.
   void reportPeerGone(SocketId id);
+  // Passes the event on to the game after the current call, if the socket is still open.
+  void report(SocketId id, void (SocketEvents::*event)(SocketId));
   static void dispose(QObject* o);
   void dropRequests(SocketId listener);
 
