@@ -2,10 +2,12 @@
 #include "ui/shell/main_menu_window.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QThreadPool>
 
 #include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
@@ -43,6 +45,10 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
 void MainMenuWindow::prepareFirstFrame() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     SpriteStore::instance().prepare(QString::fromLatin1(kBackground), screen->devicePixelRatio());
+  // Meanwhile the list of the system's fonts is read (the font database is shared by all
+  // threads), which the title and the buttons need before they can be drawn.
+  QThreadPool::globalInstance()->start(
+      [] { QFontDatabase::hasFamily(QString::fromLatin1(kScriptFace)); });
 }
 
 void MainMenuWindow::sync() {

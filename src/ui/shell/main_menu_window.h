@@ -14,8 +14,9 @@ namespace kr {
 class MainMenuWindow : public GameWindow<MainMenu> {
  public:
   explicit MainMenuWindow(GameUi& ui);
-  // Starts drawing what the menu's first frame needs most, on a worker thread, while the
-  // program still sets up: the background picture for the primary screen.
+  // Starts making what the menu's first frame needs most on worker threads while the
+  // program still sets up: the background picture for the primary screen and the list of
+  // the system's fonts.
   static void prepareFirstFrame();
   void sync();
 
