@@ -47,8 +47,8 @@ class QtPlatform : public Platform {
   // empty when neither holds them (the game then plays nothing).
   static QString soundFolderOf(const QString& programFolder);
   // Where the sound and network modules of a program in programFolder lie: beside it (the
-  // build folder) or in the private library folder of its prefix (../lib/krepostan from
-  // games/), which is where they are looked for when neither holds them.
+  // build folder) or in the private library folder of its prefix
+  // (../lib/<multiarch>/krepostan from games/), where they are looked for otherwise.
   static QString moduleFolderOf(const QString& programFolder);
   // Keeps Qt Multimedia's complaints about a missing audio device off the console.
   static void silenceAudioWarnings();

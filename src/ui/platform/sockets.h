@@ -21,7 +21,6 @@ class Sockets {
 };
 
 // The module's one entry point: new sockets, owned by the caller.
-using MakeSockets = Sockets* (*)();
 inline constexpr char kMakeSockets[] = "krepostan_make_sockets";
 
 }  // namespace kr

@@ -18,7 +18,6 @@ class SoundChannel {
 };
 
 // The module's one entry point: a new channel, owned by the caller.
-using MakeSoundChannel = SoundChannel* (*)();
 inline constexpr char kMakeSoundChannel[] = "krepostan_make_sound_channel";
 
 }  // namespace kr
