@@ -13,19 +13,22 @@
 
 int main(int argc, char** argv) {
   kr::keepLargeBuffersMapped();
+  kr::FontConfigurationReading fontConfiguration;
   kr::QtPlatform::silenceAudioWarnings();
   kr::selectPlatform();
   QApplication app(argc, argv);
-  kr::setUpApplication();
-  if (!kr::installQtRussian())
-    qCWarning(kr::startLog) << "Qt's Russian texts are not installed (qt6-translations-l10n)";
   if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
       QGuiApplication::primaryScreen() == nullptr) {
     std::fprintf(stderr, "krepostan: no screen to open the game on\n");
     return 1;
   }
-  // The menu's background is drawn on a worker thread while the rest sets up.
+  kr::connectToSessionBusAhead();
+  fontConfiguration.wait();
+  // The main menu's first frame is prepared on worker threads while the rest sets up.
   kr::MainMenuWindow::prepareFirstFrame();
+  kr::setUpApplication();
+  if (!kr::installQtRussian())
+    qCWarning(kr::startLog) << "Qt's Russian texts are not installed (qt6-translations-l10n)";
   const QString sounds = kr::QtPlatform::soundFolderOf(QCoreApplication::applicationDirPath());
   if (sounds.isEmpty())
     qCWarning(kr::startLog) << "no sound cues beside the program or in its data folder: the "

@@ -1,15 +1,20 @@
-// The game's start on Qt: platform, names, desktop entry, icon, face and Qt's Russian texts.
+// The game's start on Qt: platform, names, desktop entry, icon, face and Qt's Russian texts;
+// the font configuration and the session bus made ready on other threads.
 #include "ui/application.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QThreadPool>
 #include <QTranslator>
 #include <QWidget>
+
 #include <cstdio>
 
 #if defined(__GLIBC__)
@@ -47,6 +52,17 @@ void keepLargeBuffersMapped() {
   // fault them in afresh. Twice the mapping threshold, as glibc itself would set it.
   mallopt(M_TRIM_THRESHOLD, 2 * 1024 * 1024);
 #endif
+}
+
+FontConfigurationReading::FontConfigurationReading() : reader_([] { FcInit(); }) {}
+
+void FontConfigurationReading::wait() {
+  if (reader_.joinable()) reader_.join();
+}
+
+void connectToSessionBusAhead() {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
 }
 
 namespace {

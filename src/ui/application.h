@@ -1,9 +1,11 @@
 // What the game tells Qt as it starts: which platform to open its windows on, its names and
-// desktop entry, its icon and face, and Qt's own texts in Russian.
+// desktop entry, its icon and face, and Qt's own texts in Russian; and what it reads and
+// connects to on other threads meanwhile.
 #pragma once
 
 #include <QByteArray>
 #include <QLoggingCategory>
+#include <thread>
 
 class QTranslator;
 class QWidget;
@@ -33,6 +35,26 @@ void selectPlatform();
 // hole there when it goes, and one that fits no hole grows the heap: battlefields brought
 // up one after another left the process 5 MiB above a single game's peak.
 void keepLargeBuffersMapped();
+
+// The system's font configuration (its files parsed, its font caches opened) read on a
+// thread of its own from the first line of the program, while Qt loads and connects to the
+// display: a few milliseconds that the first text drawn would otherwise wait for.
+// Fontconfig is safe to use from any thread; wait() before Qt's font list is first read,
+// so that the configuration is not read twice.
+class FontConfigurationReading {
+ public:
+  FontConfigurationReading();
+  void wait();
+
+ private:
+  std::jthread reader_;
+};
+
+// Once the QApplication exists, on a desktop: connects to the desktop's session bus on a
+// worker thread. Qt's accessibility bridge, which tells screen readers what the windows
+// show, makes that connection the first time a label gets its text, and would hold up the
+// main menu's first frame while it is made.
+void connectToSessionBusAhead();
 
 // Once the QApplication exists: the names, the desktop entry, the icon and the face; says on
 // the terminal when the windows are placed by a Wayland compositor.

@@ -219,13 +219,43 @@ TEST(SpriteStore, APreparedPictureIsTheOneAskedForAfterwards) {
   const QString name = QStringLiteral("briefing_bg");
   const QImage expected = store.image(name, 1);  // a copy of the pixels
   store.release(name);
-  store.prepare(name, 1);
+  store.prepare(name, 1, store.nativeSize(name));
   EXPECT_EQ(store.image(QStringLiteral("akum"), 1).size(),
             store.nativeSize(QStringLiteral("akum")));
   const QImage& prepared = store.image(name, 1);
   EXPECT_EQ(prepared, expected);
   EXPECT_EQ(&store.image(name, 1), &prepared);
   store.release(name);
+}
+
+// A window smaller than its background gets the top-left corner of the whole picture, pixel
+// for pixel, on every screen: the picture is not squeezed into the window's size.
+TEST(SpriteStore, TheShownPartIsTheCornerOfTheWholePicture) {
+  auto& store = SpriteStore::instance();
+  struct Request {
+    const char* name;
+    QSize shown;
+    qreal ratio;
+    QSize pixels;
+  };
+  const Request requests[] = {
+      {"welcome_bg", {492, 399}, 1, {492, 399}},
+      {"welcome_bg", {492, 399}, 2, {984, 798}},
+      {"welcome_bg", {300, 2000}, 1.5, {450, 1152}},  // no further than the picture
+      {"no_such_picture", {20, 10}, 1, {20, 10}},
+  };
+  for (const auto& r : requests) {
+    const QString name = QString::fromLatin1(r.name);
+    const QImage whole = store.image(name, r.ratio);  // a copy of the pixels
+    const QImage& part = store.image(name, r.ratio, r.shown);
+    EXPECT_EQ(part.size(), r.pixels) << r.name << " at " << r.ratio;
+    EXPECT_EQ(part.devicePixelRatio(), r.ratio) << r.name;
+    if (store.has(name)) {
+      EXPECT_EQ(part, whole.copy(QRect(QPoint(0, 0), r.pixels))) << r.name << " at " << r.ratio;
+    }
+    EXPECT_EQ(&store.image(name, r.ratio, r.shown), &part) << r.name;
+    store.release(name);
+  }
 }
 
 // On a denser screen a picture keeps its size in logical pixels and gets the screen's pixels:

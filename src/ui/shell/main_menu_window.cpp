@@ -43,12 +43,17 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
 }
 
 void MainMenuWindow::prepareFirstFrame() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    SpriteStore::instance().prepare(QString::fromLatin1(kBackground), screen->devicePixelRatio());
-  // Meanwhile the list of the system's fonts is read (the font database is shared by all
-  // threads), which the title and the buttons need before they can be drawn.
+  // The list of the system's fonts, which the title and the buttons need before they can
+  // be measured, is read first (the font database is shared by all threads).
   QThreadPool::globalInstance()->start(
       [] { QFontDatabase::hasFamily(QString::fromLatin1(kScriptFace)); });
+  // The background is needed once the window is shown: only the part the menu shows.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const MainMenu menu;
+    SpriteStore::instance().prepare(
+        QString::fromLatin1(kBackground), screen->devicePixelRatio(),
+        QSize(static_cast<int>(menu.width), static_cast<int>(menu.height)));
+  }
 }
 
 void MainMenuWindow::sync() {

@@ -61,8 +61,8 @@ inline void makeBlackFrameless(QWidget* w) {
 }
 
 // A window's background picture: drawn at its own size from the top-left corner over
-// black, or stretched over the whole window; in the pixels of the window's screen. The
-// rendered picture is let go with the window.
+// black (only the part inside the window is rendered), or stretched over the whole window;
+// in the pixels of the window's screen. The rendered picture is let go with the window.
 class BackgroundPicture {
  public:
   enum class Fit { NaturalSize, WholeWindow };
@@ -80,7 +80,8 @@ class BackgroundPicture {
       return;
     }
     p.fillRect(w->rect(), Qt::black);
-    p.drawImage(QPoint(0, 0), SpriteStore::instance().image(name_, w->devicePixelRatio()));
+    p.drawImage(QPoint(0, 0),
+                SpriteStore::instance().image(name_, w->devicePixelRatio(), w->size()));
   }
 
  private:

@@ -70,12 +70,12 @@ QImage SpriteStore::fallbackImage(QSize size) {
   return img;
 }
 
-QImage SpriteStore::render(const QString& name, QSize size) {
-  if (!size.isValid() || size.isEmpty()) return {};
+QImage SpriteStore::render(const QString& name, QSize size, QSize part) {
+  if (!size.isValid() || size.isEmpty() || part.isEmpty()) return {};
   QSvgRenderer renderer(resourcePath(name));
   if (!renderer.isValid()) return {};
   renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
-  QImage img = blankImage(size);
+  QImage img = blankImage(part);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -84,10 +84,11 @@ QImage SpriteStore::render(const QString& name, QSize size) {
   return img;
 }
 
-QImage SpriteStore::draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const {
-  QImage img = has(name) ? render(name, size) : QImage();
+QImage SpriteStore::draw(const QString& name, QSize size, QSize part, qreal ratio,
+                         bool dropAlpha) const {
+  QImage img = has(name) ? render(name, size, part) : QImage();
   if (img.isNull()) {
-    img = fallbackImage(size);
+    img = fallbackImage(part);
   } else if (dropAlpha) {
     // Opaque pictures are kept without alpha and drawn as a copy; converted where they
     // stand, so that a large picture is not held twice while it is converted.
@@ -100,7 +101,13 @@ QImage SpriteStore::draw(const QString& name, QSize size, qreal ratio, bool drop
 const QImage& SpriteStore::image(const QString& name) { return image(name, 1); }
 
 const QImage& SpriteStore::image(const QString& name, qreal ratio) {
-  const std::pair key{name, ratio};
+  return image(name, ratio, nativeSize(name));
+}
+
+const QImage& SpriteStore::image(const QString& name, qreal ratio, QSize shown) {
+  const QSize native = nativeSize(name);
+  shown = shown.boundedTo(native);
+  const ImageKey key{name, ratio, shown.width(), shown.height()};
   std::unique_lock lock(mutex_);
   for (;;) {
     auto it = images_.find(key);
@@ -112,7 +119,7 @@ const QImage& SpriteStore::image(const QString& name, qreal ratio) {
   underWay_.insert(key);
   lock.unlock();
   const auto* info = krepostan::sprites::findSprite(name.toStdString());
-  QImage img = draw(name, deviceSize(nativeSize(name), ratio), ratio,
+  QImage img = draw(name, deviceSize(native, ratio), deviceSize(shown, ratio), ratio,
                     info && krepostan::sprites::isOpaque(info->kind));
   lock.lock();
   underWay_.erase(key);
@@ -121,13 +128,13 @@ const QImage& SpriteStore::image(const QString& name, qreal ratio) {
   return kept;
 }
 
-void SpriteStore::prepare(const QString& name, qreal ratio) {
-  QThreadPool::globalInstance()->start([this, name, ratio] { image(name, ratio); });
+void SpriteStore::prepare(const QString& name, qreal ratio, QSize shown) {
+  QThreadPool::globalInstance()->start([this, name, ratio, shown] { image(name, ratio, shown); });
 }
 
 void SpriteStore::release(const QString& name) {
   std::lock_guard lock(mutex_);
-  std::erase_if(images_, [&name](const auto& entry) { return entry.first.first == name; });
+  std::erase_if(images_, [&name](const auto& entry) { return std::get<0>(entry.first) == name; });
   std::erase_if(pixmaps_, [&name](const auto& entry) { return std::get<0>(entry.first) == name; });
 }
 

@@ -30,10 +30,14 @@ class SpriteStore {
   // logical pixels, rendered from the SVG with `ratio` times the pixels in each direction and
   // the image's devicePixelRatio set. Ratio 1 is image(name) itself.
   const QImage& image(const QString& name, qreal ratio);
-  // Starts drawing image(name, ratio) on a worker thread: a picture needed for a window's
-  // first frame is then drawn while the program still sets up. image() waits for a
-  // picture under way rather than drawing it twice.
-  void prepare(const QString& name, qreal ratio);
+  // Only the top-left `shown` logical pixels of the picture at its native size (all of it
+  // where `shown` reaches past it): a window smaller than its background picture gets just
+  // the pixels it shows, drawn in a fraction of the time. Kept per part asked for.
+  const QImage& image(const QString& name, qreal ratio, QSize shown);
+  // Starts drawing image(name, ratio, shown) on a worker thread: a picture needed for a
+  // window's first frame is then drawn while the program still sets up. image() waits for
+  // a picture under way rather than drawing it twice.
+  void prepare(const QString& name, qreal ratio, QSize shown);
   // The picture stretched to exactly `size` logical pixels (aspect ignored), rendered at
   // `size` × `ratio` device pixels with that devicePixelRatio, cached per (name, size, ratio).
   // Needs a QGuiApplication; call from the GUI thread.
@@ -52,16 +56,23 @@ class SpriteStore {
 
  private:
   SpriteStore() = default;
-  // Renders the SVG of `name` at `size`; a null image when it cannot.
-  static QImage render(const QString& name, QSize size);
-  // The picture at `size` device pixels for a screen of `ratio`: rendered, or the
-  // fallback; opaque pictures without alpha when `dropAlpha`.
-  QImage draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const;
+  // Renders the SVG of `name` at `size`, keeping the top-left `part` of it; a null image
+  // when it cannot.
+  static QImage render(const QString& name, QSize size, QSize part);
+  // The picture at `size` device pixels for a screen of `ratio`, its top-left `part` kept:
+  // rendered, or the fallback; opaque pictures without alpha when `dropAlpha`.
+  QImage draw(const QString& name, QSize size, QSize part, qreal ratio, bool dropAlpha) const;
+  QImage draw(const QString& name, QSize size, qreal ratio, bool dropAlpha) const {
+    return draw(name, size, size, ratio, dropAlpha);
+  }
+
+  // A picture for a screen's device pixel ratio, its shown part in logical pixels.
+  using ImageKey = std::tuple<QString, qreal, int, int>;
 
   std::mutex mutex_;
   std::condition_variable drawn_;  // a picture under way is done
-  std::set<std::pair<QString, qreal>> underWay_;
-  // Node-based maps: references stay valid. Keyed by the screen's device pixel ratio too.
-  std::map<std::pair<QString, qreal>, QImage> images_;
+  std::set<ImageKey> underWay_;
+  // Node-based maps: references stay valid.
+  std::map<ImageKey, QImage> images_;
   std::map<std::tuple<QString, int, int, qreal>, QPixmap> pixmaps_;
 };
