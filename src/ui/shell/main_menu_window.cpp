@@ -2,17 +2,18 @@
 #include "ui/shell/main_menu_window.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QScreen>
-#include <QThreadPool>
+#include <QStyle>
+
+#include <optional>
 
 #include "model/shell/main_menu.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/caption_label.h"
 #include "ui/widgets/control_sync.h"
 #include "ui/widgets/wrap_button.h"
 
@@ -21,6 +22,15 @@ namespace kr {
 namespace {
 
 using Handler = void (*)(Game&);
+
+QFont titleFace() { return face(kScriptFace, 60, true); }
+
+// The title of the first menu, drawn while the program sets up.
+struct PreparedTitle {
+  CaptionLook look;
+  std::shared_future<QImage> picture;
+};
+std::optional<PreparedTitle> preparedTitle;
 constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGameClick, exitClick,
                                           aboutClick};
 
@@ -28,8 +38,8 @@ constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGa
 
 MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
-  title_ = new QLabel(this);
-  title_->setFont(face(kScriptFace, 60, true));
+  title_ = new CaptionLabel(this);
+  title_->setFont(titleFace());
   title_->setAlignment(Qt::AlignCenter);
   title_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -40,20 +50,31 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
             [this, action] { ui_.input([this, action] { action(ui_.game); }); });
     buttons_[i] = b;
   }
+  if (preparedTitle) {
+    title_->usePrepared(preparedTitle->look, preparedTitle->picture);
+    preparedTitle.reset();
+  }
 }
 
 void MainMenuWindow::prepareFirstFrame() {
-  // The list of the system's fonts, which the title and the buttons need before they can
-  // be measured, is read first (the font database is shared by all threads).
-  QThreadPool::globalInstance()->start(
-      [] { QFontDatabase::hasFamily(QString::fromLatin1(kScriptFace)); });
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const MainMenu menu;
+  // The title's face needs the list of the system's fonts, which the buttons need too before
+  // they can be measured: it is read first (the font database is shared by all threads).
+  const CaptionLook title{
+      QString::fromStdString(menu.title.caption),
+      titleFace(),
+      rgbColor(menu.title.foreColor),
+      QStyle::visualAlignment(QGuiApplication::layoutDirection(), Qt::AlignCenter),
+      pixelRect(menu.title).size(),
+      screen->devicePixelRatio(),
+      qRound(screen->logicalDotsPerInchY())};
+  preparedTitle = PreparedTitle{title, prepareCaption(title)};
   // The background is needed once the window is shown: only the part the menu shows.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const MainMenu menu;
-    SpriteStore::instance().prepare(
-        QString::fromLatin1(kBackground), screen->devicePixelRatio(),
-        QSize(static_cast<int>(menu.width), static_cast<int>(menu.height)));
-  }
+  SpriteStore::instance().prepare(
+      QString::fromLatin1(kBackground), screen->devicePixelRatio(),
+      QSize(static_cast<int>(menu.width), static_cast<int>(menu.height)));
 }
 
 void MainMenuWindow::sync() {
