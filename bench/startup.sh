@@ -22,11 +22,11 @@ for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; don
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/krepostan-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# Milliseconds from the start of the program to its first frame drawn and handed to the
-# X server, which each program says on its error output (the game in its start-up log).
-# Waiting on the pipe takes no processor time from the program measured, and the clock is
-# bash's own (no process is started to read it).
-first_frame_ms() {
+# Tenths of a millisecond from the start of the program to its first frame drawn and
+# handed to the X server, which each program says on its error output (the game in its
+# start-up log). Waiting on the pipe takes no processor time from the program measured,
+# and the clock is bash's own (no process is started to read it).
+first_frame_tenths() {
   local program="$1" marker="$2"
   local pipe
   pipe="$(mktemp -u)"
@@ -50,13 +50,14 @@ first_frame_ms() {
   # server, not one sharing the processor with that.
   sleep 0.1
   [ -n "$found" ] || { echo "startup.sh: $program ended before its first frame" >&2; exit 1; }
-  echo $(((end - start) / 1000))
+  echo $(((end - start) / 100))
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+ms() { awk '{for (i = 1; i <= NF; i++) printf "%s%.1f", (i > 1 ? " " : ""), $i / 10; print ""}'; }
 
-bare_frame() { first_frame_ms "$bare" "first frame on screen"; }
-game_frame() { first_frame_ms "$game" "main menu on screen"; }
+bare_frame() { first_frame_tenths "$bare" "first frame on screen"; }
+game_frame() { first_frame_tenths "$game" "main menu on screen"; }
 bare_frame >/dev/null  # the first runs fill the disk cache
 game_frame >/dev/null
 gm=(); bm=()
@@ -66,6 +67,6 @@ for _ in $(seq "$runs"); do
 done
 b="$(printf '%s\n' "${bm[@]}" | median)"
 g="$(printf '%s\n' "${gm[@]}" | median)"
-echo "bare Qt window: ${b} ms (runs: ${bm[*]})"
-echo "main menu:      ${g} ms (runs: ${gm[*]})"
+echo "bare Qt window: $(ms <<<"$b") ms (runs: $(ms <<<"${bm[*]}"))"
+echo "main menu:      $(ms <<<"$g") ms (runs: $(ms <<<"${gm[*]}"))"
 awk -v g="$g" -v b="$b" 'BEGIN {printf "main menu / bare window: %.2f (budget 1.25)\n", g / b}'
