@@ -228,17 +228,20 @@ TEST(SpriteStore, APreparedPictureIsTheOneAskedForAfterwards) {
   store.release(name);
 }
 
+// A picture asked for at a size (logical pixels) on a screen of a ratio, and the pixels it
+// must have.
+struct SizedRequest {
+  const char* name;
+  QSize size;
+  qreal ratio;
+  QSize pixels;
+};
+
 // A window smaller than its background gets the top-left corner of the whole picture, pixel
 // for pixel, on every screen: the picture is not squeezed into the window's size.
 TEST(SpriteStore, TheShownPartIsTheCornerOfTheWholePicture) {
   auto& store = SpriteStore::instance();
-  struct Request {
-    const char* name;
-    QSize shown;
-    qreal ratio;
-    QSize pixels;
-  };
-  const Request requests[] = {
+  const SizedRequest requests[] = {
       {"welcome_bg", {492, 399}, 1, {492, 399}},
       {"welcome_bg", {492, 399}, 2, {984, 798}},
       {"welcome_bg", {300, 2000}, 1.5, {450, 1152}},  // no further than the picture
@@ -247,13 +250,13 @@ TEST(SpriteStore, TheShownPartIsTheCornerOfTheWholePicture) {
   for (const auto& r : requests) {
     const QString name = QString::fromLatin1(r.name);
     const QImage whole = store.image(name, r.ratio);  // a copy of the pixels
-    const QImage& part = store.image(name, r.ratio, r.shown);
+    const QImage& part = store.image(name, r.ratio, r.size);
     EXPECT_EQ(part.size(), r.pixels) << r.name << " at " << r.ratio;
     EXPECT_EQ(part.devicePixelRatio(), r.ratio) << r.name;
     if (store.has(name)) {
       EXPECT_EQ(part, whole.copy(QRect(QPoint(0, 0), r.pixels))) << r.name << " at " << r.ratio;
     }
-    EXPECT_EQ(&store.image(name, r.ratio, r.shown), &part) << r.name;
+    EXPECT_EQ(&store.image(name, r.ratio, r.size), &part) << r.name;
     store.release(name);
   }
 }
@@ -262,13 +265,7 @@ TEST(SpriteStore, TheShownPartIsTheCornerOfTheWholePicture) {
 // kept beside the ordinary one, and let go with it.
 TEST(SpriteStore, PicturesForADenserScreenHaveItsPixelsAtTheSameLogicalSize) {
   auto& store = SpriteStore::instance();
-  struct Request {
-    const char* name;
-    QSize size;
-    qreal ratio;
-    QSize pixels;
-  };
-  const Request requests[] = {
+  const SizedRequest requests[] = {
       {"akum", {49, 49}, 2, {98, 98}},
       {"tankvverh", {40, 92}, 2, {80, 184}},
       {"metzavod", {64, 59}, 1.5, {96, 89}},  // half pixels rounded
