@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QStyle>
 #include <QWidget>
 
 #include <future>
@@ -50,13 +49,9 @@ class Caption : public ::testing::Test {
   }
 
   CaptionLook lookNow() const {
-    return CaptionLook{label->text(),
-                       label->font(),
-                       label->palette().color(QPalette::WindowText),
-                       QStyle::visualAlignment(label->layoutDirection(), label->alignment()),
-                       label->size(),
-                       label->devicePixelRatio(),
-                       label->logicalDpiY()};
+    const std::optional<CaptionLook> look = label->look();
+    EXPECT_TRUE(look.has_value());
+    return look.value_or(CaptionLook{});
   }
 
   QImage shown() {

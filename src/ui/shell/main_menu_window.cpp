@@ -24,6 +24,7 @@ namespace {
 using Handler = void (*)(Game&);
 
 QFont titleFace() { return face(kScriptFace, 60, true); }
+constexpr Qt::Alignment kTitleAlignment = Qt::AlignCenter;
 
 // The title of the first menu, drawn while the program sets up.
 struct PreparedTitle {
@@ -40,7 +41,7 @@ MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
   setWindowFlag(Qt::FramelessWindowHint);
   title_ = new CaptionLabel(this);
   title_->setFont(titleFace());
-  title_->setAlignment(Qt::AlignCenter);
+  title_->setAlignment(kTitleAlignment);
   title_->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     auto* b = new WrapButton(this);
@@ -66,7 +67,7 @@ void MainMenuWindow::prepareFirstFrame() {
       QString::fromStdString(menu.title.caption),
       titleFace(),
       rgbColor(menu.title.foreColor),
-      QStyle::visualAlignment(QGuiApplication::layoutDirection(), Qt::AlignCenter),
+      QStyle::visualAlignment(QGuiApplication::layoutDirection(), kTitleAlignment),
       pixelRect(menu.title).size(),
       screen->devicePixelRatio(),
       qRound(screen->logicalDotsPerInchY())};

@@ -48,7 +48,6 @@ void CaptionLabel::usePrepared(const CaptionLook& look, std::shared_future<QImag
 }
 
 std::optional<CaptionLook> CaptionLabel::look() const {
-  // Only a plain, enabled, one-piece caption is drawn as drawCaption draws it.
   const bool rich =
       textFormat() == Qt::RichText || (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()));
   if (!isEnabled() || rich || wordWrap() || margin() != 0 || indent() > 0 || frameWidth() != 0 ||

@@ -44,13 +44,14 @@ class CaptionLabel : public QLabel {
   void usePrepared(const CaptionLook& look, std::shared_future<QImage> picture);
   // The label's last frame was copied from the prepared picture.
   bool drewPrepared() const { return drewPrepared_; }
+  // How the label looks now, when drawCaption can draw it so: a plain, enabled, one-piece
+  // caption.
+  std::optional<CaptionLook> look() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::optional<CaptionLook> look() const;
-
   std::optional<CaptionLook> preparedLook_;
   std::shared_future<QImage> prepared_;
   bool drewPrepared_ = false;
