@@ -1,4 +1,4 @@
-// Крепостан: the game's windows on the Qt event loop.
+// Крепостан: the game's window on the Qt event loop.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -40,7 +40,11 @@ int main(int argc, char** argv) {
 
   kr::QtPlatform platform;
   kr::Game game(platform);
+  // The game's window comes up maximised; the size the desktop gives it is the game's
+  // screen, which the main menu reads as it loads.
   kr::GameUi ui(game, /*realTime=*/true);
+  platform.setGameWindow(ui.screen());
+  ui.screen()->waitUntilPlaced(2000);
   ui.input([&game] { kr::startUp(game); });
   if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");
   return QApplication::exec();

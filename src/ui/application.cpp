@@ -15,8 +15,6 @@
 #include <QTranslator>
 #include <QWidget>
 
-#include <cstdio>
-
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -30,8 +28,8 @@ Q_LOGGING_CATEGORY(startLog, "krepostan.start", QtWarningMsg)
 QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
                           const QByteArray& waylandDisplay) {
   if (!requested.isEmpty()) return requested;
-  if (!display.isEmpty()) return waylandDisplay.isEmpty() ? "xcb" : "xcb;wayland";
-  if (!waylandDisplay.isEmpty()) return "wayland";
+  if (!waylandDisplay.isEmpty()) return display.isEmpty() ? "wayland" : "wayland;xcb";
+  if (!display.isEmpty()) return "xcb";
   return {};
 }
 
@@ -99,11 +97,6 @@ void setUpApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("krepostan"));
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
   QGuiApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
-  if (QGuiApplication::platformName() == QLatin1String("wayland"))
-    std::fprintf(stderr,
-                 "krepostan: no X server found, running on Wayland: the desktop may place the "
-                 "game's windows where it likes. Set DISPLAY to an X server (XWayland) to let "
-                 "the game place them.\n");
 }
 
 namespace {

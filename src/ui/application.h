@@ -18,9 +18,9 @@ namespace kr {
 Q_DECLARE_LOGGING_CATEGORY(startLog)
 
 // The Qt platform the game asks for, given QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY.
-// The player's own choice wins. Otherwise an X server (XWayland on a Wayland desktop) comes
-// first, since only there the game places its frameless windows itself, with Wayland as the
-// fallback; empty leaves the choice to Qt.
+// The player's own choice wins. Otherwise a Wayland desktop is used natively, with its X
+// server (XWayland) as the fallback, and an X server alone is X11; empty leaves the choice
+// to Qt.
 QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
                           const QByteArray& waylandDisplay);
 
@@ -56,8 +56,9 @@ class FontConfigurationReading {
 // main menu's first frame while it is made.
 void connectToSessionBusAhead();
 
-// Once the QApplication exists: the names, the desktop entry, the icon and the face; says on
-// the terminal when the windows are placed by a Wayland compositor.
+// Once the QApplication exists: the names, the desktop entry (which names the game's window
+// to the desktop: X11's WM_CLASS and Wayland's app id are "krepostan"), the icon and the
+// face.
 void setUpApplication();
 
 // Installs Qt's own Russian texts (message box buttons, context menus) from Qt's

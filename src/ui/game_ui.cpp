@@ -1,10 +1,10 @@
 // The windows of the game and the frame timer that drives the game clock.
 #include "ui/game_ui.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 
 #include "model/game.h"
+#include "model/shell/main_menu.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
@@ -14,17 +14,10 @@
 #include "ui/shell/game_menu_window.h"
 #include "ui/shell/main_menu_window.h"
 #include "ui/shell/message_box_window.h"
-#include "ui/shell/shell_look.h"
 
 namespace kr {
 
 namespace {
-
-// Whether the windowing system stacks windows (the offscreen one of the tests does not).
-bool canRaise() {
-  static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
-  return stacks;
-}
 
 template <class... W>
 std::tuple<WindowHost<W>...> hostsFor(GameUi& ui, WindowList<W...>) {
@@ -55,8 +48,8 @@ void WindowHost<M>::sync() {
   const WindowState& s = g.window<M>().window;
   if (s.visible && (!wasVisible_ || s.raised != raised_ || (s.enabled && !wasEnabled_))) {
     if (beforeRaise_) beforeRaise_();
-    if (canRaise()) w_->raise();
-    if (!w_->testAttribute(Qt::WA_ShowWithoutActivating)) w_->activateWindow();
+    w_->raise();
+    giveKeyboardTo(w_.get());
   }
   wasVisible_ = s.visible;
   wasEnabled_ = s.enabled;
@@ -74,13 +67,17 @@ GameUi::GameUi(Game& g, bool realTime)
   // already and the battlefield has come in front of it since.
   host<GameMenu>().setBeforeRaise([this] {
     BackdropWindow* backdrop = host<Backdrop>().window();
-    if (!backdrop || !backdrop->isVisible()) return;
-    backdrop->redrawBehind();
-    if (canRaise()) backdrop->raise();
+    if (backdrop && !backdrop->isHidden()) backdrop->raise();
   });
-  connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-          [this](Qt::ApplicationState state) { followApplicationState(state); });
-  if (realTime) {
+  // Closed from the desktop, the game ends as a confirmed "Выход" ends it.
+  screen_.setOnClose([this] { input([this] { gameWindowClosed(game); }); });
+  if (!realTime) {
+    // The caller runs the clock: the window takes the size the platform names the screen.
+    const Size full = game.platform.fullScreen();
+    screen_.setGeometry(0, 0, full.width, full.height);
+    screen_.show();
+  } else {
+    screen_.showOnScreen();
     elapsed_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -140,12 +137,6 @@ void GameUi::input(const std::function<void()>& handler) {
   game.clock.noteInput();
   sync();
   scheduleWake();
-}
-
-void GameUi::followApplicationState(Qt::ApplicationState state) {
-  std::vector<QWidget*> windows;
-  std::apply([&windows](const auto&... each) { (windows.push_back(each.window()), ...); }, hosts_);
-  keepAboveWhileActive(windows, state == Qt::ApplicationActive);
 }
 
 void GameUi::connectionRequest(SocketId listener, int requestId) {

@@ -12,6 +12,7 @@
 #include "model/clock/clock.h"
 #include "model/platform/platform.h"
 #include "model/window_list.h"
+#include "ui/game_screen.h"
 
 namespace kr {
 
@@ -30,11 +31,10 @@ struct QtWindowOf;
 KR_GAME_WINDOWS(KR_QT_WINDOW_OF)
 #undef KR_QT_WINDOW_OF
 
-// Creates the Qt window of the model M while the model is loaded, destroys it when it is
+// Creates the layer of the model M while the model is loaded, destroys it when it is
 // unloaded, and lets it follow the model. A window that comes up, that a handler brings
 // forward, or that takes input again after handing it to another window, is raised in front
-// of the others and, unless it never takes the focus (Qt::WA_ShowWithoutActivating, as the
-// backdrop), activated.
+// of the others and, when it takes input, gets the keyboard.
 template <class M>
 class WindowHost {
  public:
@@ -81,10 +81,8 @@ class GameUi : public QObject, public SocketEvents {
   bool wakeScheduled() const { return wake_.isActive(); }
   std::uint64_t wakeUps() const { return wakeUps_; }
 
-  // The game's windows that stand over the others stay above only while the game is the
-  // active program (the application's state), so that another program the player turns to
-  // comes in front of them.
-  void followApplicationState(Qt::ApplicationState state);
+  // The game's one window on the desktop, which holds every window of the game as a layer.
+  GameScreen* screen() { return &screen_; }
 
   // Socket events of the platform, passed on to the game as input.
   void connectionRequest(SocketId listener, int requestId) override;
@@ -125,6 +123,8 @@ class GameUi : public QObject, public SocketEvents {
   void scheduleWake();
   void syncWindows(bool everything);
 
+  // Declared before the hosts: the layers go before the window that holds them.
+  GameScreen screen_;
   // One host for every window, in stacking order: syncing in this order creates the later
   // windows after the earlier ones, so they come up over them.
   HostsOf<GameWindows>::type hosts_;

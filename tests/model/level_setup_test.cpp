@@ -153,16 +153,6 @@ TEST_F(LevelSetupTest, FirstBotIntervalIsTenToTwentySeconds) {
   }
 }
 
-TEST_F(LevelSetupTest, ClosingTheBattlefieldFromTheDesktopEndsTheGame) {
-  startLevel(1);
-  battlefieldClosed(game);
-  EXPECT_EQ(platform.soundNames(), (std::vector<std::string>{"Pus.smus"}));
-  EXPECT_TRUE(platform.endCalled);
-  EXPECT_TRUE(game.ended);
-  advance(1000);  // nothing runs any more
-  EXPECT_EQ(platform.sounds.size(), 1u);
-}
-
 TEST(EnemyHeadquarters, PlacementFormula) {
   struct Case {
     float d;

@@ -129,6 +129,12 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
       {"Выход of the main menu", startProgram, exitClick, {"Pus.smus"}},
       {"Выйти of the briefing", toBriefing, quitClick, {}},
       {"exit question, Да", then(kMenu, menuExitClick), messageYesClick, {}},
+      // Closing the game's window from the desktop ends it as "Да" to the exit question
+      // does, whatever stands on the screen.
+      {"window closed on the main menu", startProgram, gameWindowClosed, {}},
+      {"window closed on the briefing", toBriefing, gameWindowClosed, {}},
+      {"window closed in play", toBattlefield, gameWindowClosed, {}},
+      {"window closed over the in-game menu", kMenu, gameWindowClosed, {}},
   };
   for (const EndCase& c : cases) {
     SCOPED_TRACE(c.name);

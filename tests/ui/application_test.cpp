@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -33,6 +34,7 @@
 #include "ui/shell/game_menu_window.h"
 #include "ui/shell/main_menu_window.h"
 #include "ui/shell/message_box_window.h"
+#include "ui/widgets/title_frame.h"
 
 // Failures show the texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -40,7 +42,7 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace kr::test {
 namespace {
 
-TEST(Platform, AnXServerComesFirstAndThePlayersChoiceWins) {
+TEST(Platform, WaylandIsNativeAndThePlayersChoiceWins) {
   struct Case {
     const char* requested;
     const char* display;
@@ -48,11 +50,12 @@ TEST(Platform, AnXServerComesFirstAndThePlayersChoiceWins) {
     const char* chosen;
   };
   const Case cases[] = {
-      {"", ":0", "", "xcb"},                      // an X11 desktop
-      {"", ":0", "wayland-0", "xcb;wayland"},     // Wayland with XWayland
-      {"", "", "wayland-0", "wayland"},           // Wayland alone
-      {"", "", "", ""},                           // nothing known: Qt decides
-      {"wayland", ":0", "wayland-0", "wayland"},  // the player's choice
+      {"", ":0", "", "xcb"},                   // an X11 desktop
+      {"", ":0", "wayland-0", "wayland;xcb"},  // Wayland with XWayland
+      {"", "", "wayland-0", "wayland"},        // Wayland alone
+      {"", "", "", ""},                        // nothing known: Qt decides
+      {"xcb", ":0", "wayland-0", "xcb"},       // the player's choice
+      {"wayland", ":0", "", "wayland"},
       {"offscreen", ":0", "", "offscreen"},
   };
   for (const Case& c : cases)
@@ -85,7 +88,9 @@ TEST(Memory, EveryScreenSizedPictureIsMappedFromTheSystem) {
 }
 #endif
 
-TEST(WindowTitles, StandAsTheGameNamesThem) {
+// With every window of the game loaded and shown, the desktop sees one window, titled with
+// the game's name; the framed windows inside it draw their own titles.
+TEST(GameWindow, TheDesktopSeesOneWindowTitledWithTheGamesName) {
   const QFont font = QApplication::font();
   setUpApplication();
   FakePlatform platform;
@@ -94,19 +99,25 @@ TEST(WindowTitles, StandAsTheGameNamesThem) {
   GameUi ui{game, /*realTime=*/false};
   ui.input([&game] {
     startUp(game);
-    forEachWindow([&game]<class W>(std::type_identity<W>) { game.load<W>(); });
+    forEachWindow([&game]<class W>(std::type_identity<W>) { game.load<W>().window.show(); });
   });
 
-  const std::pair<QWidget*, const char*> titles[] = {
-      {ui.mainMenu(), "Игра"},         {ui.about(), "About"},
-      {ui.networkDialog(), "Form4"},   {ui.briefing(), "Крепостан"},
-      {ui.battlefield(), "Крепостан"}, {ui.notepad(), "Блокнот"},
-      {ui.messageBox(), "Сообщение"},
-  };
-  for (const auto& [window, title] : titles) {
-    ASSERT_NE(window, nullptr) << title;
-    EXPECT_EQ(shownTitle(window), QString::fromUtf8(title));
+  std::vector<QWidget*> shown;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) shown.push_back(w);
+  ASSERT_EQ(shown, std::vector<QWidget*>{ui.screen()});
+  EXPECT_EQ(shownTitle(ui.screen()), QStringLiteral("Крепостан"));
+  EXPECT_TRUE(ui.screen()->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("krepostan"));
+  const QWidget* layers[] = {ui.battlefield(), ui.briefing(),      ui.backdrop(),
+                             ui.gameMenu(),    ui.notepad(),       ui.mainMenu(),
+                             ui.about(),       ui.networkDialog(), ui.messageBox()};
+  for (const QWidget* layer : layers) {
+    ASSERT_NE(layer, nullptr);
+    EXPECT_EQ(layer->parentWidget(), ui.screen());
   }
+  EXPECT_EQ(ui.about()->frame()->title()->text(), QStringLiteral("About"));
+  EXPECT_EQ(ui.networkDialog()->frame()->title()->text(), QStringLiteral("Form4"));
   QApplication::setFont(font);
 }
 

@@ -48,7 +48,7 @@ class BattlefieldWindowTest : public BattlefieldUiTest {
  protected:
   void SetUp() override {
     BattlefieldUiTest::SetUp();
-    window()->activateWindow();
+    window()->window()->activateWindow();
     settle();
   }
   MapView* map() const { return window()->mapView(); }
@@ -181,7 +181,7 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
     settle();
     const QRect area = map()->geometry();
     const QImage screen = QGuiApplication::primaryScreen()
-                              ->grabWindow(window()->winId())
+                              ->grabWindow(window()->window()->winId())
                               .toImage()
                               .convertToFormat(QImage::Format_RGB32)
                               .copy(area);
@@ -210,7 +210,7 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
 }
 
 TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
-  QTest::keyClick(window()->windowHandle(), Qt::Key_I);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_I);
   EXPECT_TRUE(f.chatBox.visible);
   EXPECT_EQ(f.chatBox.caption, game.missionGoalText);
 
@@ -220,32 +220,32 @@ TEST_F(BattlefieldWindowTest, KeysArePreviewedInAnyLayout) {
   QKeyEvent byCode(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 31, 0, 0);
   for (QKeyEvent* key : {&sha, &byCode}) {
     f.chatBox.visible = false;
-    QApplication::sendEvent(window()->windowHandle(), key);
+    QApplication::sendEvent(window()->window()->windowHandle(), key);
     EXPECT_TRUE(f.chatBox.visible);
   }
 
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Return);
   EXPECT_TRUE(f.chatLine.visible);
 
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Escape);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Escape);
   EXPECT_FALSE(f.window.enabled);
   EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(window()->isEnabled());
 }
 
 TEST_F(BattlefieldWindowTest, EnterOpensTheChatLineWhereIStillTypesItsLetter) {
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Return);
   QWidget* line = window()->findChild<QWidget*>(QStringLiteral("chatLine"));
   ASSERT_NE(line, nullptr);
   EXPECT_TRUE(line->isVisible());
   EXPECT_TRUE(line->hasFocus());
 
-  QTest::keyClick(window()->windowHandle(), Qt::Key_I, Qt::NoModifier);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_I, Qt::NoModifier);
   EXPECT_EQ(f.chatLine.caption, "i");
   EXPECT_TRUE(f.chatBox.visible);
   EXPECT_EQ(f.chatBox.caption, game.missionGoalText);
 
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Return);
   EXPECT_FALSE(line->isVisible());
   EXPECT_TRUE(map()->hasFocus());
 }
@@ -339,9 +339,9 @@ TEST_F(BattlefieldWindowTest, ALongChatLineAfterASaveBreaksBetweenWords) {
   const int bottom = box->geometry().bottom();
 
   const QString typed = QStringLiteral("Танки идут к северной стене крепости");
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Return);
   ui.input([&] { chatLineChange(game, typed.toStdString()); });
-  QTest::keyClick(window()->windowHandle(), Qt::Key_Return);
+  QTest::keyClick(window()->window()->windowHandle(), Qt::Key_Return);
 
   const QStringList lines = box->lines();
   ASSERT_EQ(lines.size(), 3);
@@ -376,7 +376,7 @@ TEST_F(BattlefieldWindowTest, TheMenuBackdropShowsTheBattlefieldAsItIsNow) {
   const auto grabBackdrop = [&] {
     settle();
     return QGuiApplication::primaryScreen()
-        ->grabWindow(backdrop->winId())
+        ->grabWindow(backdrop->window()->winId())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
   };

@@ -1,10 +1,12 @@
 // The chat controls, the notepad and the network dialog take real input.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "model/game.h"
 #include "support/fake_platform.h"
@@ -13,6 +15,7 @@
 #include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
 #include "ui/game_ui.h"
+#include "ui/widgets/title_frame.h"
 
 namespace kr::test {
 namespace {
@@ -106,7 +109,7 @@ TEST_F(CommWindowsTest, NetworkDialogWindow) {
   ui.sync();
   NetworkDialogWindow* d = ui.networkDialog();
   ASSERT_NE(d, nullptr);
-  EXPECT_EQ(d->windowTitle(), QStringLiteral("Form4"));
+  EXPECT_EQ(d->frame()->title()->text(), QStringLiteral("Form4"));
   EXPECT_EQ(d->addressBox()->text(), QStringLiteral("192.168.0.2"));
 
   d->addressBox()->selectAll();
@@ -121,7 +124,7 @@ TEST_F(CommWindowsTest, NetworkDialogWindow) {
 TEST_F(CommWindowsTest, NetworkDialogCloseBoxEndsTheProgram) {
   game.load<NetworkDialog>().window.visible = true;
   ui.sync();
-  ui.networkDialog()->close();
+  QTest::mouseClick(ui.networkDialog()->frame()->closeBox(), Qt::LeftButton);
   EXPECT_TRUE(game.ended);
   EXPECT_TRUE(platform.endCalled);
 }

@@ -28,6 +28,7 @@
 #include "ui/shell/game_menu_window.h"
 #include "ui/shell/main_menu_window.h"
 #include "ui/shell/message_box_window.h"
+#include "ui/widgets/title_frame.h"
 
 namespace kr::test {
 namespace {
@@ -81,7 +82,6 @@ TEST_F(ShellWindows, ProgramOpensAtTheMainMenu) {
   EXPECT_TRUE(menu->isVisible());
   EXPECT_EQ(menu->size(), QSize(492, 399));
   EXPECT_EQ(menu->pos(), QPoint((1280 - 492) / 2, (984 - 399) / 2));
-  EXPECT_TRUE(menu->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(menu->button(0)->text(), QStringLiteral("Начать новую одиночную игру"));
   EXPECT_EQ(menu->button(0)->size(), QSize(97, 41));
   EXPECT_EQ(ui.briefing(), nullptr);
@@ -132,7 +132,7 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   });
   ASSERT_TRUE(advanceUntil([&] { return game.briefing().startButton.visible; }));
   ui.input([this] { startClick(game); });
-  QTest::keyClick(ui.battlefield()->windowHandle(), Qt::Key_Escape);
+  QTest::keyClick(ui.screen()->windowHandle(), Qt::Key_Escape);
   GameMenuWindow* menu = ui.gameMenu();
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(menu->isVisible());
@@ -144,12 +144,12 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   // The battlefield shows through, darkened to 55/255 of its brightness.
   const QPoint spot(20, 500);
   const QColor lit = ui.battlefield()->grab().toImage().pixelColor(spot);
-  const QColor dark = backdrop->grab().toImage().pixelColor(spot);
+  const QColor dark = ui.screen()->grab(QRect(spot, QSize(1, 1))).toImage().pixelColor(0, 0);
   EXPECT_GT(lit.green(), 60);
   EXPECT_NEAR(dark.green(), lit.green() * 55 / 255, 2);
   EXPECT_NEAR(dark.red(), lit.red() * 55 / 255, 2);
-  EXPECT_TRUE(backdrop->testAttribute(Qt::WA_TransparentForMouseEvents));
-  EXPECT_TRUE(backdrop->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+  // The backdrop takes no input: a click on it reaches nothing below it.
+  EXPECT_FALSE(backdrop->isEnabled());
 
   // The key goes to the focused button first; the menu sees it before.
   QTest::keyClick(menu->button(2), Qt::Key_Escape);
@@ -158,34 +158,58 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   EXPECT_TRUE(game.clock.enabled(game.battlefield().timers.economy));
 }
 
-TEST_F(ShellWindows, TheWindowThatComesUpTakesTheFocusButNeverTheBackdrop) {
-  ui.input([this] { toBattlefield(game); });
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
-  ui.input([this] { pauseWithMenu(game); });
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
-  ui.input([this] { menuExitClick(game); });
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.messageBox());
-  click(ui.messageBox()->noButton());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.gameMenu());
-  QTest::keyClick(ui.gameMenu(), Qt::Key_Escape);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+// The shown layers of the game's window, bottom to top, the one with the keyboard marked
+// with a star.
+std::string layersSeen(GameUi& ui) {
+  const std::pair<QWidget*, const char*> names[] = {{ui.battlefield(), "battlefield"},
+                                                    {ui.briefing(), "briefing"},
+                                                    {ui.backdrop(), "backdrop"},
+                                                    {ui.gameMenu(), "menu"},
+                                                    {ui.notepad(), "notepad"},
+                                                    {ui.mainMenu(), "main menu"},
+                                                    {ui.about(), "about"},
+                                                    {ui.networkDialog(), "network"},
+                                                    {ui.messageBox(), "box"}};
+  std::string out;
+  for (const QObject* child : ui.screen()->children())
+    for (const auto& [layer, name] : names)
+      if (layer == child && !layer->isHidden()) {
+        out += (out.empty() ? "" : " ") + std::string(name) + (hasKeyboard(layer) ? "*" : "");
+      }
+  return out;
 }
 
-TEST_F(ShellWindows, BattlefieldTakingInputAgainComesToTheFront) {
-  // Esc in the notepad hands the battlefield back without a word about its window.
-  ui.input([this] { toBattlefield(game); });
-  ui.input([this] { pauseWithMenu(game); });
-  click(ui.gameMenu()->button(3));  // "Блокнот"
-  QCoreApplication::processEvents();
-  EXPECT_NE(QApplication::activeWindow(), ui.battlefield());
-  ui.input([this] { notepadKeyDown(game, kKeyEscape); });
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ui.battlefield());
+// Each step of play leaves the layers stacked as the game's windows stand, and the keyboard
+// with the top one that takes input, never with the backdrop.
+TEST_F(ShellWindows, LayersStackAsTheWindowsStandAndTheTopOneHasTheKeyboard) {
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    const char* seen;
+  };
+  const Step steps[] = {
+      {"playing", [this] { ui.input([this] { toBattlefield(game); }); }, "battlefield*"},
+      {"Esc", [this] { QTest::keyClick(ui.screen()->windowHandle(), Qt::Key_Escape); },
+       "battlefield backdrop menu*"},
+      {"Выход asks", [this] { click(ui.gameMenu()->button(4)); }, "battlefield backdrop menu box*"},
+      {"Нет", [this] { click(ui.messageBox()->noButton()); }, "battlefield backdrop menu*"},
+      {"Блокнот", [this] { click(ui.gameMenu()->button(3)); },
+       "battlefield backdrop menu notepad*"},
+      // Esc in the notepad hands the battlefield back without a word about its window: it
+      // takes input again and comes in front of the backdrop and the menu.
+      {"Esc in the notepad",
+       [this] { QTest::keyClick(ui.screen()->windowHandle(), Qt::Key_Escape); },
+       "backdrop menu battlefield*"},
+      {"Esc again", [this] { QTest::keyClick(ui.screen()->windowHandle(), Qt::Key_Escape); },
+       "battlefield backdrop menu*"},
+      {"Esc in the menu", [this] { QTest::keyClick(ui.screen()->windowHandle(), Qt::Key_Escape); },
+       "backdrop battlefield*"},
+  };
+  for (const Step& s : steps) {
+    s.act();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(layersSeen(ui), s.seen) << s.what;
+  }
 }
 
 TEST_F(ShellWindows, ExitQuestionAnsweredNoReturnsToTheMenu) {
@@ -252,24 +276,11 @@ TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {
   AboutWindow* about = ui.about();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
-  EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
+  EXPECT_EQ(about->frame()->title()->text(), QStringLiteral("About"));
   EXPECT_TRUE(ui.mainMenu()->isEnabled());
   click(about->okButton());
   EXPECT_FALSE(about->isVisible());
   EXPECT_TRUE(ui.mainMenu()->isVisible());
-}
-
-// The title the desktop shows for each window: its model's caption where it has one.
-TEST_F(ShellWindows, EachWindowCarriesItsTitle) {
-  ui.input([this] { forEachWindow([this]<class W>(std::type_identity<W>) { game.load<W>(); }); });
-  const std::pair<QWidget*, const char*> titles[] = {
-      {ui.battlefield(), "Крепостан"}, {ui.briefing(), "Крепостан"}, {ui.notepad(), "Блокнот"},
-      {ui.mainMenu(), "Игра"},         {ui.about(), "About"},        {ui.networkDialog(), "Form4"},
-      {ui.messageBox(), "Сообщение"}};
-  for (const auto& [window, title] : titles) {
-    ASSERT_NE(window, nullptr) << title;
-    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(title));
-  }
 }
 
 TEST_F(ShellWindows, TextsUseTheGameFaces) {

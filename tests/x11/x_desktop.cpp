@@ -100,6 +100,18 @@ struct Desktop::Connection {
     return out;
   }
 
+  // The class of WM_CLASS, which desktops match with a menu entry's StartupWMClass.
+  std::string windowClass(Window w) const {
+    XClassHint hint{};
+    std::string out;
+    if (XGetClassHint(display, w, &hint)) {
+      if (hint.res_class) out = hint.res_class;
+      if (hint.res_name) XFree(hint.res_name);
+      if (hint.res_class) XFree(hint.res_class);
+    }
+    return out;
+  }
+
   bool takesFocus(Window w) const {
     XWMHints* hints = XGetWMHints(display, w);
     bool takes = true;
@@ -151,6 +163,7 @@ std::vector<TopWindow> Desktop::stacking() {
     t.rect = QRect(x, y, own.width, own.height);
     t.title = c_->title(t.id);
     t.takesFocus = c_->takesFocus(t.id);
+    t.windowClass = c_->windowClass(t.id);
     out.push_back(t);
   }
   XUngrabServer(d);

@@ -14,10 +14,11 @@ using WindowId = unsigned long;
 
 // A top-level window of a client program as the X server stacks it.
 struct TopWindow {
-  WindowId id = 0;     // the program's own window
-  WindowId outer = 0;  // the window manager's frame around it, or the window itself
-  std::string title;   // _NET_WM_NAME, else WM_NAME
-  QRect rect;          // the program's window on the screen, without the frame
+  WindowId id = 0;          // the program's own window
+  WindowId outer = 0;       // the window manager's frame around it, or the window itself
+  std::string title;        // _NET_WM_NAME, else WM_NAME
+  std::string windowClass;  // the class of WM_CLASS
+  QRect rect;               // the program's window on the screen, without the frame
   bool takesFocus = true;
   bool framed() const { return outer != id; }
 };

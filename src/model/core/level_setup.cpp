@@ -68,11 +68,6 @@ void battlefieldUnload(Game& g) {
   closeSockets(g);
 }
 
-void battlefieldClosed(Game& g) {
-  g.playCue(cue::kWhoosh);
-  g.end();
-}
-
 void layoutBattlefield(Game& g) {
   Battlefield& f = g.battlefield();
   const float sw = static_cast<float>(g.screenWidth);

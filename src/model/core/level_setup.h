@@ -11,7 +11,6 @@ void battlefieldLoad(Game& g);
 // The battlefield window's unload handler.
 void battlefieldUnload(Game& g);
 // The battlefield window closed from the desktop: the game ends.
-void battlefieldClosed(Game& g);
 // Rebuilds the world for levelNumber.
 void levelSetup(Game& g);
 // Lays the right-hand panels and the chat line out for the screen size.

@@ -272,6 +272,4 @@ void quitClick(Game& g) {
   g.end();
 }
 
-void briefingClose(Game& g) { g.end(); }
-
 }  // namespace kr

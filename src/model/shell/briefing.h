@@ -16,6 +16,5 @@ void loadClick(Game& g);                            // "Загрузить"
 void nickChange(Game& g, const std::string& text);  // the player edits the nickname box
 void startClick(Game& g);                           // "Начать"
 void quitClick(Game& g);                            // "Выйти"
-void briefingClose(Game& g);  // the screen closed from the desktop: as "Выйти"
 
 }  // namespace kr

@@ -67,6 +67,8 @@ void aboutOkClick(Game& g) {
 
 void aboutClose(Game& g) { g.unload<AboutBox>(); }
 
+void gameWindowClosed(Game& g) { g.end(); }
+
 void backdropLoad(Game& g) {
   // The backdrop never takes input or the focus.
   g.backdrop().window.enabled = false;

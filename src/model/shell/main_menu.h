@@ -11,10 +11,13 @@ void newGameClick(Game& g);      // "Начать новую одиночную 
 void loadGameClick(Game& g);     // "Загрузить игру"
 void networkGameClick(Game& g);  // "Начать сетевую игру"
 void exitClick(Game& g);         // "Выход"
-void mainMenuClose(Game& g);     // the menu closed from the desktop: as "Выход"
+void mainMenuClose(Game& g);     // the whoosh, and the program ends
 void aboutClick(Game& g);        // "About"
 void aboutOkClick(Game& g);      // "OK" of the about box
 void aboutClose(Game& g);        // the about box's close box
+// The game's window closed from the desktop (Alt+F4, the task bar): the program ends at
+// once, as a confirmed "Выход" of the in-game menu ends it, whichever screen is up.
+void gameWindowClosed(Game& g);
 void backdropLoad(Game& g);
 // Makes a window translucent at alpha of 255 (the backdrop).
 void makeTranslucent(Game& g, int alpha);

@@ -1,7 +1,6 @@
 // The battlefield window: its panels, the keys it previews and the focus the game asks for.
 #include "ui/battlefield/battlefield_window.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWindow>
 #include <algorithm>
@@ -28,7 +27,6 @@ constexpr quint32 kX11KeycodeI = 31;
 }  // namespace
 
 BattlefieldWindow::BattlefieldWindow(GameUi& ui) : GameWindow(ui) {
-  setWindowFlag(Qt::FramelessWindowHint);
   map_ = new MapView(ui, this);
   palette_ = new PaletteFrame(ui, this);
   resources_ = new ResourcesFrame(this);
@@ -51,6 +49,9 @@ int BattlefieldWindow::keyCode(const QKeyEvent& event) {
 
 bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != previewed_ || event->type() != QEvent::KeyPress) return false;
+  // Only the keys that come to the battlefield: the game's window may have given the
+  // keyboard to a window over it.
+  if (!isEnabled() || !hasKeyboard(this)) return false;
   const int code = keyCode(*static_cast<QKeyEvent*>(event));
   if (code == 0 || !ui_.game.loaded<Battlefield>()) return false;
   ui_.input([this, code] { battlefieldKeyDown(ui_.game, code); });
@@ -66,7 +67,7 @@ void BattlefieldWindow::syncFocus(const Battlefield& f) {
   if (!f.window.visible || !f.window.enabled) return;
   if (enabledAgain) {
     raise();
-    activateWindow();
+    giveKeyboardTo(this);
   }
   QWidget* target = nullptr;
   if (f.focus == Focus::Map) target = map_;
@@ -89,19 +90,14 @@ void BattlefieldWindow::sync() {
   map_->sync(f);
   chat_->sync(f);
   syncShown();
-  // Keys are previewed where they enter the window, before any of its controls sees them.
-  if (windowHandle() && windowHandle() != previewed_) {
+  // Keys are previewed where they enter the game's window, before any control sees them.
+  QWindow* entry = window()->windowHandle();
+  if (entry && entry != previewed_) {
     if (previewed_) previewed_->removeEventFilter(this);
-    previewed_ = windowHandle();
+    previewed_ = entry;
     previewed_->installEventFilter(this);
   }
   syncFocus(f);
-}
-
-void BattlefieldWindow::closeEvent(QCloseEvent* event) {
-  // Closed from the desktop (there is no close box): the game ends.
-  event->ignore();
-  ui_.input([this] { battlefieldClosed(ui_.game); });
 }
 
 }  // namespace kr

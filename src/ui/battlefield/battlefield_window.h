@@ -34,7 +34,6 @@ class BattlefieldWindow : public GameWindow<Battlefield> {
   static int keyCode(const QKeyEvent& event);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   // Keys reach the window before the control that has the focus.
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,22 +1,23 @@
-// The network game dialog: an ordinary resizable window with its title bar and close box.
+// The network game dialog: a framed window with its title bar and close box.
 #include "ui/comm/network_dialog_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "model/comm/network.h"
 #include "ui/game_ui.h"
+#include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/title_frame.h"
 
 namespace kr {
 
 NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
-  const NetworkDialog& s = model();
-  resize(static_cast<int>(s.width), static_cast<int>(s.height));
-
-  title_ = new QLabel(this);
+  // The close box ends the program.
+  frame_ = new TitleFrame(this, [this] { ui_.input([this] { networkDialogClose(ui_.game); }); });
+  QWidget* body = frame_->body();
+  title_ = new QLabel(body);
   QFont titleFont(QStringLiteral("DejaVu Sans"));
   titleFont.setPointSize(18);
   titleFont.setBold(true);
@@ -26,11 +27,11 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
   titlePal.setColor(QPalette::WindowText, QColor(0, 192, 0));
   title_->setPalette(titlePal);
 
-  host_ = new QPushButton(this);
-  prompt_ = new QLabel(this);
+  host_ = new QPushButton(body);
+  prompt_ = new QLabel(body);
   prompt_->setAlignment(Qt::AlignCenter);
-  address_ = new QLineEdit(this);
-  join_ = new QPushButton(this);
+  address_ = new QLineEdit(body);
+  join_ = new QPushButton(body);
 
   connect(host_, &QPushButton::clicked, this,
           [this] { ui_.input([this] { hostClick(ui_.game); }); });
@@ -41,13 +42,15 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
   });
 }
 
-void NetworkDialogWindow::closeEvent(QCloseEvent* e) {
-  e->accept();
-  ui_.input([this] { networkDialogClose(ui_.game); });
-}
-
 void NetworkDialogWindow::sync() {
   const NetworkDialog& s = model();
+  const QSize body(static_cast<int>(s.width), static_cast<int>(s.height));
+  frame_->setTitle(QString::fromStdString(s.caption));
+  frame_->resizeBody(body);
+  if (isHidden()) {
+    const QSize outer = TitleFrame::outerSize(body);
+    place(centredOnScreen(ui_.game, outer.width(), outer.height()));
+  }
   syncControl(title_, s.title);
   syncControl(host_, s.hostButton);
   syncControl(prompt_, s.addressPrompt);

@@ -1,4 +1,4 @@
-// The network game dialog "Form4": host or join a game of level 100.
+// The network game dialog: host or join a game of level 100.
 #pragma once
 
 #include "ui/game_window.h"
@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace kr {
 
+class TitleFrame;
+
 class NetworkDialogWindow : public GameWindow<NetworkDialog> {
  public:
   explicit NetworkDialogWindow(GameUi& ui);
@@ -17,12 +19,10 @@ class NetworkDialogWindow : public GameWindow<NetworkDialog> {
   QPushButton* hostButton() const { return host_; }
   QPushButton* joinButton() const { return join_; }
   QLineEdit* addressBox() const { return address_; }
-
- protected:
-  // The close box ends the program.
-  void closeEvent(QCloseEvent* e) override;
+  TitleFrame* frame() const { return frame_; }
 
  private:
+  TitleFrame* frame_;
   QLabel* title_;
   QPushButton* host_;
   QLabel* prompt_;

@@ -1,7 +1,6 @@
 // The notepad window: the list of chat lines and "Вернуться в меню".
 #include "ui/comm/notepad_window.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,13 +16,7 @@
 namespace kr {
 
 NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
-  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  keepOverGame(this);
-  setWindowTitle(QString::fromUtf8(text::kNotepad));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
-  setPalette(pal);
+  paintBlack(this);
 
   list_ = new QListWidget(this);
   QFont listFont(QStringLiteral("Liberation Sans"));
@@ -81,12 +74,7 @@ void NotepadWindow::sync() {
     auto* item = new QListWidgetItem(QString::fromStdString(n.lines[i]), list_);
     item->setToolTip(item->text());
   }
-  const bool comesUp = n.window.visible && !isVisible();
   syncShown();
-  if (comesUp) activateWindow();
 }
-
-// The notepad has no close box; it goes back to the menu with its button or Esc.
-void NotepadWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

@@ -17,7 +17,6 @@ class NotepadWindow : public GameWindow<Notepad> {
   QPushButton* backButton() const { return back_; }
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* e) override;
   // The window sees every key before its controls.
   bool eventFilter(QObject* watched, QEvent* e) override;

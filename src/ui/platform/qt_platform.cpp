@@ -147,9 +147,11 @@ void QtPlatform::playSound(const std::string& path) {
 }
 
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
-  auto* box = new QMessageBox(
-      icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-      QString::fromUtf8(text::kGameName), QString::fromStdString(text), QMessageBox::Ok);
+  // A dialog of the game's window: the desktop keeps it over the game and centres it there.
+  auto* box =
+      new QMessageBox(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                      QString::fromUtf8(text::kGameName), QString::fromStdString(text),
+                      QMessageBox::Ok, gameWindow_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();
@@ -162,23 +164,23 @@ void QtPlatform::endProgram() {
 }
 
 Point QtPlatform::cursorPos() {
-  const QPoint p = QCursor::pos();
+  QPoint p = QCursor::pos();
+  if (gameWindow_) p = gameWindow_->mapFromGlobal(p);
   return {p.x(), p.y()};
 }
 
+// The game's whole screen is its window, which the desktop maximised: the usable area and
+// the full screen are the same.
 Size QtPlatform::usableScreen() {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  if (!s) return {1024, 768};
-  const QSize size = s->availableGeometry().size();
+  QSize size;
+  if (gameWindow_) size = gameWindow_->size();
+  else if (const QScreen* s = QGuiApplication::primaryScreen())
+    size = s->availableGeometry().size();
+  else return {1024, 768};
   return {size.width(), size.height()};
 }
 
-Size QtPlatform::fullScreen() {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  if (!s) return {1024, 768};
-  const QSize size = s->geometry().size();
-  return {size.width(), size.height()};
-}
+Size QtPlatform::fullScreen() { return usableScreen(); }
 
 float QtPlatform::chatTextWidth(const std::string& text) { return chatBoxTextWidth(text); }
 

@@ -2,7 +2,9 @@
 // TCP come from two modules loaded when first needed (see sound_channel.h and sockets.h).
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <random>
 
@@ -53,6 +55,11 @@ class QtPlatform : public Platform {
   // Keeps Qt Multimedia's complaints about a missing audio device off the console.
   static void silenceAudioWarnings();
 
+  // The game's window: its size is the game's screen, the pointer is read in its
+  // coordinates and the platform's message boxes stand over it. Without one (before the
+  // window exists) the primary screen's usable area stands in.
+  void setGameWindow(QWidget* window) { gameWindow_ = window; }
+
   // Whether the sound module is loaded (it is tried on the first sound).
   bool soundLoaded() const { return sound_ != nullptr; }
 
@@ -71,6 +78,7 @@ class QtPlatform : public Platform {
   SocketEvents* socketEvents_ = nullptr;
   std::mt19937 rng_{327680};
   QString soundFolder_;
+  QPointer<QWidget> gameWindow_;
 };
 
 }  // namespace kr

@@ -1,7 +1,7 @@
-// The about box: title, icon, a few words about the game and "OK".
+// The about box: title, icon, a few words about the game and "OK", in a framed window with
+// the title "About" and a close box.
 #include "ui/shell/about_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,24 +10,21 @@
 #include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"
 #include "ui/widgets/picture_image.h"
+#include "ui/widgets/title_frame.h"
 
 namespace kr {
 
 AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
-  // A fixed-size window with a single-line frame and a title bar.
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
-  const AboutBox& m = model();
-  setFixedSize(static_cast<int>(m.width), static_cast<int>(m.height));
-
-  title_ = new QLabel(this);
+  frame_ = new TitleFrame(this, [this] { ui_.input([this] { aboutClose(ui_.game); }); });
+  QWidget* body = frame_->body();
+  title_ = new QLabel(body);
   title_->setFont(face(kScriptFace, 30, true));
-  icon_ = new PictureImage(QStringLiteral("about_icon"), this);
-  description_ = new QLabel(this);
+  icon_ = new PictureImage(QStringLiteral("about_icon"), body);
+  description_ = new QLabel(body);
   description_->setFont(face(kDialogFace, 9));
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ok_ = new QPushButton(this);
+  ok_ = new QPushButton(body);
   ok_->setFont(face(kDialogFace, 9));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this,
@@ -36,18 +33,19 @@ AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
 
 void AboutWindow::sync() {
   const AboutBox& m = model();
-  if (!isVisible())
-    place(centredOnScreen(ui_.game, static_cast<int>(m.width), static_cast<int>(m.height)));
+  const QSize body(static_cast<int>(m.width), static_cast<int>(m.height));
+  frame_->setTitle(QString::fromStdString(m.caption));
+  frame_->resizeBody(body);
+  // Centred as it comes up; where the player drags it, it stays while it is shown.
+  if (isHidden()) {
+    const QSize outer = TitleFrame::outerSize(body);
+    place(centredOnScreen(ui_.game, outer.width(), outer.height()));
+  }
   syncControl(title_, m.title);
   syncGeometry(icon_, m.icon);
   syncControl(description_, m.description);
   syncControl(ok_, m.okButton);
   syncShown();
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
-  ui_.input([this] { aboutClose(ui_.game); });
 }
 
 }  // namespace kr

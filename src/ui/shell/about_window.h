@@ -9,6 +9,7 @@ class QPushButton;
 namespace kr {
 
 class PictureImage;
+class TitleFrame;
 
 class AboutWindow : public GameWindow<AboutBox> {
  public:
@@ -16,11 +17,10 @@ class AboutWindow : public GameWindow<AboutBox> {
   void sync();
 
   QPushButton* okButton() const { return ok_; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  TitleFrame* frame() const { return frame_; }
 
  private:
+  TitleFrame* frame_;
   QLabel* title_;
   PictureImage* icon_;
   QLabel* description_;

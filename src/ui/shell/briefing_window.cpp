@@ -2,7 +2,6 @@
 // progress bar, the nickname box and the three buttons.
 #include "ui/shell/briefing_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -46,8 +45,7 @@ void syncBar(QWidget* bar, const Control& c) {
 }  // namespace
 
 BriefingWindow::BriefingWindow(GameUi& ui) : GameWindow(ui) {
-  makeBlackFrameless(this);
-  setWindowTitle(QString::fromUtf8(text::kGameName));
+  paintBlack(this);
 
   text_ = new QLabel(this);
   text_->setFont(face(kArialFace, 19.5, true, true));
@@ -99,11 +97,5 @@ void BriefingWindow::sync() {
 }
 
 void BriefingWindow::paintEvent(QPaintEvent*) { background_.paint(this); }
-
-void BriefingWindow::closeEvent(QCloseEvent* event) {
-  // Closing the screen from the window manager is "Выйти".
-  event->ignore();
-  ui_.input([this] { briefingClose(ui_.game); });
-}
 
 }  // namespace kr

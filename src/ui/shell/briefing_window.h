@@ -24,7 +24,6 @@ class BriefingWindow : public GameWindow<Briefing> {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   BackgroundPicture background_{QStringLiteral("briefing_bg"), BackgroundPicture::Fit::WholeWindow};

@@ -1,7 +1,6 @@
 // The in-game menu: a small black window with a column of buttons; Esc resumes the game.
 #include "ui/shell/game_menu_window.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -25,8 +24,7 @@ constexpr std::array<Handler, 7> kActions{restartClick,    saveClick,     menuLo
 }  // namespace
 
 GameMenuWindow::GameMenuWindow(GameUi& ui) : GameWindow(ui) {
-  makeBlackFrameless(this);
-  keepOverGame(this);
+  paintBlack(this);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     auto* b = new QPushButton(this);
     b->setFont(face(kTimesFace, 9.75, true));
@@ -62,7 +60,5 @@ bool GameMenuWindow::eventFilter(QObject* watched, QEvent* event) {
 void GameMenuWindow::keyPressEvent(QKeyEvent* event) {
   if (!previewKey(event)) QWidget::keyPressEvent(event);
 }
-
-void GameMenuWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

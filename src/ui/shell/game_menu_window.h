@@ -21,7 +21,6 @@ class GameMenuWindow : public GameWindow<GameMenu> {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   // The window sees every key before its buttons do.

@@ -1,7 +1,6 @@
 // The main menu window: the title over the background picture and five buttons.
 #include "ui/shell/main_menu_window.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -38,7 +37,6 @@ constexpr std::array<Handler, 5> kActions{newGameClick, loadGameClick, networkGa
 }  // namespace
 
 MainMenuWindow::MainMenuWindow(GameUi& ui) : GameWindow(ui) {
-  setWindowFlag(Qt::FramelessWindowHint);
   title_ = new CaptionLabel(this);
   title_->setFont(titleFace());
   title_->setAlignment(kTitleAlignment);
@@ -89,11 +87,5 @@ void MainMenuWindow::sync() {
 }
 
 void MainMenuWindow::paintEvent(QPaintEvent*) { background_.paint(this); }
-
-void MainMenuWindow::closeEvent(QCloseEvent* event) {
-  // Closing the menu from the window manager leaves the game as "Выход" does.
-  event->ignore();
-  ui_.input([this] { mainMenuClose(ui_.game); });
-}
 
 }  // namespace kr

@@ -28,7 +28,6 @@ class MainMenuWindow : public GameWindow<MainMenu> {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   static constexpr const char* kBackground = "welcome_bg";

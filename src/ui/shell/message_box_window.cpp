@@ -2,7 +2,6 @@
 // its buttons.
 #include "ui/shell/message_box_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,8 +30,7 @@ QPushButton* makeButton(QWidget* parent, const Control& c) {
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(GameUi& ui) : GameWindow(ui) {
-  makeBlackFrameless(this);
-  keepOverGame(this);
+  paintBlack(this);
   const MessageBox& m = model();
 
   cap_ = new QLabel(this);
@@ -82,7 +80,5 @@ bool MessageBoxWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
-
-void MessageBoxWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kr

@@ -20,7 +20,6 @@ class MessageBoxWindow : public GameWindow<MessageBox> {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLabel* cap_;

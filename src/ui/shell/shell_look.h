@@ -6,7 +6,6 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <vector>
 
 #include "ui/sprites/sprite_store.h"
 
@@ -31,29 +30,8 @@ inline QFont face(const char* family, qreal points, bool bold = false, bool ital
 // A window of that size centred on the game's screen.
 QRect centredOnScreen(const Game& g, int width, int height);
 
-// A window that comes up over the game: the backdrop, the in-game menu, the message box and
-// the notepad the menu opens. A window manager may keep the battlefield, an undecorated
-// window that fills the screen, in front of every ordinary window while it has the focus,
-// and the backdrop then stays behind it however it is raised; kept above the ordinary
-// windows, the backdrop comes up over the battlefield as soon as the menu takes the focus
-// from it. Every window that opens over the backdrop is kept above too, or the backdrop
-// would hide it. Without a window manager the hint does nothing and raising alone stacks
-// them. Kept above only while the game is the active program: see keepAboveWhileActive.
-inline constexpr const char* kKeptOverGame = "keptOverGame";
-inline void keepOverGame(QWidget* w) {
-  w->setWindowFlag(Qt::WindowStaysOnTopHint);
-  w->setProperty(kKeptOverGame, true);
-}
-
-// While the player works in another program the kept windows stand among the ordinary
-// windows, so that the other program comes in front of the darkened screen; when the game
-// is active again they are kept above again, bottom to top as given, so that they come back
-// in that order. A shown window changes its hint in place, without being shown afresh.
-void keepAboveWhileActive(const std::vector<QWidget*>& bottomToTop, bool active);
-
-// A black window without frame or title bar.
-inline void makeBlackFrameless(QWidget* w) {
-  w->setWindowFlag(Qt::FramelessWindowHint);
+// A window of the game drawn black wherever its controls leave room.
+inline void paintBlack(QWidget* w) {
   QPalette pal = w->palette();
   pal.setColor(QPalette::Window, Qt::black);
   w->setPalette(pal);

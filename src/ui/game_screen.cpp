@@ -1,0 +1,107 @@
+// The game's one window on the desktop, and the keyboard among its layers.
+#include "ui/game_screen.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWindow>
+
+#include "model/texts.h"
+
+namespace kr {
+
+namespace {
+
+// Calls back after every event of the object it watches.
+class ExposureWatch : public QObject {
+ public:
+  explicit ExposureWatch(std::function<void()> check) : check_(std::move(check)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Expose)
+      QMetaObject::invokeMethod(this, check_, Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  std::function<void()> check_;
+};
+
+}  // namespace
+
+GameScreen::GameScreen() {
+  setWindowFlag(Qt::FramelessWindowHint);
+  setWindowTitle(QString::fromUtf8(text::kGameName));
+  // Black wherever no layer lies, as the desktop behind the game's windows never shows.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  // The layers take the keyboard; the window itself only passes it on.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void GameScreen::showOnScreen() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    setGeometry(screen->availableGeometry());
+  showMaximized();
+  // The game takes the keyboard as it comes up, even where no window manager gives it.
+  activateWindow();
+}
+
+bool GameScreen::placed() const { return windowHandle() && windowHandle()->isExposed(); }
+
+void GameScreen::waitUntilPlaced(int limitMs) {
+  if (placed()) return;
+  QEventLoop loop;
+  QTimer limit;
+  limit.setSingleShot(true);
+  connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  // Checked after each event the window gets: its exposure comes as one.
+  ExposureWatch watch([this, &loop] {
+    if (placed()) loop.quit();
+  });
+  if (windowHandle()) windowHandle()->installEventFilter(&watch);
+  limit.start(limitMs);
+  loop.exec();
+}
+
+void GameScreen::closeEvent(QCloseEvent* event) {
+  // The game decides when the program ends.
+  event->ignore();
+  if (onClose_) onClose_();
+}
+
+namespace {
+
+bool takesKeyboard(const QWidget* w, const QWidget* layer) {
+  return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(layer);
+}
+
+}  // namespace
+
+void giveKeyboardTo(QWidget* layer) {
+  if (!layer || !layer->isEnabled()) return;
+  QWidget* last = layer->focusWidget();
+  if (last && last != layer && layer->isAncestorOf(last) && takesKeyboard(last, layer)) {
+    last->setFocus(Qt::ActiveWindowFocusReason);
+    return;
+  }
+  for (QWidget* w = layer->nextInFocusChain(); w != layer && layer->isAncestorOf(w);
+       w = w->nextInFocusChain()) {
+    if (takesKeyboard(w, layer)) {
+      w->setFocus(Qt::ActiveWindowFocusReason);
+      return;
+    }
+  }
+  layer->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool hasKeyboard(const QWidget* layer) {
+  const QWidget* focus = layer->window()->focusWidget();
+  return focus && (focus == layer || layer->isAncestorOf(focus));
+}
+
+}  // namespace kr
