@@ -16,6 +16,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev lintian
   # The walk through the whole game: a virtual X server, X input, a window manager.
   xvfb xauth x11-utils libx11-dev libxtst-dev openbox
+  # The start on a Wayland desktop: a compositor with a headless backend.
+  weston
   # The benchmarks' report (scripts/bench.sh)
   python3
 )

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   kr::GameUi ui(game, /*realTime=*/true);
   platform.setGameWindow(ui.screen());
   ui.screen()->waitUntilPlaced(2000);
+  kr::onTerminationSignal([&ui, &game] { ui.input([&game] { kr::gameWindowClosed(game); }); });
   ui.input([&game] { kr::startUp(game); });
   if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");
   return QApplication::exec();

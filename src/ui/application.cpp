@@ -11,9 +11,14 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSocketNotifier>
 #include <QThreadPool>
 #include <QTranslator>
 #include <QWidget>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -131,5 +136,35 @@ class FirstPaintNote : public QObject {
 }  // namespace
 
 void noteFirstPaint(QWidget* widget, const char* what) { new FirstPaintNote(widget, what); }
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void noteSignal(int) {
+  const char byte = 1;
+  // Nothing else is safe in a signal handler; a full pipe already carries the news.
+  [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void onTerminationSignal(std::function<void()> end) {
+  if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  auto* notifier =
+      new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [end = std::move(end)] {
+    char bytes[16];
+    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    end();
+  });
+  struct sigaction action {};
+  action.sa_handler = noteSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
 
 }  // namespace kr

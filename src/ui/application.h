@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QLoggingCategory>
+#include <functional>
 #include <thread>
 
 class QTranslator;
@@ -65,6 +66,10 @@ void setUpApplication();
 // translations folder, with the Cyrillic "ОК" on the standard button. Returns the installed
 // translator, owned by the application, or nullptr when the translations are not installed.
 QTranslator* installQtRussian();
+
+// A session that ends (SIGTERM) or Ctrl+C on the terminal (SIGINT) runs `end` on the event
+// loop, as the desktop closing the game's window does, so that the program ends cleanly.
+void onTerminationSignal(std::function<void()> end);
 
 // Notes, as `what`, the widget's first frame once it is drawn and handed to the display.
 void noteFirstPaint(QWidget* widget, const char* what);

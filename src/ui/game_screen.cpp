@@ -3,13 +3,14 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QTimer>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "model/texts.h"
+#include "ui/application.h"
 
 namespace kr {
 
@@ -66,6 +67,11 @@ void GameScreen::waitUntilPlaced(int limitMs) {
   if (windowHandle()) windowHandle()->installEventFilter(&watch);
   limit.start(limitMs);
   loop.exec();
+}
+
+void GameScreen::resizeEvent(QResizeEvent*) {
+  qCInfo(startLog).noquote() << QStringLiteral("game window %1 x %2").arg(width()).arg(height());
+  if (onResize_) onResize_();
 }
 
 void GameScreen::closeEvent(QCloseEvent* event) {

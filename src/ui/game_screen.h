@@ -19,6 +19,8 @@ class GameScreen : public QWidget {
   void showOnScreen();
   // Runs when the desktop asks the window to close (Alt+F4, the task bar's close).
   void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+  // Runs when the desktop gives the window another size.
+  void setOnResize(std::function<void()> onResize) { onResize_ = std::move(onResize); }
   // Whether the desktop has put the window on the screen at the size it keeps.
   bool placed() const;
   // Runs the event loop until the desktop has put the window on the screen (a Wayland
@@ -27,9 +29,11 @@ class GameScreen : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::function<void()> onClose_;
+  std::function<void()> onResize_;
 };
 
 // Gives the keyboard to a layer: to the control in it that had it last, else to its first

@@ -78,6 +78,8 @@ GameUi::GameUi(Game& g, bool realTime)
     screen_.show();
   } else {
     screen_.showOnScreen();
+    // The size the desktop gives the game's window is the game's screen.
+    screen_.setOnResize([this] { input([this] { screenChanged(game); }); });
     elapsed_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);

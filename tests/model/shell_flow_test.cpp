@@ -156,6 +156,29 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
   }
 }
 
+// The desktop may give the game's window its final size only after the main menu is up (a
+// compositor's panel that comes up late): the menus follow it, a game under way does not.
+TEST(WindowFlow, AChangedScreenIsReadAgainOnlyWhileTheMenusAreUp) {
+  const std::vector<std::pair<const char*, Steps>> cases = {
+      {"main menu", startProgram},
+      {"about box over the main menu", then(startProgram, aboutClick)},
+      {"briefing", toBriefing},
+      {"battlefield", toBattlefield},
+  };
+  for (const auto& [name, steps] : cases) {
+    SCOPED_TRACE(name);
+    FakePlatform platform;
+    platform.usable = platform.full = {1920, 1080};
+    Game game(platform);
+    steps(game);
+    platform.usable = platform.full = {1920, 1048};
+    screenChanged(game);
+    const bool menusOnly = !game.loaded<Briefing>() && !game.loaded<Battlefield>();
+    EXPECT_EQ(game.screenHeight, menusOnly ? 1048 : 1080);
+    EXPECT_EQ(game.fullScreenHeight, menusOnly ? 1048 : 1080);
+  }
+}
+
 TEST(WindowFlow, MainMenuLoadReadsTheScreenAndClearsTheFlags) {
   FakePlatform platform;
   platform.usable = {1600, 860};

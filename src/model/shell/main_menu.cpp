@@ -13,11 +13,19 @@ void startUp(Game& g) {
   g.load<MainMenu>().window.show();
 }
 
-void mainMenuLoad(Game& g) {
+namespace {
+
+void readScreen(Game& g) {
   const Size usable = g.platform.usableScreen();
   g.screenWidth = usable.width;
   g.screenHeight = usable.height;
   g.fullScreenHeight = g.platform.fullScreen().height;
+}
+
+}  // namespace
+
+void mainMenuLoad(Game& g) {
+  readScreen(g);
   g.briefingPending = false;
   g.loadConfirmPending = false;
   g.exitConfirmPending = false;
@@ -68,6 +76,11 @@ void aboutOkClick(Game& g) {
 void aboutClose(Game& g) { g.unload<AboutBox>(); }
 
 void gameWindowClosed(Game& g) { g.end(); }
+
+void screenChanged(Game& g) {
+  // Once a game is under way its screens stand as they were laid out.
+  if (g.loaded<MainMenu>() && !g.loaded<Battlefield>() && !g.loaded<Briefing>()) readScreen(g);
+}
 
 void backdropLoad(Game& g) {
   // The backdrop never takes input or the focus.
