@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
@@ -281,6 +282,33 @@ TEST_F(ShellWindows, AboutBoxOpensBesideTheMenuAndOkHidesIt) {
   click(about->okButton());
   EXPECT_FALSE(about->isVisible());
   EXPECT_TRUE(ui.mainMenu()->isVisible());
+}
+
+// The about box goes where its title bar is dragged, but never so far that the title bar
+// leaves the game's window; its close box closes it.
+TEST_F(ShellWindows, TheAboutBoxIsDraggedByItsTitleWithinTheGamesWindow) {
+  click(ui.mainMenu()->button(4));
+  AboutWindow* about = ui.about();
+  ASSERT_NE(about, nullptr);
+  QWidget* bar = about->frame()->title()->parentWidget();
+  const QPoint start = about->pos();
+  const auto drag = [bar](QPoint by) {
+    const QPoint grip(40, 10);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + by), bar->mapToGlobal(QPointF(grip + by)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + by);
+  };
+  drag(QPoint(30, 20));
+  EXPECT_EQ(about->pos(), start + QPoint(30, 20));
+  drag(QPoint(5000, 5000));
+  const QSize room = ui.screen()->size();
+  EXPECT_EQ(about->pos(), QPoint(room.width() - about->width(), room.height() - 22));
+  drag(QPoint(-9000, -9000));
+  EXPECT_EQ(about->pos(), QPoint(0, 0));
+  QTest::mouseClick(about->frame()->closeBox(), Qt::LeftButton);
+  EXPECT_FALSE(game.loaded<AboutBox>());
 }
 
 TEST_F(ShellWindows, TextsUseTheGameFaces) {
