@@ -141,6 +141,8 @@ void GameUi::input(const std::function<void()>& handler) {
   scheduleWake();
 }
 
+QSize GameUi::gameScreen() const { return {game.screenWidth, game.screenHeight}; }
+
 void GameUi::connectionRequest(SocketId listener, int requestId) {
   input([this, listener, requestId] { game.connectionRequest(listener, requestId); });
 }

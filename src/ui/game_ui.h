@@ -83,6 +83,8 @@ class GameUi : public QObject, public SocketEvents {
 
   // The game's one window on the desktop, which holds every window of the game as a layer.
   GameScreen* screen() { return &screen_; }
+  // The game's screen as the game's rules read it: the usable part of the game's window.
+  QSize gameScreen() const;
 
   // Socket events of the platform, passed on to the game as input.
   void connectionRequest(SocketId listener, int requestId) override;

@@ -208,48 +208,16 @@ class Walk {
   // Empty when the screen shows the window of that role; else what it shows there.
   std::string expectShown(Role role) {
     const Places& p = places;
-    switch (role) {
-      case Role::MainMenu:
-        return mostly(grab(p.mainMenuNewGame.adjusted(3, 3, -3, -3)), buttonFace)
-                   ? ""
-                   : "the main menu is not there";
-      case Role::About:
-        return mostly(grab(p.aboutTitleBar.adjusted(2, 2, -2, -2)), titleBlue) &&
-                       mostly(grab(p.aboutOk.adjusted(3, 3, -3, -3)), buttonFace)
-                   ? ""
-                   : "the about box is not there";
-      case Role::Briefing: return p.briefing.whyNotTyped(desktop_);
-      case Role::Battlefield: {
-        const QImage palette = grab(p.buildFrame);
-        return count(palette, panelGrey) > palette.width() * palette.height() / 2
-                   ? ""
-                   : "the battlefield is not there, bright";
-      }
-      case Role::Backdrop: {
-        const QRect sample = p.terrainSample;
-        const double before = brightness(battlefieldShot.copy(sample));
-        const double after = brightness(grab(sample));
-        return after < before * 0.4 && after > before * 0.08
-                   ? ""
-                   : "the ground went from brightness " + std::to_string(before) + " to " +
-                         std::to_string(after) + ", not darkened by the backdrop";
-      }
-      case Role::GameMenu:
-        return mostly(grab(p.menuTop), buttonFace) && mostly(grab(p.menuBottom), buttonFace)
-                   ? ""
-                   : "the in-game menu is not there";
-      case Role::MessageBox:
-        return mostly(grab(p.boxCaption.adjusted(2, 2, -2, -2)), captionRed)
-                   ? ""
-                   : "the message box is not there";
-      case Role::Notepad:
-        // Same size and place as the in-game menu: its list hides the menu's first button.
-        return mostly(grab(p.notepadBack.adjusted(3, 3, -3, -3)), buttonFace) &&
-                       !mostly(grab(p.menuTop), buttonFace)
-                   ? ""
-                   : "the notepad is not there";
+    if (role == Role::Briefing) return p.briefing.whyNotTyped(desktop_);
+    if (role == Role::Backdrop) {
+      const double before = brightness(battlefieldShot.copy(p.terrainSample));
+      const double after = brightness(grab(p.terrainSample));
+      return after < before * 0.4 && after > before * 0.08
+                 ? ""
+                 : "the ground went from brightness " + std::to_string(before) + " to " +
+                       std::to_string(after) + ", not darkened by the backdrop";
     }
-    return {};
+    return shows(role) ? "" : std::string("the ") + nameOf(role) + " is not there";
   }
   std::string expectGone(Role role) {
     return expectShown(role).empty() ? std::string("the ") + nameOf(role) + " is still there" : "";
@@ -298,6 +266,26 @@ class Walk {
 
  private:
   QImage grab(const QRect& area) { return desktop_.grab(area); }
+  bool face(const QRect& button) { return mostly(grab(button.adjusted(3, 3, -3, -3)), buttonFace); }
+
+  // Whether the pixels that tell the window of that role are on the screen.
+  bool shows(Role role) {
+    const Places& p = places;
+    switch (role) {
+      case Role::MainMenu: return face(p.mainMenuNewGame);
+      case Role::About:
+        return mostly(grab(p.aboutTitleBar.adjusted(2, 2, -2, -2)), titleBlue) && face(p.aboutOk);
+      case Role::Battlefield: return mostly(grab(p.buildFrame), panelGrey);
+      case Role::GameMenu:
+        return mostly(grab(p.menuTop), buttonFace) && mostly(grab(p.menuBottom), buttonFace);
+      case Role::MessageBox: return mostly(grab(p.boxCaption.adjusted(2, 2, -2, -2)), captionRed);
+      // Same size and place as the in-game menu: its list hides the menu's first button.
+      case Role::Notepad: return face(p.notepadBack) && !mostly(grab(p.menuTop), buttonFace);
+      case Role::Briefing:
+      case Role::Backdrop: break;
+    }
+    return false;
+  }
 
   Session& session_;
   Desktop& desktop_;

@@ -7,7 +7,6 @@
 
 #include "model/comm/network.h"
 #include "ui/game_ui.h"
-#include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"
 #include "ui/widgets/title_frame.h"
 
@@ -44,13 +43,8 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
 
 void NetworkDialogWindow::sync() {
   const NetworkDialog& s = model();
-  const QSize body(static_cast<int>(s.width), static_cast<int>(s.height));
-  frame_->setTitle(QString::fromStdString(s.caption));
-  frame_->resizeBody(body);
-  if (isHidden()) {
-    const QSize outer = TitleFrame::outerSize(body);
-    place(centredOnScreen(ui_.game, outer.width(), outer.height()));
-  }
+  frame_->sync(QString::fromStdString(s.caption),
+               QSize(static_cast<int>(s.width), static_cast<int>(s.height)), ui_.gameScreen());
   syncControl(title_, s.title);
   syncControl(host_, s.hostButton);
   syncControl(prompt_, s.addressPrompt);

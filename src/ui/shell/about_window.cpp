@@ -33,14 +33,8 @@ AboutWindow::AboutWindow(GameUi& ui) : GameWindow(ui) {
 
 void AboutWindow::sync() {
   const AboutBox& m = model();
-  const QSize body(static_cast<int>(m.width), static_cast<int>(m.height));
-  frame_->setTitle(QString::fromStdString(m.caption));
-  frame_->resizeBody(body);
-  // Centred as it comes up; where the player drags it, it stays while it is shown.
-  if (isHidden()) {
-    const QSize outer = TitleFrame::outerSize(body);
-    place(centredOnScreen(ui_.game, outer.width(), outer.height()));
-  }
+  frame_->sync(QString::fromStdString(m.caption),
+               QSize(static_cast<int>(m.width), static_cast<int>(m.height)), ui_.gameScreen());
   syncControl(title_, m.title);
   syncGeometry(icon_, m.icon);
   syncControl(description_, m.description);

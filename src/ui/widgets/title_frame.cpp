@@ -49,22 +49,25 @@ TitleFrame::TitleFrame(QWidget* window, std::function<void()> onClose)
   body_->setPalette(window->style()->standardPalette());
 }
 
-void TitleFrame::setTitle(const QString& title) {
-  if (title_->text() != title) title_->setText(title);
-}
-
 QSize TitleFrame::outerSize(QSize body) {
   return {FrameSize::outerWidth(body.width()), FrameSize::outerHeight(body.height())};
 }
 
-void TitleFrame::resizeBody(QSize body) {
+void TitleFrame::sync(const QString& title, QSize body, QSize screen) {
+  if (title_->text() != title) title_->setText(title);
   const QRect bar(kBorder, kBorder, body.width(), kTitleHeight);
   if (bar_->geometry() != bar) bar_->setGeometry(bar);
   title_->setGeometry(6, 0, std::max(0, bar.width() - kTitleHeight - 8), kTitleHeight);
   close_->setGeometry(bar.width() - kTitleHeight + 2, 2, kTitleHeight - 4, kTitleHeight - 4);
   const QRect inside(FrameSize::bodyLeft, FrameSize::bodyTop, body.width(), body.height());
   if (body_->geometry() != inside) body_->setGeometry(inside);
-  if (window_->size() != outerSize(body)) window_->resize(outerSize(body));
+  const QSize outer = outerSize(body);
+  if (window_->size() != outer) window_->resize(outer);
+  if (window_->isHidden()) {
+    const QPoint middle((screen.width() - outer.width()) / 2,
+                        (screen.height() - outer.height()) / 2);
+    if (window_->pos() != middle) window_->move(middle);
+  }
 }
 
 bool TitleFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -28,11 +28,12 @@ class TitleFrame : public QObject {
   QWidget* body() const { return body_; }
   QLabel* title() const { return title_; }
   QToolButton* closeBox() const { return close_; }
-  void setTitle(const QString& title);
+  // Shows the title and gives the body that size, the window growing around it; a hidden
+  // window is placed in the middle of a screen of that size, where it comes up (a shown one
+  // stays where the player dragged it).
+  void sync(const QString& title, QSize body, QSize screen);
   // The framed window's size for a body of that size.
   static QSize outerSize(QSize body);
-  // Gives the body that size; the window grows around it.
-  void resizeBody(QSize body);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
