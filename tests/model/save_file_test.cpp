@@ -460,7 +460,7 @@ TEST_F(SaveFileTest, OnlyAPlainFileIsLoadedAndTheLoadNeverWaits) {
   }
 }
 
-TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
+TEST_F(SaveFileTest, LoaderReadsWhatTheNextSaveWouldWriteThenTheOtherFolder) {
   namespace fs = std::filesystem;
   const std::string program = folder.file("game");
   const std::string user = folder.file("user");
@@ -471,16 +471,23 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     bool programWritable;
     int programLevel;  // the level saved in the folder, 0 for no save there
     int userLevel;
-    int loaded;  // 0: the load fails
+    int savedLevel;         // saved with "Сохранить" before the load, 0 for none
+    bool programSaveFails;  // the save beside the program cannot be written
+    int loaded;             // 0: the load fails
+    const char* nick;       // loaded with it
   };
   const std::vector<Case> cases = {
-      {"program folder", true, 1, 0, 1},
-      {"program folder the player cannot write", false, 1, 0, 1},
-      {"user folder beside a program folder he can write", true, 0, 2, 2},
-      {"user folder", false, 0, 2, 2},
-      {"both", true, 1, 2, 1},
-      {"both, the program folder read-only", false, 1, 2, 1},
-      {"neither", true, 0, 0, 0},
+      {"program folder", true, 1, 0, 0, false, 1, "Game"},
+      {"program folder the player cannot write", false, 1, 0, 0, false, 1, "Game"},
+      {"user folder beside a program folder he can write", true, 0, 2, 0, false, 2, "User"},
+      {"user folder", false, 0, 2, 0, false, 2, "User"},
+      {"both", true, 1, 2, 0, false, 1, "Game"},
+      {"both, the program folder read-only", false, 1, 2, 0, false, 2, "User"},
+      {"new save beside an old one in a read-only program folder", false, 1, 0, 3, false, 3,
+       "Saved"},
+      {"save that failed beside the program went to the user folder", true, 1, 0, 3, true, 3,
+       "Saved"},
+      {"neither", true, 0, 0, 0, false, 0, ""},
   };
   const AsPlayer player;
   for (const Case& c : cases) {
@@ -492,11 +499,24 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     if (c.programLevel)
       folder.write("game/save.ssav", toVector(bytesFor("Game", c.programLevel, 60)));
     if (c.userLevel) folder.write("user/save.ssav", toVector(bytesFor("User", c.userLevel, 60)));
+    if (c.programSaveFails) {
+      // Folders of the player's stand under every name the new file could take.
+      for (const char* blocked : {"game/save.ssav.new", "game/save.ssav.part"}) {
+        fs::create_directory(folder.file(blocked));
+        folder.write(std::string(blocked) + "/letter.txt", {1});
+      }
+    }
     if (!c.programWritable)
       fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
     // The saver agrees that the program folder cannot be written to.
     ASSERT_EQ(saveFilePath(game), (c.programWritable ? program : user) + "/save.ssav");
     platform.messages.clear();
+    if (c.savedLevel) {
+      inMenu(c.savedLevel, "Saved");
+      saveClick(game);
+      EXPECT_TRUE(platform.messages.empty());
+      game.unload<Battlefield>();
+    }
     game.briefingPending = false;
     loadSavedGame(game);
     fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
@@ -506,7 +526,7 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(game.levelNumber, c.loaded);
-    EXPECT_EQ(game.playerNick, c.loaded == c.programLevel ? "Game" : "User");
+    EXPECT_EQ(game.playerNick, c.nick);
   }
 }
 
