@@ -471,23 +471,31 @@ TEST_F(SaveFileTest, LoaderReadsWhatTheNextSaveWouldWriteThenTheOtherFolder) {
     bool programWritable;
     int programLevel;  // the level saved in the folder, 0 for no save there
     int userLevel;
-    int savedLevel;         // saved with "Сохранить" before the load, 0 for none
-    bool programSaveFails;  // the save beside the program cannot be written
-    int loaded;             // 0: the load fails
-    const char* nick;       // loaded with it
+    int savedLevel;  // saved with "Сохранить" before the load, 0 for none
+    // Folders of the player's in the program folder, under names the save would write.
+    std::vector<const char*> playerFolders;
+    int loaded;        // 0: the load fails
+    const char* nick;  // loaded with it
   };
   const std::vector<Case> cases = {
-      {"program folder", true, 1, 0, 0, false, 1, "Game"},
-      {"program folder the player cannot write", false, 1, 0, 0, false, 1, "Game"},
-      {"user folder beside a program folder he can write", true, 0, 2, 0, false, 2, "User"},
-      {"user folder", false, 0, 2, 0, false, 2, "User"},
-      {"both", true, 1, 2, 0, false, 1, "Game"},
-      {"both, the program folder read-only", false, 1, 2, 0, false, 2, "User"},
-      {"new save beside an old one in a read-only program folder", false, 1, 0, 3, false, 3,
+      {"program folder", true, 1, 0, 0, {}, 1, "Game"},
+      {"program folder the player cannot write", false, 1, 0, 0, {}, 1, "Game"},
+      {"user folder beside a program folder he can write", true, 0, 2, 0, {}, 2, "User"},
+      {"user folder", false, 0, 2, 0, {}, 2, "User"},
+      {"both", true, 1, 2, 0, {}, 1, "Game"},
+      {"both, the program folder read-only", false, 1, 2, 0, {}, 2, "User"},
+      {"new save beside an old one in a read-only program folder", false, 1, 0, 3, {}, 3, "Saved"},
+      // A save that cannot be written beside the program goes to the user folder.
+      {"save failed on a folder in its place", true, 0, 0, 3, {"save.ssav"}, 3, "Saved"},
+      {"save failed beside an old one",
+       true,
+       1,
+       0,
+       3,
+       {"save.ssav.new", "save.ssav.part"},
+       3,
        "Saved"},
-      {"save that failed beside the program went to the user folder", true, 1, 0, 3, true, 3,
-       "Saved"},
-      {"neither", true, 0, 0, 0, false, 0, ""},
+      {"neither", true, 0, 0, 0, {}, 0, ""},
   };
   const AsPlayer player;
   for (const Case& c : cases) {
@@ -499,12 +507,9 @@ TEST_F(SaveFileTest, LoaderReadsWhatTheNextSaveWouldWriteThenTheOtherFolder) {
     if (c.programLevel)
       folder.write("game/save.ssav", toVector(bytesFor("Game", c.programLevel, 60)));
     if (c.userLevel) folder.write("user/save.ssav", toVector(bytesFor("User", c.userLevel, 60)));
-    if (c.programSaveFails) {
-      // Folders of the player's stand under every name the new file could take.
-      for (const char* blocked : {"game/save.ssav.new", "game/save.ssav.part"}) {
-        fs::create_directory(folder.file(blocked));
-        folder.write(std::string(blocked) + "/letter.txt", {1});
-      }
+    for (const char* name : c.playerFolders) {
+      fs::create_directory(program + "/" + name);
+      folder.write(std::string("game/") + name + "/letter.txt", {1});
     }
     if (!c.programWritable)
       fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
