@@ -50,6 +50,19 @@ class ModuleNotes {
   QtMessageHandler previous_ = nullptr;
 };
 
+// The platform listens, and a peer's knock reaches the game.
+void expectHosting(QtPlatform& platform, const RecordedEvents& events) {
+  const quint16 port = freePort();
+  ASSERT_NE(port, 0);
+  const SocketId listener = platform.listen(port);
+  ASSERT_NE(listener, 0);
+  QTcpSocket peer;
+  peer.connectToHost(QHostAddress::LocalHost, port);
+  ASSERT_TRUE(waitUntil([&] { return !events.requests.empty(); }));
+  EXPECT_EQ(events.requests.front(), listener);
+  platform.close(listener);
+}
+
 TEST(Modules, ThePlatformLoadsBothFromTheProgramFolder) {
   EXPECT_EQ(QtPlatform::moduleFolderOf(QStringLiteral(KREPOSTAN_PROGRAM_DIR)),
             QStringLiteral(KREPOSTAN_PROGRAM_DIR));
@@ -62,15 +75,7 @@ TEST(Modules, ThePlatformLoadsBothFromTheProgramFolder) {
   platform.playSound(KREPOSTAN_PROGRAM_DIR "/Click.smus");
   EXPECT_TRUE(platform.soundLoaded());
 
-  const quint16 port = freePort();
-  ASSERT_NE(port, 0);
-  const SocketId listener = platform.listen(port);
-  ASSERT_NE(listener, 0);
-  QTcpSocket peer;
-  peer.connectToHost(QHostAddress::LocalHost, port);
-  ASSERT_TRUE(waitUntil([&] { return !events.requests.empty(); }));
-  EXPECT_EQ(events.requests.front(), listener);
-  platform.close(listener);
+  ASSERT_NO_FATAL_FAILURE(expectHosting(platform, events));
   EXPECT_TRUE(notes.said().isEmpty()) << notes.said().join('\n').toStdString();
 }
 
@@ -180,15 +185,7 @@ TEST(Modules, TheNetworkModuleLoadsWithoutTheSoundModule) {
     platform.playSound(KREPOSTAN_PROGRAM_DIR "/Click.smus");
     EXPECT_FALSE(platform.soundLoaded());
 
-    const quint16 port = freePort();
-    ASSERT_NE(port, 0);
-    const SocketId listener = platform.listen(port);
-    ASSERT_NE(listener, 0);
-    QTcpSocket peer;
-    peer.connectToHost(QHostAddress::LocalHost, port);
-    ASSERT_TRUE(waitUntil([&] { return !events.requests.empty(); }));
-    EXPECT_EQ(events.requests.front(), listener);
-    platform.close(listener);
+    ASSERT_NO_FATAL_FAILURE(expectHosting(platform, events));
     ASSERT_EQ(notes.said().size(), 1) << notes.said().join('\n').toStdString();
     EXPECT_TRUE(notes.said()[0].contains(QString::fromUtf8(kModules[0])));
   }
