@@ -110,7 +110,7 @@ TEST(Modules, BrokenModuleFilesAreNamedAndTheGameRunsOn) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
   };
   const std::vector<Case> cases = {
-      {"missing", [](const char*, const QString&) { return true; }, "No such file"},
+      {"missing", [](const char*, const QString&) { return true; }, "missing"},
       {"empty", [&](const char*, const QString& path) { return write(path, {}); }, "empty"},
       {"not a library",
        [&](const char*, const QString& path) { return write(path, "not a library"); },

@@ -49,7 +49,9 @@ void moduleWarning(const QString& path, const QString& problem, const char* with
 // it looks like a whole library.
 template <class T>
 std::unique_ptr<T> loadModule(const QString& path, const char* entry, const char* without) {
-  const QString problem = moduleFileProblem(path);
+  const QString problem = QFileInfo::exists(path)
+                              ? moduleFileProblem(path)
+                              : QStringLiteral("missing, and not beside the program either");
   if (!problem.isEmpty()) {
     moduleWarning(path, problem, without);
     return nullptr;
