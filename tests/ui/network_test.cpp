@@ -68,6 +68,11 @@ struct Side {
   Battlefield& world() { return game.battlefield(); }
   SocketId win1() { return world().gameSocket; }
   quint16 gamePort() const { return platform.ports.at(kGamePort); }
+  // "Засервить": the sockets the host listens with.
+  QtSockets& host() {
+    hostClick(game);
+    return platform.sockets;
+  }
   void join(const std::string& address) {
     game.networkDialog().addressBox.caption = address;
     joinClick(game);
@@ -167,8 +172,7 @@ TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
     SCOPED_TRACE(c.name);
     Side side;
     ASSERT_NE(side.gamePort(), 0);
-    hostClick(side.game);
-    QtSockets& sockets = side.platform.sockets;
+    QtSockets& sockets = side.host();
     {
       StrayConnection stray(side.gamePort());
       ASSERT_TRUE(stray.connected());
@@ -207,8 +211,7 @@ TEST_F(NetworkGameTest, RealPeerRightBehindAStrayTakesThePlace) {
     SCOPED_TRACE("round " + std::to_string(round));
     Side side;
     ASSERT_NE(side.gamePort(), 0);
-    hostClick(side.game);
-    QtSockets& sockets = side.platform.sockets;
+    QtSockets& sockets = side.host();
     StrayConnection stray(side.gamePort());
     ASSERT_TRUE(stray.connected());
     stray.close();
