@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <type_traits>
 
 #include "model/comm/network.h"
 #include "support/game_fixture.h"
@@ -41,11 +43,25 @@ TEST_F(NetworkTest, HostListensOnTheGamePort) {
   expectOnTheWayToLevel100();
 }
 
-TEST_F(NetworkTest, ListenThatCannotStartIsReportedAndTheGameGoesOn) {
+// Each shown window with the times it came to the front: a system message comes up in
+// front of whatever is on the screen as it is shown, so nothing may change here after it.
+std::string screen(Game& g) {
+  std::string out;
+  forEachWindow([&]<class W>(std::type_identity<W>) {
+    if (!g.loaded<W>() || !g.window<W>().window.visible) return;
+    out += std::string(kWindowName<W>) + "^" + std::to_string(g.window<W>().window.raised) + " ";
+  });
+  return out;
+}
+
+TEST_F(NetworkTest, ListenThatCannotStartIsReportedOverTheBriefing) {
   platform.listenFails = true;
+  std::string atMessage;
+  platform.atMessage = [&] { atMessage = screen(game); };
   hostClick(game);
   expectConnectFailedOnce();
   expectOnTheWayToLevel100();
+  EXPECT_EQ(atMessage, screen(game));
 }
 
 TEST_F(NetworkTest, HostAcceptsOnePeerOnly) {

@@ -1,10 +1,13 @@
-// "Сохранить" killed at random moments: the save on disk is always one whole save.
+// "Сохранить" killed at random moments: the save on disk is always one whole save, and
+// what the killed saves leave beside it does not pile up.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -93,6 +96,14 @@ class SaveCrashTest : public SaveFolderTest {
     ::_exit(0);
   }
   std::vector<std::uint8_t> saved() const { return folder.read("save.ssav"); }
+  // The names in the save's folder.
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 };
 
 TEST_F(SaveCrashTest, KilledWhileSavingLeavesTheOldOrTheNewSave) {
@@ -107,6 +118,15 @@ TEST_F(SaveCrashTest, KilledWhileSavingLeavesTheOldOrTheNewSave) {
   int lastSaved = 0;  // the round whose bytes are on disk
   for (int trial = 1; trial <= 40; ++trial) {
     SCOPED_TRACE("trial " + std::to_string(trial));
+    // In every other trial a folder of the player's stands where the new file usually goes,
+    // and the saves step around it.
+    const bool blocked = trial % 2 == 1;
+    if (blocked) {
+      std::filesystem::create_directory(folder.file("save.ssav.new"));
+      folder.write("save.ssav.new/letter.txt", {1});
+    } else {
+      std::filesystem::remove_all(folder.file("save.ssav.new"));
+    }
     int notes[2];
     ASSERT_EQ(::pipe(notes), 0);
     const int first = trial * 1000;
@@ -164,6 +184,11 @@ TEST_F(SaveCrashTest, KilledWhileSavingLeavesTheOldOrTheNewSave) {
     EXPECT_TRUE(platform.messages.empty());
     ASSERT_EQ(saved(), bytesOf(first + 999));
     lastSaved = first + 999;
+    // Nothing of the killed saves is left beside it.
+    const std::vector<std::string> expected =
+        blocked ? std::vector<std::string>{"save.ssav", "save.ssav.new"}
+                : std::vector<std::string>{"save.ssav"};
+    EXPECT_EQ(entries(), expected);
   }
 }
 

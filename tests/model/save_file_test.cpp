@@ -460,7 +460,7 @@ TEST_F(SaveFileTest, OnlyAPlainFileIsLoadedAndTheLoadNeverWaits) {
   }
 }
 
-TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
+TEST_F(SaveFileTest, LoaderReadsWhatTheNextSaveWouldWriteThenTheOtherFolder) {
   namespace fs = std::filesystem;
   const std::string program = folder.file("game");
   const std::string user = folder.file("user");
@@ -471,16 +471,31 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     bool programWritable;
     int programLevel;  // the level saved in the folder, 0 for no save there
     int userLevel;
-    int loaded;  // 0: the load fails
+    int savedLevel;  // saved with "Сохранить" before the load, 0 for none
+    // Folders of the player's in the program folder, under names the save would write.
+    std::vector<const char*> playerFolders;
+    int loaded;        // 0: the load fails
+    const char* nick;  // loaded with it
   };
   const std::vector<Case> cases = {
-      {"program folder", true, 1, 0, 1},
-      {"program folder the player cannot write", false, 1, 0, 1},
-      {"user folder beside a program folder he can write", true, 0, 2, 2},
-      {"user folder", false, 0, 2, 2},
-      {"both", true, 1, 2, 1},
-      {"both, the program folder read-only", false, 1, 2, 1},
-      {"neither", true, 0, 0, 0},
+      {"program folder", true, 1, 0, 0, {}, 1, "Game"},
+      {"program folder the player cannot write", false, 1, 0, 0, {}, 1, "Game"},
+      {"user folder beside a program folder he can write", true, 0, 2, 0, {}, 2, "User"},
+      {"user folder", false, 0, 2, 0, {}, 2, "User"},
+      {"both", true, 1, 2, 0, {}, 1, "Game"},
+      {"both, the program folder read-only", false, 1, 2, 0, {}, 2, "User"},
+      {"new save beside an old one in a read-only program folder", false, 1, 0, 3, {}, 3, "Saved"},
+      // A save that cannot be written beside the program goes to the user folder.
+      {"save failed on a folder in its place", true, 0, 0, 3, {"save.ssav"}, 3, "Saved"},
+      {"save failed beside an old one",
+       true,
+       1,
+       0,
+       3,
+       {"save.ssav.new", "save.ssav.part"},
+       3,
+       "Saved"},
+      {"neither", true, 0, 0, 0, {}, 0, ""},
   };
   const AsPlayer player;
   for (const Case& c : cases) {
@@ -492,11 +507,21 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     if (c.programLevel)
       folder.write("game/save.ssav", toVector(bytesFor("Game", c.programLevel, 60)));
     if (c.userLevel) folder.write("user/save.ssav", toVector(bytesFor("User", c.userLevel, 60)));
+    for (const char* name : c.playerFolders) {
+      fs::create_directory(program + "/" + name);
+      folder.write(std::string("game/") + name + "/letter.txt", {1});
+    }
     if (!c.programWritable)
       fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
     // The saver agrees that the program folder cannot be written to.
     ASSERT_EQ(saveFilePath(game), (c.programWritable ? program : user) + "/save.ssav");
     platform.messages.clear();
+    if (c.savedLevel) {
+      inMenu(c.savedLevel, "Saved");
+      saveClick(game);
+      EXPECT_TRUE(platform.messages.empty());
+      game.unload<Battlefield>();
+    }
     game.briefingPending = false;
     loadSavedGame(game);
     fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
@@ -506,7 +531,7 @@ TEST_F(SaveFileTest, LoaderLooksInTheProgramFolderThenInTheUserFolder) {
     }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(game.levelNumber, c.loaded);
-    EXPECT_EQ(game.playerNick, c.loaded == c.programLevel ? "Game" : "User");
+    EXPECT_EQ(game.playerNick, c.nick);
   }
 }
 

@@ -26,6 +26,8 @@ class FakePlatform : public Platform {
 
   std::vector<std::string> sounds;
   std::vector<Message> messages;
+  // Called as each system message comes up, for tests that look at the screen then.
+  std::function<void()> atMessage;
   bool endCalled = false;
   Point cursor{400, 400};
   Size usable{1280, 984};
@@ -54,6 +56,7 @@ class FakePlatform : public Platform {
 
   void playSound(const std::string& path) override { sounds.push_back(path); }
   void systemMessage(const std::string& text, MessageIcon icon) override {
+    if (atMessage) atMessage();
     messages.push_back({text, icon});
   }
   void endProgram() override { endCalled = true; }

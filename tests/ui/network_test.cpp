@@ -7,8 +7,10 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <cerrno>
 #include <chrono>
 #include <map>
+#include <string>
 
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
@@ -66,6 +68,11 @@ struct Side {
   Battlefield& world() { return game.battlefield(); }
   SocketId win1() { return world().gameSocket; }
   quint16 gamePort() const { return platform.ports.at(kGamePort); }
+  // "Засервить": the sockets the host listens with.
+  QtSockets& host() {
+    hostClick(game);
+    return platform.sockets;
+  }
   void join(const std::string& address) {
     game.networkDialog().addressBox.caption = address;
     joinClick(game);
@@ -135,6 +142,12 @@ class StrayConnection {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
   }
+  // Whether the host has left this end open: neither a goodbye nor a reset has come.
+  bool heldOpen() const {
+    char byte;
+    return fd_ >= 0 && ::recv(fd_, &byte, 1, MSG_PEEK | MSG_DONTWAIT) < 0 &&
+           (errno == EAGAIN || errno == EWOULDBLOCK);
+  }
   // Closes with a reset instead of an orderly goodbye.
   void reset() {
     const linger now{1, 0};
@@ -159,8 +172,7 @@ TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
     SCOPED_TRACE(c.name);
     Side side;
     ASSERT_NE(side.gamePort(), 0);
-    hostClick(side.game);
-    QtSockets& sockets = side.platform.sockets;
+    QtSockets& sockets = side.host();
     {
       StrayConnection stray(side.gamePort());
       ASSERT_TRUE(stray.connected());
@@ -189,6 +201,30 @@ TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
     ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
     EXPECT_EQ(peer.state(), QAbstractSocket::ConnectedState);
+    EXPECT_TRUE(side.platform.messages.empty());
+  }
+}
+
+TEST_F(NetworkGameTest, RealPeerRightBehindAStrayTakesThePlace) {
+  // Both knock before the host looks: the stray has already said goodbye by then.
+  for (int round = 0; round < 10; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    Side side;
+    ASSERT_NE(side.gamePort(), 0);
+    QtSockets& sockets = side.host();
+    StrayConnection stray(side.gamePort());
+    ASSERT_TRUE(stray.connected());
+    stray.close();
+    StrayConnection peer(side.gamePort());
+    ASSERT_TRUE(peer.connected());
+    ASSERT_TRUE(waitUntil([&] {
+      return sockets.connectionsTaken() == 2 && sockets.waitingRequests() == 0 &&
+             sockets.connected(side.win1());
+    }));
+    EXPECT_TRUE(peer.heldOpen());
+    EXPECT_EQ(side.platform.accepts.size(), 1u);
+    EXPECT_EQ(side.platform.listens.size(), 1u);
+    EXPECT_EQ(sockets.listeningPort(side.win1()), 0);
     EXPECT_TRUE(side.platform.messages.empty());
   }
 }

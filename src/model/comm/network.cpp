@@ -34,8 +34,9 @@ void hostClick(Game& g) {
   Battlefield& f = g.load<Battlefield>();
   replaceSocket(g, f.gameSocket, g.platform.listen(kGamePort));
   f.peerAccepted = false;
-  if (f.gameSocket == 0) reportConnectFailure(g);  // the port is taken, say
   leaveDialog(g);
+  // The port is taken, say: told over the briefing, now on the screen.
+  if (f.gameSocket == 0) reportConnectFailure(g);
 }
 
 void addressChange(Game& g, const std::string& text) {

@@ -2,6 +2,7 @@
 #include "model/persist/save_file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
@@ -18,12 +19,30 @@ namespace kr {
 
 namespace {
 
-// Writes the save, creating the user's data folder when the save goes there.
-bool writeSave(Game& g, const SaveBytes& bytes) {
-  const std::string path = saveFilePath(g);
+// Whether a save file is at path: a plain file, or a link to one.
+bool holdsSave(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Writes the save into folder, creating the folder when it is missing.
+bool writeSaveInto(const std::string& folder, const SaveBytes& bytes) {
   std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  return replaceFile(path, bytes);
+  std::filesystem::create_directories(folder, ec);
+  return replaceFile(folder + "/" + kSaveFileName, bytes);
+}
+
+// Writes the save where saveFilePath says; when that fails beside the program (a full
+// disk, say), in the user's data folder instead, taking away the old save beside the
+// program so that the loader finds the new one.
+bool writeSave(Game& g, const SaveBytes& bytes) {
+  const std::string program = g.platform.programFolder();
+  const std::string user = g.platform.userDataFolder();
+  if (!isWritableFolder(program)) return writeSaveInto(user, bytes);
+  if (writeSaveInto(program, bytes)) return true;
+  if (!writeSaveInto(user, bytes)) return false;
+  ::unlink((program + "/" + kSaveFileName).c_str());
+  return true;
 }
 
 }  // namespace
@@ -35,10 +54,12 @@ std::string saveFilePath(Game& g) {
 }
 
 std::string loadFilePath(Game& g) {
+  const std::string first = saveFilePath(g);
+  if (holdsSave(first)) return first;
   const std::string program = g.platform.programFolder() + "/" + kSaveFileName;
-  struct stat st {};
-  if (::lstat(program.c_str(), &st) == 0) return program;
-  return g.platform.userDataFolder() + "/" + kSaveFileName;
+  const std::string other =
+      first == program ? g.platform.userDataFolder() + "/" + kSaveFileName : program;
+  return holdsSave(other) ? other : first;
 }
 
 void saveClick(Game& g) {

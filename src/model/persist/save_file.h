@@ -45,11 +45,13 @@ SaveBytes encodeSave(const SavedGame& save, int levelRecordPos,
 std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes);
 
 // Where "Сохранить" writes: the program's folder, or the user's data folder when the
-// program's folder cannot be written to (an installed program).
+// program's folder cannot be written to (an installed program). A save that fails beside
+// the program goes to the user's data folder too, and takes the old one beside the program
+// away.
 std::string saveFilePath(Game& g);
-// Where the loader looks: the program's folder when anything by the save's name is there
-// (a save made while that folder could be written to, or one put there for an installed
-// program), else the user's data folder.
+// Where the loader looks: the file the next save would write when there is a save file
+// there (a plain file or a link to one), else the one in the other folder when there is,
+// else the first (whose load fails).
 std::string loadFilePath(Game& g);
 
 void saveClick(Game& g);      // "Сохранить" of the in-game menu

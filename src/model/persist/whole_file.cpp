@@ -39,17 +39,21 @@ void removeLeftover(const std::string& name) {
   if (errno == EISDIR || errno == EPERM) ::rmdir(name.c_str());
 }
 
-// Opens the file the new bytes go to, next to path, and gives its name in fresh. The
-// usual name is path + ".new"; when a leftover there cannot be taken away (a folder the
-// player keeps things in, say), a name of this process's own beside it serves instead.
-// -1 when no new file can be made in the folder at all.
+// The step-around name: the new bytes go there when something that is not ours to take
+// away (a folder the player keeps things in, say) stands under path + ".new". One fixed
+// name, so that saves cut short never leave more than one such file behind.
+std::string stepAroundName(const std::string& path) { return path + ".part"; }
+
+// Opens the file the new bytes go to, next to path, and gives its name in fresh: path +
+// ".new", or the step-around name when that is taken. Whatever a broken earlier save left
+// under either name is taken away first. -1 when no new file can be made there at all.
 int openFresh(const std::string& path, std::string& fresh) {
-  fresh = path + ".new";
-  removeLeftover(fresh);
-  int fd = createFresh(fresh);
-  for (int attempt = 0; fd < 0 && errno == EEXIST && attempt < 100; ++attempt) {
-    fresh = path + ".new." + std::to_string(::getpid()) + "." + std::to_string(attempt);
+  int fd = -1;
+  for (const std::string& name : {path + ".new", stepAroundName(path)}) {
+    fresh = name;
+    removeLeftover(fresh);
     fd = createFresh(fresh);
+    if (fd >= 0 || errno != EEXIST) break;
   }
   return fd;
 }
@@ -82,6 +86,8 @@ bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     // The new file is in place whatever the folder's sync says; a folder that cannot be
     // synced (some file systems refuse) leaves the save no worse than before.
     syncFolder(folderOf(path));
+    // A step-around file an earlier save was cut short in goes with this one's success.
+    if (fresh != stepAroundName(path)) removeLeftover(stepAroundName(path));
     return true;
   }
   ::unlink(fresh.c_str());

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include "model/cues.h"
 #include "model/texts.h"
 #include "ui/battlefield/chat_box.h"
+#include "ui/platform/module_file.h"
 #include "ui/platform/sockets.h"
 #include "ui/platform/sound_channel.h"
 
@@ -33,23 +35,45 @@ void filterAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
   if (previousHandler) previousHandler(type, context, msg);
 }
 
-Q_LOGGING_CATEGORY(moduleLog, "krepostan.modules")
+// Warnings on the modules always show; the line on each module loaded only when asked for
+// (QT_LOGGING_RULES="krepostan.modules.info=true").
+Q_LOGGING_CATEGORY(moduleLog, "krepostan.modules", QtWarningMsg)
 
-// The object a module's entry point makes, or nullptr, said once on the error output, when
-// the module cannot be loaded.
+void moduleWarning(const QString& path, const QString& problem, const char* without) {
+  qCWarning(moduleLog).noquote() << path + QStringLiteral(": ") + problem + QStringLiteral("; ") +
+                                        QString::fromUtf8(without);
+}
+
+// The object a module's entry point makes, or nullptr, said once on the error output with
+// the file and the reason, when the module cannot be loaded. The file is only mapped when
+// it looks like a whole library.
 template <class T>
-std::unique_ptr<T> loadModule(const QString& folder, const char* file, const char* entry,
-                              const char* without) {
-  QLibrary module(QDir(folder).filePath(QString::fromUtf8(file)));
-  // The module stays loaded after `module` goes: the object it makes lives on.
-  const auto make = reinterpret_cast<T* (*)()>(module.resolve(entry));
-  if (!make) {
+std::unique_ptr<T> loadModule(const QString& path, const char* entry, const char* without) {
+  const QString problem = QFileInfo::exists(path)
+                              ? moduleFileProblem(path)
+                              : QStringLiteral("missing, and not beside the program either");
+  if (!problem.isEmpty()) {
+    moduleWarning(path, problem, without);
+    return nullptr;
+  }
+  QLibrary module(path);
+  if (!module.load()) {
     // Qt's message names the file and says why, as the dynamic loader put it.
     qCWarning(moduleLog).noquote()
         << module.errorString() + QStringLiteral("; ") + QString::fromUtf8(without);
     return nullptr;
   }
-  qCInfo(moduleLog).noquote() << "loaded" << module.fileName();
+  // The module stays loaded after `module` goes: the object it makes lives on.
+  const auto make = reinterpret_cast<T* (*)()>(module.resolve(entry));
+  if (!make) {
+    module.unload();
+    moduleWarning(path,
+                  QStringLiteral("a library without the entry point %1, not this game's module")
+                      .arg(QString::fromUtf8(entry)),
+                  without);
+    return nullptr;
+  }
+  qCInfo(moduleLog).noquote() << "loaded" << path;
   return std::unique_ptr<T>(make());
 }
 
@@ -89,7 +113,7 @@ bool isWaveFile(const QString& path) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(QString moduleFolder) : moduleFolder_(std::move(moduleFolder)) {}
+QtPlatform::QtPlatform(QString programFolder) : programFolder_(std::move(programFolder)) {}
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::silenceAudioWarnings() {
@@ -105,22 +129,34 @@ QString QtPlatform::playableFile(const QString& path, const QString& defaultCue)
   return {};
 }
 
-QString QtPlatform::moduleFolderOf(const QString& programFolder) {
-  const QDir program(programFolder);
-  if (program.exists(QStringLiteral(KREPOSTAN_SOUND_MODULE))) return programFolder;
-  return QDir::cleanPath(program.filePath(QStringLiteral(KREPOSTAN_MODULES_FROM_PROGRAM)));
+QString QtPlatform::installedModuleFolderOf(const QString& programFolder) {
+  return QDir::cleanPath(
+      QDir(programFolder).filePath(QStringLiteral(KREPOSTAN_MODULES_FROM_PROGRAM)));
 }
 
-const QString& QtPlatform::moduleFolder() {
-  if (moduleFolder_.isEmpty())
-    moduleFolder_ = moduleFolderOf(QCoreApplication::applicationDirPath());
-  return moduleFolder_;
+QString QtPlatform::modulePathOf(const QString& programFolder, const QString& file) {
+  const QString beside = QDir(programFolder).filePath(file);
+  if (QFileInfo::exists(beside)) return beside;
+  return QDir(installedModuleFolderOf(programFolder)).filePath(file);
+}
+
+QString QtPlatform::moduleFolderOf(const QString& programFolder) {
+  const QDir program(programFolder);
+  if (program.exists(QStringLiteral(KREPOSTAN_SOUND_MODULE)) ||
+      program.exists(QStringLiteral(KREPOSTAN_NETWORK_MODULE)))
+    return programFolder;
+  return installedModuleFolderOf(programFolder);
+}
+
+QString QtPlatform::modulePath(const char* file) {
+  if (programFolder_.isEmpty()) programFolder_ = QCoreApplication::applicationDirPath();
+  return modulePathOf(programFolder_, QString::fromUtf8(file));
 }
 
 SoundChannel* QtPlatform::sound() {
   if (!soundTried_) {
     soundTried_ = true;
-    sound_ = loadModule<SoundChannel>(moduleFolder(), KREPOSTAN_SOUND_MODULE, kMakeSoundChannel,
+    sound_ = loadModule<SoundChannel>(modulePath(KREPOSTAN_SOUND_MODULE), kMakeSoundChannel,
                                       "the game plays no sound");
   }
   return sound_.get();
@@ -128,7 +164,7 @@ SoundChannel* QtPlatform::sound() {
 
 Sockets& QtPlatform::sockets() {
   if (!sockets_) {
-    sockets_ = loadModule<Sockets>(moduleFolder(), KREPOSTAN_NETWORK_MODULE, kMakeSockets,
+    sockets_ = loadModule<Sockets>(modulePath(KREPOSTAN_NETWORK_MODULE), kMakeSockets,
                                    "the network game cannot connect");
     if (!sockets_) sockets_ = std::make_unique<RefusingSockets>();
     sockets_->setEvents(socketEvents_);

@@ -17,8 +17,8 @@ class Sockets;
 
 class QtPlatform : public Platform {
  public:
-  // Loads its modules from moduleFolder, by default from moduleFolderOf the program's folder.
-  explicit QtPlatform(QString moduleFolder = {});
+  // Looks for each module with modulePathOf programFolder, by default the program's own.
+  explicit QtPlatform(QString programFolder = {});
   ~QtPlatform() override;
 
   void playSound(const std::string& path) override;
@@ -48,9 +48,15 @@ class QtPlatform : public Platform {
   // or in the data folder of the prefix it is installed in (../share/krepostan from bin/);
   // empty when neither holds them (the game then plays nothing).
   static QString soundFolderOf(const QString& programFolder);
-  // Where the sound and network modules of a program in programFolder lie: beside it (the
-  // build folder) or in the private library folder of its prefix
-  // (../lib/<multiarch>/krepostan from games/), where they are looked for otherwise.
+  // Where the module file of a program in programFolder is taken from: beside the program
+  // (the build folder) when it is there, else from installedModuleFolderOf. Each module is
+  // looked for on its own.
+  static QString modulePathOf(const QString& programFolder, const QString& file);
+  // The private library folder of the prefix a program in programFolder is installed in
+  // (../lib/<multiarch>/krepostan from games/).
+  static QString installedModuleFolderOf(const QString& programFolder);
+  // Where the modules come from, for the start notes: beside the program when either lies
+  // there, else the installed modules folder.
   static QString moduleFolderOf(const QString& programFolder);
   // Keeps Qt Multimedia's complaints about a missing audio device off the console.
   static void silenceAudioWarnings();
@@ -64,14 +70,14 @@ class QtPlatform : public Platform {
   bool soundLoaded() const { return sound_ != nullptr; }
 
  private:
-  const QString& moduleFolder();
+  QString modulePath(const char* file);
   // The sound channel, loaded on the first call; nullptr without the sound module.
   SoundChannel* sound();
   // The sockets, loaded on the first call; without the network module they refuse every
   // connection.
   Sockets& sockets();
 
-  QString moduleFolder_;
+  QString programFolder_;
   std::unique_ptr<SoundChannel> sound_;
   bool soundTried_ = false;
   std::unique_ptr<Sockets> sockets_;

@@ -5,6 +5,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
+#include <cerrno>
+
+#include <sys/socket.h>
+#include <sys/types.h>
 
 namespace kr {
 
@@ -70,7 +74,7 @@ void QtSockets::takeRequests(SocketId listener) {
           const auto r = requests_.find(request);
           if (r == requests_.end()) return;
           // A peer that knocked and left at once is not offered to the game.
-          if (r->second.socket->state() != QAbstractSocket::ConnectedState) {
+          if (!stillThere(r->second.socket)) {
             dispose(r->second.socket);
             requests_.erase(r);
             return;
@@ -90,12 +94,47 @@ SocketId QtSockets::connect(const std::string& host, int port) {
   return id;
 }
 
+bool QtSockets::stillThere(QTcpSocket* socket) {
+  if (socket->state() != QAbstractSocket::ConnectedState) return false;
+  // Qt learns of a goodbye only when it next reads: look at the connection itself. What the
+  // peer has sent is thrown away anyway, so reading it here loses nothing.
+  const auto fd = static_cast<int>(socket->socketDescriptor());
+  char chunk[4096];
+  for (int round = 0; round < 16; ++round) {
+    const ssize_t n = ::recv(fd, chunk, sizeof chunk, MSG_DONTWAIT);
+    if (n > 0) {
+      discarded_ += n;
+      continue;
+    }
+    if (n == 0) return false;  // the peer has said goodbye
+    if (errno != EINTR) return errno == EAGAIN || errno == EWOULDBLOCK;
+  }
+  return true;  // a peer that sends this much is there
+}
+
+std::map<int, QtSockets::Request>::iterator QtSockets::firstStillThere(SocketId listener) {
+  for (auto r = requests_.begin(); r != requests_.end();) {
+    if (r->second.listener != listener) {
+      ++r;
+    } else if (stillThere(r->second.socket)) {
+      return r;
+    } else {
+      dispose(r->second.socket);
+      r = requests_.erase(r);
+    }
+  }
+  return requests_.end();
+}
+
 void QtSockets::accept(SocketId listener, int requestId) {
   const auto e = sockets_.find(listener);
-  const auto r = requests_.find(requestId);
   if (e == sockets_.end() || !e->second.server) return;
-  if (r == requests_.end() || r->second.listener != listener) {
-    reportPeerGone(listener);  // no such peer any more: the game's place is free again
+  auto r = requests_.find(requestId);
+  const bool asked = r != requests_.end() && r->second.listener == listener;
+  // A peer that has gone since it was offered leaves its place to the next one still there.
+  if (!asked || !stillThere(r->second.socket)) r = firstStillThere(listener);
+  if (r == requests_.end()) {
+    reportPeerGone(listener);  // no peer any more: the game's place is free again
     return;
   }
   QTcpSocket* s = r->second.socket;

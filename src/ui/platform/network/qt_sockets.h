@@ -57,6 +57,12 @@ class QtSockets : public QObject, public Sockets {
   SocketId add(Entry e);
   QAbstractSocket::SocketState state(SocketId id) const;
   void takeRequests(SocketId listener);
+  // Whether the peer of an incoming connection is still there: connected, and no goodbye
+  // waiting unread. Drops what it sent meanwhile.
+  bool stillThere(QTcpSocket* socket);
+  // The listener's first waiting request whose peer is still there; the gone ones before it
+  // are turned away.
+  std::map<int, Request>::iterator firstStillThere(SocketId listener);
   // Reads whatever a peer sent and drops it; reports the socket's errors under its id.
   void watch(QTcpSocket* socket);
   void drain(QTcpSocket* socket);
