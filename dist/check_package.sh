@@ -3,7 +3,8 @@
 # entry and the metainfo as installed, then starts the installed game from the unpacked
 # package, offscreen, and waits until its main menu is drawn with the sound cues found in the
 # package's data folder and its modules in the package's private library folder, where each
-# loads with every symbol resolved.
+# loads with every symbol resolved; and once more asked for English, which it reads from the
+# package's catalogue.
 #
 #     dist/check_package.sh BUILD_DIR
 set -euo pipefail
@@ -78,3 +79,22 @@ for module in krepostan-sound.so krepostan-network.so; do
   fi
 done
 echo "The installed game reached its main menu with its sound cues and its modules."
+
+# Asked for English, the installed game reads the package's English catalogue.
+catalogue="$root/usr/share/locale/en/LC_MESSAGES/krepostan.mo"
+[ -f "$catalogue" ] || fail "no English translation in the package"
+kill "$game" 2>/dev/null || true
+wait "$game" 2>/dev/null || true
+english="$work/english.log"
+HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
+  "$root/usr/games/krepostan" --language en >"$english" 2>&1 &
+game=$!
+for _ in $(seq 600); do
+  grep -q "main menu on screen" "$english" && break
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+cat "$english"
+grep -qxF "krepostan.start: texts in English from $root/usr/share/locale" "$english" ||
+  fail "the installed game asked for English did not read $catalogue"
+echo "Asked for English, the installed game speaks it."

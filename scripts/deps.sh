@@ -18,6 +18,8 @@ packages=(
   xvfb xauth x11-utils libx11-dev libxtst-dev openbox
   # The start on a Wayland desktop: a compositor with a headless backend.
   weston
+  # The English translation: its catalogue compiled and checked (GNU gettext's tools)
+  gettext
   # The benchmarks' report (scripts/bench.sh)
   python3
 )

@@ -12,6 +12,12 @@
 #include "ui/shell/main_menu_window.h"
 
 int main(int argc, char** argv) {
+  // Asked for the options, the program says them and ends, with or without a display.
+  const kr::CommandLine commandLine = kr::readCommandLine(argc, argv);
+  if (commandLine.help) {
+    std::fputs(kr::kUsage, stdout);
+    return 0;
+  }
   kr::keepLargeBuffersMapped();
   kr::FontConfigurationReading fontConfiguration;
   kr::QtPlatform::silenceAudioWarnings();
@@ -23,11 +29,21 @@ int main(int argc, char** argv) {
     return 1;
   }
   kr::connectToSessionBusAhead();
+  // The language is chosen before any window takes its texts.
+  if (commandLine.language != kr::text::Language::Russian) {
+    const QString locale = kr::localeFolderOf(QCoreApplication::applicationDirPath());
+    if (kr::text::speak(commandLine.language, locale.toStdString()))
+      qCInfo(kr::startLog).noquote() << "texts in English from" << locale;
+    else
+      qCWarning(kr::startLog).noquote()
+          << "no English translation in" << locale << "(the game speaks Russian)";
+  }
   fontConfiguration.wait();
   // The main menu's first frame is prepared on worker threads while the rest sets up.
   kr::MainMenuWindow::prepareFirstFrame();
   kr::setUpApplication();
-  if (!kr::installQtRussian())
+  // In English Qt speaks its own language.
+  if (kr::text::spoken() == kr::text::Language::Russian && !kr::installQtRussian())
     qCWarning(kr::startLog) << "Qt's Russian texts are not installed (qt6-translations-l10n)";
   const QString sounds = kr::QtPlatform::soundFolderOf(QCoreApplication::applicationDirPath());
   if (sounds.isEmpty())

@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDir>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -29,6 +30,33 @@
 namespace kr {
 
 Q_LOGGING_CATEGORY(startLog, "krepostan.start", QtWarningMsg)
+
+const char* const kUsage =
+    "Usage: krepostan [--language ru|en]\n"
+    "Крепостан, a real-time base-building strategy game.\n"
+    "\n"
+    "  --language en   play in English\n"
+    "  --language ru   play in Russian, the game's own language (the default; any other\n"
+    "                  language is Russian too)\n"
+    "  -h, --help      print these options and end\n";
+
+CommandLine readCommandLine(int argc, char** argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") line.help = true;
+    else if (a == "--language" && i + 1 < argc) line.language = text::languageNamed(argv[++i]);
+    else if (a.rfind("--language=", 0) == 0)
+      line.language = text::languageNamed(a.substr(sizeof "--language=" - 1));
+  }
+  return line;
+}
+
+QString localeFolderOf(const QString& programFolder) {
+  const QDir program(programFolder);
+  if (program.exists(QStringLiteral("locale"))) return program.filePath(QStringLiteral("locale"));
+  return QDir::cleanPath(program.filePath(QStringLiteral(KREPOSTAN_LOCALE_FROM_PROGRAM)));
+}
 
 QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
                           const QByteArray& waylandDisplay) {

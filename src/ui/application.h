@@ -5,8 +5,11 @@
 
 #include <QByteArray>
 #include <QLoggingCategory>
+#include <QString>
 #include <functional>
 #include <thread>
+
+#include "model/translation.h"
 
 class QTranslator;
 class QWidget;
@@ -17,6 +20,19 @@ namespace kr {
 // Quiet unless asked for with QT_LOGGING_RULES="krepostan.start.info=true"; a missing cue
 // folder is always reported.
 Q_DECLARE_LOGGING_CATEGORY(startLog)
+
+// What the command line asks of the game. Qt's own options (-platform, …) pass on to Qt.
+struct CommandLine {
+  text::Language language = text::Language::Russian;
+  bool help = false;  // --help or -h: the options are printed and the program ends
+};
+CommandLine readCommandLine(int argc, char** argv);
+// What --help prints.
+extern const char* const kUsage;
+
+// Where the translations of a program in programFolder lie: locale/ beside it (the build
+// folder) or the locale folder of the prefix it is installed in (../share/locale from games/).
+QString localeFolderOf(const QString& programFolder);
 
 // The Qt platform the game asks for, given QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY.
 // The player's own choice wins. Otherwise a Wayland desktop is used natively, with its X

@@ -63,6 +63,38 @@ TEST(Platform, WaylandIsNativeAndThePlayersChoiceWins) {
         << c.requested << " | " << c.display << " | " << c.wayland;
 }
 
+// The language is Russian unless English is asked for; Qt's own options pass untouched.
+TEST(CommandLine, EnglishOnlyWhenAskedForAndHelpWhereverItStands) {
+  struct Case {
+    std::vector<std::string> args;
+    text::Language language;
+    bool help;
+  };
+  using text::Language;
+  const Case cases[] = {
+      {{}, Language::Russian, false},
+      {{"--language", "en"}, Language::English, false},
+      {{"--language=en_GB.UTF-8"}, Language::English, false},
+      {{"--language", "EN-us"}, Language::English, false},
+      {{"--language", "ru"}, Language::Russian, false},
+      {{"--language", "de"}, Language::Russian, false},
+      {{"--language", "eng"}, Language::Russian, false},
+      {{"--language"}, Language::Russian, false},  // no language named
+      {{"-platform", "offscreen", "--help"}, Language::Russian, true},
+      {{"--language", "en", "-h"}, Language::English, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> words{"krepostan"};
+    words.insert(words.end(), c.args.begin(), c.args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    const CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data());
+    const std::string shown = words.size() > 1 ? words[1] : "(nothing)";
+    EXPECT_EQ(line.language, c.language) << shown;
+    EXPECT_EQ(line.help, c.help) << shown;
+  }
+}
+
 // The title a desktop shows for a window: what Qt's X11 and Wayland windows put in the title
 // bar and the task list.
 struct PlatformTitle : QPlatformWindow {
