@@ -26,8 +26,9 @@ TEST_F(KeysTest, EscPausesBehindTheMenu) {
 }
 
 TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
-  f.objects[5] = MapObject{tag::kTank, 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
-  f.objects[6] = MapObject{tag::kMetalWorks, 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
+  f.objects[5] = MapObject{Building::kTank, 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
+  f.objects[6] =
+      MapObject{Building::kMetalWorks, 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
   game.movingSlot = 5;
   game.moveTargetX = 1020;
   game.moveTargetY = 506;

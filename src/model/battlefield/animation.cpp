@@ -29,7 +29,7 @@ void animationTick(Game& g, int phase) {
   for (int i = 1; i <= f.lastObjectSlot; ++i) {
     MapObject& o = f.objects[i];
     for (const BuildingKind* kind : kAnimated) {
-      if (o.tag != kind->tag) continue;
+      if (o.kind != kind->kind) continue;
       const char* picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
       if (o.picture == picture) continue;
       o.picture = picture;

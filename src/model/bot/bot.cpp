@@ -99,7 +99,7 @@ void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement pla
   f.markers[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
   slot.picture = kind.picture;
   slot.border = 0;
-  slot.tag = kind.tag;
+  slot.kind = kind.kind;
   f.objectChanged(k);
   g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
 }

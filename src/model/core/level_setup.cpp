@@ -129,8 +129,8 @@ void levelSetup(Game& g) {
 
   if (g.levelNumber == 1) {
     g.missionGoalText = text::kGoalLevel1;
-    f.paletteButtons[kLocator].visible = false;
-    f.paletteButtons[kTankFactory].visible = false;
+    f.paletteButton(Building::kLocator).visible = false;
+    f.paletteButton(Building::kTankFactory).visible = false;
   } else if (g.levelNumber == 2) {
     g.missionGoalText = text::kGoalLevel2;
   }
@@ -143,12 +143,8 @@ void levelSetup(Game& g) {
   g.musicPath = g.soundFile(cue::kMusic);
   f.window.enabled = true;
 
-  f.buildKind = -1;
-  f.accumulatorCount = 0;
-  f.metalWorksCount = 0;
-  f.woodWorksCount = 0;
-  f.tankFactoryCount = 0;
-  f.converterCount = 0;
+  f.buildKind = Building::kNone;
+  f.workingCounts.fill(0);
   f.energy = 1500;
   f.metal = 1500;
   f.wood = 1500;
