@@ -52,10 +52,8 @@ TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
 // before the resource display, construction before the bars.
 TEST_F(LevelSetupTest, TimersAreRegisteredInTheirStoredOrder) {
   Battlefield& f = startLevel(1);
-  auto ids = f.timers.all();
-  std::sort(ids.begin(), ids.end());  // handles are handed out in registration order
   std::string names;
-  for (TimerId id : ids) names += game.clock.name(id) + " ";
+  for (TimerId id : game.clock.ownedBy(&f.timers)) names += game.clock.name(id) + " ";
   EXPECT_EQ(names,
             "economy animation1 animation2 construction movement chatBox resourceDisplay "
             "scrolling bot bars arrowRelease curtain ");

@@ -152,7 +152,7 @@ std::string summary(Game& g) {
         << f.powered[static_cast<std::size_t>(i)] << "\n";
   }
   out << "timers";
-  for (TimerId id : f.timers.all())
+  for (TimerId id : g.clock.ownedBy(&f.timers))
     if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
   out << "\nchat '" << f.chatBox.caption << "' notepad lines "
       << (g.loaded<Notepad>() ? g.notepad().lines.size() : 0) << "\n";

@@ -48,8 +48,10 @@ void registerAnimationTimers(Game& g, BattlefieldTimers& timers) {
   timers.animationPhase2 =
       g.clock.add("animation2", kAnimationInterval, true, [&g] { animationTick(g, 2); });
   // The pictures change unseen while the battlefield is hidden (behind the briefing).
-  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2})
+  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2}) {
     g.clock.setCanWait(id, [&g] { return !g.battlefield().window.visible; });
+    g.clock.setPausedByMenu(id);
+  }
 }
 
 }  // namespace kr

@@ -124,6 +124,8 @@ void botTurn(Game& g) {
 
 void registerBotTimer(Game& g, BattlefieldTimers& timers) {
   timers.bot = g.clock.add("bot", kBotStoredInterval, false, [&g] { botTurn(g); });
+  // Leaving the menu starts it on every level above the first.
+  g.clock.setPausedByMenu(timers.bot, [&g] { return g.levelNumber > 1; });
 }
 
 }  // namespace kr

@@ -125,12 +125,14 @@ void resourceDisplayTick(Game& g) {
 
 void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
   timers.economy = g.clock.add("economy", kEconomyInterval, true, [&g] { economyTick(g); });
+  g.clock.setPausedByMenu(timers.economy);
 }
 
 void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
   timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
                                        [&g] { resourceDisplayTick(g); });
   g.clock.setDisplay(timers.resourceDisplay);
+  g.clock.setPausedByMenu(timers.resourceDisplay);
 }
 
 }  // namespace kr

@@ -48,8 +48,9 @@ struct Marker {
 enum class Pointer { Default, Custom, SizeAll };
 enum class Focus { None, Map, ChatLine };
 
-// The battlefield's timers. Each subsystem registers its own, with its interval, when the
-// window loads (see registerTimers in level_setup.cpp for their order).
+// The battlefield's timers. Each subsystem registers its own, with its interval and whether
+// the in-game menu pauses it, when the window loads (see registerTimers in level_setup.cpp
+// for their order); the clock keeps the list of them.
 struct BattlefieldTimers {
   TimerId economy = 0;          // the economy tick
   TimerId animationPhase1 = 0;  // the factories' first pictures
@@ -63,11 +64,6 @@ struct BattlefieldTimers {
   TimerId bars = 0;             // the construction and health bars
   TimerId arrowRelease = 0;     // releases the pressed page arrows
   TimerId curtain = 0;          // opens the minimap curtain
-  auto all() const {
-    return std::array{economy,      animationPhase1, animationPhase2, construction, movement,
-                      chatBox,      resourceDisplay, scrolling,       bot,          bars,
-                      arrowRelease, curtain};
-  }
 };
 
 struct Battlefield {

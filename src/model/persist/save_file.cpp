@@ -10,6 +10,7 @@
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/whole_file.h"
+#include "model/shell/ingame_menu.h"
 #include "model/shell/message_box.h"
 #include "model/text.h"
 #include "model/texts.h"
@@ -54,9 +55,8 @@ void saveClick(Game& g) {
   }
 
   // Back to the battlefield, whose stopped timers stay stopped.
+  backToBattlefield(g);
   Battlefield& f = g.battlefield();
-  f.window.enabled = true;
-  f.window.activate();
   f.focus = Focus::Map;
   g.gameMenu().window.visible = false;
   f.chatBox.caption =
