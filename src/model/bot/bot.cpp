@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/core/building_kinds.h"
+#include "model/core/levels.h"
 #include "model/game.h"
 
 namespace kr {
@@ -124,8 +125,8 @@ void botTurn(Game& g) {
 
 void registerBotTimer(Game& g, BattlefieldTimers& timers) {
   timers.bot = g.clock.add("bot", kBotStoredInterval, false, [&g] { botTurn(g); });
-  // Leaving the menu starts it on every level above the first.
-  g.clock.setPausedByMenu(timers.bot, [&g] { return g.levelNumber > 1; });
+  g.clock.setPausedByMenu(timers.bot,
+                          [&g] { return levelRules(g.levelNumber).botResumesAfterMenu; });
 }
 
 }  // namespace kr

@@ -8,6 +8,7 @@
 
 #include "model/battlefield/curtain.h"
 #include "model/core/building_kinds.h"
+#include "model/core/levels.h"
 #include "model/core/mission_end.h"
 #include "model/game.h"
 
@@ -69,7 +70,9 @@ void economyTick(Game& g) {
   Battlefield& f = g.battlefield();
   const std::int32_t locatorDraw = kLocatorRow.consumes.energy;
 
-  if (g.levelNumber == 1 && f.energy >= 10001 && f.metal >= 10001 && f.wood >= 10001) win(g);
+  if (levelRules(g.levelNumber).winsOnStocks && f.energy >= 10001 && f.metal >= 10001 &&
+      f.wood >= 10001)
+    win(g);
 
   g.energyDemand = static_cast<float>(consumersEnergy(f) + energyFromWood(f) + 2);
   const auto energyAboveDemand = [&] {

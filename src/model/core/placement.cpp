@@ -3,6 +3,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
+#include "model/core/levels.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 
@@ -20,7 +21,8 @@ void putBuildingDown(Game& g, int l, const BuildingKind& kind) {
   if (kind.cue) g.playCue(kind.cue);
 
   const Unlocks& u = kind.unlocks;
-  if (u.button != Building::kNone && (!u.fromMissionTwo || g.levelNumber > 1)) {
+  if (u.button != Building::kNone &&
+      (!u.fromMissionTwo || levelRules(g.levelNumber).unlocksPalette)) {
     f.paletteButton(u.button).visible = true;
     if (u.pageArrows) {
       f.nextPageArrow.visible = true;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "model/comm/chat.h"
+#include "model/core/levels.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/whole_file.h"
@@ -76,7 +77,7 @@ void loadSavedGame(Game& g) {
     g.playerNick = save->nick;
     g.levelNumber = save->level;
   }
-  if (!save || g.levelNumber < 1 || g.levelNumber > 3) {
+  if (!save || !levelRules(g.levelNumber).loadable) {
     g.platform.systemMessage(text::kLoadFailed, MessageIcon::Critical);
     return;
   }
