@@ -28,7 +28,7 @@ constexpr int kHeight = 1080;
 kr::MapObject building(kr::Building b, int phase = 1) {
   const kr::BuildingKind& k = kr::kindOf(b);
   kr::MapObject o;
-  o.tag = k.tag;
+  o.kind = k.kind;
   kr::fitSlot(o, k.footprint);
   o.picture = !k.frames.phase1 ? k.picture : phase == 2 ? k.frames.phase2 : k.frames.phase1;
   o.shown = true;
@@ -87,7 +87,7 @@ void buildBase(kr::Game& g, int buildings) {
                            {"tankdiagvnizvlevo", 92, 92}};
   for (int i = 0; i < 4; ++i) {
     kr::MapObject& t = f.objects[static_cast<std::size_t>(311 + i)];
-    t = kr::MapObject{kr::tag::kTank,
+    t = kr::MapObject{kr::Building::kTank,
                       f.viewX + 300 + 250.0f * i,
                       f.viewY + 400,
                       tanks[i].width,
@@ -217,7 +217,7 @@ void BM_BattlefieldFrameAfterAnimationPhase(benchmark::State& state) {
     phase = 3 - phase;
     for (int i = 0; i < kr::kSlots; ++i) {
       kr::MapObject& o = f.objects[static_cast<std::size_t>(i)];
-      const kr::BuildingKind* kind = kr::kindOfTag(o.tag);
+      const kr::BuildingKind* kind = kr::kindAt(o.kind);
       if (!o.shown || !kind || !kind->frames.phase1) continue;
       o.picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
       scene.painter.groundChanged(kr::MapPainter::mapRect(o));

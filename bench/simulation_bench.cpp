@@ -22,7 +22,7 @@ void inFullSwing(kr::Game& g, int buildings) {
   f.locatorBuilt = true;
   const int tank = std::min(buildings + 1, kr::kLastPlayerSlot);
   f.objects[static_cast<std::size_t>(tank)] =
-      kr::MapObject{kr::tag::kTank, 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
+      kr::MapObject{kr::Building::kTank, 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
   f.lastOrderedSlot = tank;
   g.clock.setEnabled(f.timers.construction, true);
   g.clock.setEnabled(f.timers.movement, true);

@@ -99,7 +99,8 @@ struct Plan {
     // and a gap wide; a cell on the headquarters stays empty.
     const QRect ground(24, 8, rectOf(f.buildFrame).left() - 16, chatBox.top() - 24);
     const QRect headquarters = rectOf(f.objects[0]).adjusted(-8, -8, 8, 8);
-    const int kinds[] = {kAccumulator, kMetalWorks, kWoodWorks};
+    const kr::Building kinds[] = {kr::Building::kAccumulator, kr::Building::kMetalWorks,
+                                  kr::Building::kWoodWorks};
     constexpr int kCellW = 68;
     constexpr int kCellH = 64;
     for (int y = ground.top(); y + kCellH <= ground.bottom() && base.size() < size_t(buildings);
@@ -107,7 +108,7 @@ struct Plan {
       for (int x = ground.left(); x + kCellW <= ground.right() && base.size() < size_t(buildings);
            x += kCellW) {
         if (QRect(x, y, kCellW, kCellH).intersects(headquarters)) continue;
-        const int kind = kinds[base.size() % 3];
+        const kr::Building kind = kinds[base.size() % 3];
         orderItem(g, kind);
         const int slot = f.lastOrderedSlot;
         // The building stands right of the pointer, centred on it from top to bottom.
@@ -119,7 +120,7 @@ struct Plan {
           return;
         }
         base.push_back(
-            {rectIn(f.buildFrame, f.paletteButtons[kind]), pointer, rectOf(f.objects[slot])});
+            {rectIn(f.buildFrame, f.paletteButton(kind)), pointer, rectOf(f.objects[slot])});
       }
     if (base.size() < size_t(buildings))
       fault = "only " + std::to_string(base.size()) + " buildings fit on the screen";

@@ -32,6 +32,13 @@ struct WindowRules;
 KR_GAME_WINDOWS(KR_WINDOW_RULES)
 #undef KR_WINDOW_RULES
 
+// The owner of the window's timers on the clock: its timers' record, or none.
+template <class W>
+const void* timerOwner(W& w) {
+  if constexpr (WindowRules<W>::timers != nullptr) return &(w.*WindowRules<W>::timers);
+  else return nullptr;
+}
+
 }  // namespace
 
 // Always checked, in every build: a window got while it is not loaded would otherwise be a
@@ -46,6 +53,8 @@ W& Game::load() {
   std::optional<W>& w = slot<W>();
   if (!w) {
     w.emplace();
+    // The timers its load handler registers are the window's.
+    const Clock::OwnedBy owned(clock, timerOwner(*w));
     if (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
   }
   return *w;
@@ -60,8 +69,7 @@ void Game::unload() {
     WindowRules<W>::unload(*this);
     if (!w) return;  // the handler has unloaded it already
   }
-  if constexpr (WindowRules<W>::timers != nullptr)
-    for (TimerId id : ((*w).*WindowRules<W>::timers).all()) clock.remove(id);
+  if (const void* owner = timerOwner(*w)) clock.removeOwnedBy(owner);
   w.reset();
 }
 

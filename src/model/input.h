@@ -35,16 +35,6 @@ bool canClick(Game& g, Control W::*control, std::same_as<Control W::*> auto... p
   return w && usable(w->window) && usable(w->*control) && (usable(w->*panels) && ...);
 }
 
-// A palette button: the converter's lies on page 2, the tank's in the tank order panel, the
-// others straight in the build frame.
-inline bool canClickPaletteButton(Game& g, int index) {
-  if (index < 0 || index >= kPaletteItems || !canClick(g, &Battlefield::buildFrame)) return false;
-  const Battlefield& f = g.battlefield();
-  if (index == kConverter && !usable(f.secondPage)) return false;
-  if (index == kTank && !usable(f.tankOrderPanel)) return false;
-  return usable(f.paletteButtons[static_cast<std::size_t>(index)]);
-}
-
 // An object on the map, where it is shown.
 inline bool canClickObject(Game& g, int slot) {
   if (slot < 0 || slot > kObjectSlotCount || !canClick(g, &Battlefield::mapSurface)) return false;

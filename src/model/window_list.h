@@ -13,7 +13,8 @@
 //   the short accessor (game.battlefield(), ui.battlefield()),
 //   the load handler, run once the model has been built afresh (nullptr: none),
 //   the unload handler, run before the model goes (nullptr: none),
-//   the timers the window owns, which end with it (nullptr: none),
+//   the record of the timers the window owns: the ones its load handler registers, which
+//   end with it (nullptr: none),
 //   the Qt window class that draws it (only named here: the model never sees Qt).
 //
 // Why a macro: it is the one kind of list from which C++ makes both types and member names.

@@ -141,8 +141,8 @@ class SharpPicturesTest : public BattlefieldUiTest {
     BattlefieldUiTest::SetUp();
   }
   MapView* map() const { return window()->mapView(); }
-  void put(int slot, const char* tag, const char* picture, const QRect& place) {
-    f.objects[static_cast<std::size_t>(slot)] = MapObject{tag,
+  void put(int slot, Building kind, const char* picture, const QRect& place) {
+    f.objects[static_cast<std::size_t>(slot)] = MapObject{kind,
                                                           static_cast<float>(place.left()),
                                                           static_cast<float>(place.top()),
                                                           static_cast<float>(place.width()),
@@ -175,19 +175,19 @@ class SharpPicturesTest : public BattlefieldUiTest {
 TEST_F(SharpPicturesTest, PicturesOnTheMapAreAsSharpAsOnAnOrdinaryScreen) {
   struct Case {
     const char* what;
-    const char* tag;
+    Building kind;
     const char* picture;  // none: the bare ground
     QRect place;          // in map pixels
   };
   const Case cases[] = {
-      {"a tank over the ground", tag::kTank, "tankvpravo", {200, 100, 92, 40}},
-      {"the headquarters", "", "baza", {100, 200, 81, 81}},
-      {"a metal works", tag::kMetalWorks, "metzavod", {200, 200, 64, 59}},
-      {"bare ground", "", "", {300, 200, 120, 120}},
+      {"a tank over the ground", Building::kTank, "tankvpravo", {200, 100, 92, 40}},
+      {"the headquarters", Building::kNone, "baza", {100, 200, 81, 81}},
+      {"a metal works", Building::kMetalWorks, "metzavod", {200, 200, 64, 59}},
+      {"bare ground", Building::kNone, "", {300, 200, 120, 120}},
   };
   int slot = 1;
   for (const Case& c : cases)
-    if (*c.picture) put(slot++, c.tag, c.picture, c.place);
+    if (*c.picture) put(slot++, c.kind, c.picture, c.place);
   const QImage dense = denseScreen();
   const QImage ordinary = ordinaryScreen();
 
@@ -206,7 +206,7 @@ TEST_F(SharpPicturesTest, PicturesOnTheMapAreAsSharpAsOnAnOrdinaryScreen) {
 
 TEST_F(SharpPicturesTest, APlacedAccumulatorIsDrawnFromTwiceThePixels) {
   const QRect place(100, 100, 49, 49);
-  put(1, tag::kAccumulator, "akum", place);
+  put(1, Building::kAccumulator, "akum", place);
   const QImage dense = denseScreen();
   const QImage shown = dense.copy(scaledBy(place.translated(MapPainter::mapOffset(f)), kRatio))
                            .convertToFormat(QImage::Format_RGB32);

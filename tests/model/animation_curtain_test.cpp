@@ -13,22 +13,23 @@ class AnimationTest : public GameTest {
  protected:
   Battlefield& f = startLevel(1);
 
-  void place(int slot, const char* tag, const char* picture, bool shown = true) {
-    f.objects[slot].tag = tag;
+  void place(int slot, Building kind, const char* picture, bool shown = true) {
+    f.objects[slot].kind = kind;
     f.objects[slot].picture = picture;
     f.objects[slot].shown = shown;
   }
 };
 
 TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
-  place(1, tag::kMetalWorks, "metzavod");
-  place(2, tag::kWoodWorks, "derzavod", false);  // hidden and switched off: animated all the same
+  place(1, Building::kMetalWorks, "metzavod");
+  place(2, Building::kWoodWorks, "derzavod",
+        false);  // hidden and switched off: animated all the same
   f.powered[2] = 0;
-  place(3, tag::kTankFactory, "tankozavod");
-  place(301, tag::kEnemyMetalWorks, "metzavodVraga");
-  place(4, "Meta", "metzavod");  // another letter case is another kind
-  place(5, tag::kAccumulator, "akum");
-  f.objects[0].tag = tag::kMetalWorks;  // the headquarters' slot is never touched
+  place(3, Building::kTankFactory, "tankozavod");
+  place(301, Building::kEnemyMetalWorks, "metzavodVraga");
+  place(4, Building::kNone, "metzavod");  // the picture alone makes no metal works
+  place(5, Building::kAccumulator, "akum");
+  f.objects[0].kind = Building::kMetalWorks;  // the headquarters' slot is never touched
 
   animationTick(game, 2);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
@@ -46,7 +47,7 @@ TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
 }
 
 TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
-  place(1, tag::kMetalWorks, "metzavod");
+  place(1, Building::kMetalWorks, "metzavod");
   // Both timers run after loading: the first cycle fires phase 1 and phase 2 together.
   advance(200);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");

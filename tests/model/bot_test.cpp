@@ -84,12 +84,12 @@ TEST_F(BotTest, EnemyKinds) {
   turnsUpTo(9, 0.1f);
   for (int slot : {301, 302, 303, 304, 307, 308, 309}) {
     EXPECT_EQ(f.objects[slot].picture, "akumVraga") << slot;
-    EXPECT_EQ(f.objects[slot].tag, "") << slot;
+    EXPECT_EQ(f.objects[slot].kind, Building::kEnemyAccumulator) << slot;
     EXPECT_FLOAT_EQ(f.objects[slot].width, 49) << slot;
   }
   const MapObject& m = f.objects[306];
   EXPECT_EQ(m.picture, "metzavodVraga");
-  EXPECT_EQ(m.tag, tag::kEnemyMetalWorks);
+  EXPECT_EQ(m.kind, Building::kEnemyMetalWorks);
   EXPECT_FLOAT_EQ(m.width, 63.7f);
   EXPECT_FLOAT_EQ(m.height, 61.25f);
   EXPECT_FLOAT_EQ(m.left, -78.7f);
@@ -98,7 +98,8 @@ TEST_F(BotTest, EnemyKinds) {
 
 TEST_F(BotTest, ScanPlacesBeyondAShownEnemyBuildingInSlot600) {
   // Only the last visit counts: a shown building in slot 600 left of the headquarters.
-  f.objects[600] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
+  f.objects[600] =
+      MapObject{Building::kEnemyAccumulator, QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
   game.enemyBuildStep = 2;
   platform.fallbackDraw = 0.1f;
   botTurn(game);
@@ -106,7 +107,8 @@ TEST_F(BotTest, ScanPlacesBeyondAShownEnemyBuildingInSlot600) {
   EXPECT_FLOAT_EQ(f.objects[302].top, QT);
   // Shown elsewhere than slot 600, a building changes nothing.
   f.objects[600].shown = false;
-  f.objects[599] = MapObject{"", QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
+  f.objects[599] =
+      MapObject{Building::kEnemyAccumulator, QL - 500, QT, 49, 49, "akumVraga", true, {}, 0};
   botTurn(game);
   EXPECT_FLOAT_EQ(f.objects[303].left, QL - 64);
 }

@@ -25,23 +25,20 @@ std::string amounts(const Resources& r) {
   return std::to_string(r.energy) + " " + std::to_string(r.metal) + " " + std::to_string(r.wood);
 }
 
-const char* counterName(Counter c) {
-  switch (c) {
-    case Counter::kAccumulators: return "accumulators";
-    case Counter::kMetalWorks: return "metal works";
-    case Counter::kWoodWorks: return "wood works";
-    case Counter::kTankFactories: return "tank factories";
-    case Counter::kConverters: return "converters";
-    case Counter::kNone: break;
+const char* placeName(PalettePlace place) {
+  switch (place) {
+    case PalettePlace::kPageOne: return "page 1";
+    case PalettePlace::kPageTwo: return "page 2";
+    case PalettePlace::kTankOrders: return "the tank order panel";
+    case PalettePlace::kNone: break;
   }
-  return "none";
+  return "nowhere";
 }
 
 std::string unlocksText(const Unlocks& u) {
   std::string out;
   const auto add = [&out](const std::string& what) { out += (out.empty() ? "" : ", ") + what; };
-  if (u.paletteButton >= 0)
-    add("the " + std::string(paletteKind(u.paletteButton)->name) + " button");
+  if (u.button != Building::kNone) add("the " + std::string(kindOf(u.button).name) + " button");
   if (u.fromMissionTwo) add("from mission 2");
   if (u.pageArrows) add("the page arrows");
   if (u.whileSwitchedOn) add("while switched on");
@@ -54,9 +51,13 @@ std::string listing() {
   std::ostringstream out;
   for (const BuildingKind& k : kBuildingKinds) {
     out << k.name << ": tag " << inQuotes(k.tag) << "\n";
-    if (k.paletteIndex >= 0) {
-      out << "  palette button " << k.paletteIndex << ", picture " << k.palettePicture
-          << ", caption " << inQuotes(paletteCaption(k)) << "\n";
+    if (onPalette(k.kind)) {
+      const PaletteSpot& b = k.palette;
+      out << "  palette button " << rowOf(k.kind) << " on " << placeName(b.place) << " at "
+          << b.left << "," << b.top << " side " << b.side
+          << (b.hiddenAtStart ? ", hidden at the start" : "") << "\n";
+      out << "  picture " << k.palettePicture << ", caption " << inQuotes(paletteCaption(k))
+          << "\n";
       out << "  price " << amounts(k.price) << ", " << k.buildTicks << " build ticks\n";
     } else {
       out << "  not on the palette\n";
@@ -80,8 +81,8 @@ std::string listing() {
     }
     out << "  each economy tick makes " << amounts(k.produces) << ", uses " << amounts(k.consumes)
         << "\n";
-    out << "  counter " << counterName(k.counter) << ", frames " << orNone(k.frames.phase1) << " "
-        << orNone(k.frames.phase2) << "\n";
+    out << (k.counted ? "  counted" : "  not counted") << (k.burnsWood ? ", burns wood" : "")
+        << ", frames " << orNone(k.frames.phase1) << " " << orNone(k.frames.phase2) << "\n";
     out << "  unlocks " << unlocksText(k.unlocks) << "\n";
   }
   return out.str();
@@ -94,38 +95,14 @@ TEST(BuildingKinds, ListingMatchesTheStoredOne) {
   expectStoredText("building_kinds_expected.txt", got);
 }
 
-TEST(BuildingKinds, LookupsByPaletteButtonAndByTag) {
-  for (const BuildingKind& k : kBuildingKinds) {
-    EXPECT_EQ(kindOfTag(k.tag), &k) << k.name;
-    if (k.paletteIndex >= 0) {
-      EXPECT_EQ(paletteKind(k.paletteIndex), &k) << k.name;
-    }
-  }
-  for (int index : {-1, kPaletteItems}) EXPECT_EQ(paletteKind(index), nullptr) << index;
-  EXPECT_EQ(kindOfTag("Elek"), nullptr);
-  EXPECT_EQ(kindOfTag("ele"), nullptr);
-}
-
-std::int32_t counted(const Battlefield& f, Counter c) {
-  switch (c) {
-    case Counter::kAccumulators: return f.accumulatorCount;
-    case Counter::kMetalWorks: return f.metalWorksCount;
-    case Counter::kWoodWorks: return f.woodWorksCount;
-    case Counter::kTankFactories: return f.tankFactoryCount;
-    case Counter::kConverters: return f.converterCount;
-    case Counter::kNone: break;
-  }
-  return 0;
-}
-
-std::vector<int> playerKinds() {
-  std::vector<int> indices;
+std::vector<Building> playerKinds() {
+  std::vector<Building> kinds;
   for (const BuildingKind& k : kBuildingKinds)
-    if (k.paletteIndex >= 0) indices.push_back(k.paletteIndex);
-  return indices;
+    if (onPalette(k.kind)) kinds.push_back(k.kind);
+  return kinds;
 }
 
-class BuildingKindWalk : public GameTest, public ::testing::WithParamInterface<int> {
+class BuildingKindWalk : public GameTest, public ::testing::WithParamInterface<Building> {
  protected:
   std::vector<std::string> panel() {
     const Battlefield& f = game.battlefield();
@@ -137,7 +114,7 @@ class BuildingKindWalk : public GameTest, public ::testing::WithParamInterface<i
 // Mission 2, where every unlock applies. Adding a kind is one row of the table and its
 // pictures: this walk takes it from the palette to its first economy tick.
 TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
-  const BuildingKind& kind = *paletteKind(GetParam());
+  const BuildingKind& kind = kindOf(GetParam());
   Battlefield& f = startLevel(2);
   // Economy and bot wait, so that one economy tick can be looked at on its own at the end.
   game.clock.setEnabled(f.timers.economy, false);
@@ -145,14 +122,14 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
   // The kind's palette button within the player's reach: the developer command shows the
   // hidden buttons and the page arrows, the next page holds the converter's.
   showHiddenPaletteButtons();
-  if (kind.paletteIndex == kConverter) nextPageClick(game);
+  if (kind.palette.place == PalettePlace::kPageTwo) nextPageClick(game);
   const bool rollsOut = *kind.rollOutPicture != '\0';
   if (rollsOut) {
     // The tank factory it leaves, inspected as the player does before ordering.
     const BuildingKind& factoryKind = kindOf(Building::kTankFactory);
     MapObject& factory = f.objects[1];
     fitSlot(factory, factoryKind.footprint);
-    factory.tag = factoryKind.tag;
+    factory.kind = factoryKind.kind;
     factory.picture = factoryKind.picture;
     factory.left = 1000;
     factory.top = 1000;
@@ -165,11 +142,11 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
   f.energy = f.metal = 20000;
   f.wood = 20000;
   platform.sounds.clear();
-  orderItem(game, kind.paletteIndex);
+  orderItem(game, kind.kind);
   const int slot = f.lastOrderedSlot;
   // What the kind unlocks is hidden now, so that putting it down has to show it.
   const Unlocks& unlocks = kind.unlocks;
-  if (unlocks.paletteButton >= 0) f.paletteButtons[unlocks.paletteButton].visible = false;
+  if (unlocks.button != Building::kNone) f.paletteButton(unlocks.button).visible = false;
   f.nextPageArrow.visible = f.previousPageArrow.visible = false;
   MapObject& item = f.objects[slot];
   EXPECT_EQ(f.energy, 20000 - kind.price.energy);
@@ -207,13 +184,14 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
     EXPECT_EQ(item.tooltip, kind.tooltip);
   }
   EXPECT_EQ(platform.soundNames(), cues);
-  EXPECT_EQ(item.tag, kind.tag);
+  EXPECT_EQ(item.kind, kind.kind);
   EXPECT_TRUE(item.shown);
   EXPECT_EQ(item.border, 0);
   EXPECT_TRUE(f.markers[slot].shown);
-  EXPECT_EQ(counted(f, kind.counter), kind.counter == Counter::kNone ? 0 : 1);
-  if (unlocks.paletteButton >= 0) {
-    EXPECT_TRUE(f.paletteButtons[unlocks.paletteButton].visible);
+  for (const BuildingKind& k : kBuildingKinds)
+    EXPECT_EQ(f.working(k.kind), k.kind == kind.kind && kind.counted ? 1 : 0) << k.name;
+  if (unlocks.button != Building::kNone) {
+    EXPECT_TRUE(f.paletteButton(unlocks.button).visible);
   }
   EXPECT_EQ(f.nextPageArrow.visible, unlocks.pageArrows);
   EXPECT_EQ(f.previousPageArrow.visible, unlocks.pageArrows);
@@ -235,7 +213,7 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
     EXPECT_TRUE(f.tankOrderPanel.visible);
     EXPECT_EQ(game.factorySlot, slot);
   }
-  EXPECT_EQ(game.tankSelected, kind.tag == tag::kTank);
+  EXPECT_EQ(game.tankSelected, kind.kind == Building::kTank);
 
   // One economy tick: the headquarters' income plus what the kind makes, less what it uses.
   const Resources& hq = kindOf(Building::kHeadquarters).produces;
@@ -250,7 +228,7 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
 
 INSTANTIATE_TEST_SUITE_P(EveryPlayerKind, BuildingKindWalk, ::testing::ValuesIn(playerKinds()),
                          [](const auto& info) {
-                           std::string name = paletteKind(info.param)->name;
+                           std::string name = kindOf(info.param).name;
                            for (char& c : name)
                              if (c == ' ') c = '_';
                            return name;

@@ -106,8 +106,8 @@ TEST_F(ChatTest, DeveloperModeOnThenOff) {
   EXPECT_EQ(game.playerNick, "Velmarok");
   EXPECT_EQ(f.chatBox.caption, "Velmarok Режим девелопера был активирован");
   stocksAre(7000);
-  for (int i : {kLocator, kTankFactory})
-    EXPECT_TRUE(f.paletteButtons[static_cast<std::size_t>(i)].visible);
+  for (Building kind : {Building::kLocator, Building::kTankFactory})
+    EXPECT_TRUE(f.paletteButton(kind).visible);
   EXPECT_TRUE(f.nextPageArrow.visible);
   EXPECT_TRUE(f.previousPageArrow.visible);
 
@@ -118,7 +118,7 @@ TEST_F(ChatTest, DeveloperModeOnThenOff) {
   // Only the mode goes: nickname, stocks and buttons stay.
   EXPECT_EQ(game.playerNick, "Velmarok");
   stocksAre(7000);
-  EXPECT_TRUE(f.paletteButtons[kTankFactory].visible);
+  EXPECT_TRUE(f.paletteButton(Building::kTankFactory).visible);
 }
 
 TEST_F(ChatTest, CommandCountsOnlyInAnEmptyBox) {

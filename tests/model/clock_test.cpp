@@ -77,6 +77,56 @@ TEST_F(ClockTest, HandlersMayStopOthersAndRemoveTimers) {
   EXPECT_FALSE(clock.exists(b));
 }
 
+// Timers added while an owner's scope lives are its own, however the scopes nest; dropping
+// the owner's timers leaves the others.
+TEST_F(ClockTest, AnOwnersTimersAreListedAndDroppedTogether) {
+  const int window = 0, inner = 0;
+  const TimerId before = add("before", 100);
+  TimerId a = 0, b = 0, c = 0;
+  {
+    const Clock::OwnedBy owned(clock, &window);
+    a = add("a", 100);
+    {
+      const Clock::OwnedBy nested(clock, &inner);
+      b = add("b", 100);
+    }
+    c = add("c", 100);
+  }
+  const TimerId after = add("after", 100);
+  EXPECT_EQ(clock.ownedBy(&window), (std::vector<TimerId>{a, c}));
+  EXPECT_EQ(clock.ownedBy(&inner), (std::vector<TimerId>{b}));
+  clock.removeOwnedBy(&window);
+  for (TimerId id : {a, c}) EXPECT_FALSE(clock.exists(id));
+  for (TimerId id : {before, b, after}) EXPECT_TRUE(clock.exists(id));
+}
+
+// The menu stops what it pauses, running or not, and starts it again on a full interval
+// where its condition holds; the other timers go on as they were.
+TEST_F(ClockTest, TheMenuPausesWhatWasDeclaredAndResumesItOnAFullInterval) {
+  bool resumes = false;
+  const TimerId paused = add("paused", 300);
+  const TimerId stopped = add("stopped", 300, false);
+  const TimerId conditional = add("conditional", 300);
+  const TimerId runsOn = add("runs on", 300);
+  clock.setPausedByMenu(paused);
+  clock.setPausedByMenu(stopped);
+  clock.setPausedByMenu(conditional, [&resumes] { return resumes; });
+  clock.advanceTo(100);
+  clock.pauseForMenu();
+  for (TimerId id : {paused, stopped, conditional}) EXPECT_FALSE(clock.enabled(id));
+  EXPECT_EQ(clock.dueAt(runsOn), 300);
+  EXPECT_FALSE(clock.pausedByMenu(runsOn));
+  clock.advanceTo(1000);
+  clock.resumeAfterMenu();
+  EXPECT_EQ(clock.dueAt(paused), 1300);
+  EXPECT_EQ(clock.dueAt(stopped), 1300);  // leaving the menu starts it as well
+  EXPECT_FALSE(clock.enabled(conditional));
+  clock.pauseForMenu();
+  resumes = true;
+  clock.resumeAfterMenu();
+  EXPECT_EQ(clock.dueAt(conditional), 1300);
+}
+
 TEST_F(ClockTest, HaltStopsEverything) {
   clock.add("a", 100, true, [&] {
     fired.push_back("a");

@@ -19,13 +19,14 @@ class ConstructionTest : public GameTest {
   }
   // A placed tank factory in slot `slot`.
   void factory(int slot, float left, float top) {
-    f.objects[slot] = MapObject{tag::kTankFactory, left, top, 147, 147, "tankozavod", true, {}, 0};
+    f.objects[slot] =
+        MapObject{Building::kTankFactory, left, top, 147, 147, "tankozavod", true, {}, 0};
     f.lastOrderedSlot = std::max(f.lastOrderedSlot, slot);
   }
 };
 
 TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
-  orderItem(game, kAccumulator);
+  orderItem(game, Building::kAccumulator);
   platform.sounds.clear();
   const Millis start = game.clock.now();
   for (int tick = 1; tick <= 9; ++tick) {
@@ -39,7 +40,7 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
     // The bar follows within a frame: a tenth of its width per tick.
     EXPECT_NEAR(f.constructionBar.width,
                 f.constructionBarFrame.width * static_cast<float>(tick) / 10.0f, 1e-4);
-    EXPECT_FALSE(f.paletteButtons[kAccumulator].enabled);
+    EXPECT_FALSE(f.paletteButton(Building::kAccumulator).enabled);
   }
   EXPECT_TRUE(platform.sounds.empty());
   game.clock.advanceTo(start + 1000);
@@ -55,7 +56,7 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
 
 TEST_F(ConstructionTest, TankFactoryTakes25Seconds) {
   showHiddenPaletteButtons();
-  orderItem(game, kTankFactory);
+  orderItem(game, Building::kTankFactory);
   advance(24900);
   EXPECT_FALSE(f.readyIcon.visible);
   advance(100);
@@ -63,7 +64,7 @@ TEST_F(ConstructionTest, TankFactoryTakes25Seconds) {
 }
 
 TEST_F(ConstructionTest, PaletteIsDisabledAgainWithin100Ms) {
-  orderItem(game, kMetalWorks);
+  orderItem(game, Building::kMetalWorks);
   advance(100);
   for (Control& b : f.paletteButtons) b.enabled = true;
   advance(100);
@@ -74,17 +75,17 @@ TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory)
   factory(1, 1000, 2000);
   factory(2, 3000, 500);
   objectClick(game, 1);
-  f.objects[3] = MapObject{tag::kAccumulator, 600, 600, 49, 49, "akum", true, {}, 0};
+  f.objects[3] = MapObject{Building::kAccumulator, 600, 600, 49, 49, "akum", true, {}, 0};
   f.lastOrderedSlot = 3;
   objectClick(game, 3);  // an accumulator does not change the factory
   EXPECT_TRUE(f.tankOrderPanel.visible);
   EXPECT_EQ(game.factorySlot, 1);
 
-  orderItem(game, kTank);
+  orderItem(game, Building::kTank);
   advance(5000);
   const MapObject& tank = f.objects[4];
   EXPECT_TRUE(tank.shown);
-  EXPECT_EQ(tank.tag, tag::kTank);
+  EXPECT_EQ(tank.kind, Building::kTank);
   EXPECT_EQ(tank.picture, "tankvverh");
   EXPECT_FLOAT_EQ(tank.left, 1000);
   EXPECT_FLOAT_EQ(tank.top, 2147);
@@ -94,10 +95,10 @@ TEST_F(ConstructionTest, TankGoesToTheBottomLeftCornerOfTheLastInspectedFactory)
   EXPECT_FLOAT_EQ(f.markers[4].top, 2147);
   EXPECT_FALSE(f.readyIcon.visible);
   for (const Control& b : f.paletteButtons) EXPECT_TRUE(b.enabled);
-  EXPECT_EQ(f.buildKind, kTank);
+  EXPECT_EQ(f.buildKind, Building::kTank);
 
   // A second tank stands on the same spot, over the first.
-  orderItem(game, kTank);
+  orderItem(game, Building::kTank);
   advance(5000);
   EXPECT_FLOAT_EQ(f.objects[5].left, 1000);
   EXPECT_FLOAT_EQ(f.objects[5].top, 2147);

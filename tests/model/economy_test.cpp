@@ -29,11 +29,11 @@ class EconomyTest : public GameTest {
     f.energy = s.energy;
     f.metal = s.metal;
     f.wood = s.wood;
-    f.accumulatorCount = c.acc;
-    f.metalWorksCount = c.metal;
-    f.woodWorksCount = c.wood;
-    f.tankFactoryCount = c.tankFactory;
-    f.converterCount = static_cast<std::int16_t>(c.converter);
+    f.working(Building::kAccumulator) = c.acc;
+    f.working(Building::kMetalWorks) = c.metal;
+    f.working(Building::kWoodWorks) = c.wood;
+    f.working(Building::kTankFactory) = c.tankFactory;
+    f.working(Building::kConverter) = c.converter;
     f.locatorActive = c.locator;
   }
 };
@@ -107,7 +107,7 @@ TEST_F(EconomyTest, LocatorOpensOrClosesTheCurtain) {
   set({1000, 0, 0}, {.locator = true});
   economyTick(game);
   EXPECT_TRUE(running(f.timers.curtain));
-  EXPECT_FALSE(f.paletteButtons[kLocator].enabled);
+  EXPECT_FALSE(f.paletteButton(Building::kLocator).enabled);
   advance(16 * 100);  // part-way open
   EXPECT_LT(f.curtain.width, 6000);
   f.locatorActive = false;

@@ -42,9 +42,9 @@ TEST(GameWindows, UnloadingEndsTheWindowsTimers) {
   FakePlatform platform;
   Game game(platform);
   toBriefing(game);  // the briefing over its hidden battlefield: both own timers
-  std::vector<TimerId> timers;
-  for (TimerId id : game.battlefield().timers.all()) timers.push_back(id);
-  for (TimerId id : game.briefing().timers.all()) timers.push_back(id);
+  std::vector<TimerId> timers = game.clock.ownedBy(&game.battlefield().timers);
+  for (TimerId id : game.clock.ownedBy(&game.briefing().timers)) timers.push_back(id);
+  ASSERT_EQ(timers.size(), 16u);  // twelve of the battlefield, four of the briefing
   platform.sounds.clear();
   game.unload<Battlefield>();
   game.unload<Briefing>();

@@ -63,9 +63,9 @@ TEST(InGameMenu, RestartAfterBuildingGivesTheFreshStart) {
   game.clock.advanceBy(2000);
   Battlefield& before = game.battlefield();
   before.energy = 9000;
-  before.accumulatorCount = 1;
+  before.working(Building::kAccumulator) = 1;
   before.lastOrderedSlot = 1;
-  before.objects[1].tag = tag::kAccumulator;
+  before.objects[1].kind = Building::kAccumulator;
   before.objects[1].shown = true;
   game.playerNick = "Вася";
   pauseWithMenu(game);
@@ -76,7 +76,7 @@ TEST(InGameMenu, RestartAfterBuildingGivesTheFreshStart) {
   startClick(game);
   const Battlefield& f = game.battlefield();
   EXPECT_EQ(f.energy, 1500);
-  EXPECT_EQ(f.accumulatorCount, 0);
+  EXPECT_EQ(f.working(Building::kAccumulator), 0);
   EXPECT_EQ(f.lastOrderedSlot, 0);
   EXPECT_FALSE(f.objects[1].shown);
   EXPECT_EQ(f.terrainTiles.size(), 20u);

@@ -42,8 +42,8 @@ std::string snapshot(Game& g, const FakePlatform& p) {
     const Battlefield& f = g.battlefield();
     raised("battlefield", f.window);
     out << " | stocks " << f.energy << "," << f.metal << "," << f.wood << " slot "
-        << f.lastOrderedSlot << " kind " << f.buildKind << " hand " << f.itemInHand
-        << f.placementPending << " page " << f.palettePage << f.secondPage.visible
+        << f.lastOrderedSlot << " kind " << static_cast<int>(f.buildKind) << " hand "
+        << f.itemInHand << f.placementPending << " page " << f.palettePage << f.secondPage.visible
         << f.tankOrderPanel.visible << " arrows " << f.previousPageArrow.border
         << f.nextPageArrow.border << " ready " << f.readyIcon.visible << " health "
         << f.healthBar.visible << " switch " << f.powerSwitch.visible << f.powerSwitch.caption
@@ -108,18 +108,18 @@ struct Case {
 const Case kCases[] = {
     // The battlefield's palette.
     {"the locator's button, hidden on mission 1", [](Game& g) { mission(g, 1); },
-     [](Game& g) { orderItem(g, kLocator); }},
+     [](Game& g) { orderItem(g, Building::kLocator); }},
     {"a palette button, disabled while an order is built",
      [](Game& g) {
        mission(g, 2);
-       orderItem(g, kAccumulator);
+       orderItem(g, Building::kAccumulator);
        g.clock.advanceBy(100);
      },
-     [](Game& g) { orderItem(g, kWoodWorks); }},
+     [](Game& g) { orderItem(g, Building::kWoodWorks); }},
     {"the converter's button on the hidden second page", [](Game& g) { mission(g, 2); },
-     [](Game& g) { orderItem(g, kConverter); }},
+     [](Game& g) { orderItem(g, Building::kConverter); }},
     {"the tank's button in the hidden tank order panel", [](Game& g) { mission(g, 2); },
-     [](Game& g) { orderItem(g, kTank); }},
+     [](Game& g) { orderItem(g, Building::kTank); }},
     {"the next page arrow, hidden on mission 2", [](Game& g) { mission(g, 2); },
      [](Game& g) { nextPageClick(g); }},
     {"the previous page arrow, hidden on mission 2", [](Game& g) { mission(g, 2); },
@@ -134,7 +134,8 @@ const Case kCases[] = {
     {"typing into the hidden chat line", [](Game& g) { mission(g, 1); },
      [](Game& g) { chatLineChange(g, "jyv"); }},
     // Behind the in-game menu the battlefield is disabled.
-    {"a palette button behind the menu", paused, [](Game& g) { orderItem(g, kAccumulator); }},
+    {"a palette button behind the menu", paused,
+     [](Game& g) { orderItem(g, Building::kAccumulator); }},
     {"the map behind the menu, pressed", paused, [](Game& g) { mapMouseDown(g, 1, 500, 500); }},
     {"the map behind the menu, clicked",
      [](Game& g) {
@@ -160,7 +161,7 @@ const Case kCases[] = {
      [](Game& g) { chatLineDoubleClick(g); }},
     // While the briefing shows, the battlefield is loaded but hidden.
     {"a palette button under the briefing", toBriefing,
-     [](Game& g) { orderItem(g, kAccumulator); }},
+     [](Game& g) { orderItem(g, Building::kAccumulator); }},
     {"the I key under the briefing", toBriefing, [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
     // The briefing.
     {"\"Начать\" before the map is painted", toBriefing, [](Game& g) { startClick(g); }},

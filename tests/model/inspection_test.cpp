@@ -13,9 +13,9 @@ class InspectionTest : public GameTest {
  protected:
   Battlefield& f = startLevel(2);
   void SetUp() override { platform.sounds.clear(); }
-  void stand(int i, const char* tag, float left = 2000, float top = 2000, float w = 49,
+  void stand(int i, Building kind, float left = 2000, float top = 2000, float w = 49,
              float h = 49) {
-    f.objects[i] = MapObject{tag, left, top, w, h, "akum", true, {}, 0};
+    f.objects[i] = MapObject{kind, left, top, w, h, "akum", true, {}, 0};
   }
   std::vector<std::string> panel() const {
     return {f.inspectedName.caption, f.inspectedEnergy.caption, f.inspectedMetal.caption,
@@ -25,27 +25,31 @@ class InspectionTest : public GameTest {
 
 TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
   struct Case {
-    const char* tag;
+    Building kind;
     std::vector<std::string> panel;
     bool powerSwitch;
   };
   const Case cases[] = {
-      {tag::kHeadquarters,
+      {Building::kHeadquarters,
        {"Строительный комплекс", "Энергия: +1", "Металл: +1", "Дерево: +1"},
        false},
-      {tag::kAccumulator, {"Аккумулятор", "Энергия: +20", "Металл: --", "Дерево: --"}, true},
-      {tag::kMetalWorks,
+      {Building::kAccumulator, {"Аккумулятор", "Энергия: +20", "Металл: --", "Дерево: --"}, true},
+      {Building::kMetalWorks,
        {"Металло-переработка", "Энергия: -50", "Металл: +30", "Дерево: --"},
        true},
-      {tag::kWoodWorks, {"Дерево-переработка", "Энергия: -10", "Металл: --", "Дерево: +10"}, true},
-      {tag::kLocator, {"Локатор", "Энергия: -30", "Металл: --", "Дерево: --"}, true},
-      {tag::kTankFactory, {"Танковый завод", "Энергия: -120", "Металл: -10", "Дерево: --"}, true},
-      {tag::kConverter, {"Конвертер", "Энергия: +300", "Металл: --", "Дерево: -70"}, true},
+      {Building::kWoodWorks,
+       {"Дерево-переработка", "Энергия: -10", "Металл: --", "Дерево: +10"},
+       true},
+      {Building::kLocator, {"Локатор", "Энергия: -30", "Металл: --", "Дерево: --"}, true},
+      {Building::kTankFactory,
+       {"Танковый завод", "Энергия: -120", "Металл: -10", "Дерево: --"},
+       true},
+      {Building::kConverter, {"Конвертер", "Энергия: +300", "Металл: --", "Дерево: -70"}, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.tag);
-    const int slot = std::string(c.tag) == tag::kHeadquarters ? 0 : 7;
-    if (slot) stand(slot, c.tag, 1000, 1200, 63.7f, 58.8f);
+    SCOPED_TRACE(kindOf(c.kind).name);
+    const int slot = c.kind == Building::kHeadquarters ? 0 : 7;
+    if (slot) stand(slot, c.kind, 1000, 1200, 63.7f, 58.8f);
     mapClick(game);
     objectClick(game, slot);
     EXPECT_EQ(panel(), c.panel);
@@ -63,9 +67,9 @@ TEST_F(InspectionTest, PlayerBuildingsShowNameEffectsAndSwitch) {
 }
 
 TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
-  stand(5, tag::kTank);
-  stand(301, "");
-  stand(306, tag::kEnemyMetalWorks);
+  stand(5, Building::kTank);
+  stand(301, Building::kEnemyAccumulator);
+  stand(306, Building::kEnemyMetalWorks);
   for (int slot : {0, 5, 301, 306, kEnemyHq}) {
     SCOPED_TRACE(slot);
     mapClick(game);
@@ -84,8 +88,8 @@ TEST_F(InspectionTest, EveryObjectShowsFullHealth) {
 }
 
 TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
-  stand(3, tag::kMetalWorks);
-  stand(306, tag::kEnemyMetalWorks);
+  stand(3, Building::kMetalWorks);
+  stand(306, Building::kEnemyMetalWorks);
   objectClick(game, 3);
   const auto before = panel();
   objectClick(game, 306);
@@ -108,7 +112,7 @@ TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
 }
 
 TEST_F(InspectionTest, TankIsSelectedForMoveOrders) {
-  stand(4, tag::kTank);
+  stand(4, Building::kTank);
   objectClick(game, 4);
   EXPECT_TRUE(game.tankSelected);
   EXPECT_FALSE(f.powerSwitch.visible);
@@ -117,41 +121,34 @@ TEST_F(InspectionTest, TankIsSelectedForMoveOrders) {
 }
 
 TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
-  struct Case {
-    const char* tag;
-    int Battlefield::*counter;
-  };
-  const Case cases[] = {{tag::kAccumulator, &Battlefield::accumulatorCount},
-                        {tag::kMetalWorks, &Battlefield::metalWorksCount},
-                        {tag::kWoodWorks, &Battlefield::woodWorksCount},
-                        {tag::kTankFactory, &Battlefield::tankFactoryCount}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.tag);
-    stand(9, c.tag);
-    f.*c.counter = 1;
+  for (const Building kind : {Building::kAccumulator, Building::kMetalWorks, Building::kWoodWorks,
+                              Building::kTankFactory}) {
+    SCOPED_TRACE(kindOf(kind).name);
+    stand(9, kind);
+    f.working(kind) = 1;
     objectClick(game, 9);
     powerSwitchClick(game);
-    EXPECT_EQ(f.*c.counter, 0);
+    EXPECT_EQ(f.working(kind), 0);
     EXPECT_EQ(f.powered[9], 0);
     EXPECT_EQ(f.powerSwitch.caption, "Включить");
     objectClick(game, 9);  // the caption follows the flag
     EXPECT_EQ(f.powerSwitch.caption, "Включить");
     powerSwitchClick(game);
-    EXPECT_EQ(f.*c.counter, 1);
+    EXPECT_EQ(f.working(kind), 1);
     EXPECT_EQ(f.powered[9], 1);
     EXPECT_EQ(f.powerSwitch.caption, "Отключить");
   }
-  stand(9, tag::kConverter);
-  f.converterCount = 1;
+  stand(9, Building::kConverter);
+  f.working(Building::kConverter) = 1;
   objectClick(game, 9);
   powerSwitchClick(game);
-  EXPECT_EQ(f.converterCount, 0);
+  EXPECT_EQ(f.working(Building::kConverter), 0);
   powerSwitchClick(game);
-  EXPECT_EQ(f.converterCount, 1);
+  EXPECT_EQ(f.working(Building::kConverter), 1);
 }
 
 TEST_F(InspectionTest, LocatorSwitch) {
-  stand(2, tag::kLocator);
+  stand(2, Building::kLocator);
   f.locatorActive = true;
   objectClick(game, 2);
   platform.sounds.clear();
@@ -164,20 +161,20 @@ TEST_F(InspectionTest, LocatorSwitch) {
 }
 
 TEST_F(InspectionTest, TwoTankFactoriesAndTheirButton) {
-  stand(1, tag::kTankFactory, 1000, 1000, 147, 147);
-  stand(2, tag::kTankFactory, 1500, 1000, 147, 147);
-  f.tankFactoryCount = 2;
-  f.paletteButtons[kTankFactory].visible = true;
+  stand(1, Building::kTankFactory, 1000, 1000, 147, 147);
+  stand(2, Building::kTankFactory, 1500, 1000, 147, 147);
+  f.working(Building::kTankFactory) = 2;
+  f.paletteButton(Building::kTankFactory).visible = true;
   objectClick(game, 2);
   EXPECT_TRUE(f.tankOrderPanel.visible);
   EXPECT_EQ(game.factorySlot, 2);
   powerSwitchClick(game);
   // The other factory still works, yet the button goes.
-  EXPECT_EQ(f.tankFactoryCount, 1);
-  EXPECT_FALSE(f.paletteButtons[kTankFactory].visible);
+  EXPECT_EQ(f.working(Building::kTankFactory), 1);
+  EXPECT_FALSE(f.paletteButton(Building::kTankFactory).visible);
   powerSwitchClick(game);
-  EXPECT_TRUE(f.paletteButtons[kTankFactory].visible);
-  EXPECT_EQ(f.tankFactoryCount, 2);
+  EXPECT_TRUE(f.paletteButton(Building::kTankFactory).visible);
+  EXPECT_EQ(f.working(Building::kTankFactory), 2);
 }
 
 }  // namespace

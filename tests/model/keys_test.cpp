@@ -13,21 +13,34 @@ class KeysTest : public GameTest {
   Battlefield& f = startLevel(2);
 };
 
+// Every timer of the battlefield, as the clock lists them: the menu stops the economy, the
+// animation, the resource display and the bot, and leaves every other as it was.
 TEST_F(KeysTest, EscPausesBehindTheMenu) {
+  game.clock.setEnabled(f.timers.movement, true);
+  std::vector<bool> before;
+  const std::vector<TimerId> timers = game.clock.ownedBy(&f.timers);
+  for (const TimerId t : timers) before.push_back(running(t));
   battlefieldKeyDown(game, kKeyEscape);
   EXPECT_TRUE(game.backdrop().window.visible);
   EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(f.window.enabled);
-  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2,
-                          f.timers.resourceDisplay, f.timers.bot})
-    EXPECT_FALSE(running(t)) << game.clock.name(t);
-  for (const TimerId t : {f.timers.scrolling, f.timers.bars})
-    EXPECT_TRUE(running(t)) << game.clock.name(t);
+  std::string paused;
+  for (std::size_t i = 0; i < timers.size(); ++i) {
+    const TimerId t = timers[i];
+    if (game.clock.pausedByMenu(t)) {
+      paused += game.clock.name(t) + " ";
+      EXPECT_FALSE(running(t)) << game.clock.name(t);
+    } else {
+      EXPECT_EQ(running(t), before[i]) << game.clock.name(t);
+    }
+  }
+  EXPECT_EQ(paused, "economy animation1 animation2 resourceDisplay bot ");
 }
 
 TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
-  f.objects[5] = MapObject{tag::kTank, 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
-  f.objects[6] = MapObject{tag::kMetalWorks, 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
+  f.objects[5] = MapObject{Building::kTank, 1000, 1000, 40, 92, "tankvverh", true, {}, 0};
+  f.objects[6] =
+      MapObject{Building::kMetalWorks, 2000, 2000, 63.7f, 58.8f, "metzavod", true, {}, 0};
   game.movingSlot = 5;
   game.moveTargetX = 1020;
   game.moveTargetY = 506;

@@ -19,7 +19,7 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
   EXPECT_EQ(f.metal, 1500);
   EXPECT_EQ(f.wood, 1500);
   EXPECT_EQ(f.lastOrderedSlot, 0);
-  EXPECT_EQ(f.buildKind, -1);
+  EXPECT_EQ(f.buildKind, Building::kNone);
   EXPECT_EQ(f.palettePage, 1);
   EXPECT_TRUE(f.objects[0].shown);
   for (int i = 1; i < kSlots; ++i) ASSERT_FALSE(f.objects[i].shown) << i;
@@ -27,8 +27,8 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
   EXPECT_EQ(f.powered[601], 1);
   EXPECT_EQ(f.health[0], 100);
   EXPECT_EQ(f.health[601], 100);
-  EXPECT_FALSE(f.paletteButtons[kLocator].visible);
-  EXPECT_FALSE(f.paletteButtons[kTankFactory].visible);
+  EXPECT_FALSE(f.paletteButton(Building::kLocator).visible);
+  EXPECT_FALSE(f.paletteButton(Building::kTankFactory).visible);
   EXPECT_EQ(game.missionGoalText, "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.");
   EXPECT_EQ(game.musicPath, "/game/in_your_face.mp3");
   EXPECT_FALSE(running(f.timers.bot));
@@ -52,10 +52,8 @@ TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
 // before the resource display, construction before the bars.
 TEST_F(LevelSetupTest, TimersAreRegisteredInTheirStoredOrder) {
   Battlefield& f = startLevel(1);
-  auto ids = f.timers.all();
-  std::sort(ids.begin(), ids.end());  // handles are handed out in registration order
   std::string names;
-  for (TimerId id : ids) names += game.clock.name(id) + " ";
+  for (TimerId id : game.clock.ownedBy(&f.timers)) names += game.clock.name(id) + " ";
   EXPECT_EQ(names,
             "economy animation1 animation2 construction movement chatBox resourceDisplay "
             "scrolling bot bars arrowRelease curtain ");
@@ -64,11 +62,11 @@ TEST_F(LevelSetupTest, TimersAreRegisteredInTheirStoredOrder) {
 TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
   Battlefield& f = startLevel(1);
   f.energy = 9000;
-  f.converterCount = 4;
-  f.accumulatorCount = 3;
+  f.working(Building::kConverter) = 4;
+  f.working(Building::kAccumulator) = 3;
   f.lastOrderedSlot = 12;
   f.objects[5].shown = true;
-  f.objects[5].tag = tag::kAccumulator;
+  f.objects[5].kind = Building::kAccumulator;
   f.locatorBuilt = true;
   f.locatorActive = true;
   f.curtain.visible = false;
@@ -76,11 +74,11 @@ TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
   game.unload<Battlefield>();
   Battlefield& again = startLevel(1);
   EXPECT_EQ(again.energy, 1500);
-  EXPECT_EQ(again.converterCount, 0);
-  EXPECT_EQ(again.accumulatorCount, 0);
+  EXPECT_EQ(again.working(Building::kConverter), 0);
+  EXPECT_EQ(again.working(Building::kAccumulator), 0);
   EXPECT_EQ(again.lastOrderedSlot, 0);
   EXPECT_FALSE(again.objects[5].shown);
-  EXPECT_EQ(again.objects[5].tag, "");
+  EXPECT_EQ(again.objects[5].kind, Building::kNone);
   EXPECT_FALSE(again.locatorBuilt);
   EXPECT_FALSE(game.developerMode);
   // The first economy tick closes the curtain again.
@@ -92,13 +90,13 @@ TEST_F(LevelSetupTest, RestartAfterPlayGivesTheSameFreshStart) {
 TEST_F(LevelSetupTest, LevelSetupOnADirtyWindowResetsTheWorld) {
   Battlefield& f = startLevel(1);
   f.metal = 1;
-  f.metalWorksCount = 7;
+  f.working(Building::kMetalWorks) = 7;
   f.itemInHand = true;
   f.placementPending = true;
   f.objects[300].shown = true;
   levelSetup(game);
   EXPECT_EQ(f.metal, 1500);
-  EXPECT_EQ(f.metalWorksCount, 0);
+  EXPECT_EQ(f.working(Building::kMetalWorks), 0);
   EXPECT_FALSE(f.itemInHand);
   EXPECT_FALSE(f.placementPending);
   EXPECT_FALSE(f.objects[300].shown);
@@ -132,7 +130,7 @@ TEST_F(LevelSetupTest, MissionTwoShowsTheEnemyAndStartsTheBot) {
   EXPECT_TRUE(f.markers[kEnemyHq].shown);
   EXPECT_FLOAT_EQ(f.markers[kEnemyHq].left, 4500);
   EXPECT_EQ(game.enemyBuildStep, 1);
-  EXPECT_TRUE(f.paletteButtons[kLocator].visible == false);
+  EXPECT_TRUE(f.paletteButton(Building::kLocator).visible == false);
   EXPECT_EQ(game.missionGoalText,
             "Цели миссии: Уничтожить подступающего к Королевству противника.");
 }

@@ -11,12 +11,12 @@ namespace {
 class MovementTest : public GameTest {
  protected:
   Battlefield& f = startLevel(1);
-  static constexpr int kTank = 5;
+  static constexpr int kTankSlot = 5;
 
   MapObject& order(float left, float top, float w, float h, float tx, float ty) {
-    MapObject& t = f.objects[kTank];
-    t = MapObject{tag::kTank, left, top, w, h, "tankvverh", true, {}, 0};
-    game.movingSlot = kTank;
+    MapObject& t = f.objects[kTankSlot];
+    t = MapObject{Building::kTank, left, top, w, h, "tankvverh", true, {}, 0};
+    game.movingSlot = kTankSlot;
     game.moveTargetX = tx;
     game.moveTargetY = ty;
     game.moveOrdered = true;

@@ -26,11 +26,11 @@ class PaletteTest : public GameTest {
   }
   // Brings up the panel an order's button lies in, as the player does: the next page for
   // the converter, a click on a tank factory for the tank.
-  void showPanelOf(int index) {
-    if (index == kConverter && !f.secondPage.visible) nextPageClick(game);
-    if (index == kTank) {
+  void showPanelOf(Building index) {
+    if (index == Building::kConverter && !f.secondPage.visible) nextPageClick(game);
+    if (index == Building::kTank) {
       f.objects[kFactorySlot] =
-          MapObject{tag::kTankFactory, 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
+          MapObject{Building::kTankFactory, 2000, 2000, 147, 147, "tankozavod", true, {}, 0};
       objectClick(game, kFactorySlot);
     }
   }
@@ -38,7 +38,7 @@ class PaletteTest : public GameTest {
 };
 
 struct Order {
-  int index;
+  Building index;
   Price price;
   int ticks;
   float width;
@@ -46,19 +46,19 @@ struct Order {
 };
 
 const Order kOrders[] = {
-    {kAccumulator, {300, 200, 50}, 10, 49, 49},
-    {kMetalWorks, {800, 700, 150}, 50, 63.7f, 58.8f},
-    {kWoodWorks, {200, 150, 50}, 20, 49, 49},
-    {kLocator, {1400, 1500, 100}, 25, 73.5f, 73.5f},
-    {kTankFactory, {5000, 3500, 500}, 250, 147, 147},
-    {kTank, {2000, 3000, 200}, 50, 40, 92},
-    {kConverter, {800, 300, 150}, 180, 39.2f, 39.2f},
+    {Building::kAccumulator, {300, 200, 50}, 10, 49, 49},
+    {Building::kMetalWorks, {800, 700, 150}, 50, 63.7f, 58.8f},
+    {Building::kWoodWorks, {200, 150, 50}, 20, 49, 49},
+    {Building::kLocator, {1400, 1500, 100}, 25, 73.5f, 73.5f},
+    {Building::kTankFactory, {5000, 3500, 500}, 250, 147, 147},
+    {Building::kTank, {2000, 3000, 200}, 50, 40, 92},
+    {Building::kConverter, {800, 300, 150}, 180, 39.2f, 39.2f},
 };
 
 TEST_F(PaletteTest, ExactPriceIsAcceptedAndEmptiesTheStocks) {
   showHiddenPaletteButtons();
   for (const Order& o : kOrders) {
-    SCOPED_TRACE(o.index);
+    SCOPED_TRACE(kindOf(o.index).name);
     showPanelOf(o.index);
     stock(o.price);
     platform.sounds.clear();
@@ -84,7 +84,7 @@ TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
   for (const Order& o : kOrders) {
     showPanelOf(o.index);
     for (int shortOf = 0; shortOf < 3; ++shortOf) {
-      SCOPED_TRACE(testing::Message() << o.index << " short of " << shortOf);
+      SCOPED_TRACE(testing::Message() << kindOf(o.index).name << " short of " << shortOf);
       Price p = o.price;
       if (shortOf == 0) p.energy -= 1;
       if (shortOf == 1) p.metal -= 1;
@@ -96,7 +96,7 @@ TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
       EXPECT_EQ(f.metal, p.metal);
       EXPECT_EQ(f.wood, p.wood);
       EXPECT_EQ(f.lastOrderedSlot, 0);
-      EXPECT_EQ(f.buildKind, -1);
+      EXPECT_EQ(f.buildKind, Building::kNone);
       EXPECT_FALSE(running(f.timers.construction));
       EXPECT_FLOAT_EQ(f.objects[1].width, 49);
       EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Ass.smus"});
@@ -106,25 +106,25 @@ TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
 
 TEST_F(PaletteTest, Slot300IsTheLastOneHandedOut) {
   f.lastOrderedSlot = 299;
-  orderItem(game, kAccumulator);
+  orderItem(game, Building::kAccumulator);
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_EQ(f.energy, 1200);
 
   game.clock.setEnabled(f.timers.construction, false);
   platform.sounds.clear();
-  orderItem(game, kAccumulator);
+  orderItem(game, Building::kAccumulator);
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_EQ(f.energy, 1200);
-  EXPECT_EQ(f.buildKind, -1);
+  EXPECT_EQ(f.buildKind, Building::kNone);
   EXPECT_FALSE(running(f.timers.construction));
   EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(PaletteTest, SecondOrderBeforeTheFirstTickTakesASecondSlot) {
-  orderItem(game, kAccumulator);
-  orderItem(game, kWoodWorks);
+  orderItem(game, Building::kAccumulator);
+  orderItem(game, Building::kWoodWorks);
   EXPECT_EQ(f.lastOrderedSlot, 2);
-  EXPECT_EQ(f.buildKind, kWoodWorks);
+  EXPECT_EQ(f.buildKind, Building::kWoodWorks);
   EXPECT_EQ(f.energy, 1500 - 300 - 200);
   EXPECT_EQ(f.constructionTicks, 20);
 }
@@ -133,7 +133,7 @@ TEST_F(PaletteTest, DeveloperModeHandsTheItemOverAtOnceAndFree) {
   say("jyv");
   ASSERT_TRUE(game.developerMode);
   stock({1500, 1500, 1500});
-  for (int index : {kTankFactory, kTank}) {
+  for (Building index : {Building::kTankFactory, Building::kTank}) {
     showPanelOf(index);
     platform.sounds.clear();
     orderItem(game, index);
@@ -152,14 +152,14 @@ TEST_F(PaletteTest, DeveloperModeHandsTheItemOverAtOnceAndFree) {
 TEST_F(PaletteTest, DeveloperModeStopsAtSlot300Too) {
   game.developerMode = true;
   f.lastOrderedSlot = 299;
-  orderItem(game, kAccumulator);
+  orderItem(game, Building::kAccumulator);
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_TRUE(f.itemInHand);
 
-  for (int i = 0; i < 400; ++i) orderItem(game, kAccumulator);
+  for (int i = 0; i < 400; ++i) orderItem(game, Building::kAccumulator);
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_FALSE(f.itemInHand);
-  EXPECT_EQ(f.buildKind, -1);
+  EXPECT_EQ(f.buildKind, Building::kNone);
   EXPECT_TRUE(platform.sounds.empty());
 }
 
@@ -207,7 +207,7 @@ TEST_F(PaletteTest, TakingTheFinishedItem) {
   EXPECT_TRUE(f.placementPending);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Click.smus"});
   // A new order drops the item in hand.
-  orderItem(game, kAccumulator);
+  orderItem(game, Building::kAccumulator);
   EXPECT_FALSE(f.itemInHand);
 }
 

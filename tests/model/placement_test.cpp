@@ -15,7 +15,7 @@ class PlacementTest : public GameTest {
   void SetUp() override { platform.sounds.clear(); }
 
   // The item in hand: the next slot, standing where the pointer left it.
-  MapObject& hold(int kind, float left, float top, float w = 100, float h = 100) {
+  MapObject& hold(Building kind, float left, float top, float w = 100, float h = 100) {
     f.lastOrderedSlot += 1;
     MapObject& item = f.objects[f.lastOrderedSlot];
     item.left = left;
@@ -31,8 +31,8 @@ class PlacementTest : public GameTest {
   }
   // A building already standing in slot i.
   void stand(int i, float left, float top, float w = 100, float h = 100,
-             const char* kindTag = tag::kAccumulator) {
-    f.objects[i] = MapObject{kindTag, left, top, w, h, "akum", true, {}, 0};
+             Building kind = Building::kAccumulator) {
+    f.objects[i] = MapObject{kind, left, top, w, h, "akum", true, {}, 0};
     f.lastOrderedSlot = std::max(f.lastOrderedSlot, std::min(i, 300));
   }
 };
@@ -60,9 +60,9 @@ TEST_F(PlacementTest, TenPixelGapOnEverySide) {
     if (side == "left") left = 1000 - c.gap - 100;
     if (side == "below") top = 1100 + c.gap;
     if (side == "above") top = 1000 - c.gap - 100;
-    MapObject& item = hold(kAccumulator, left, top);
+    MapObject& item = hold(Building::kAccumulator, left, top);
     mapClick(game);
-    EXPECT_EQ(item.tag == tag::kAccumulator, c.accepted);
+    EXPECT_EQ(item.kind == Building::kAccumulator, c.accepted);
     EXPECT_EQ(f.placementPending, !c.accepted);
     EXPECT_TRUE(freeGroundTest(item, f.objects[1]) != c.accepted);
     item = MapObject{};
@@ -87,9 +87,9 @@ TEST_F(PlacementTest, OverlapsTheStrictTestsLetThrough) {
       {"taller, spanning its height", 1050, 950, 100, 200, true},
       {"covering it", 900, 900, 300, 300, true},
   };
-  MapObject o{tag::kAccumulator, 1000, 1000, 100, 100, "akum", true, {}, 0};
+  MapObject o{Building::kAccumulator, 1000, 1000, 100, 100, "akum", true, {}, 0};
   for (const Case& c : cases) {
-    MapObject l{"", c.left, c.top, c.w, c.h, "", true, {}, 0};
+    MapObject l{Building::kNone, c.left, c.top, c.w, c.h, "", true, {}, 0};
     EXPECT_EQ(freeGroundTest(l, o), c.blocked) << c.what;
   }
 }
@@ -110,32 +110,32 @@ TEST_F(PlacementTest, MapEdges) {
       {"above the map", 3000, -0.5f, true},
       {"beyond the left edge", -60, 3000, false},
   };
-  const MapObject far{"", 4000, 4000, 10, 10, "", false, {}, 0};
+  const MapObject far{Building::kNone, 4000, 4000, 10, 10, "", false, {}, 0};
   for (const Case& c : cases) {
-    MapObject l{"", c.left, c.top, 100, 100, "", true, {}, 0};
+    MapObject l{Building::kNone, c.left, c.top, 100, 100, "", true, {}, 0};
     EXPECT_EQ(freeGroundTest(l, far), c.blocked) << c.what;
   }
   // The same through the map click: nothing is put down within the margin.
-  MapObject& item = hold(kAccumulator, 5730.5f, 3000);
+  MapObject& item = hold(Building::kAccumulator, 5730.5f, 3000);
   mapClick(game);
-  EXPECT_EQ(item.tag, "");
+  EXPECT_EQ(item.kind, Building::kNone);
   item.left = 5730;
   mapClick(game);
-  EXPECT_EQ(item.tag, tag::kAccumulator);
+  EXPECT_EQ(item.kind, Building::kAccumulator);
 }
 
 TEST_F(PlacementTest, HiddenSlotsAtTheTopLeftCornerBlock) {
   // Only the headquarters is drawn, yet the fresh slots at 0, 0, slots 1 and 2 and the
   // hidden enemy headquarters lie in the corner.
-  const MapObject item{"", 20, 20, 49, 49, "", true, {}, 0};
+  const MapObject item{Building::kNone, 20, 20, 49, 49, "", true, {}, 0};
   for (int i : {3, 150, 600, 1, 2, kEnemyHq}) {
     ASSERT_FALSE(f.objects[i].shown);
     EXPECT_TRUE(freeGroundTest(item, f.objects[i])) << i;
   }
-  hold(kAccumulator, 20, 20, 49, 49);
+  hold(Building::kAccumulator, 20, 20, 49, 49);
   mapClick(game);
   EXPECT_TRUE(f.placementPending);
-  EXPECT_EQ(f.accumulatorCount, 0);
+  EXPECT_EQ(f.working(Building::kAccumulator), 0);
 }
 
 TEST_F(PlacementTest, EverySlotIsTested) {
@@ -145,92 +145,85 @@ TEST_F(PlacementTest, EverySlotIsTested) {
     f.objects[blocker].left = 3000;
     f.objects[blocker].top = 3000;
     f.lastOrderedSlot = 10;
-    MapObject& item = hold(kAccumulator, 3020, 3020, 49, 49);
+    MapObject& item = hold(Building::kAccumulator, 3020, 3020, 49, 49);
     mapClick(game);
     EXPECT_TRUE(f.placementPending);
-    EXPECT_EQ(item.tag, "");
+    EXPECT_EQ(item.kind, Building::kNone);
     f.objects[blocker] = saved;
   }
 }
 
 TEST_F(PlacementTest, TankBlocks) {
-  stand(1, 2000, 2000, 40, 92, tag::kTank);
-  MapObject& item = hold(kAccumulator, 2020, 2050, 49, 49);
+  stand(1, 2000, 2000, 40, 92, Building::kTank);
+  MapObject& item = hold(Building::kAccumulator, 2020, 2050, 49, 49);
   mapClick(game);
-  EXPECT_EQ(item.tag, "");
+  EXPECT_EQ(item.kind, Building::kNone);
   item.left = 2050;
   mapClick(game);
-  EXPECT_EQ(item.tag, tag::kAccumulator);
+  EXPECT_EQ(item.kind, Building::kAccumulator);
 }
 
 struct Kind {
-  int index;
+  Building index;
   const char* picture;
-  const char* tag;
+  Building kind;
   const char* tooltip;
   std::vector<std::string> cues;
-  int Battlefield::*counter;
+  bool counted;
 };
 
 TEST_F(PlacementTest, ItemsByKind) {
   const Kind kinds[] = {
-      {kAccumulator,
-       "akum",
-       tag::kAccumulator,
-       "Аккумулятор",
-       {"build.smus"},
-       &Battlefield::accumulatorCount},
-      {kMetalWorks,
+      {Building::kAccumulator, "akum", Building::kAccumulator, "Аккумулятор", {"build.smus"}, true},
+      {Building::kMetalWorks,
        "metzavod",
-       tag::kMetalWorks,
+       Building::kMetalWorks,
        "Металло-перерабатывающий завод",
        {"build.smus"},
-       &Battlefield::metalWorksCount},
-      {kWoodWorks,
+       true},
+      {Building::kWoodWorks,
        "derzavod",
-       tag::kWoodWorks,
+       Building::kWoodWorks,
        "Дерево-перерабатывающий завод",
        {"build.smus"},
-       &Battlefield::woodWorksCount},
-      {kLocator, "locator", tag::kLocator, "Локатор", {"locator.smus"}, nullptr},
-      {kTankFactory,
+       true},
+      {Building::kLocator, "locator", Building::kLocator, "Локатор", {"locator.smus"}, false},
+      {Building::kTankFactory,
        "tankozavod",
-       tag::kTankFactory,
+       Building::kTankFactory,
        "Завод по производству танков",
        {"build.smus"},
-       &Battlefield::tankFactoryCount},
-      {kTank, "tankvniz", tag::kTank, "", {}, nullptr},
-      {kConverter,
+       true},
+      {Building::kTank, "tankvniz", Building::kTank, "", {}, false},
+      {Building::kConverter,
        "konverter",
-       tag::kConverter,
+       Building::kConverter,
        "Конвертер - сжигает дерево для получения электричества",
        {"build.smus"},
-       nullptr},
+       true},
   };
   float left = 500;
   for (const Kind& k : kinds) {
-    SCOPED_TRACE(k.tag);
+    SCOPED_TRACE(kindOf(k.kind).name);
     platform.sounds.clear();
     for (Control& b : f.paletteButtons) b.enabled = false;
     f.constructionBar.visible = f.constructionBarFrame.visible = true;
     f.windowPointer = Pointer::SizeAll;
     MapObject& item = hold(k.index, left, 3000, 49, 49);
     left += 200;
-    const int before = k.counter ? f.*k.counter : 0;
+    const int before = f.working(k.kind);
     mapClick(game);
     EXPECT_EQ(item.picture, k.picture);
-    EXPECT_EQ(item.tag, k.tag);
+    EXPECT_EQ(item.kind, k.kind);
     EXPECT_EQ(item.tooltip, k.tooltip);
     EXPECT_EQ(item.border, 0);
     EXPECT_TRUE(item.shown);
-    if (k.counter) {
-      EXPECT_EQ(f.*k.counter, before + 1);
-    }
+    EXPECT_EQ(f.working(k.kind), before + (k.counted ? 1 : 0));
     EXPECT_EQ(platform.soundNames(), k.cues);
     EXPECT_TRUE(f.markers[f.lastOrderedSlot].shown);
     EXPECT_FLOAT_EQ(f.markers[f.lastOrderedSlot].left, item.left);
     EXPECT_FLOAT_EQ(f.markers[f.lastOrderedSlot].top, 3000);
-    EXPECT_EQ(f.buildKind, -1);
+    EXPECT_EQ(f.buildKind, Building::kNone);
     EXPECT_FALSE(f.placementPending);
     EXPECT_TRUE(f.itemInHand);
     EXPECT_EQ(f.windowPointer, Pointer::Default);
@@ -238,7 +231,7 @@ TEST_F(PlacementTest, ItemsByKind) {
     EXPECT_FALSE(f.constructionBarFrame.visible);
     for (const Control& b : f.paletteButtons) EXPECT_TRUE(b.enabled);
   }
-  EXPECT_EQ(f.converterCount, 1);
+  EXPECT_EQ(f.working(Building::kConverter), 1);
   EXPECT_TRUE(f.locatorActive);
   EXPECT_TRUE(f.locatorBuilt);
 }
@@ -248,7 +241,7 @@ TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
     game.unload<Battlefield>();
     Battlefield& w = startLevel(level);
     const bool two = level == 2;
-    const auto put = [&](int kind) {
+    const auto put = [&](Building kind) {
       w.lastOrderedSlot += 1;
       MapObject& item = w.objects[w.lastOrderedSlot];
       item.left = 1000.0f + 200.0f * static_cast<float>(w.lastOrderedSlot);
@@ -258,24 +251,24 @@ TEST_F(PlacementTest, MissionTwoUnlocksThePalette) {
       mapClick(game);
       ASSERT_FALSE(w.placementPending);
     };
-    put(kAccumulator);
-    EXPECT_EQ(w.paletteButtons[kLocator].visible, two) << level;
-    EXPECT_FALSE(w.paletteButtons[kTankFactory].visible) << level;
-    put(kMetalWorks);
-    EXPECT_EQ(w.paletteButtons[kTankFactory].visible, two) << level;
-    put(kWoodWorks);
+    put(Building::kAccumulator);
+    EXPECT_EQ(w.paletteButton(Building::kLocator).visible, two) << level;
+    EXPECT_FALSE(w.paletteButton(Building::kTankFactory).visible) << level;
+    put(Building::kMetalWorks);
+    EXPECT_EQ(w.paletteButton(Building::kTankFactory).visible, two) << level;
+    put(Building::kWoodWorks);
     EXPECT_EQ(w.nextPageArrow.visible, two) << level;
     EXPECT_EQ(w.previousPageArrow.visible, two) << level;
-    EXPECT_TRUE(w.paletteButtons[kConverter].visible || !two);
+    EXPECT_TRUE(w.paletteButton(Building::kConverter).visible || !two);
     // A tank factory shows its button on any mission.
-    w.paletteButtons[kTankFactory].visible = false;
-    put(kTankFactory);
-    EXPECT_TRUE(w.paletteButtons[kTankFactory].visible) << level;
+    w.paletteButton(Building::kTankFactory).visible = false;
+    put(Building::kTankFactory);
+    EXPECT_TRUE(w.paletteButton(Building::kTankFactory).visible) << level;
   }
 }
 
 TEST_F(PlacementTest, MapClickClosesThePanelsAndKeepsTheSelection) {
-  stand(1, 2000, 2000, 147, 147, tag::kTankFactory);
+  stand(1, 2000, 2000, 147, 147, Building::kTankFactory);
   objectClick(game, 1);
   ASSERT_TRUE(f.tankOrderPanel.visible);
   mapClick(game);
@@ -294,24 +287,24 @@ TEST_F(PlacementTest, MapClickClosesThePanelsAndKeepsTheSelection) {
 }
 
 TEST_F(PlacementTest, SecondClickAfterPlacingChangesNothingVisible) {
-  MapObject& item = hold(kAccumulator, 3000, 3000, 49, 49);
+  MapObject& item = hold(Building::kAccumulator, 3000, 3000, 49, 49);
   mapClick(game);
   const MapObject after = item;
   platform.sounds.clear();
   mapClick(game);
-  EXPECT_EQ(f.accumulatorCount, 1);
-  EXPECT_EQ(item.tag, after.tag);
+  EXPECT_EQ(f.working(Building::kAccumulator), 1);
+  EXPECT_EQ(item.kind, after.kind);
   EXPECT_EQ(item.left, after.left);
   EXPECT_TRUE(f.markers[f.lastOrderedSlot].shown);
   EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(PlacementTest, BlockedClickKeepsTheItemInHandSilently) {
-  MapObject& item = hold(kAccumulator, 60, 60, 49, 49);  // on the headquarters
+  MapObject& item = hold(Building::kAccumulator, 60, 60, 49, 49);  // on the headquarters
   mapClick(game);
   EXPECT_TRUE(f.placementPending);
   EXPECT_TRUE(f.itemInHand);
-  EXPECT_EQ(f.buildKind, kAccumulator);
+  EXPECT_EQ(f.buildKind, Building::kAccumulator);
   EXPECT_EQ(item.border, 1);
   EXPECT_FALSE(f.markers[f.lastOrderedSlot].shown);
   EXPECT_TRUE(platform.sounds.empty());

@@ -14,9 +14,9 @@ class PointerTest : public GameTest {
  protected:
   Battlefield& f = startLevel(1);
 
-  MapObject& put(int slot, const char* tag, float left, float top, float w, float h) {
+  MapObject& put(int slot, Building kind, float left, float top, float w, float h) {
     MapObject& o = f.objects[slot];
-    o.tag = tag;
+    o.kind = kind;
     o.left = left;
     o.top = top;
     o.width = w;
@@ -65,7 +65,7 @@ TEST_F(PointerTest, AfterTheFirstLeftPressEveryMoveResizesTheHiddenRectangle) {
 }
 
 TEST_F(PointerTest, LeftPressesOrderTheSelectedTankAndRetargetIt) {
-  put(5, tag::kTank, 1000, 1000, 40, 92);
+  put(5, Building::kTank, 1000, 1000, 40, 92);
   game.selectedSlot = 5;
   game.tankSelected = true;
   mapMouseDown(game, 1, 1000, 800);
@@ -83,7 +83,7 @@ TEST_F(PointerTest, LeftPressesOrderTheSelectedTankAndRetargetIt) {
 }
 
 TEST_F(PointerTest, RightPressDeselectsButTheTankDrivesOn) {
-  put(5, tag::kTank, 1000, 1000, 40, 92);
+  put(5, Building::kTank, 1000, 1000, 40, 92);
   game.selectedSlot = 5;
   game.tankSelected = true;
   mapMouseDown(game, 1, 1020, 500);
@@ -98,7 +98,7 @@ TEST_F(PointerTest, RightPressDeselectsButTheTankDrivesOn) {
 }
 
 TEST_F(PointerTest, OnlyASelectedTankTakesOrders) {
-  put(5, tag::kAccumulator, 1000, 1000, 49, 49);
+  put(5, Building::kAccumulator, 1000, 1000, 49, 49);
   game.selectedSlot = 5;
   game.tankSelected = true;  // left over from an earlier tank
   mapMouseDown(game, 1, 1000, 800);
@@ -109,8 +109,8 @@ TEST_F(PointerTest, OnlyASelectedTankTakesOrders) {
 }
 
 TEST_F(PointerTest, ClickingABuildingWhileATankDrivesLeavesTheBuildingStanding) {
-  put(5, tag::kTank, 1000, 1000, 40, 92);
-  put(6, tag::kAccumulator, 2000, 2000, 49, 49);
+  put(5, Building::kTank, 1000, 1000, 40, 92);
+  put(6, Building::kAccumulator, 2000, 2000, 49, 49);
   game.selectedSlot = 5;
   game.tankSelected = true;
   mapMouseDown(game, 1, 1020, 500);
@@ -141,7 +141,7 @@ TEST_F(PointerTest, NoGhostFromSlot299On) {
 }
 
 TEST_F(PointerTest, TheBorderShowsWhetherTheGhostMayStandWhereItWas) {
-  put(5, tag::kAccumulator, 1000, 1000, 100, 100);
+  put(5, Building::kAccumulator, 1000, 1000, 100, 100);
   MapObject& g = inHand(7, 100, 100);
   struct Case {
     const char* what;
@@ -169,9 +169,9 @@ TEST_F(PointerTest, TheBorderShowsWhetherTheGhostMayStandWhereItWas) {
 }
 
 TEST_F(PointerTest, AnEventGoesToTheTopmostObjectDrawnThere) {
-  put(3, tag::kTankFactory, 1000, 1000, 147, 147);
-  put(4, tag::kAccumulator, 1100, 1100, 49, 49);
-  put(2, tag::kTank, 1050, 1050, 40, 92);
+  put(3, Building::kTankFactory, 1000, 1000, 147, 147);
+  put(4, Building::kAccumulator, 1100, 1100, 49, 49);
+  put(2, Building::kTank, 1050, 1050, 40, 92);
   f.objects[9].left = 1000;  // hidden slots take nothing
   f.objects[9].top = 1000;
   struct Case {

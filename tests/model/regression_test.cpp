@@ -11,6 +11,7 @@
 #include "model/battlefield/keys.h"
 #include "model/battlefield/pointer.h"
 #include "model/comm/chat.h"
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/game.h"
@@ -62,19 +63,19 @@ std::vector<Step> script() {
          nickChange(g, "Тестер");
          startClick(g);
        }},
-      {61000, [](Game& g) { orderItem(g, kAccumulator); }},
+      {61000, [](Game& g) { orderItem(g, Building::kAccumulator); }},
       {62500,
        [](Game& g) {
          take(g);
          putDown(g, 300, 300);
        }},
-      {63000, [](Game& g) { orderItem(g, kWoodWorks); }},
+      {63000, [](Game& g) { orderItem(g, Building::kWoodWorks); }},
       {66000,
        [](Game& g) {
          take(g);
          putDown(g, 300, 420);
        }},
-      {67000, [](Game& g) { orderItem(g, kAccumulator); }},
+      {67000, [](Game& g) { orderItem(g, Building::kAccumulator); }},
       {68500,
        [](Game& g) {
          take(g);
@@ -82,7 +83,7 @@ std::vector<Step> script() {
          putDown(g, 420, 300);
        }},
       {70000, [](Game& g) { chatLine(g, "mopru"); }},
-      {80000, [](Game& g) { orderItem(g, kMetalWorks); }},
+      {80000, [](Game& g) { orderItem(g, Building::kMetalWorks); }},
       {86000,
        [](Game& g) {
          take(g);
@@ -100,15 +101,15 @@ std::vector<Step> script() {
       {240000, [](Game& g) { startClick(g); }},
       {241000, [](Game& g) { chatLine(g, "jyv"); }},
       {244000, [](Game& g) { chatLine(g, "jyv"); }},  // the box still shows: only a line
-      {250000, [](Game& g) { orderItem(g, kLocator); }},
+      {250000, [](Game& g) { orderItem(g, Building::kLocator); }},
       {250100, [](Game& g) { putDown(g, 600, 300); }},
-      {251000, [](Game& g) { orderItem(g, kTankFactory); }},
+      {251000, [](Game& g) { orderItem(g, Building::kTankFactory); }},
       {251100, [](Game& g) { putDown(g, 800, 300); }},
-      {252000, [](Game& g) { orderItem(g, kWoodWorks); }},
+      {252000, [](Game& g) { orderItem(g, Building::kWoodWorks); }},
       {252100, [](Game& g) { putDown(g, 600, 500); }},
       {253000, [](Game& g) { chatLine(g, "jyv"); }},  // developer mode off
       {261000, [](Game& g) { objectClick(g, 2); }},   // the tank factory
-      {262000, [](Game& g) { orderItem(g, kTank); }},
+      {262000, [](Game& g) { orderItem(g, Building::kTank); }},
       {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
       {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},
       {270200,
@@ -118,8 +119,8 @@ std::vector<Step> script() {
        }},
       {400000,
        [](Game& g) {
-         nextPageClick(g);          // the converter's page
-         orderItem(g, kConverter);  // refused: too little energy
+         nextPageClick(g);                    // the converter's page
+         orderItem(g, Building::kConverter);  // refused: too little energy
        }},
       {420000, [](Game& g) { putDown(g, 600, 700); }},  // no ready icon: nothing in hand
   };
@@ -137,20 +138,21 @@ std::string summary(Game& g) {
   if (!g.loaded<Battlefield>()) return out.str();
   Battlefield& f = g.battlefield();
   out << "stocks " << f.energy << " " << f.metal << " " << f.wood << "\n";
-  out << "counters " << f.accumulatorCount << " " << f.metalWorksCount << " " << f.woodWorksCount
-      << " " << f.tankFactoryCount << " " << f.converterCount << " locator " << f.locatorActive
-      << f.locatorBuilt << "\n";
+  out << "counters " << f.working(Building::kAccumulator) << " " << f.working(Building::kMetalWorks)
+      << " " << f.working(Building::kWoodWorks) << " " << f.working(Building::kTankFactory) << " "
+      << f.working(Building::kConverter) << " locator " << f.locatorActive << f.locatorBuilt
+      << "\n";
   out << "slots " << f.lastOrderedSlot << " bot step " << g.enemyBuildStep << " view " << f.viewX
       << "," << f.viewY << "\n";
   for (int i = 0; i < kSlots; ++i) {
     const MapObject& o = f.objects[static_cast<std::size_t>(i)];
     if (!o.shown) continue;
-    out << "  " << i << " '" << o.tag << "' " << o.left << "," << o.top << " " << o.width << "x"
-        << o.height << " " << o.picture << " powered " << f.powered[static_cast<std::size_t>(i)]
-        << "\n";
+    out << "  " << i << " '" << tagOf(o.kind) << "' " << o.left << "," << o.top << " " << o.width
+        << "x" << o.height << " " << o.picture << " powered "
+        << f.powered[static_cast<std::size_t>(i)] << "\n";
   }
   out << "timers";
-  for (TimerId id : f.timers.all())
+  for (TimerId id : g.clock.ownedBy(&f.timers))
     if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
   out << "\nchat '" << f.chatBox.caption << "' notepad lines "
       << (g.loaded<Notepad>() ? g.notepad().lines.size() : 0) << "\n";

@@ -10,6 +10,7 @@
 #include "model/battlefield/keys.h"
 #include "model/battlefield/pointer.h"
 #include "model/comm/chat.h"
+#include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/game.h"
@@ -94,7 +95,7 @@ std::vector<Input> inputs() {
       {46000, loadClick},
       {90000, startClick},
       {90992, [](Game& g) { chatLine(g, "jyv"); }},
-      {91008, [](Game& g) { orderItem(g, kTankFactory); }},
+      {91008, [](Game& g) { orderItem(g, Building::kTankFactory); }},
       {91504,
        [](Game& g) {
          mapMouseMove(g, 0, 800, 300);
@@ -102,7 +103,7 @@ std::vector<Input> inputs() {
          clickGround(g, 800, 300);
        }},
       {92000, [](Game& g) { objectClick(g, 1); }},
-      {92496, [](Game& g) { orderItem(g, kTank); }},
+      {92496, [](Game& g) { orderItem(g, Building::kTank); }},
       {100000, [](Game& g) { objectClick(g, 2); }},
       {100112, [](Game& g) { clickGround(g, 1500, 1200); }},
       {130000, pauseWithMenu},
@@ -129,7 +130,8 @@ std::string shows(Game& g) {
     for (int i = 0; i < kSlots; ++i) {
       const MapObject& o = f.objects[static_cast<std::size_t>(i)];
       if (o.shown)
-        out << i << " " << o.tag << " " << o.left << "," << o.top << " " << o.picture << "\n";
+        out << i << " " << tagOf(o.kind) << " " << o.left << "," << o.top << " " << o.picture
+            << "\n";
     }
   }
   return out.str();
@@ -147,7 +149,7 @@ class StampCheck {
       const MapObject& o = f.objects[s];
       const MapObject& was = objects_[s];
       const bool same =
-          o.tag == was.tag && o.left == was.left && o.top == was.top && o.width == was.width &&
+          o.kind == was.kind && o.left == was.left && o.top == was.top && o.width == was.width &&
           o.height == was.height && o.picture == was.picture && o.shown == was.shown &&
           o.border == was.border && f.markers[s].left == markers_[s].left &&
           f.markers[s].top == markers_[s].top && f.markers[s].shown == markers_[s].shown;

@@ -27,13 +27,13 @@ inline void builtUpBase(Game& g, int level, int buildings = 280) {
   for (int i = 1; i <= buildings; ++i) {
     const BuildingKind& k = kindOf(kinds[i % 5]);
     MapObject& o = f.objects[static_cast<std::size_t>(i)];
-    o.tag = k.tag;
+    o.kind = k.kind;
     o.picture = k.frames.phase1 ? k.frames.phase1 : k.picture;
     o.left = static_cast<float>(150 + (i % 20) * 60);
     o.top = static_cast<float>(150 + (i / 20) * 60);
     o.shown = true;
     f.markers[static_cast<std::size_t>(i)] = {o.left, o.top, true};
-    countBuilding(f, k.counter, 1);
+    countBuilding(f, k, 1);
   }
   f.lastOrderedSlot = buildings;
   g.clock.setEnabled(f.timers.economy, true);

@@ -73,8 +73,8 @@ inline std::string timersRunning(Game& g) {
       out += name;
     }
   };
-  if (g.loaded<Battlefield>()) add(g.battlefield().timers.all());
-  if (g.loaded<Briefing>()) add(g.briefing().timers.all());
+  if (g.loaded<Battlefield>()) add(g.clock.ownedBy(&g.battlefield().timers));
+  if (g.loaded<Briefing>()) add(g.clock.ownedBy(&g.briefing().timers));
   return out;
 }
 

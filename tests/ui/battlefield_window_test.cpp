@@ -55,18 +55,19 @@ class BattlefieldWindowTest : public BattlefieldUiTest {
   static void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
   }
-  MapObject& put(int slot, const char* tag, const char* picture, float left, float top, float w,
+  MapObject& put(int slot, Building kind, const char* picture, float left, float top, float w,
                  float h) {
     MapObject& o = f.objects[static_cast<std::size_t>(slot)];
-    o = MapObject{tag, left, top, w, h, picture, true, {}, 0};
+    o = MapObject{kind, left, top, w, h, picture, true, {}, 0};
     return o;
   }
   QColor shownAt(QWidget* w, QPoint p) { return w->grab().toImage().pixelColor(p); }
 };
 
 TEST_F(BattlefieldWindowTest, AClickOnADrawnObjectReachesItsObjectClick) {
-  put(5, tag::kAccumulator, "akum", 300, 300, 49, 49);
-  put(6, tag::kTank, "tankvverh", 320, 310, 40, 92);  // a tank over the accumulator's right half
+  put(5, Building::kAccumulator, "akum", 300, 300, 49, 49);
+  put(6, Building::kTank, "tankvverh", 320, 310, 40,
+      92);  // a tank over the accumulator's right half
   ui.sync();
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(305, 305));
   EXPECT_EQ(game.selectedSlot, 5);
@@ -125,7 +126,7 @@ TEST_F(BattlefieldWindowTest, TheCarriedItemFollowsTheMouse) {
 
 TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
   game.developerMode = true;
-  ui.input([&] { orderItem(game, kAccumulator); });
+  ui.input([&] { orderItem(game, Building::kAccumulator); });
   ASSERT_TRUE(f.placementPending);
   QTest::mouseMove(map(), QPoint(400, 400));
   QTest::mouseMove(map(), QPoint(401, 400));
@@ -133,14 +134,14 @@ TEST_F(BattlefieldWindowTest, AClickOnBareGroundPutsTheCarriedItemDown) {
   EXPECT_EQ(item.border, 1);
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(401, 400));
   EXPECT_FALSE(f.placementPending);
-  EXPECT_EQ(item.tag, tag::kAccumulator);
+  EXPECT_EQ(item.kind, Building::kAccumulator);
   EXPECT_EQ(item.border, 0);
   // The accumulator stands on its red field where the ghost was.
   EXPECT_EQ(shownAt(map(), {418, 378}), QColor(0xED, 0x1C, 0x24));
 }
 
 TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyTheFactory) {
-  put(5, tag::kMetalWorks, "metzavod", 400, 300, 63.7f, 58.8f);
+  put(5, Building::kMetalWorks, "metzavod", 400, 300, 63.7f, 58.8f);
   ui.sync();
   settle();
   PaintCounter counter;
@@ -168,10 +169,10 @@ TEST_F(BattlefieldWindowTest, AfterScrollingAndChangesTheScreenEqualsAFreshPaint
   for (int y = 0; y < 6000; y += 600)
     for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
   for (int i = 1; i <= 40; ++i)
-    put(i, i % 2 ? tag::kMetalWorks : tag::kAccumulator, i % 2 ? "metzavod" : "akum",
+    put(i, i % 2 ? Building::kMetalWorks : Building::kAccumulator, i % 2 ? "metzavod" : "akum",
         100.0f + (i % 8) * 90, 100.0f + (i / 8) * 90, i % 2 ? 63.7f : 49, i % 2 ? 58.8f : 49);
-  put(41, tag::kTank, "tankvverh", 300, 700, 40, 92);
-  put(42, tag::kTank, "tankvverh", 200, 170, 40, 92);  // stands over a works that blinks
+  put(41, Building::kTank, "tankvverh", 300, 700, 40, 92);
+  put(42, Building::kTank, "tankvverh", 200, 170, 40, 92);  // stands over a works that blinks
   game.selectedSlot = 41;
   game.tankSelected = true;
   f.locatorBuilt = true;
@@ -268,13 +269,13 @@ TEST_F(BattlefieldWindowTest, ARightPressOnTheOpenMinimapMovesTheView) {
 
 TEST_F(BattlefieldWindowTest, HoveringABuildingShowsItsHoverTextAndAnEnemyBuildingNone) {
   game.developerMode = true;
-  ui.input([&] { orderItem(game, kAccumulator); });
+  ui.input([&] { orderItem(game, Building::kAccumulator); });
   QTest::mouseMove(map(), QPoint(300, 300));
   QTest::mouseMove(map(), QPoint(301, 300));
   QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(301, 300));
   const MapObject& placed = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
-  ASSERT_EQ(placed.tag, tag::kAccumulator);
-  put(301, tag::kEnemyAccumulator, "akumVraga", 500, 300, 49, 49);
+  ASSERT_EQ(placed.kind, Building::kAccumulator);
+  put(301, Building::kEnemyAccumulator, "akumVraga", 500, 300, 49, 49);
   ui.sync();
   const auto hover = [&](QPointF at) {
     const QPoint p = at.toPoint();
@@ -297,7 +298,7 @@ TEST_F(BattlefieldWindowTest, HoveringABuildingShowsItsHoverTextAndAnEnemyBuildi
 // blocks it, although the item's own pixels stand on the same ground in both.
 TEST_F(BattlefieldWindowTest, TheItemInHandShowsBlockedGroundAtAGlance) {
   game.developerMode = true;
-  ui.input([&] { orderItem(game, kAccumulator); });
+  ui.input([&] { orderItem(game, Building::kAccumulator); });
   const MapObject& item = f.objects[static_cast<std::size_t>(f.lastOrderedSlot)];
   const auto ghostAt = [&](QPoint pointer) {
     QTest::mouseMove(map(), pointer);
@@ -309,7 +310,7 @@ TEST_F(BattlefieldWindowTest, TheItemInHandShowsBlockedGroundAtAGlance) {
   };
   const QImage free = ghostAt({400, 400});
   EXPECT_EQ(item.border, 1);
-  put(301, tag::kEnemyAccumulator, "akumVraga", item.right() + 6, item.top + 5, 49, 49);
+  put(301, Building::kEnemyAccumulator, "akumVraga", item.right() + 6, item.top + 5, 49, 49);
   const QImage blocked = ghostAt({400, 400});
   EXPECT_EQ(item.border, 0);
   ASSERT_EQ(free.size(), blocked.size());
@@ -364,7 +365,7 @@ TEST_F(BattlefieldWindowTest, ALongChatLineAfterASaveBreaksBetweenWords) {
 // The menu's backdrop shows the battlefield as it is now: a tank that drives on under the
 // open menu is seen moving, and a still battlefield costs the backdrop no painting.
 TEST_F(BattlefieldWindowTest, TheMenuBackdropShowsTheBattlefieldAsItIsNow) {
-  put(5, tag::kTank, "tankvverh", 300, 300, 40, 92);
+  put(5, Building::kTank, "tankvverh", 300, 300, 40, 92);
   game.selectedSlot = 5;
   game.tankSelected = true;
   ui.input([&] { mapMouseDown(game, 1, 300, 900); });  // drives down

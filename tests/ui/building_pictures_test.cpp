@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "ui/sprites/sprite_catalog.h"
 #include "ui/sprites/sprite_store.h"
 
@@ -31,7 +32,7 @@ std::vector<PictureUse> pictureUses() {
     fitSlot(fresh, k.footprint);
     // A tank drives over the ground and shows it around its hull; a building fills its
     // rectangle.
-    const Kind onMap = k.tag == tag::kTank ? Kind::Tank : Kind::Building;
+    const Kind onMap = k.kind == Building::kTank ? Kind::Tank : Kind::Building;
     const auto onTheMap = [&](const char* role, const char* name) {
       if (!name || !*name) return;
       uses.push_back({std::string(k.name) + ", " + role, name, fresh.width, fresh.height, {onMap}});
@@ -40,7 +41,7 @@ std::vector<PictureUse> pictureUses() {
     onTheMap("rolling out", k.rollOutPicture);
     onTheMap("frame 1", k.frames.phase1);
     onTheMap("frame 2", k.frames.phase2);
-    if (k.paletteIndex >= 0) {
+    if (onPalette(k.kind)) {
       uses.push_back({std::string(k.name) + ", palette button",
                       k.palettePicture,
                       1,

@@ -32,8 +32,8 @@ class PaletteWindowTest : public BattlefieldUiTest {
 TEST_F(PaletteWindowTest, ClickedButtonStartsAConstructionThatTheFrameShows) {
   EXPECT_FALSE(palette->constructionLabel()->isVisible());
   EXPECT_FALSE(palette->barFill()->isVisible());
-  click(palette->button(kMetalWorks));
-  EXPECT_EQ(f.buildKind, kMetalWorks);
+  click(palette->button(Building::kMetalWorks));
+  EXPECT_EQ(f.buildKind, Building::kMetalWorks);
   EXPECT_EQ(f.energy, 1500 - 800);
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"building.smus"});
 
@@ -42,7 +42,7 @@ TEST_F(PaletteWindowTest, ClickedButtonStartsAConstructionThatTheFrameShows) {
   EXPECT_EQ(palette->constructionLabel()->text(), "СТРОИТЕЛЬСТВО");
   EXPECT_TRUE(palette->barOutline()->isVisible());
   EXPECT_TRUE(palette->barFill()->isVisible());
-  EXPECT_FALSE(palette->button(kAccumulator)->isEnabled());
+  EXPECT_FALSE(palette->button(Building::kAccumulator)->isEnabled());
   ui.advanceBy(2400);  // half of the metal works' 5 s
   EXPECT_EQ(palette->barFill()->x(), palette->barOutline()->x());
   EXPECT_NEAR(palette->barFill()->width(), palette->barOutline()->width() / 2, 1);
@@ -70,21 +70,21 @@ TEST_F(PaletteWindowTest, ArrowsPowerSwitchAndTankPanel) {
   EXPECT_EQ(f.palettePage, 1);
   EXPECT_FALSE(palette->pageTwo()->isVisible());
 
-  f.objects[1] = MapObject{tag::kTankFactory, 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
+  f.objects[1] = MapObject{Building::kTankFactory, 1000, 1000, 147, 147, "tankozavod", true, {}, 0};
   f.lastOrderedSlot = 1;
-  f.tankFactoryCount = 1;
+  f.working(Building::kTankFactory) = 1;
   ui.input([&] { objectClick(game, 1); });
   InspectionFrame* inspection = ui.battlefield()->inspection();
   EXPECT_EQ(inspection->name()->text(), "Танковый завод");
   EXPECT_EQ(inspection->effect(0)->text(), "Энергия: -120");
   EXPECT_TRUE(palette->tankPanel()->isVisible());
   click(inspection->powerSwitch());
-  EXPECT_EQ(f.tankFactoryCount, 0);
+  EXPECT_EQ(f.working(Building::kTankFactory), 0);
   EXPECT_EQ(inspection->powerSwitch()->text(), "Включить");
 
   f.energy = f.metal = 10000;
-  click(palette->button(kTank));
-  EXPECT_EQ(f.buildKind, kTank);
+  click(palette->button(Building::kTank));
+  EXPECT_EQ(f.buildKind, Building::kTank);
 }
 
 // The lines between the palette's rows show on page 1 and vanish under the tank order
@@ -111,10 +111,10 @@ TEST_F(PaletteWindowTest, EveryCaptionIsAsLargeAsTheEnergyCaptionAndFitsItsButto
   const auto textHeight = [](const PictureButton::Layout& l) {
     return QFontMetrics(l.font).tightBoundingRect(QStringLiteral("Энергия")).height();
   };
-  const int energy = textHeight(palette->button(kAccumulator)->layout());
+  const int energy = textHeight(palette->button(Building::kAccumulator)->layout());
   EXPECT_GE(energy, 7);
   for (int i = 0; i < kPaletteItems; ++i) {
-    const PictureButton* b = palette->button(i);
+    const PictureButton* b = palette->button(static_cast<Building>(i));
     SCOPED_TRACE(b->text().toStdString());
     const PictureButton::Layout l = b->layout();
     EXPECT_GE(textHeight(l), energy);

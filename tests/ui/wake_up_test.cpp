@@ -76,8 +76,8 @@ class PaintWatch : public QObject {
 };
 
 TEST_F(WakeUpTest, AWakeUpRepaintsTheSlotsItsTimersChangedAndNothingElse) {
-  f.objects[5] = MapObject{tag::kMetalWorks, 400, 300, 63.7f, 58.8f, "metzavod", true, {}, 0};
-  f.objects[6] = MapObject{tag::kAccumulator, 600, 300, 49, 49, "akum", true, {}, 0};
+  f.objects[5] = MapObject{Building::kMetalWorks, 400, 300, 63.7f, 58.8f, "metzavod", true, {}, 0};
+  f.objects[6] = MapObject{Building::kAccumulator, 600, 300, 49, 49, "akum", true, {}, 0};
   ui.sync();
   settle();
   PaintWatch watch;
@@ -93,16 +93,17 @@ TEST_F(WakeUpTest, AfterWakeUpsTheMapEqualsAFreshPaint) {
   for (int y = 0; y < 6000; y += 600)
     for (int x = 0; x < 6000; x += 600) f.terrainTiles.push_back({x, y});
   for (int i = 1; i <= 30; ++i)
-    f.objects[static_cast<std::size_t>(i)] = MapObject{i % 2 ? tag::kMetalWorks : tag::kAccumulator,
-                                                       100.0f + static_cast<float>(i % 6) * 90,
-                                                       100.0f + static_cast<float>(i / 6) * 90,
-                                                       i % 2 ? 63.7f : 49,
-                                                       i % 2 ? 58.8f : 49,
-                                                       i % 2 ? "metzavod" : "akum",
-                                                       true,
-                                                       {},
-                                                       0};
-  f.objects[31] = MapObject{tag::kTank, 300, 700, 40, 92, "tankvverh", true, {}, 0};
+    f.objects[static_cast<std::size_t>(i)] =
+        MapObject{i % 2 ? Building::kMetalWorks : Building::kAccumulator,
+                  100.0f + static_cast<float>(i % 6) * 90,
+                  100.0f + static_cast<float>(i / 6) * 90,
+                  i % 2 ? 63.7f : 49,
+                  i % 2 ? 58.8f : 49,
+                  i % 2 ? "metzavod" : "akum",
+                  true,
+                  {},
+                  0};
+  f.objects[31] = MapObject{Building::kTank, 300, 700, 40, 92, "tankvverh", true, {}, 0};
   f.locatorBuilt = true;
   ui.input([&] { objectClick(game, 31); });
   ui.input([&] { mapMouseDown(game, 1, 700, 200); });

@@ -108,11 +108,11 @@ struct Places {
 
     Battlefield& f = g.battlefield();
     buildFrame = rectOf(f.buildFrame);
-    accumulatorButton = rectIn(f.buildFrame, f.paletteButtons[kAccumulator]);
+    accumulatorButton = rectIn(f.buildFrame, f.paletteButton(Building::kAccumulator));
     readyIcon = rectIn(f.buildFrame, f.readyIcon);
     inspectedName = rectIn(f.inspectionFrame, f.inspectedName);
     chatBox = rectOf(f.chatBox);
-    orderItem(g, kAccumulator);
+    orderItem(g, Building::kAccumulator);
     runGameUntil(g, [&f] { return f.readyIcon.visible; });
     takeItem(g);
     groundPoint = QPoint(500, 500);

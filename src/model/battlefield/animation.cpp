@@ -29,7 +29,7 @@ void animationTick(Game& g, int phase) {
   for (int i = 1; i <= f.lastObjectSlot; ++i) {
     MapObject& o = f.objects[i];
     for (const BuildingKind* kind : kAnimated) {
-      if (o.tag != kind->tag) continue;
+      if (o.kind != kind->kind) continue;
       const char* picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
       if (o.picture == picture) continue;
       o.picture = picture;
@@ -48,8 +48,10 @@ void registerAnimationTimers(Game& g, BattlefieldTimers& timers) {
   timers.animationPhase2 =
       g.clock.add("animation2", kAnimationInterval, true, [&g] { animationTick(g, 2); });
   // The pictures change unseen while the battlefield is hidden (behind the briefing).
-  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2})
+  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2}) {
     g.clock.setCanWait(id, [&g] { return !g.battlefield().window.visible; });
+    g.clock.setPausedByMenu(id);
+  }
 }
 
 }  // namespace kr

@@ -14,9 +14,7 @@ void pause(Game& g) {
   g.load<GameMenu>().window.show();
   Battlefield& f = g.battlefield();
   f.window.enabled = false;
-  for (const TimerId t : {f.timers.economy, f.timers.animationPhase1, f.timers.animationPhase2,
-                          f.timers.resourceDisplay, f.timers.bot})
-    g.clock.setEnabled(t, false);
+  g.clock.pauseForMenu();
 }
 
 void toggleChatLine(Game& g) {

@@ -37,7 +37,7 @@ void movementTick(Game& g) {
   Battlefield& f = g.battlefield();
   if (g.movingSlot < 0 || g.movingSlot > kObjectSlotCount) return;
   MapObject& t = f.objects[g.movingSlot];
-  if (t.tag != tag::kTank) return;
+  if (t.kind != Building::kTank) return;
   const float tx = g.moveTargetX;
   const float ty = g.moveTargetY;
   // Every step reads the tank afresh, so each sees the steps before it.

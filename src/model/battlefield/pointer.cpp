@@ -13,7 +13,7 @@ namespace {
 bool validSlot(int slot) { return slot >= 0 && slot <= kObjectSlotCount; }
 
 bool isTank(const Battlefield& f, int slot) {
-  return validSlot(slot) && f.objects[slot].tag == tag::kTank;
+  return validSlot(slot) && f.objects[slot].kind == Building::kTank;
 }
 
 // Stretches one axis of the rectangle between the start and the pointer.
@@ -109,7 +109,7 @@ int slotInHand(const Battlefield& f) {
 
 MapLayer mapLayer(const Battlefield& f, int slot) {
   if (slot == slotInHand(f)) return MapLayer::InHand;
-  return f.objects[slot].tag == tag::kTank ? MapLayer::Tanks : MapLayer::Buildings;
+  return f.objects[slot].kind == Building::kTank ? MapLayer::Tanks : MapLayer::Buildings;
 }
 
 int objectAt(const Battlefield& f, float x, float y) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/core/building_kinds.h"
+#include "model/core/levels.h"
 #include "model/game.h"
 
 namespace kr {
@@ -99,7 +100,7 @@ void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement pla
   f.markers[static_cast<std::size_t>(k)] = Marker{slot.left, slot.top, true};
   slot.picture = kind.picture;
   slot.border = 0;
-  slot.tag = kind.tag;
+  slot.kind = kind.kind;
   f.objectChanged(k);
   g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
 }
@@ -124,6 +125,8 @@ void botTurn(Game& g) {
 
 void registerBotTimer(Game& g, BattlefieldTimers& timers) {
   timers.bot = g.clock.add("bot", kBotStoredInterval, false, [&g] { botTurn(g); });
+  g.clock.setPausedByMenu(timers.bot,
+                          [&g] { return levelRules(g.levelNumber).botResumesAfterMenu; });
 }
 
 }  // namespace kr

@@ -15,8 +15,42 @@ TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function
   t.enabled = enabled;
   t.due = now_ + period(intervalMs);
   t.handler = std::move(handler);
+  t.owner = owner_;
   timers_.push_back(std::move(t));
   return timers_.back().id;
+}
+
+std::vector<TimerId> Clock::ownedBy(const void* owner) const {
+  std::vector<TimerId> ids;
+  for (const auto& t : timers_)
+    if (t.owner == owner) ids.push_back(t.id);
+  return ids;
+}
+
+void Clock::removeOwnedBy(const void* owner) {
+  std::erase_if(timers_, [owner](const Timer& t) { return t.owner == owner; });
+}
+
+void Clock::setPausedByMenu(TimerId id, std::function<bool()> resumeIf) {
+  if (Timer* t = find(id)) {
+    t->pausedByMenu = true;
+    t->resumeIf = std::move(resumeIf);
+  }
+}
+
+bool Clock::pausedByMenu(TimerId id) const {
+  const Timer* t = find(id);
+  return t && t->pausedByMenu;
+}
+
+void Clock::pauseForMenu() {
+  for (const Timer& t : timers_)
+    if (t.pausedByMenu) setEnabled(t.id, false);
+}
+
+void Clock::resumeAfterMenu() {
+  for (const Timer& t : timers_)
+    if (t.pausedByMenu && (!t.resumeIf || t.resumeIf())) setEnabled(t.id, true);
 }
 
 void Clock::setDisplay(TimerId id) {

@@ -33,6 +33,33 @@ class Clock {
   static constexpr Millis kMaxFrameStep = 250;
 
   TimerId add(std::string name, int intervalMs, bool enabled, std::function<void()> handler);
+
+  // While an OwnedBy lives, the timers added belong to its owner: a window's load handler
+  // registers the window's timers, and they end with the window (removeOwnedBy).
+  class OwnedBy {
+   public:
+    OwnedBy(Clock& clock, const void* owner) : clock_(clock), previous_(clock.owner_) {
+      clock.owner_ = owner;
+    }
+    ~OwnedBy() { clock_.owner_ = previous_; }
+    OwnedBy(const OwnedBy&) = delete;
+    OwnedBy& operator=(const OwnedBy&) = delete;
+
+   private:
+    Clock& clock_;
+    const void* previous_;
+  };
+  // The owner's timers, in order of registration.
+  std::vector<TimerId> ownedBy(const void* owner) const;
+  void removeOwnedBy(const void* owner);
+
+  // Declared as the timer is registered: opening the in-game menu stops it, and leaving the
+  // menu starts it again, with a full interval, when resumeIf (if given) says so then.
+  void setPausedByMenu(TimerId id, std::function<bool()> resumeIf = {});
+  bool pausedByMenu(TimerId id) const;
+  // Stops every timer the menu pauses; starts them again.
+  void pauseForMenu();
+  void resumeAfterMenu();
   // A display timer only shows what other handlers and input have changed: once it has run
   // after the last change, its ticks wait.
   void setDisplay(TimerId id);
@@ -89,6 +116,9 @@ class Clock {
     bool display = false;
     std::uint64_t changesShown = 0;  // changes_ when the display timer last ran
     std::function<bool()> canWait;
+    const void* owner = nullptr;
+    bool pausedByMenu = false;
+    std::function<bool()> resumeIf;
   };
   bool needsWake(const Timer& t) const;
   Millis nextWakeDue() const;
@@ -102,7 +132,8 @@ class Clock {
   Millis wallAhead_ = 0;  // how far the wall clock is ahead of the game: the dropped gaps
   bool halted_ = false;
   std::uint64_t fired_ = 0;
-  std::uint64_t changes_ = 0;  // runs of handlers that are no display timer, and inputs
+  std::uint64_t changes_ = 0;    // runs of handlers that are no display timer, and inputs
+  const void* owner_ = nullptr;  // of the timers added now (OwnedBy)
 };
 
 }  // namespace kr

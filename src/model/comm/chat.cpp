@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "model/comm/notepad.h"
+#include "model/core/building_kinds.h"
+#include "model/core/levels.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/text.h"
@@ -28,10 +30,11 @@ void developerModeOn(Game& g) {
   Battlefield& f = g.battlefield();
   g.developerMode = true;
   g.playerNick = text::kDeveloperNick;
-  f.paletteButtons[kLocator].visible = true;
   f.chatBox.caption = g.playerNick + text::kDeveloperModeOn;
   addToStocks(f, 5500);
-  f.paletteButtons[kTankFactory].visible = true;
+  // Every palette button that waits to be unlocked shows.
+  for (const BuildingKind& kind : kBuildingKinds)
+    if (kind.palette.hiddenAtStart) f.paletteButton(kind.kind).visible = true;
   f.nextPageArrow.visible = true;
   f.previousPageArrow.visible = true;
 }
@@ -65,7 +68,7 @@ void runCommands(Game& g) {
     addToStocks(f, 1000);
     f.chatBox.caption = g.playerNick + text::kResourcesAdded;
   }
-  if (boxHoldsCommand(g, "hw6") && g.levelNumber == 1) addToStocks(f, 10000);
+  if (boxHoldsCommand(g, "hw6") && levelRules(g.levelNumber).stocksGift) addToStocks(f, 10000);
 }
 
 }  // namespace

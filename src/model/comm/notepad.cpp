@@ -5,6 +5,7 @@
 #include "model/comm/chat.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/shell/ingame_menu.h"
 #include "model/texts.h"
 
 namespace kr {
@@ -23,10 +24,8 @@ void notepadBackClick(Game& g) {
 void notepadKeyDown(Game& g, int keyCode) {
   if (keyCode != kKeyEscape || !takesInput<Notepad>(g)) return;
   // Straight back to the battlefield; the menu stays open behind it, the game paused.
-  Battlefield& f = g.battlefield();
-  f.window.enabled = true;
-  f.window.activate();
-  f.focus = Focus::Map;
+  backToBattlefield(g);
+  g.battlefield().focus = Focus::Map;
   g.notepad().window.visible = false;
 }
 

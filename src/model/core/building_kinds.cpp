@@ -1,21 +1,11 @@
-// Looking kinds up by palette button and by tag, and the texts made from a kind's row.
+// The texts made from a kind's row, and its size on the map.
 #include "model/core/building_kinds.h"
+
+#include "model/core/world.h"
 
 namespace kr {
 
 namespace {
-
-// The player's kinds stand first in palette order, each tag names one kind.
-constexpr bool wellOrdered() {
-  for (std::size_t i = 0; i < kBuildingKinds.size(); ++i) {
-    const int expected = i < kPaletteItems ? static_cast<int>(i) : -1;
-    if (kBuildingKinds[i].paletteIndex != expected) return false;
-    for (std::size_t j = 0; j < i; ++j)
-      if (kBuildingKinds[i].tag == kBuildingKinds[j].tag) return false;
-  }
-  return true;
-}
-static_assert(wellOrdered());
 
 // "+20", "-50", or "--" when the kind neither makes nor uses the resource.
 std::string effect(std::int32_t made, std::int32_t used) {
@@ -26,17 +16,6 @@ std::string effect(std::int32_t made, std::int32_t used) {
 }
 
 }  // namespace
-
-const BuildingKind* paletteKind(int index) {
-  if (index < 0 || index >= kPaletteItems) return nullptr;
-  return &kBuildingKinds[static_cast<std::size_t>(index)];
-}
-
-const BuildingKind* kindOfTag(std::string_view tag) {
-  for (const BuildingKind& k : kBuildingKinds)
-    if (tag == k.tag) return &k;
-  return nullptr;
-}
 
 std::string paletteCaption(const BuildingKind& kind) {
   std::string caption = kind.paletteLabel;

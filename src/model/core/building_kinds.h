@@ -7,27 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "model/core/world.h"
+#include "model/core/building.h"
 #include "model/cues.h"
 #include "model/texts.h"
 
 namespace kr {
 
-// The kind tags written into the object table. They are compared at run time, so the
-// strings stay as they are.
-namespace tag {
-inline constexpr const char* kAccumulator = "elek";
-inline constexpr const char* kMetalWorks = "meta";
-inline constexpr const char* kWoodWorks = "dere";
-inline constexpr const char* kLocator = "loca";
-inline constexpr const char* kTankFactory = "taza";
-inline constexpr const char* kTank = "tank";
-inline constexpr const char* kConverter = "konv";
-inline constexpr const char* kHeadquarters = "baza";
-inline constexpr const char* kEnemyAccumulator = "";  // the enemy's accumulators go untagged
-inline constexpr const char* kEnemyMetalWorks = "metVraga";
-inline constexpr const char* kEnemyHeadquarters = "vrag";
-}  // namespace tag
+struct MapObject;
 
 // An amount of each resource: a price, or what one working building makes or uses up in
 // one economy tick.
@@ -46,8 +32,18 @@ struct Footprint {
   float height = 0;
 };
 
-// The battlefield's counter of working buildings a kind adds to.
-enum class Counter { kNone, kAccumulators, kMetalWorks, kWoodWorks, kTankFactories, kConverters };
+// Where a kind's palette button lies: straight in the build frame (page 1), on page 2, or
+// in the tank order panel that inspecting a tank factory opens.
+enum class PalettePlace : std::uint8_t { kNone, kPageOne, kPageTwo, kTankOrders };
+
+// A kind's palette button: where it lies, its top-left corner there and its side.
+struct PaletteSpot {
+  PalettePlace place = PalettePlace::kNone;
+  float left = 0;
+  float top = 0;
+  float side = 0;
+  bool hiddenAtStart = false;  // shown only once something unlocks it
+};
 
 // The two pictures the animation timers alternate; none for a still building.
 struct Frames {
@@ -57,18 +53,19 @@ struct Frames {
 
 // What putting a building down opens up.
 struct Unlocks {
-  int paletteButton = -1;        // the palette button it shows (BuildItem); -1: none
-  bool fromMissionTwo = false;   // the button shows only from mission 2 on
-  bool pageArrows = false;       // the page arrows show along with the button
-  bool whileSwitchedOn = false;  // its power switch hides the button and shows it again
-  bool startsLocator = false;    // the locator works, and counts as built; the switch stops it
+  Building button = Building::kNone;  // the kind whose palette button it shows
+  bool fromMissionTwo = false;        // the button shows only from mission 2 on
+  bool pageArrows = false;            // the page arrows show along with the button
+  bool whileSwitchedOn = false;       // its power switch hides the button and shows it again
+  bool startsLocator = false;         // the locator works, and counts as built; the switch stops it
 };
 
 // One kind of building (or the tank) with everything the game knows of it.
 struct BuildingKind {
-  const char* name;  // what listings and test names call it
-  std::string_view tag;
-  int paletteIndex = -1;  // its palette button (BuildItem); -1: not built from the palette
+  Building kind = Building::kNone;  // its own row
+  const char* name = "";            // what listings and test names call it
+  std::string_view tag;             // the short name listings of the object table print
+  PaletteSpot palette{};            // its palette button; kNone: not built from the palette
   Resources price{};
   int buildTicks = 0;  // construction ticks of 100 ms
   Footprint footprint{};
@@ -85,32 +82,20 @@ struct BuildingKind {
   bool ordersTanks = false;              // a click opens the tank order panel for it
   Resources produces{};                  // per working building and economy tick
   Resources consumes{};
-  Counter counter = Counter::kNone;
+  // Working ones (placed and switched on) are counted, and the economy tick takes the rates
+  // above once per counted building.
+  bool counted = false;
+  bool burnsWood = false;  // its energy comes only with the wood it burns (the wood step)
   Frames frames{};
   Unlocks unlocks{};
 };
 
-// The rows of the table. The player's kinds come first, in palette order.
-enum class Building {
-  kAccumulator,
-  kMetalWorks,
-  kWoodWorks,
-  kLocator,
-  kTankFactory,
-  kTank,
-  kConverter,
-  kHeadquarters,
-  kEnemyAccumulator,
-  kEnemyMetalWorks,
-  kEnemyHeadquarters,
-};
-
-inline constexpr int kPaletteItems = 7;
-
-inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
-    {.name = "accumulator",
-     .tag = tag::kAccumulator,
-     .paletteIndex = kAccumulator,
+// The table: one row per kind, in the order of Building.
+inline constexpr std::array<BuildingKind, kBuildingKindCount> kBuildingKinds{{
+    {.kind = Building::kAccumulator,
+     .name = "accumulator",
+     .tag = "elek",
+     .palette = {PalettePlace::kPageOne, 8, 48, 56.8f},
      .price = {300, 200, 50},
      .buildTicks = 10,
      .palettePicture = "akum",
@@ -121,11 +106,12 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .cue = cue::kPutDown,
      .inspectionName = text::kAccumulatorName,
      .produces = {.energy = 20},
-     .counter = Counter::kAccumulators,
-     .unlocks = {.paletteButton = kLocator, .fromMissionTwo = true}},
-    {.name = "metal works",
-     .tag = tag::kMetalWorks,
-     .paletteIndex = kMetalWorks,
+     .counted = true,
+     .unlocks = {.button = Building::kLocator, .fromMissionTwo = true}},
+    {.kind = Building::kMetalWorks,
+     .name = "metal works",
+     .tag = "meta",
+     .palette = {PalettePlace::kPageOne, 72, 48, 56.8f},
      .price = {800, 700, 150},
      .buildTicks = 50,
      .footprint = {1.3f, 1.2f},
@@ -138,12 +124,13 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .inspectionName = text::kMetalWorksName,
      .produces = {.metal = 30},
      .consumes = {.energy = 50},
-     .counter = Counter::kMetalWorks,
+     .counted = true,
      .frames = {"metzavod", "metzavod1"},
-     .unlocks = {.paletteButton = kTankFactory, .fromMissionTwo = true}},
-    {.name = "wood works",
-     .tag = tag::kWoodWorks,
-     .paletteIndex = kWoodWorks,
+     .unlocks = {.button = Building::kTankFactory, .fromMissionTwo = true}},
+    {.kind = Building::kWoodWorks,
+     .name = "wood works",
+     .tag = "dere",
+     .palette = {PalettePlace::kPageOne, 8, 112, 56.8f},
      .price = {200, 150, 50},
      .buildTicks = 20,
      .palettePicture = "derzavod",
@@ -155,12 +142,13 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .inspectionName = text::kWoodWorksName,
      .produces = {.wood = 10},
      .consumes = {.energy = 10},
-     .counter = Counter::kWoodWorks,
+     .counted = true,
      .frames = {"derzavod", "derzavod1"},
-     .unlocks = {.paletteButton = kConverter, .fromMissionTwo = true, .pageArrows = true}},
-    {.name = "locator",
-     .tag = tag::kLocator,
-     .paletteIndex = kLocator,
+     .unlocks = {.button = Building::kConverter, .fromMissionTwo = true, .pageArrows = true}},
+    {.kind = Building::kLocator,
+     .name = "locator",
+     .tag = "loca",
+     .palette = {PalettePlace::kPageOne, 72, 112, 56.8f, true},
      .price = {1400, 1500, 100},
      .buildTicks = 25,
      .footprint = {1.5f, 1.5f},
@@ -173,9 +161,10 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .inspectionName = text::kLocatorName,
      .consumes = {.energy = 30},
      .unlocks = {.startsLocator = true}},
-    {.name = "tank factory",
-     .tag = tag::kTankFactory,
-     .paletteIndex = kTankFactory,
+    {.kind = Building::kTankFactory,
+     .name = "tank factory",
+     .tag = "taza",
+     .palette = {PalettePlace::kPageOne, 8, 176, 56.8f, true},
      .price = {5000, 3500, 500},
      .buildTicks = 250,
      .footprint = {3.0f, 3.0f},
@@ -188,12 +177,13 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .inspectionName = text::kTankFactoryName,
      .ordersTanks = true,
      .consumes = {.energy = 120, .metal = 10},
-     .counter = Counter::kTankFactories,
+     .counted = true,
      .frames = {"tankozavod1", "tankozavod1"},
-     .unlocks = {.paletteButton = kTankFactory, .whileSwitchedOn = true}},
-    {.name = "tank",
-     .tag = tag::kTank,
-     .paletteIndex = kTank,
+     .unlocks = {.button = Building::kTankFactory, .whileSwitchedOn = true}},
+    {.kind = Building::kTank,
+     .name = "tank",
+     .tag = "tank",
+     .palette = {PalettePlace::kTankOrders, 8, 16, 69},
      .price = {2000, 3000, 200},
      .buildTicks = 50,
      .footprint = {1, 1, 40, 92},
@@ -201,9 +191,10 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .paletteLabel = text::kTankLabel,
      .picture = "tankvniz",
      .rollOutPicture = "tankvverh"},
-    {.name = "converter",
-     .tag = tag::kConverter,
-     .paletteIndex = kConverter,
+    {.kind = Building::kConverter,
+     .name = "converter",
+     .tag = "konv",
+     .palette = {PalettePlace::kPageTwo, 0, 16, 69},
      .price = {800, 300, 150},
      .buildTicks = 180,
      .footprint = {0.8f, 0.8f},
@@ -214,35 +205,61 @@ inline constexpr std::array<BuildingKind, 11> kBuildingKinds{{
      .inspectionName = text::kConverterName,
      .produces = {.energy = 300},
      .consumes = {.wood = 70},
-     .counter = Counter::kConverters},
-    {.name = "headquarters",
-     .tag = tag::kHeadquarters,
+     .counted = true,
+     .burnsWood = true},
+    {.kind = Building::kHeadquarters,
+     .name = "headquarters",
+     .tag = "baza",
      .footprint = {1, 1, 81, 81},
      .picture = "baza",
      .inspectionName = text::kHeadquartersName,
      .powerSwitch = false,
      .produces = {1, 1, 1}},
-    {.name = "enemy accumulator", .tag = tag::kEnemyAccumulator, .picture = "akumVraga"},
-    {.name = "enemy metal works",
-     .tag = tag::kEnemyMetalWorks,
+    {.kind = Building::kEnemyAccumulator,
+     .name = "enemy accumulator",
+     .tag = "",
+     .picture = "akumVraga"},
+    {.kind = Building::kEnemyMetalWorks,
+     .name = "enemy metal works",
+     .tag = "metVraga",
      .footprint = {1.3f, 1.25f},
      .picture = "metzavodVraga",
      .frames = {"metzavodVraga", "metzavodVraga1"}},
-    {.name = "enemy headquarters",
-     .tag = tag::kEnemyHeadquarters,
+    {.kind = Building::kEnemyHeadquarters,
+     .name = "enemy headquarters",
+     .tag = "vrag",
      .footprint = {1, 1, 81, 81},
      .picture = "vrag"},
 }};
 
-constexpr const BuildingKind& kindOf(Building b) {
-  return kBuildingKinds[static_cast<std::size_t>(b)];
+constexpr const BuildingKind& kindOf(Building kind) { return kBuildingKinds[rowOf(kind)]; }
+
+// The row of a slot's kind, or nullptr for an empty slot.
+constexpr const BuildingKind* kindAt(Building kind) {
+  return kind == Building::kNone ? nullptr : &kindOf(kind);
 }
 
-// The kind a palette button orders (see BuildItem), or nullptr for no button.
-const BuildingKind* paletteKind(int index);
-// The kind of a tag in the object table, or nullptr for a tag no kind has. The empty tag
-// is the enemy accumulator's.
-const BuildingKind* kindOfTag(std::string_view tag);
+// The short name of a slot's kind as listings print it; empty for an empty slot.
+constexpr std::string_view tagOf(Building kind) {
+  return kind == Building::kNone ? std::string_view() : kindOf(kind).tag;
+}
+
+namespace checks {
+
+// Every kind has its row, in the order of Building; exactly the player's kinds, which come
+// first, have a palette button; a button a kind unlocks is one of the palette's.
+constexpr bool rowsInOrder() {
+  for (std::size_t i = 0; i < kBuildingKinds.size(); ++i) {
+    const BuildingKind& k = kBuildingKinds[i];
+    if (rowOf(k.kind) != i) return false;
+    if ((k.palette.place != PalettePlace::kNone) != onPalette(k.kind)) return false;
+    if (k.unlocks.button != Building::kNone && !onPalette(k.unlocks.button)) return false;
+  }
+  return true;
+}
+static_assert(rowsInOrder(), "a kind without its row, or out of order");
+
+}  // namespace checks
 
 // The palette button's caption: "Энергия Э-300 М-200 Д-50", or the label alone.
 std::string paletteCaption(const BuildingKind& kind);

@@ -19,7 +19,7 @@ void rollOutOfFactory(Game& g, const BuildingKind& kind) {
   tank.left = factory.left;
   tank.top = factory.top + factory.height;
   tank.picture = kind.rollOutPicture;
-  tank.tag = kind.tag;
+  tank.kind = kind.kind;
   tank.border = 0;
   tank.shown = true;
   f.markers[static_cast<std::size_t>(f.lastOrderedSlot)] = Marker{tank.left, tank.top, true};
@@ -48,7 +48,7 @@ void constructionTick(Game& g) {
   f.constructionProgress = 0;
   g.clock.setEnabled(f.timers.construction, false);
   g.playCue(cue::kWhoosh);
-  const BuildingKind* kind = paletteKind(f.buildKind);
+  const BuildingKind* kind = kindAt(f.buildKind);
   if (kind && *kind->rollOutPicture) rollOutOfFactory(g, *kind);
 }
 

@@ -1,13 +1,12 @@
 // The counters of working buildings, by kind.
 #pragma once
 
-#include "model/core/building_kinds.h"
-
 namespace kr {
 
 struct Battlefield;
+struct BuildingKind;
 
-// Adds delta to the battlefield's counter; kNone counts nowhere.
-void countBuilding(Battlefield& f, Counter counter, int delta);
+// Adds delta to the working count of the kind, when its kind is counted.
+void countBuilding(Battlefield& f, const BuildingKind& kind, int delta);
 
 }  // namespace kr

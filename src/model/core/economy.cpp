@@ -1,11 +1,14 @@
 // The economy tick (every 500 ms) and the resource panel's figures.
 #include "model/core/economy.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
 #include "model/battlefield/curtain.h"
 #include "model/core/building_kinds.h"
+#include "model/core/levels.h"
 #include "model/core/mission_end.h"
 #include "model/game.h"
 
@@ -13,40 +16,52 @@ namespace kr {
 
 namespace {
 
-// The rows whose rates the economy works with.
 constexpr const BuildingKind& kHeadquartersRow = kindOf(Building::kHeadquarters);
-constexpr const BuildingKind& kAccumulatorRow = kindOf(Building::kAccumulator);
-constexpr const BuildingKind& kMetalWorksRow = kindOf(Building::kMetalWorks);
-constexpr const BuildingKind& kWoodWorksRow = kindOf(Building::kWoodWorks);
 constexpr const BuildingKind& kLocatorRow = kindOf(Building::kLocator);
-constexpr const BuildingKind& kTankFactoryRow = kindOf(Building::kTankFactory);
-constexpr const BuildingKind& kConverterRow = kindOf(Building::kConverter);
 
-// The converters' products, formed wide enough for any number of converters.
-std::int32_t converterEnergy(const Battlefield& f) {
-  return kConverterRow.produces.energy * std::int32_t{f.converterCount};
-}
-std::int32_t converterWood(const Battlefield& f) {
-  return kConverterRow.consumes.wood * std::int32_t{f.converterCount};
+// The counted kinds, picked out of the table once.
+constexpr auto kCounted = [] {
+  std::array<const BuildingKind*, std::ranges::count_if(kBuildingKinds, &BuildingKind::counted)>
+      rows{};
+  std::size_t n = 0;
+  for (const BuildingKind& kind : kBuildingKinds)
+    if (kind.counted) rows[n++] = &kind;
+  return rows;
+}();
+
+// One rate of the rows, summed over the working buildings.
+template <class Rate>
+std::int32_t total(const Battlefield& f, Rate rate) {
+  std::int32_t sum = 0;
+  for (const BuildingKind* kind : kCounted) sum += rate(*kind) * f.working(kind->kind);
+  return sum;
 }
 
+// The energy the consumers use up while the stock is above the demand.
 std::int32_t consumersEnergy(const Battlefield& f) {
-  return kMetalWorksRow.consumes.energy * f.metalWorksCount +
-         kWoodWorksRow.consumes.energy * f.woodWorksCount +
-         kTankFactoryRow.consumes.energy * f.tankFactoryCount;
+  return total(f, [](const BuildingKind& k) { return k.consumes.energy; });
 }
-
-std::int32_t tankFactoriesMetal(const Battlefield& f) {
-  return kTankFactoryRow.consumes.metal * f.tankFactoryCount;
+std::int32_t consumersMetal(const Battlefield& f) {
+  return total(f, [](const BuildingKind& k) { return k.consumes.metal; });
 }
+// The wood burnt and the energy it gives, and the wood made: all on the wood step only.
+std::int32_t woodBurnt(const Battlefield& f) {
+  return total(f, [](const BuildingKind& k) { return k.consumes.wood; });
+}
+std::int32_t energyFromWood(const Battlefield& f) {
+  return total(f, [](const BuildingKind& k) { return k.burnsWood ? k.produces.energy : 0; });
+}
+std::int32_t woodMade(const Battlefield& f) {
+  return total(f, [](const BuildingKind& k) { return k.produces.wood; });
+}
+// What the headquarters and the working buildings make on every tick.
 std::int32_t energyMade(const Battlefield& f) {
-  return kAccumulatorRow.produces.energy * f.accumulatorCount + kHeadquartersRow.produces.energy;
+  return total(f, [](const BuildingKind& k) { return k.burnsWood ? 0 : k.produces.energy; }) +
+         kHeadquartersRow.produces.energy;
 }
 std::int32_t metalMade(const Battlefield& f) {
-  return kMetalWorksRow.produces.metal * f.metalWorksCount + kHeadquartersRow.produces.metal;
-}
-std::int32_t woodWorksWood(const Battlefield& f) {
-  return kWoodWorksRow.produces.wood * f.woodWorksCount;
+  return total(f, [](const BuildingKind& k) { return k.produces.metal; }) +
+         kHeadquartersRow.produces.metal;
 }
 
 }  // namespace
@@ -55,18 +70,20 @@ void economyTick(Game& g) {
   Battlefield& f = g.battlefield();
   const std::int32_t locatorDraw = kLocatorRow.consumes.energy;
 
-  if (g.levelNumber == 1 && f.energy >= 10001 && f.metal >= 10001 && f.wood >= 10001) win(g);
+  if (levelRules(g.levelNumber).winsOnStocks && f.energy >= 10001 && f.metal >= 10001 &&
+      f.wood >= 10001)
+    win(g);
 
-  g.energyDemand = static_cast<float>(consumersEnergy(f) + converterEnergy(f) + 2);
+  g.energyDemand = static_cast<float>(consumersEnergy(f) + energyFromWood(f) + 2);
   const auto energyAboveDemand = [&] {
     return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand);
   };
 
   if (energyAboveDemand()) f.energy -= consumersEnergy(f);
-  if (energyAboveDemand() && f.metal > tankFactoriesMetal(f)) f.metal -= tankFactoriesMetal(f);
-  if (f.wood > static_cast<float>(converterWood(f)) && energyAboveDemand()) {
-    f.wood = f.wood + static_cast<float>(woodWorksWood(f) - converterWood(f));
-    f.energy += converterEnergy(f);
+  if (energyAboveDemand() && f.metal > consumersMetal(f)) f.metal -= consumersMetal(f);
+  if (f.wood > static_cast<float>(woodBurnt(f)) && energyAboveDemand()) {
+    f.wood = f.wood + static_cast<float>(woodMade(f) - woodBurnt(f));
+    f.energy += energyFromWood(f);
   }
 
   f.energy += energyMade(f);
@@ -78,7 +95,7 @@ void economyTick(Game& g) {
   if (!g.energyLow && f.locatorActive) {
     g.clock.setEnabled(f.timers.curtain, true);
     f.energy -= locatorDraw;
-    f.paletteButtons[kLocator].enabled = false;
+    f.paletteButton(Building::kLocator).enabled = false;
   }
   if (g.energyLow || !f.locatorActive) {
     g.clock.setEnabled(f.timers.curtain, false);
@@ -93,30 +110,32 @@ void resourceDisplayTick(Game& g) {
   f.metalStock.caption = n(f.metal);
   f.woodStock.caption = n(static_cast<std::int64_t>(std::floor(f.wood)));
 
-  f.energyIncome.caption = "+ " + n(energyMade(f) + converterEnergy(f));
+  f.energyIncome.caption = "+ " + n(energyMade(f) + energyFromWood(f));
   if (f.energy > 0) {
     const bool locatorDraws = f.locatorActive && !g.energyLow;
     f.energyExpense.caption =
         "- " + n(consumersEnergy(f) + (locatorDraws ? kLocatorRow.consumes.energy : 0));
     f.metalIncome.caption = "+ " + n(metalMade(f));
-    f.woodIncome.caption = "+ " + n(woodWorksWood(f) + kHeadquartersRow.produces.wood);
+    f.woodIncome.caption = "+ " + n(woodMade(f) + kHeadquartersRow.produces.wood);
   } else {
     f.energyExpense.caption = "-0";
     f.metalIncome.caption = "+ 0";
     f.woodIncome.caption = "+ 0";
   }
-  f.metalExpense.caption = f.metal > 0 ? "- " + n(tankFactoriesMetal(f)) : "- 0";
-  if (f.wood > 0) f.woodExpense.caption = "- " + n(converterWood(f));
+  f.metalExpense.caption = f.metal > 0 ? "- " + n(consumersMetal(f)) : "- 0";
+  if (f.wood > 0) f.woodExpense.caption = "- " + n(woodBurnt(f));
 }
 
 void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
   timers.economy = g.clock.add("economy", kEconomyInterval, true, [&g] { economyTick(g); });
+  g.clock.setPausedByMenu(timers.economy);
 }
 
 void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
   timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
                                        [&g] { resourceDisplayTick(g); });
   g.clock.setDisplay(timers.resourceDisplay);
+  g.clock.setPausedByMenu(timers.resourceDisplay);
 }
 
 }  // namespace kr

@@ -46,7 +46,9 @@ void objectClick(Game& g, int i) {
   f.healthBarFrame.visible = true;
   f.healthLabel.visible = true;
 
-  if (!o.tag.empty() && o.tag != tag::kTank && i < kFirstEnemySlot) {
+  // The effect lines and the power switch: the player's buildings and headquarters.
+  const BuildingKind* kind = kindAt(o.kind);
+  if (kind && kind->inspectionName && i < kFirstEnemySlot) {
     f.inspectedEnergy.visible = true;
     f.inspectedMetal.visible = true;
     f.inspectedWood.visible = true;
@@ -56,7 +58,6 @@ void objectClick(Game& g, int i) {
 
   // Kinds without an inspection name (tanks, the enemy's, empty slots) leave the panel as
   // it was.
-  const BuildingKind* kind = kindOfTag(o.tag);
   if (kind && kind->inspectionName) {
     const auto lines = effectLines(*kind);
     f.inspectedName.caption = kind->inspectionName;
@@ -71,7 +72,7 @@ void objectClick(Game& g, int i) {
   }
   f.powerSwitch.caption =
       f.powered[static_cast<std::size_t>(i)] == 1 ? text::kSwitchOff : text::kSwitchOn;
-  g.tankSelected = o.tag == tag::kTank;
+  g.tankSelected = o.kind == Building::kTank;
 }
 
 void powerSwitchClick(Game& g) {
@@ -83,12 +84,12 @@ void powerSwitchClick(Game& g) {
   const bool switchingOff = powered == 1;
   powered = switchingOff ? 0 : 1;
   f.powerSwitch.caption = switchingOff ? text::kSwitchOn : text::kSwitchOff;
-  const BuildingKind* kind = kindOfTag(f.objects[static_cast<std::size_t>(s)].tag);
+  const BuildingKind* kind = kindAt(f.objects[static_cast<std::size_t>(s)].kind);
   if (!kind) return;
-  countBuilding(f, kind->counter, switchingOff ? -1 : 1);
+  countBuilding(f, *kind, switchingOff ? -1 : 1);
   const Unlocks& u = kind->unlocks;
   if (u.whileSwitchedOn) {
-    f.paletteButtons[static_cast<std::size_t>(u.paletteButton)].visible = !switchingOff;
+    f.paletteButton(u.button).visible = !switchingOff;
   }
   if (u.startsLocator) {
     f.locatorActive = !switchingOff;

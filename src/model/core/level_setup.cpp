@@ -10,8 +10,10 @@
 #include "model/bot/bot.h"
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
+#include "model/core/building_kinds.h"
 #include "model/core/construction.h"
 #include "model/core/economy.h"
+#include "model/core/levels.h"
 #include "model/core/palette.h"
 #include "model/core/placement.h"
 #include "model/cues.h"
@@ -51,6 +53,59 @@ float enemyHqCoordinate(float d, float farPullBack) {
   return c;
 }
 
+// The stocks, the counters, the object table and the item in hand as a mission starts
+// them: only the headquarters stands.
+void resetWorld(Battlefield& f) {
+  f.buildKind = Building::kNone;
+  f.workingCounts.fill(0);
+  f.energy = 1500;
+  f.metal = 1500;
+  f.wood = 1500;
+  f.health.assign(kSlots, 0.0);
+  f.health[0] = 100;
+  f.powered.assign(kSlots, -1);
+  for (int i = 1; i <= kObjectSlotCount; ++i) {
+    f.objects[i].shown = false;
+    f.markers[i].shown = false;
+    f.powered[i] = 1;
+    f.health[i] = 100;
+  }
+  f.lastObjectSlot = kObjectSlotCount;
+  f.lastOrderedSlot = 0;
+  f.itemInHand = false;
+  f.placementPending = false;
+  f.locatorBuilt = false;
+  f.locatorActive = false;
+  f.constructionTotal = 100;
+  f.healthMax = 100;
+}
+
+// The minimap works in map coordinates; its view frame is the part of the map on screen,
+// at the map's top-left corner. The palette opens on page 1.
+void resetView(Game& g, Battlefield& f) {
+  f.markers[0].left = f.objects[0].left;
+  f.markers[0].top = f.objects[0].top;
+  f.viewFrame.height = static_cast<float>(g.screenHeight);
+  f.viewFrame.width =
+      static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
+  f.minimapPicture.width = kMapWidth;
+  f.minimapPicture.height = kMapHeight;
+  scrollViewTo(f, 0, 0);
+  f.palettePage = 1;
+}
+
+// The enemy headquarters, shown at a random place, and the bot's first step.
+void placeEnemyHeadquarters(Game& g, Battlefield& f) {
+  MapObject& hq = f.objects[kEnemyHq];
+  hq.shown = true;
+  const float x = g.platform.random();
+  const float y = g.platform.random();
+  hq.left = enemyHqLeft(x);
+  hq.top = enemyHqTop(y);
+  f.markers[kEnemyHq] = Marker{hq.left, hq.top, true};
+  g.enemyBuildStep = 1;
+}
+
 }  // namespace
 
 float enemyHqLeft(float d) { return enemyHqCoordinate(d, 1500.0f); }
@@ -87,10 +142,8 @@ void layoutBattlefield(Game& g) {
 void levelSetup(Game& g) {
   Battlefield& f = g.battlefield();
   Platform& p = g.platform;
-  Clock& c = g.clock;
-
-  f.locatorActive = false;
-  c.setEnabled(f.timers.economy, false);
+  const Level& level = levelRules(g.levelNumber);
+  g.clock.setEnabled(f.timers.economy, false);
 
   p.seedRandom(p.defaultSeed());
   p.seedRandom(p.secondsSinceMidnight());
@@ -100,81 +153,27 @@ void levelSetup(Game& g) {
   f.mapSurface.width = kMapWidth;
   f.mapSurface.height = kMapHeight;
 
+  // The bot's first turn comes 10 to 20 s after it starts, whether it starts or not.
   const float r = p.random();
-  c.setInterval(f.timers.bot, static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f)));
-  if (g.levelNumber > 1 && g.levelNumber < 100) {
-    c.setEnabled(f.timers.bot, true);
-    f.objects[kEnemyHq].shown = true;
+  g.clock.setInterval(f.timers.bot,
+                      static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f)));
+  if (level.botStartsWithMission) g.clock.setEnabled(f.timers.bot, true);
+
+  resetView(g, f);
+  if (level.goal) g.missionGoalText = level.goal;
+  if (!level.unlocksPalette) {
+    for (const BuildingKind& kind : kBuildingKinds)
+      if (kind.palette.hiddenAtStart) f.paletteButton(kind.kind).visible = false;
   }
-
-  f.markers[0].left = f.objects[0].left;
-  f.markers[0].top = f.objects[0].top;
-  f.constructionTotal = 100;
-  f.healthMax = 100;
-
-  // The minimap works in map coordinates; its frame is the part of the map on screen.
-  f.viewFrame.height = static_cast<float>(g.screenHeight);
-  f.viewFrame.width =
-      static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
-  f.minimapPicture.width = kMapWidth;
-  f.minimapPicture.height = kMapHeight;
-
-  scrollViewTo(f, 0, 0);
-  f.palettePage = 1;
-
-  if (g.levelNumber == 1) {
-    g.missionGoalText = text::kGoalLevel1;
-    f.paletteButtons[kLocator].visible = false;
-    f.paletteButtons[kTankFactory].visible = false;
-  } else if (g.levelNumber == 2) {
-    g.missionGoalText = text::kGoalLevel2;
-  }
-
-  f.locatorBuilt = false;
-  f.locatorActive = false;
   g.developerMode = false;
 
   makeTranslucent(g, 200);
   g.musicPath = g.soundFile(cue::kMusic);
   f.window.enabled = true;
 
-  f.buildKind = -1;
-  f.accumulatorCount = 0;
-  f.metalWorksCount = 0;
-  f.woodWorksCount = 0;
-  f.tankFactoryCount = 0;
-  f.converterCount = 0;
-  f.energy = 1500;
-  f.metal = 1500;
-  f.wood = 1500;
-
-  f.lastObjectSlot = kObjectSlotCount;
-  f.health.assign(kSlots, 0.0);
-  f.health[0] = 100;
-  f.powered.assign(kSlots, -1);
-  for (int i = 1; i <= kObjectSlotCount; ++i) {
-    f.objects[i].shown = false;
-    f.markers[i].shown = false;
-    f.powered[i] = 1;
-    f.health[i] = 100;
-  }
-  f.lastOrderedSlot = 0;
-
+  resetWorld(f);
   layoutBattlefield(g);
-  f.itemInHand = false;
-  f.placementPending = false;
-  f.locatorActive = false;
-
-  if (g.levelNumber <= 1) return;
-
-  MapObject& hq = f.objects[kEnemyHq];
-  hq.shown = true;
-  const float x = p.random();
-  const float y = p.random();
-  hq.left = enemyHqLeft(x);
-  hq.top = enemyHqTop(y);
-  f.markers[kEnemyHq] = Marker{hq.left, hq.top, true};
-  g.enemyBuildStep = 1;
+  if (level.enemy) placeEnemyHeadquarters(g, f);
 }
 
 }  // namespace kr

@@ -1,6 +1,7 @@
 // The build palette: orders, paging and taking the finished item in hand.
 #include "model/core/palette.h"
 
+#include "model/core/building_kinds.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
@@ -15,14 +16,25 @@ void pressArrow(Game& g, Control& arrow) {
   g.clock.setEnabled(g.battlefield().timers.arrowRelease, true);
 }
 
+// A palette button: it lies straight in the build frame, on page 2 or in the tank order
+// panel, as its row says.
+bool canClickPaletteButton(Game& g, Building kind) {
+  if (!onPalette(kind) || !canClick(g, &Battlefield::buildFrame)) return false;
+  const Battlefield& f = g.battlefield();
+  const PalettePlace place = kindOf(kind).palette.place;
+  if (place == PalettePlace::kPageTwo && !usable(f.secondPage)) return false;
+  if (place == PalettePlace::kTankOrders && !usable(f.tankOrderPanel)) return false;
+  return usable(f.paletteButton(kind));
+}
+
 }  // namespace
 
 void enablePalette(Game& g, bool enabled) {
   for (Control& b : g.battlefield().paletteButtons) b.enabled = enabled;
 }
 
-void orderItem(Game& g, int index) {
-  if (!canClickPaletteButton(g, index)) return;
+void orderItem(Game& g, Building item) {
+  if (!canClickPaletteButton(g, item)) return;
   Battlefield& f = g.battlefield();
   f.constructionProgress = 0;
   f.itemInHand = false;
@@ -30,23 +42,23 @@ void orderItem(Game& g, int index) {
   // Developer mode: free and at once in hand, within the player's slots like any order.
   if (g.developerMode && f.lastOrderedSlot < kLastPlayerSlot) {
     f.lastOrderedSlot += 1;
-    f.buildKind = index;
+    f.buildKind = item;
     f.placementPending = true;
     f.itemInHand = true;
     return;
   }
 
   f.constructionProgress = 0;
-  f.buildKind = -1;
+  f.buildKind = Building::kNone;
   if (f.lastOrderedSlot >= kLastPlayerSlot) return;
 
-  const BuildingKind& kind = *paletteKind(index);
+  const BuildingKind& kind = kindOf(item);
   const Resources& price = kind.price;
   if (f.energy >= price.energy && f.metal >= price.metal &&
       f.wood >= static_cast<float>(price.wood)) {
     g.clock.setEnabled(f.timers.construction, true);
     f.constructionTicks = kind.buildTicks;
-    f.buildKind = index;
+    f.buildKind = item;
     f.energy -= price.energy;
     f.metal -= price.metal;
     f.wood -= static_cast<float>(price.wood);

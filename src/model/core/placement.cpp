@@ -3,6 +3,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
+#include "model/core/levels.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 
@@ -12,16 +13,17 @@ void putBuildingDown(Game& g, int l, const BuildingKind& kind) {
   Battlefield& f = g.battlefield();
   MapObject& item = f.objects[static_cast<std::size_t>(l)];
   item.picture = kind.picture;
-  item.tag = kind.tag;
+  item.kind = kind.kind;
   item.tooltip = kind.tooltip;
   item.border = 0;
   item.shown = true;
-  countBuilding(f, kind.counter, 1);
+  countBuilding(f, kind, 1);
   if (kind.cue) g.playCue(kind.cue);
 
   const Unlocks& u = kind.unlocks;
-  if (u.paletteButton >= 0 && (!u.fromMissionTwo || g.levelNumber > 1)) {
-    f.paletteButtons[static_cast<std::size_t>(u.paletteButton)].visible = true;
+  if (u.button != Building::kNone &&
+      (!u.fromMissionTwo || levelRules(g.levelNumber).unlocksPalette)) {
+    f.paletteButton(u.button).visible = true;
     if (u.pageArrows) {
       f.nextPageArrow.visible = true;
       f.previousPageArrow.visible = true;
@@ -65,12 +67,12 @@ void mapClick(Game& g) {
     f.constructionBar.visible = false;
     f.constructionBarFrame.visible = false;
     f.readyIcon.visible = false;
-    if (const BuildingKind* kind = paletteKind(f.buildKind)) putBuildingDown(g, l, *kind);
+    if (const BuildingKind* kind = kindAt(f.buildKind)) putBuildingDown(g, l, *kind);
     f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
     f.objectChanged(l);
     f.windowPointer = Pointer::Default;
     enablePalette(g, true);
-    f.buildKind = -1;
+    f.buildKind = Building::kNone;
   }
 
   // The system pointer is never hidden, so there is nothing to show again.
@@ -81,8 +83,8 @@ void mapClick(Game& g) {
   f.inspectedName.caption.clear();
 }
 
-const char* placedPicture(int buildKind) {
-  const BuildingKind* kind = paletteKind(buildKind);
+const char* placedPicture(Building buildKind) {
+  const BuildingKind* kind = kindAt(buildKind);
   return kind ? kind->picture : "";
 }
 

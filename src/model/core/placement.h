@@ -1,6 +1,8 @@
 // Putting the item in hand down on free ground.
 #pragma once
 
+#include "model/core/building.h"
+
 namespace kr {
 
 class Game;
@@ -15,6 +17,6 @@ void putBuildingDown(Game& g, int l, const BuildingKind& kind);
 // A click on bare ground of the map: the player's (see groundClick) or level setup's.
 void mapClick(Game& g);
 // The picture the item of a palette index takes when it is put down; empty for none.
-const char* placedPicture(int buildKind);
+const char* placedPicture(Building buildKind);
 
 }  // namespace kr

@@ -10,7 +10,7 @@ namespace {
 // A building of the kind standing at (left, top) from the start.
 MapObject standing(const BuildingKind& kind, float left, float top, bool shown) {
   MapObject o;
-  o.tag = kind.tag;
+  o.kind = kind.kind;
   o.left = left;
   o.top = top;
   fitSlot(o, kind.footprint);
@@ -20,9 +20,10 @@ MapObject standing(const BuildingKind& kind, float left, float top, bool shown) 
   return o;
 }
 
-// The palette button that orders the kind, with its caption.
-Control paletteButton(BuildItem item, float left, float top, float side, bool visible = true) {
-  return Control::at(left, top, side, side, paletteCaption(*paletteKind(item)), visible);
+// The palette button that orders the kind, with its caption, where its row puts it.
+Control storedPaletteButton(const BuildingKind& kind) {
+  const PaletteSpot& b = kind.palette;
+  return Control::at(b.left, b.top, b.side, b.side, paletteCaption(kind), !b.hiddenAtStart);
 }
 
 // The sequence of change stamps, shared by every battlefield the program loads.
@@ -46,14 +47,8 @@ Battlefield::Battlefield() {
   objects[2].top = 8;
   objects[kEnemyHq] = standing(kindOf(Building::kEnemyHeadquarters), 8, 8, false);
 
-  paletteButtons[kAccumulator] = paletteButton(kAccumulator, 8, 48, 56.8f);
-  paletteButtons[kMetalWorks] = paletteButton(kMetalWorks, 72, 48, 56.8f);
-  paletteButtons[kWoodWorks] = paletteButton(kWoodWorks, 8, 112, 56.8f);
-  paletteButtons[kLocator] = paletteButton(kLocator, 72, 112, 56.8f, false);
-  paletteButtons[kTankFactory] = paletteButton(kTankFactory, 8, 176, 56.8f, false);
-  // The tank button lies in the tank order panel, the converter button on page 2.
-  paletteButtons[kTank] = paletteButton(kTank, 8, 16, 69);
-  paletteButtons[kConverter] = paletteButton(kConverter, 0, 16, 69);
+  for (std::size_t i = 0; i < paletteButtons.size(); ++i)
+    paletteButtons[i] = storedPaletteButton(kBuildingKinds[i]);
 }
 
 }  // namespace kr

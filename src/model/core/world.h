@@ -9,6 +9,7 @@
 
 #include "model/clock/clock.h"
 #include "model/control.h"
+#include "model/core/building.h"
 #include "model/platform/platform.h"
 #include "model/texts.h"
 
@@ -24,8 +25,7 @@ inline constexpr float kMapHeight = 6000;
 
 // One slot of the object table: a picture on the map with its kind tag.
 struct MapObject {
-  // The kind's tag (see building_kinds.h); empty for an empty slot and an enemy accumulator.
-  std::string tag;
+  Building kind = Building::kNone;
   float left = 0;
   float top = 0;
   float width = 49;
@@ -48,19 +48,9 @@ struct Marker {
 enum class Pointer { Default, Custom, SizeAll };
 enum class Focus { None, Map, ChatLine };
 
-// Palette indices: what each palette button orders.
-enum BuildItem {
-  kAccumulator = 0,
-  kMetalWorks = 1,
-  kWoodWorks = 2,
-  kLocator = 3,
-  kTankFactory = 4,
-  kTank = 5,
-  kConverter = 6
-};
-
-// The battlefield's timers. Each subsystem registers its own, with its interval, when the
-// window loads (see registerTimers in level_setup.cpp for their order).
+// The battlefield's timers. Each subsystem registers its own, with its interval and whether
+// the in-game menu pauses it, when the window loads (see registerTimers in level_setup.cpp
+// for their order); the clock keeps the list of them.
 struct BattlefieldTimers {
   TimerId economy = 0;          // the economy tick
   TimerId animationPhase1 = 0;  // the factories' first pictures
@@ -74,11 +64,6 @@ struct BattlefieldTimers {
   TimerId bars = 0;             // the construction and health bars
   TimerId arrowRelease = 0;     // releases the pressed page arrows
   TimerId curtain = 0;          // opens the minimap curtain
-  auto all() const {
-    return std::array{economy,      animationPhase1, animationPhase2, construction, movement,
-                      chatBox,      resourceDisplay, scrolling,       bot,          bars,
-                      arrowRelease, curtain};
-  }
 };
 
 struct Battlefield {
@@ -104,22 +89,20 @@ struct Battlefield {
   int lastObjectSlot = kObjectSlotCount;
   int lastOrderedSlot = 0;
 
-  // Stocks and the counters of working buildings.
+  // Stocks, and the working buildings (placed and switched on) of each counted kind.
   std::int32_t energy = 0;
   std::int32_t metal = 0;
   float wood = 0;
-  std::int32_t accumulatorCount = 0;
-  std::int32_t metalWorksCount = 0;
-  std::int32_t woodWorksCount = 0;
-  std::int32_t tankFactoryCount = 0;
-  std::int16_t converterCount = 0;
+  std::array<std::int32_t, kBuildingKindCount> workingCounts{};
+  std::int32_t& working(Building kind) { return workingCounts[rowOf(kind)]; }
+  std::int32_t working(Building kind) const { return workingCounts[rowOf(kind)]; }
 
   bool locatorActive = false;
   bool locatorBuilt = false;
   int palettePage = 1;
 
   // Construction and placing.
-  int buildKind = -1;
+  Building buildKind = Building::kNone;  // the item under construction or in hand
   int constructionTicks = 0;
   bool itemInHand = false;
   bool placementPending = false;
@@ -140,7 +123,9 @@ struct Battlefield {
   // The "Строительство" frame: the build palette and the construction bar.
   Control buildFrame = Control::at(816, 0, 136.8f, 425, text::kBuildFrame);
   Control buildFrameTitle = Control::at(0, 0, 134.4f, 24.8f, text::kBuildFrame);
-  std::array<Control, 7> paletteButtons{};
+  std::array<Control, kPaletteItems> paletteButtons{};  // one per player kind, in its order
+  Control& paletteButton(Building kind) { return paletteButtons[rowOf(kind)]; }
+  const Control& paletteButton(Building kind) const { return paletteButtons[rowOf(kind)]; }
   Control secondPage = Control::at(8, 32, 161, 273, {}, false);
   Control tankOrderPanel = Control::at(8, 32, 161, 336.8f, {}, false);
   Control previousPageArrow = Control::at(8, 344, 40.8f, 24.8f, {}, false);

@@ -8,9 +8,11 @@
 #include <system_error>
 
 #include "model/comm/chat.h"
+#include "model/core/levels.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/whole_file.h"
+#include "model/shell/ingame_menu.h"
 #include "model/shell/message_box.h"
 #include "model/text.h"
 #include "model/texts.h"
@@ -75,9 +77,8 @@ void saveClick(Game& g) {
   }
 
   // Back to the battlefield, whose stopped timers stay stopped.
+  backToBattlefield(g);
   Battlefield& f = g.battlefield();
-  f.window.enabled = true;
-  f.window.activate();
   f.focus = Focus::Map;
   g.gameMenu().window.visible = false;
   f.chatBox.caption =
@@ -97,7 +98,7 @@ void loadSavedGame(Game& g) {
     g.playerNick = save->nick;
     g.levelNumber = save->level;
   }
-  if (!save || g.levelNumber < 1 || g.levelNumber > 3) {
+  if (!save || !levelRules(g.levelNumber).loadable) {
     g.platform.systemMessage(text::kLoadFailed, MessageIcon::Critical);
     return;
   }

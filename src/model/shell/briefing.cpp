@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/battlefield/navigation.h"
+#include "model/core/levels.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
@@ -25,28 +26,9 @@ constexpr std::size_t kNickMaxChars = 15;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kYellow = 0xFFFF00;
 
-std::u32string briefingFor(int level) {
-  if (level == 1) return toUtf32(text::kBriefingLevel1);
-  if (level == 2) return toUtf32(text::kBriefingLevel2);
-  return {};
-}
-
-// The terrain tile of a level: its picture and size in pixels; empty name for a level that
-// paints no terrain.
-struct TerrainTile {
-  const char* name = nullptr;
-  float width = 0;
-  float height = 0;
-};
-
-TerrainTile terrainTileFor(int level) {
-  switch (level) {
-    case 1: return {"Piclevel1", 1600, 1200};
-    case 2:
-    case 100: return {"Piclevel2", 600, 600};
-    case 3: return {"Piclevel3", 600, 600};
-    default: return {};
-  }
+std::u32string briefingFor(int number) {
+  const char* text = levelRules(number).briefing;
+  return text ? toUtf32(text) : std::u32string();
 }
 
 void registerTimers(Game& g, Briefing& w) {
@@ -110,7 +92,7 @@ void startPause(Game& g, Briefing& w) {
 void finishLoading(Game& g, Briefing& w, Battlefield& f) {
   f.minimapPictureReady = true;
   g.clock.setEnabled(w.timers.loading, false);
-  if (g.levelNumber == 1) {
+  if (levelRules(g.levelNumber).asksName) {
     if (g.playerNick.empty()) g.playerNick = text::kDefaultNick;
   } else {
     // Where "Загрузить" was.
@@ -186,7 +168,7 @@ void progressTick(Game& g) {
   if (w.tileIndex >= static_cast<float>(w.totalTiles)) {
     w.loadingPercent.foreColor = kBlue;
     w.loadingBar.backColor = kYellow;
-    if (g.levelNumber == 1) {
+    if (levelRules(g.levelNumber).asksName) {
       w.nickPrompt.visible = true;
       w.nickBox.visible = true;
     }
@@ -204,7 +186,7 @@ void loadingTick(Game& g) {
     w.loadingPercent.caption = std::to_string(g.loadPercent) + text::kPercentSuffix;
   }
 
-  const TerrainTile tile = terrainTileFor(g.levelNumber);
+  const TerrainTile tile = levelRules(g.levelNumber).terrain;
   if (!tile.name) return;
   // The battlefield may have gone since the briefing came up (the next mission's briefing
   // comes up over the last mission's battlefield, which then goes): painting loads it.
@@ -259,7 +241,7 @@ void startClick(Game& g) {
   g.clock.setEnabled(w.timers.typewriter, false);
 
   const std::string nick = trimSpaces(w.nickBox.caption);
-  if (!nick.empty() && g.levelNumber == 1) g.playerNick = nick;
+  if (!nick.empty() && levelRules(g.levelNumber).asksName) g.playerNick = nick;
   if (nick.empty()) g.playerNick = text::kDefaultNick;
 
   f.window.show();

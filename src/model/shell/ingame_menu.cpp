@@ -12,19 +12,18 @@ namespace kr {
 
 void gameMenuLoad(Game& g) { g.battlefield().window.enabled = false; }
 
-void menuKeyDown(Game& g, int keyCode) {
-  if (keyCode != kKeyEscape || !takesInput<GameMenu>(g)) return;
+void backToBattlefield(Game& g) {
   Battlefield& f = g.battlefield();
   f.window.enabled = true;
   f.window.activate();
+}
+
+void menuKeyDown(Game& g, int keyCode) {
+  if (keyCode != kKeyEscape || !takesInput<GameMenu>(g)) return;
+  backToBattlefield(g);
   g.gameMenu().window.visible = false;
   // Each stopped timer starts again with a full interval.
-  Clock& c = g.clock;
-  c.setEnabled(f.timers.economy, true);
-  if (g.levelNumber > 1) c.setEnabled(f.timers.bot, true);
-  c.setEnabled(f.timers.animationPhase1, true);
-  c.setEnabled(f.timers.animationPhase2, true);
-  c.setEnabled(f.timers.resourceDisplay, true);
+  g.clock.resumeAfterMenu();
 }
 
 void restartClick(Game& g) {

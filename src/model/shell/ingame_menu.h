@@ -11,5 +11,8 @@ void restartClick(Game& g);              // "Уровень заново"
 void menuLoadClick(Game& g);             // "Загрузить"
 void notepadClick(Game& g);              // "Блокнот"
 void menuExitClick(Game& g);             // "Выход"
+// The battlefield takes input again and comes in front (of the backdrop and the menu); the
+// timers the menu paused stay as they are. The caller hides the window it leaves.
+void backToBattlefield(Game& g);
 
 }  // namespace kr

@@ -1,6 +1,7 @@
 // Start-up, the main menu, the about box and the backdrop.
 #include "model/shell/main_menu.h"
 
+#include "model/core/levels.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
@@ -33,7 +34,7 @@ void mainMenuLoad(Game& g) {
 
 void newGameClick(Game& g) {
   if (!canClick(g, &MainMenu::newGameButton)) return;
-  g.levelNumber = 1;
+  g.levelNumber = kFirstLevel;
   g.load<Briefing>().window.show();
   g.unload<MainMenu>();
   g.joinedNetworkGame = false;
@@ -46,7 +47,7 @@ void loadGameClick(Game& g) {
 
 void networkGameClick(Game& g) {
   if (!canClick(g, &MainMenu::networkGameButton)) return;
-  g.levelNumber = 100;
+  g.levelNumber = kNetworkLevel;
   g.load<NetworkDialog>().window.show();
   g.unload<MainMenu>();
 }

@@ -50,7 +50,6 @@ struct BriefingTimers {
   TimerId progress = 0;    // the progress display
   TimerId loading = 0;     // one terrain tile per tick
   TimerId pause = 0;       // ends the typewriter's pause after a sentence
-  auto all() const { return std::array{typewriter, progress, loading, pause}; }
 };
 
 // The briefing and loading screen.

@@ -1,6 +1,7 @@
 // The "Строительство" frame: palette pages, the tank order panel and the construction bar.
 #include "ui/battlefield/palette_frame.h"
 
+#include "model/core/building_kinds.h"
 #include "model/core/palette.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
@@ -20,22 +21,22 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
   // Created in stacking order: page 1, the panels laid over it, then the arrows and the bar.
   title_ = addLabel(true);
   title_->setAlignment(Qt::AlignCenter);
-  const auto order = [this](int i) {
-    return [this, i] { ui_.input([this, i] { orderItem(ui_.game, i); }); };
+  // Each button where its row puts it: page 1 first, then the panels laid over it.
+  const auto buttonsOf = [this](PalettePlace place, QWidget* holder) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      const BuildingKind& kind = kBuildingKinds[i];
+      if (kind.palette.place != place) continue;
+      buttons_[i] = new PictureButton(QString::fromUtf8(kind.palettePicture), holder);
+      const Building item = kind.kind;
+      connect(buttons_[i], &QAbstractButton::clicked, this,
+              [this, item] { ui_.input([this, item] { orderItem(ui_.game, item); }); });
+    }
   };
-  const auto button = [this](int i, QWidget* holder) {
-    buttons_[static_cast<std::size_t>(i)] =
-        new PictureButton(QString::fromUtf8(paletteKind(i)->palettePicture), holder);
-  };
-  // Page 1 holds every button but the tank's and the converter's.
-  for (int i = 0; i < kPaletteItems; ++i)
-    if (i != kTank && i != kConverter) button(i, this);
+  buttonsOf(PalettePlace::kPageOne, this);
   pageTwo_ = addPanel();
-  button(kConverter, pageTwo_);
+  buttonsOf(PalettePlace::kPageTwo, pageTwo_);
   tankPanel_ = addPanel();
-  button(kTank, tankPanel_);
-  for (int i = 0; i < kPaletteItems; ++i)
-    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, order(i));
+  buttonsOf(PalettePlace::kTankOrders, tankPanel_);
 
   backArrow_ = new PictureImage(QStringLiteral("BuildNaZad"), this);
   backArrow_->onClick([this] { ui_.input([this] { previousPageClick(ui_.game); }); });

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <array>
 
+#include "model/core/building.h"
 #include "ui/battlefield/panel_frame.h"
 
 namespace kr {
@@ -18,7 +19,7 @@ class PaletteFrame : public PanelFrame {
  public:
   PaletteFrame(GameUi& ui, QWidget* parent);
   void sync(const Battlefield& f);
-  PictureButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+  PictureButton* button(Building item) const { return buttons_[rowOf(item)]; }
   QFrame* pageTwo() const { return pageTwo_; }
   QFrame* tankPanel() const { return tankPanel_; }
   PictureImage* forwardArrow() const { return forwardArrow_; }
@@ -35,7 +36,7 @@ class PaletteFrame : public PanelFrame {
 
   GameUi& ui_;
   QLabel* title_;
-  std::array<PictureButton*, 7> buttons_{};
+  std::array<PictureButton*, kPaletteItems> buttons_{};
   QFrame* pageTwo_;
   QFrame* tankPanel_;
   PictureImage* backArrow_;
