@@ -22,4 +22,4 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR="/tmp/krepostan-runtime-$(id -u)"
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 fi
-exec build/bin/krepostan
+exec build/bin/krepostan "$@"

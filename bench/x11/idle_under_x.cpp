@@ -79,7 +79,10 @@ struct Plan {
     StandInGame standIn;
     Game& g = standIn.game;
     mainMenu = QSize(static_cast<int>(g.mainMenu().width), static_cast<int>(g.mainMenu().height));
-    newGame = rectOf(g.mainMenu().newGameButton);
+    // The menu stands in the middle of the game's window, which covers the screen.
+    newGame = rectOf(g.mainMenu().newGameButton)
+                  .translated((kScreen.width() - mainMenu.width()) / 2,
+                              (kScreen.height() - mainMenu.height()) / 2);
     briefing = playToBattlefield(g);
 
     Battlefield& f = g.battlefield();
@@ -217,12 +220,10 @@ class Run {
     return true;
   }
 
-  // The window of the size that takes the keyboard, when one is on the screen.
-  const TopWindow* window(QSize size) {
-    windows_ = desktop_.stacking();
-    for (const auto& w : windows_)
-      if (w.rect.size() == size && w.takesFocus) return &w;
-    return nullptr;
+  // Whether most of the area shows a button's face.
+  bool buttonThere(const QRect& area) {
+    const QImage face = desktop_.grab(area.adjusted(3, 3, -3, -3));
+    return count(face, buttonFace) * 2 > face.width() * face.height();
   }
 
   // The game idle for a stretch of real time, after a moment to settle.
@@ -243,16 +244,14 @@ class Run {
   }
 
   bool toMainMenu() {
-    return await("the main menu coming up", [this] { return window(plan_.mainMenu); });
+    return await("the main menu coming up", [this] { return buttonThere(plan_.newGame); });
   }
 
   bool toBattlefield() {
-    const TopWindow* menu = window(plan_.mainMenu);
-    if (!menu) return false;
-    desktop_.click(menu->rect.topLeft() + plan_.newGame.center());
+    desktop_.click(plan_.newGame.center());
     if (!await(
             "the briefing being typed",
-            [this] { return window(kScreen) && plan_.briefing.whyNotTyped(desktop_).empty(); },
+            [this] { return plan_.briefing.whyNotTyped(desktop_).empty(); },
             std::chrono::seconds(30)))
       return false;
     desktop_.click(plan_.briefing.loadButton.center());
@@ -316,7 +315,6 @@ class Run {
   Session& session_;
   Desktop& desktop_;
   const Plan& plan_;
-  std::vector<TopWindow> windows_;
 };
 
 int measureIdle(const fs::path& program, double seconds, int buildings, const fs::path& shot) {
