@@ -4,7 +4,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPalette>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -35,11 +36,9 @@ class ExposureWatch : public QObject {
 GameScreen::GameScreen() {
   setWindowFlag(Qt::FramelessWindowHint);
   setWindowTitle(QString::fromUtf8(text::kGameName));
-  // Black wherever no layer lies, as the desktop behind the game's windows never shows.
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  // Black wherever no layer lies (painted, not set in the palette, which the layers inherit:
+  // their controls keep the desktop style's colours).
+  setAttribute(Qt::WA_OpaquePaintEvent);
   // The layers take the keyboard; the window itself only passes it on.
   setFocusPolicy(Qt::NoFocus);
 }
@@ -67,6 +66,11 @@ void GameScreen::waitUntilPlaced(int limitMs) {
   if (windowHandle()) windowHandle()->installEventFilter(&watch);
   limit.start(limitMs);
   loop.exec();
+}
+
+void GameScreen::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  for (const QRect& r : event->region()) p.fillRect(r, Qt::black);
 }
 
 void GameScreen::resizeEvent(QResizeEvent*) {
