@@ -148,6 +148,10 @@ TEST(GameWindow, TheDesktopSeesOneWindowTitledWithTheGamesName) {
     ASSERT_NE(layer, nullptr);
     EXPECT_EQ(layer->parentWidget(), ui.screen());
   }
+  // The game's window gives its layers no colours of its own: a button of the main menu is
+  // drawn in the desktop style's colours, as it was in a window of its own.
+  EXPECT_EQ(ui.mainMenu()->button(0)->palette().color(QPalette::Window),
+            QApplication::palette().color(QPalette::Window));
   EXPECT_EQ(ui.about()->frame()->title()->text(), QStringLiteral("About"));
   EXPECT_EQ(ui.networkDialog()->frame()->title()->text(), QStringLiteral("Form4"));
   QApplication::setFont(font);
