@@ -81,7 +81,7 @@ void loadSavedGame(Game& g) {
     g.platform.systemMessage(text::kLoadFailed, MessageIcon::Critical);
     return;
   }
-  showMessageBox(g, text::kLoadedLevel + std::to_string(g.levelNumber), 1,
+  showMessageBox(g, text::kLoadedLevel + std::to_string(g.levelNumber), Answers::kOkOnly,
                  text::kLoadedSuccessfully);
   g.mainMenu().window.enabled = false;
   g.briefingPending = true;
