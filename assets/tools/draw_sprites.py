@@ -22,7 +22,6 @@ INK = "#1c1a1f"  # outline colour of every object
 FIELD_RED = "rgb(237,28,36)"
 FIELD_AMBER = "rgb(255,194,14)"
 FIELD_BLUE = "rgb(0,0,255)"
-FIELD_DARK_BLUE = "rgb(47,54,153)"
 
 
 def n(v):
@@ -1033,11 +1032,9 @@ def sprites():
     yield "derzavod", derzavod(0)
     yield "derzavod1", derzavod(1)
     yield "locator", locator(PLAYER, FIELD_RED)
-    yield "locatorVraga", locator(ENEMY, FIELD_DARK_BLUE)
     yield "tankozavod", tankozavod(0)
     yield "tankozavod1", tankozavod(1)
     yield "konverter", konverter(PLAYER, FIELD_RED)
-    yield "konverterVraga", konverter(ENEMY, FIELD_DARK_BLUE)
     yield "baza", baza()
     yield "vrag", vrag()
     yield "tankvverh", tank(117, 270, 0)

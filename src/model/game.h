@@ -41,7 +41,6 @@ class Game : public SocketEvents {
   bool tankSelected = false;
   int factorySlot = 0;
   bool energyLow = false;
-  float energyDemand = 0;
   float selectionStartX = 0;
   float selectionStartY = 0;
   bool selectionDragging = false;

@@ -37,7 +37,7 @@ bool canClick(Game& g, Control W::*control, std::same_as<Control W::*> auto... p
 
 // An object on the map, where it is shown.
 inline bool canClickObject(Game& g, int slot) {
-  if (slot < 0 || slot > kObjectSlotCount || !canClick(g, &Battlefield::mapSurface)) return false;
+  if (slot < 0 || slot > kLastSlot || !canClick(g, &Battlefield::mapSurface)) return false;
   return g.battlefield().objects[static_cast<std::size_t>(slot)].shown;
 }
 

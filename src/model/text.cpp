@@ -93,4 +93,28 @@ std::vector<std::string> wrapWords(std::string_view text, float width, const Tex
   return lines;
 }
 
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < pattern.size()) {
+    const std::size_t close = pattern.find('}', i);
+    if (pattern[i] == '{' && close != std::string_view::npos && close > i + 1) {
+      std::size_t n = 0;
+      bool digits = true;
+      for (std::size_t j = i + 1; j < close; ++j) {
+        const char c = pattern[j];
+        digits = digits && c >= '0' && c <= '9';
+        n = n * 10 + static_cast<std::size_t>(c - '0');
+      }
+      if (digits && n >= 1 && n <= values.size()) {
+        out += *(values.begin() + (n - 1));
+        i = close + 1;
+        continue;
+      }
+    }
+    out += pattern[i++];
+  }
+  return out;
+}
+
 }  // namespace kr

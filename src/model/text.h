@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ std::u32string toUtf32(std::string_view utf8);
 std::string toUtf8(std::u32string_view text);
 // The text cut to its first n characters (not bytes).
 std::string firstChars(std::string_view utf8, std::size_t n);
+
+// The template with values[0] in place of {1}, values[1] in place of {2}, and so on; a
+// placeholder without its value, and any other brace, stays as it is.
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // How wide a text stands when drawn.
 using TextWidth = std::function<float(const std::string&)>;

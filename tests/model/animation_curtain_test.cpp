@@ -24,7 +24,7 @@ TEST_F(AnimationTest, EachPhaseGivesEveryAnimatedKindItsPicture) {
   place(1, Building::kMetalWorks, "metzavod");
   place(2, Building::kWoodWorks, "derzavod",
         false);  // hidden and switched off: animated all the same
-  f.powered[2] = 0;
+  f.powered[2] = Power::kOff;
   place(3, Building::kTankFactory, "tankozavod");
   place(301, Building::kEnemyMetalWorks, "metzavodVraga");
   place(4, Building::kNone, "metzavod");  // the picture alone makes no metal works

@@ -198,5 +198,22 @@ TEST(WrapWords, BreaksAtSpacesAndWithinWordsWiderThanALine) {
   }
 }
 
+// A value goes in once, wherever its number stands; nothing in a value is read again.
+TEST(FillIn, PutsTheValuesInPlaceOfTheirNumbers) {
+  struct Case {
+    const char* pattern;
+    std::string filled;
+  };
+  const Case cases[] = {
+      {"{1} Уровень {2} сохранен успешно", "Ник Уровень 2 сохранен успешно"},
+      {"{2}, {1}", "2, Ник"},  // a translation may change the order
+      {"{1}{1}", "НикНик"},
+      {"{3} {0} {} {x} {", "{3} {0} {} {x} {"},  // no such value: the braces stay
+      {"no values", "no values"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(fillIn(c.pattern, {"Ник", "2"}), c.filled) << c.pattern;
+  EXPECT_EQ(fillIn("{1}: {2}", {"{2}", "x"}), "{2}: x");
+}
+
 }  // namespace
 }  // namespace kr::test

@@ -47,10 +47,10 @@ std::string snapshot(Game& g, const FakePlatform& p) {
         << f.tankOrderPanel.visible << " arrows " << f.previousPageArrow.border
         << f.nextPageArrow.border << " ready " << f.readyIcon.visible << " health "
         << f.healthBar.visible << " switch " << f.powerSwitch.visible << f.powerSwitch.caption
-        << f.powered[static_cast<std::size_t>(g.selectedSlot)] << " view " << f.viewX << ","
-        << f.viewY << " rect " << f.selectionRect.visible << " chat '" << f.chatBox.caption << "' "
-        << f.chatBox.visible << " line '" << f.chatLine.caption << "' " << f.chatLine.visible
-        << " focus " << static_cast<int>(f.focus);
+        << static_cast<int>(f.powered[static_cast<std::size_t>(g.selectedSlot)]) << " view "
+        << f.viewX << "," << f.viewY << " rect " << f.selectionRect.visible << " chat '"
+        << f.chatBox.caption << "' " << f.chatBox.visible << " line '" << f.chatLine.caption << "' "
+        << f.chatLine.visible << " focus " << static_cast<int>(f.focus);
   }
   if (g.loaded<Briefing>()) {
     const Briefing& w = g.briefing();

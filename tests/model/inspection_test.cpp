@@ -99,8 +99,8 @@ TEST_F(InspectionTest, EnemyObjectKeepsThePreviousLinesAndSwitch) {
 
   // The switch now flips only the enemy's flag.
   powerSwitchClick(game);
-  EXPECT_EQ(f.powered[306], 0);
-  EXPECT_EQ(f.powered[3], 1);
+  EXPECT_EQ(f.powered[306], Power::kOff);
+  EXPECT_EQ(f.powered[3], Power::kOn);
   EXPECT_EQ(f.powerSwitch.caption, "Включить");
 
   // After a map click an enemy object shows no panel at all.
@@ -129,13 +129,13 @@ TEST_F(InspectionTest, SwitchingOffAndOnAgain) {
     objectClick(game, 9);
     powerSwitchClick(game);
     EXPECT_EQ(f.working(kind), 0);
-    EXPECT_EQ(f.powered[9], 0);
+    EXPECT_EQ(f.powered[9], Power::kOff);
     EXPECT_EQ(f.powerSwitch.caption, "Включить");
     objectClick(game, 9);  // the caption follows the flag
     EXPECT_EQ(f.powerSwitch.caption, "Включить");
     powerSwitchClick(game);
     EXPECT_EQ(f.working(kind), 1);
-    EXPECT_EQ(f.powered[9], 1);
+    EXPECT_EQ(f.powered[9], Power::kOn);
     EXPECT_EQ(f.powerSwitch.caption, "Отключить");
   }
   stand(9, Building::kConverter);

@@ -23,8 +23,8 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
   EXPECT_EQ(f.palettePage, 1);
   EXPECT_TRUE(f.objects[0].shown);
   for (int i = 1; i < kSlots; ++i) ASSERT_FALSE(f.objects[i].shown) << i;
-  EXPECT_EQ(f.powered[0], -1);
-  EXPECT_EQ(f.powered[601], 1);
+  EXPECT_EQ(f.powered[0], Power::kUnset);
+  EXPECT_EQ(f.powered[601], Power::kOn);
   EXPECT_EQ(f.health[0], 100);
   EXPECT_EQ(f.health[601], 100);
   EXPECT_FALSE(f.paletteButton(Building::kLocator).visible);

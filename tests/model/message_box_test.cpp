@@ -17,19 +17,19 @@ namespace kr::test {
 namespace {
 
 struct ModeCase {
-  int mode;
+  Answers answers;
   const char* no;
   bool yesShown;
 };
 
-TEST(MessageBox, ModeOneShowsOnlyOk) {
+TEST(MessageBox, OkOnlyHidesYes) {
   for (const ModeCase& c :
-       {ModeCase{1, "ОК", false}, ModeCase{0, "Нет", true}, ModeCase{2, "Нет", true}}) {
-    SCOPED_TRACE(c.mode);
+       {ModeCase{Answers::kOkOnly, "ОК", false}, ModeCase{Answers::kYesNo, "Нет", true}}) {
+    SCOPED_TRACE(c.no);
     FakePlatform platform;
     Game game(platform);
     startUp(game);
-    showMessageBox(game, "Загруженный уровень: 1", c.mode, "Загружено успешно!");
+    showMessageBox(game, "Загруженный уровень: 1", c.answers, "Загружено успешно!");
     const MessageBox& box = game.messageBox();
     EXPECT_EQ(box.captionBar.caption, "Загружено успешно!");
     EXPECT_EQ(box.text.caption, "Загруженный уровень: 1");
@@ -155,7 +155,7 @@ TEST(MessageBox, DraggingTheCaptionMovesTheBoxWhileThePointerIsOnTheStrip) {
   FakePlatform platform;
   Game game(platform);
   startUp(game);
-  showMessageBox(game, "text", 0, "caption");
+  showMessageBox(game, "text", Answers::kYesNo, "caption");
   MessageBox& box = game.messageBox();
   ASSERT_EQ(box.left, 500);
   ASSERT_EQ(box.top, 425);

@@ -208,7 +208,6 @@ TEST_F(PlacementTest, ItemsByKind) {
     platform.sounds.clear();
     for (Control& b : f.paletteButtons) b.enabled = false;
     f.constructionBar.visible = f.constructionBarFrame.visible = true;
-    f.windowPointer = Pointer::SizeAll;
     MapObject& item = hold(k.index, left, 3000, 49, 49);
     left += 200;
     const int before = f.working(k.kind);
@@ -226,7 +225,6 @@ TEST_F(PlacementTest, ItemsByKind) {
     EXPECT_EQ(f.buildKind, Building::kNone);
     EXPECT_FALSE(f.placementPending);
     EXPECT_TRUE(f.itemInHand);
-    EXPECT_EQ(f.windowPointer, Pointer::Default);
     EXPECT_FALSE(f.constructionBar.visible);
     EXPECT_FALSE(f.constructionBarFrame.visible);
     for (const Control& b : f.paletteButtons) EXPECT_TRUE(b.enabled);

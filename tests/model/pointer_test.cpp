@@ -104,7 +104,6 @@ TEST_F(PointerTest, OnlyASelectedTankTakesOrders) {
   mapMouseDown(game, 1, 1000, 800);
   EXPECT_FALSE(game.moveOrdered);
   EXPECT_FALSE(game.tankSelected);
-  EXPECT_EQ(f.windowPointer, Pointer::Custom);
   EXPECT_FALSE(running(f.timers.movement));
 }
 

@@ -149,7 +149,7 @@ std::string summary(Game& g) {
     if (!o.shown) continue;
     out << "  " << i << " '" << tagOf(o.kind) << "' " << o.left << "," << o.top << " " << o.width
         << "x" << o.height << " " << o.picture << " powered "
-        << f.powered[static_cast<std::size_t>(i)] << "\n";
+        << static_cast<int>(f.powered[static_cast<std::size_t>(i)]) << "\n";
   }
   out << "timers";
   for (TimerId id : g.clock.ownedBy(&f.timers))

@@ -39,7 +39,7 @@ void winMissionOne(Game& g) {
 // What the loader does when the saved game has been read.
 void announceLoadedLevelTwo(Game& g) {
   g.levelNumber = 2;
-  showMessageBox(g, "Загруженный уровень: 2", 1, "Загружено успешно!");
+  showMessageBox(g, "Загруженный уровень: 2", Answers::kOkOnly, "Загружено успешно!");
   g.mainMenu().window.enabled = false;
   g.briefingPending = true;
 }

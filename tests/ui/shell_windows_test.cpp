@@ -230,7 +230,7 @@ TEST_F(ShellWindows, ExitQuestionAnsweredNoReturnsToTheMenu) {
 }
 
 TEST_F(ShellWindows, DraggingTheCaptionStripMovesTheBox) {
-  ui.input([this] { showMessageBox(game, "Текст", 1, "Заголовок"); });
+  ui.input([this] { showMessageBox(game, "Текст", Answers::kOkOnly, "Заголовок"); });
   MessageBoxWindow* box = ui.messageBox();
   ASSERT_NE(box, nullptr);
   QLabel* strip = box->captionStrip();
@@ -315,7 +315,7 @@ TEST_F(ShellWindows, TextsUseTheGameFaces) {
   EXPECT_EQ(family(ui.mainMenu()->findChild<QLabel*>()), QStringLiteral("Z003"));
   ui.input([this] {
     newGameClick(game);
-    showMessageBox(game, "Текст", 0, "Заголовок");
+    showMessageBox(game, "Текст", Answers::kYesNo, "Заголовок");
   });
   EXPECT_EQ(family(ui.briefing()->briefing()), QStringLiteral("Liberation Sans"));
   EXPECT_EQ(family(ui.briefing()->percentage()), QStringLiteral("Z003"));

@@ -10,26 +10,20 @@ namespace kr {
 
 void musicSwitchClick(Game& g) {
   if (!canClick(g, &GameMenu::musicButton)) return;
-  Control& b = g.gameMenu().musicButton;
-  if (b.caption != text::kMusicOff) {
-    b.caption = text::kMusicOff;
-    g.platform.playSound(g.musicPath);
-  } else {
-    b.caption = text::kMusicOn;
-    g.playCue(cue::kWhoosh);
-  }
+  GameMenu& m = g.gameMenu();
+  m.musicOn = !m.musicOn;
+  m.musicButton.caption = m.musicOn ? text::kMusicOff : text::kMusicOn;
+  // A cue on the one sound channel stops the music.
+  if (m.musicOn) g.platform.playSound(g.musicPath);
+  else g.playCue(cue::kWhoosh);
 }
 
 void trackSwitchClick(Game& g) {
   if (!canClick(g, &GameMenu::trackButton)) return;
-  Control& b = g.gameMenu().trackButton;
-  if (b.caption != text::kSecondTrack) {
-    b.caption = text::kSecondTrack;
-    g.musicPath = g.soundFile(cue::kMusicWave);
-  } else {
-    b.caption = text::kFirstTrack;
-    g.musicPath = g.soundFile(cue::kSecondTrack);
-  }
+  GameMenu& m = g.gameMenu();
+  m.secondTrack = !m.secondTrack;
+  m.trackButton.caption = m.secondTrack ? text::kFirstTrack : text::kSecondTrack;
+  g.musicPath = g.soundFile(m.secondTrack ? cue::kSecondTrack : cue::kMusicWave);
   g.platform.playSound(g.musicPath);
 }
 

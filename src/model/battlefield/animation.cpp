@@ -26,7 +26,7 @@ constexpr auto kAnimated = [] {
 
 void animationTick(Game& g, int phase) {
   Battlefield& f = g.battlefield();
-  for (int i = 1; i <= f.lastObjectSlot; ++i) {
+  for (int i = 1; i < kSlots; ++i) {
     MapObject& o = f.objects[i];
     for (const BuildingKind* kind : kAnimated) {
       if (o.kind != kind->kind) continue;

@@ -35,7 +35,7 @@ void turn(MapObject& tank, const Heading& h) {
 void movementTick(Game& g) {
   if (!g.moveOrdered) return;
   Battlefield& f = g.battlefield();
-  if (g.movingSlot < 0 || g.movingSlot > kObjectSlotCount) return;
+  if (g.movingSlot < 0 || g.movingSlot > kLastSlot) return;
   MapObject& t = f.objects[g.movingSlot];
   if (t.kind != Building::kTank) return;
   const float tx = g.moveTargetX;

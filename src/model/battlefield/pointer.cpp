@@ -10,7 +10,10 @@ namespace kr {
 
 namespace {
 
-bool validSlot(int slot) { return slot >= 0 && slot <= kObjectSlotCount; }
+// The last two of the player's 300 items follow the pointer without a ghost.
+constexpr int kLastSlotWithGhost = kLastPlayerSlot - 2;
+
+bool validSlot(int slot) { return slot >= 0 && slot <= kLastSlot; }
 
 bool isTank(const Battlefield& f, int slot) {
   return validSlot(slot) && f.objects[slot].kind == Building::kTank;
@@ -51,7 +54,6 @@ void mapMouseDown(Game& g, int button, float x, float y) {
     orderMove(g);
   } else {
     g.tankSelected = false;
-    f.windowPointer = Pointer::Custom;
   }
 }
 
@@ -73,7 +75,7 @@ void mapMouseMove(Game& g, int, float x, float y) {
     stretch(x, g.selectionStartX, f.selectionRect.left, f.selectionRect.width);
     stretch(y, g.selectionStartY, f.selectionRect.top, f.selectionRect.height);
   }
-  if (!(f.placementPending && f.lastOrderedSlot < 299 && f.itemInHand) ||
+  if (!(f.placementPending && f.lastOrderedSlot <= kLastSlotWithGhost && f.itemInHand) ||
       !validSlot(f.lastOrderedSlot))
     return;
 
@@ -115,7 +117,7 @@ MapLayer mapLayer(const Battlefield& f, int slot) {
 int objectAt(const Battlefield& f, float x, float y) {
   int best = -1;
   MapLayer bestLayer = MapLayer::Buildings;
-  for (int i = 0; i <= kObjectSlotCount; ++i) {
+  for (int i = 0; i <= kLastSlot; ++i) {
     const MapObject& o = f.objects[i];
     if (!o.shown || !(x >= o.left && x < o.right() && y >= o.top && y < o.bottom())) continue;
     const MapLayer layer = mapLayer(f, i);

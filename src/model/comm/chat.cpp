@@ -16,6 +16,11 @@ namespace kr {
 
 namespace {
 
+// The console commands, as typed into the chat line.
+constexpr const char* kDeveloperCommand = "jyv";  // developer mode on and off
+constexpr const char* kGiftCommand = "mopru";     // 1000 of each stock
+constexpr const char* kBigGiftCommand = "hw6";    // 10000 of each stock, on the first level
+
 void setChatTimer(Game& g, bool running) {
   g.clock.setEnabled(g.battlefield().timers.chatBox, running);
 }
@@ -30,7 +35,7 @@ void developerModeOn(Game& g) {
   Battlefield& f = g.battlefield();
   g.developerMode = true;
   g.playerNick = text::kDeveloperNick;
-  f.chatBox.caption = g.playerNick + text::kDeveloperModeOn;
+  f.chatBox.caption = fillIn(text::kDeveloperModeOn, {g.playerNick});
   addToStocks(f, 5500);
   // Every palette button that waits to be unlocked shows.
   for (const BuildingKind& kind : kBuildingKinds)
@@ -41,7 +46,7 @@ void developerModeOn(Game& g) {
 
 // A command counts only when its line is all the box shows.
 bool boxHoldsCommand(Game& g, const char* word) {
-  return g.battlefield().chatBox.caption == g.playerNick + ": " + word;
+  return g.battlefield().chatBox.caption == fillIn(text::kChatLine, {g.playerNick, word});
 }
 
 // The lines a text takes in the chat box.
@@ -59,16 +64,17 @@ void growChatBox(Control& box, float lines) {
 
 void runCommands(Game& g) {
   Battlefield& f = g.battlefield();
-  if (boxHoldsCommand(g, "jyv") && !g.developerMode) developerModeOn(g);
-  if (boxHoldsCommand(g, "jyv") && g.developerMode) {
+  if (boxHoldsCommand(g, kDeveloperCommand) && !g.developerMode) developerModeOn(g);
+  if (boxHoldsCommand(g, kDeveloperCommand) && g.developerMode) {
     g.developerMode = false;
-    f.chatBox.caption = g.playerNick + text::kDeveloperModeOff;
+    f.chatBox.caption = fillIn(text::kDeveloperModeOff, {g.playerNick});
   }
-  if (boxHoldsCommand(g, "mopru")) {
+  if (boxHoldsCommand(g, kGiftCommand)) {
     addToStocks(f, 1000);
-    f.chatBox.caption = g.playerNick + text::kResourcesAdded;
+    f.chatBox.caption = fillIn(text::kResourcesAdded, {g.playerNick});
   }
-  if (boxHoldsCommand(g, "hw6") && levelRules(g.levelNumber).stocksGift) addToStocks(f, 10000);
+  if (boxHoldsCommand(g, kBigGiftCommand) && levelRules(g.levelNumber).stocksGift)
+    addToStocks(f, 10000);
 }
 
 }  // namespace
@@ -76,7 +82,7 @@ void runCommands(Game& g) {
 void chatSubmit(Game& g) {
   Battlefield& f = g.battlefield();
   if (f.chatLine.caption.empty()) return;
-  const std::string line = g.playerNick + ": " + f.chatLine.caption;
+  const std::string line = fillIn(text::kChatLine, {g.playerNick, f.chatLine.caption});
   notepadAddLine(g, line);
   setChatTimer(g, false);
   setChatTimer(g, true);

@@ -6,6 +6,7 @@
 #include "model/game.h"
 #include "model/input.h"
 #include "model/shell/ingame_menu.h"
+#include "model/text.h"
 #include "model/texts.h"
 
 namespace kr {
@@ -34,7 +35,7 @@ void notepadDoubleClick(Game& g, int line) {
   Notepad& n = g.notepad();
   if (line < 0 || line >= static_cast<int>(n.lines.size())) return;
   n.selectedLine = line;
-  showChatNotice(g, text::kNotepadLinePrefix + n.lines[static_cast<std::size_t>(line)]);
+  showChatNotice(g, fillIn(text::kNotepadLine, {n.lines[static_cast<std::size_t>(line)]}));
 }
 
 }  // namespace kr

@@ -2,6 +2,7 @@
 #include "model/core/building_kinds.h"
 
 #include "model/core/world.h"
+#include "model/text.h"
 
 namespace kr {
 
@@ -18,21 +19,18 @@ std::string effect(std::int32_t made, std::int32_t used) {
 }  // namespace
 
 std::string paletteCaption(const BuildingKind& kind) {
-  std::string caption = kind.paletteLabel;
-  if (kind.captionShowsPrice) {
-    caption += text::kPriceEnergy + std::to_string(kind.price.energy) + text::kPriceMetal +
-               std::to_string(kind.price.metal) + text::kPriceWood +
-               std::to_string(kind.price.wood);
-  }
-  return caption;
+  if (!kind.captionShowsPrice) return kind.paletteLabel;
+  const Resources& p = kind.price;
+  return fillIn(text::kPaletteCaption, {kind.paletteLabel, std::to_string(p.energy),
+                                        std::to_string(p.metal), std::to_string(p.wood)});
 }
 
 std::array<std::string, 3> effectLines(const BuildingKind& kind) {
   const Resources& made = kind.produces;
   const Resources& used = kind.consumes;
-  return {text::kEffectEnergy + effect(made.energy, used.energy),
-          text::kEffectMetal + effect(made.metal, used.metal),
-          text::kEffectWood + effect(made.wood, used.wood)};
+  return {fillIn(text::kEffectEnergy, {effect(made.energy, used.energy)}),
+          fillIn(text::kEffectMetal, {effect(made.metal, used.metal)}),
+          fillIn(text::kEffectWood, {effect(made.wood, used.wood)})};
 }
 
 void fitSlot(MapObject& slot, const Footprint& footprint) {

@@ -74,9 +74,9 @@ void economyTick(Game& g) {
       f.wood >= 10001)
     win(g);
 
-  g.energyDemand = static_cast<float>(consumersEnergy(f) + energyFromWood(f) + 2);
+  const auto energyDemand = static_cast<float>(consumersEnergy(f) + energyFromWood(f) + 2);
   const auto energyAboveDemand = [&] {
-    return static_cast<double>(f.energy) > static_cast<double>(g.energyDemand);
+    return static_cast<double>(f.energy) > static_cast<double>(energyDemand);
   };
 
   if (energyAboveDemand()) f.energy -= consumersEnergy(f);

@@ -26,7 +26,7 @@ std::string plainNumber(double v) {
 
 void objectClick(Game& g, int i) {
   if (!canClickObject(g, i)) return;
-  if (i < 0 || i > kObjectSlotCount) return;
+  if (i < 0 || i > kLastSlot) return;
   Battlefield& f = g.battlefield();
   const MapObject& o = f.objects[static_cast<std::size_t>(i)];
   g.playCue(cue::kClick);
@@ -71,7 +71,7 @@ void objectClick(Game& g, int i) {
     }
   }
   f.powerSwitch.caption =
-      f.powered[static_cast<std::size_t>(i)] == 1 ? text::kSwitchOff : text::kSwitchOn;
+      f.powered[static_cast<std::size_t>(i)] == Power::kOn ? text::kSwitchOff : text::kSwitchOn;
   g.tankSelected = o.kind == Building::kTank;
 }
 
@@ -79,10 +79,10 @@ void powerSwitchClick(Game& g) {
   if (!canClick(g, &Battlefield::powerSwitch, &Battlefield::inspectionFrame)) return;
   Battlefield& f = g.battlefield();
   const int s = g.selectedSlot;
-  if (s < 0 || s > kObjectSlotCount) return;
-  int& powered = f.powered[static_cast<std::size_t>(s)];
-  const bool switchingOff = powered == 1;
-  powered = switchingOff ? 0 : 1;
+  if (s < 0 || s > kLastSlot) return;
+  Power& powered = f.powered[static_cast<std::size_t>(s)];
+  const bool switchingOff = powered == Power::kOn;
+  powered = switchingOff ? Power::kOff : Power::kOn;
   f.powerSwitch.caption = switchingOff ? text::kSwitchOn : text::kSwitchOff;
   const BuildingKind* kind = kindAt(f.objects[static_cast<std::size_t>(s)].kind);
   if (!kind) return;

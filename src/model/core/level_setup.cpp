@@ -63,14 +63,13 @@ void resetWorld(Battlefield& f) {
   f.wood = 1500;
   f.health.assign(kSlots, 0.0);
   f.health[0] = 100;
-  f.powered.assign(kSlots, -1);
-  for (int i = 1; i <= kObjectSlotCount; ++i) {
+  f.powered.assign(kSlots, Power::kUnset);
+  for (int i = 1; i <= kLastSlot; ++i) {
     f.objects[i].shown = false;
     f.markers[i].shown = false;
-    f.powered[i] = 1;
+    f.powered[i] = Power::kOn;
     f.health[i] = 100;
   }
-  f.lastObjectSlot = kObjectSlotCount;
   f.lastOrderedSlot = 0;
   f.itemInHand = false;
   f.placementPending = false;

@@ -70,7 +70,6 @@ void mapClick(Game& g) {
     if (const BuildingKind* kind = kindAt(f.buildKind)) putBuildingDown(g, l, *kind);
     f.markers[static_cast<std::size_t>(l)] = Marker{item.left, item.top, true};
     f.objectChanged(l);
-    f.windowPointer = Pointer::Default;
     enablePalette(g, true);
     f.buildKind = Building::kNone;
   }

@@ -15,8 +15,8 @@
 
 namespace kr {
 
-inline constexpr int kObjectSlotCount = 601;  // index of the last slot
-inline constexpr int kSlots = kObjectSlotCount + 1;
+inline constexpr int kLastSlot = 601;  // index of the last slot
+inline constexpr int kSlots = kLastSlot + 1;
 inline constexpr int kEnemyHq = 601;
 inline constexpr int kFirstEnemySlot = 301;
 inline constexpr int kLastPlayerSlot = 300;
@@ -46,6 +46,9 @@ struct Marker {
 };
 
 enum class Pointer { Default, Custom, SizeAll };
+
+// An object's power switch; listings print it as -1, 0, 1.
+enum class Power : std::int8_t { kUnset = -1, kOff = 0, kOn = 1 };
 enum class Focus { None, Map, ChatLine };
 
 // The battlefield's timers. Each subsystem registers its own, with its interval and whether
@@ -68,7 +71,6 @@ struct BattlefieldTimers {
 
 struct Battlefield {
   WindowState window;
-  Pointer windowPointer = Pointer::Default;
   Pointer mapPointer = Pointer::Default;
   Focus focus = Focus::None;
   std::string caption = text::kGameName;
@@ -77,8 +79,8 @@ struct Battlefield {
   std::array<MapObject, kSlots> objects{};
   std::array<Marker, kSlots> markers{};
   std::vector<double> health = std::vector<double>(kSlots, 0.0);
-  // powered(0) stays unset after level setup: 0 false, 1 true, -1 unset.
-  std::vector<int> powered = std::vector<int>(kSlots, -1);
+  // The power switches. The headquarters' stays unset after level setup.
+  std::vector<Power> powered = std::vector<Power>(kSlots, Power::kUnset);
   // Change stamps of the object table: every rule that changes a slot's object or marker
   // calls objectChanged(slot), which stamps it with the next number of one sequence for the
   // whole program. A window that remembers the newest stamp it has seen finds the slots that
@@ -86,7 +88,6 @@ struct Battlefield {
   std::array<std::uint64_t, kSlots> slotStamps{};
   std::uint64_t newestStamp = 0;
   void objectChanged(int slot);
-  int lastObjectSlot = kObjectSlotCount;
   int lastOrderedSlot = 0;
 
   // Stocks, and the working buildings (placed and switched on) of each counted kind.

@@ -81,8 +81,7 @@ void saveClick(Game& g) {
   Battlefield& f = g.battlefield();
   f.focus = Focus::Map;
   g.gameMenu().window.visible = false;
-  f.chatBox.caption =
-      g.playerNick + text::kSavedLevel + std::to_string(g.levelNumber) + text::kSavedSuccessfully;
+  f.chatBox.caption = fillIn(text::kLevelSaved, {g.playerNick, std::to_string(g.levelNumber)});
   f.chatBox.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chatBox.caption)) + 1);
   fitChatBoxToText(g);
   f.chatBox.visible = true;
@@ -102,7 +101,7 @@ void loadSavedGame(Game& g) {
     g.platform.systemMessage(text::kLoadFailed, MessageIcon::Critical);
     return;
   }
-  showMessageBox(g, text::kLoadedLevel + std::to_string(g.levelNumber), 1,
+  showMessageBox(g, fillIn(text::kLoadedLevel, {std::to_string(g.levelNumber)}), Answers::kOkOnly,
                  text::kLoadedSuccessfully);
   g.mainMenu().window.enabled = false;
   g.briefingPending = true;

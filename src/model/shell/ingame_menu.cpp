@@ -53,7 +53,7 @@ void notepadClick(Game& g) {
 void menuExitClick(Game& g) {
   if (!canClick(g, &GameMenu::exitButton)) return;
   g.playCue(cue::kWhoosh);
-  showMessageBox(g, text::kSureToExit, 0, text::kSure);
+  showMessageBox(g, text::kSureToExit, Answers::kYesNo, text::kSure);
   g.gameMenu().window.enabled = false;
   g.exitConfirmPending = true;
 }

@@ -8,11 +8,11 @@
 
 namespace kr {
 
-void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption) {
+void showMessageBox(Game& g, const std::string& text, Answers answers, const std::string& caption) {
   MessageBox& box = g.load<MessageBox>();
   box.captionBar.caption = caption;
   box.text.caption = text;
-  if (mode == 1) {
+  if (answers == Answers::kOkOnly) {
     box.noButton.caption = text::kOkAnswer;
     box.yesButton.visible = false;
   }

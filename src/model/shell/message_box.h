@@ -7,8 +7,11 @@ namespace kr {
 
 class Game;
 
-// Mode 1: OK only; any other mode keeps the designed yes/no buttons.
-void showMessageBox(Game& g, const std::string& text, int mode, const std::string& caption);
+// The answers the message box offers.
+enum class Answers { kYesNo, kOkOnly };
+
+// kOkOnly turns "Нет" into "ОК" and hides "Да"; kYesNo keeps the buttons as they are.
+void showMessageBox(Game& g, const std::string& text, Answers answers, const std::string& caption);
 // The message box's load handler: it opens centred on the screen.
 void messageBoxLoad(Game& g);
 void messageYesClick(Game& g);

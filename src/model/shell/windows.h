@@ -87,6 +87,8 @@ struct GameMenu {
   Control exitButton = Control::at(0, 132, 145, 33, text::kExit);
   Control musicButton = Control::at(150, 0, 145, 33, text::kMusicOff, false);
   Control trackButton = Control::at(150, 33, 145, 33, text::kSecondTrack, false);
+  bool musicOn = true;       // the music switch offers to switch it off
+  bool secondTrack = false;  // the track switch offers the second track
 };
 
 // The game's own message box.

@@ -247,7 +247,7 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   // The tanks in view, drawn over the ground in slot order.
   overList_.clear();
   const QRect bounds = area.boundingRect();
-  for (int i = 0; i <= kObjectSlotCount; ++i) {
+  for (int i = 0; i <= kLastSlot; ++i) {
     const MapObject& o = f.objects[static_cast<std::size_t>(i)];
     if (o.shown && mapLayer(f, i) == MapLayer::Tanks &&
         mapRect(o).translated(offset).intersects(bounds))
@@ -294,7 +294,7 @@ std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset,
 void MapPainter::listBuildings(const Battlefield& f, const QRect& area, QPoint offset) {
   // The standing buildings, in slot order.
   drawList_.clear();
-  for (int i = 0; i <= kObjectSlotCount; ++i) {
+  for (int i = 0; i <= kLastSlot; ++i) {
     const MapObject& o = f.objects[static_cast<std::size_t>(i)];
     if (o.shown && mapLayer(f, i) == MapLayer::Buildings &&
         mapRect(o).translated(offset).intersects(area))

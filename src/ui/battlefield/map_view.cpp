@@ -70,7 +70,6 @@ void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool n
   // A picture that changes in place (a factory's next frame) is one rectangle to repaint.
   if (oldShown && !(newShown && newRect == oldRect)) repaints_.push_back(drawnArea(oldRect));
   if (newShown) repaints_.push_back(drawnArea(newRect));
-  ++pictureChanges_;
 }
 
 void MapView::repaintCollected() {
@@ -94,7 +93,6 @@ void MapView::syncSelection(const Control& now) {
   // Only the red outline is drawn: its edges are all that change.
   if (drawn.visible) update(outline(drawn.rect.translated(drawnOffset_)));
   if (now.visible) update(outline(r.translated(drawnOffset_)));
-  ++pictureChanges_;
   drawn.visible = now.visible;
   drawn.rect = r;
 }
@@ -106,22 +104,20 @@ void MapView::sync(const Battlefield& f) {
     drawnTile_ = f.terrainTile;
     drawnTiles_ = f.terrainTiles.size();
     update();
-    ++pictureChanges_;
   }
   if (offset != drawnOffset_) {
     // What was drawn moves with the map; only the uncovered strip is painted afresh.
     scroll(offset.x() - drawnOffset_.x(), offset.y() - drawnOffset_.y());
     drawnOffset_ = offset;
-    ++pictureChanges_;
   }
 
   const int inHand = slotInHand(f);
   if (ui_.syncingEverything()) {
-    for (int i = 0; i <= kObjectSlotCount; ++i) syncObject(f, i);
+    for (int i = 0; i <= kLastSlot; ++i) syncObject(f, i);
   } else if (f.newestStamp != seenStamp_ || inHand != drawnInHand_) {
     // Only what the game's rules changed since the last look; the item in hand changes its
     // layer without a change of its own.
-    for (int i = 0; i <= kObjectSlotCount; ++i)
+    for (int i = 0; i <= kLastSlot; ++i)
       if (f.slotStamps[static_cast<std::size_t>(i)] > seenStamp_) syncObject(f, i);
     for (const int slot : {drawnInHand_, inHand})
       if (slot >= 0) syncObject(f, slot);

@@ -23,7 +23,6 @@ class MapView : public QWidget {
   // wake-up only the slots that the model stamped as changed are compared.
   void sync(const Battlefield& f);
   // Grows whenever the map's picture changes: a clean signal for whatever shows the map.
-  std::uint64_t pictureChanges() const { return pictureChanges_; }
 
  protected:
   // Hovering a building shows its hover text.
@@ -71,7 +70,6 @@ class MapView : public QWidget {
   std::array<DrawnObject, kSlots> drawn_{};
   std::uint64_t seenStamp_ = 0;  // the newest change stamp of the object table compared
   int drawnInHand_ = -1;
-  std::uint64_t pictureChanges_ = 0;
   std::vector<QRect> repaints_;        // this sync's changes, map pixels
   std::vector<QRect> groundRepaints_;  // those of them on the kept ground
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;

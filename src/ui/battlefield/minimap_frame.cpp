@@ -118,7 +118,7 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
                          f.minimapPicture.height),
                 picture_);
 
-  for (int i = 0; i <= kObjectSlotCount; ++i) {
+  for (int i = 0; i <= kLastSlot; ++i) {
     const Marker& m = f.markers[static_cast<std::size_t>(i)];
     if (!m.shown) continue;
     const QRectF at = toWidget(m.left, m.top, 0, 0);

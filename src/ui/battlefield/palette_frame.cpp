@@ -49,15 +49,15 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
   red.setColor(QPalette::WindowText, QColor(192, 0, 0));
   constructionLabel_->setPalette(red);
 
-  prBar_ = new QLabel(this);
-  prBar_->setAutoFillBackground(true);
-  QPalette fill = prBar_->palette();
+  barFill_ = new QLabel(this);
+  barFill_->setAutoFillBackground(true);
+  QPalette fill = barFill_->palette();
   fill.setColor(QPalette::Window, kBarFill);
-  prBar_->setPalette(fill);
-  obBar_ = new QFrame(this);
-  obBar_->setFrameShape(QFrame::Box);
-  obBar_->setLineWidth(1);
-  obBar_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  barFill_->setPalette(fill);
+  barOutline_ = new QFrame(this);
+  barOutline_->setFrameShape(QFrame::Box);
+  barOutline_->setLineWidth(1);
+  barOutline_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   building_ = new PictureImage(QStringLiteral("building"), this);
   building_->onClick([this] { ui_.input([this] { takeItem(ui_.game); }); });
@@ -89,8 +89,8 @@ void PaletteFrame::sync(const Battlefield& f) {
   syncGeometry(forwardArrow_, f.nextPageArrow);
   forwardArrow_->setBorder(f.nextPageArrow.border != 0);
   syncControl(constructionLabel_, f.constructionLabel);
-  syncGeometry(prBar_, f.constructionBar);
-  syncGeometry(obBar_, f.constructionBarFrame);
+  syncGeometry(barFill_, f.constructionBar);
+  syncGeometry(barOutline_, f.constructionBarFrame);
   syncGeometry(building_, f.readyIcon);
 }
 

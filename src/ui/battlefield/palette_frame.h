@@ -26,8 +26,8 @@ class PaletteFrame : public PanelFrame {
   PictureImage* backArrow() const { return backArrow_; }
   PictureImage* readyIcon() const { return building_; }
   QLabel* constructionLabel() const { return constructionLabel_; }
-  QFrame* barOutline() const { return obBar_; }
-  QLabel* barFill() const { return prBar_; }
+  QFrame* barOutline() const { return barOutline_; }
+  QLabel* barFill() const { return barFill_; }
 
  private:
   QFrame* addPanel();
@@ -42,8 +42,8 @@ class PaletteFrame : public PanelFrame {
   PictureImage* backArrow_;
   PictureImage* forwardArrow_;
   QLabel* constructionLabel_;
-  QLabel* prBar_;
-  QFrame* obBar_;
+  QLabel* barFill_;
+  QFrame* barOutline_;
   PictureImage* building_;
 };
 

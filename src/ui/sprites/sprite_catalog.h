@@ -36,7 +36,6 @@ struct SpriteInfo {
 inline constexpr unsigned kFieldRed = 0xED1C24;
 inline constexpr unsigned kFieldAmber = 0xFFC20E;
 inline constexpr unsigned kFieldBlue = 0x0000FF;
-inline constexpr unsigned kFieldDarkBlue = 0x2F3699;
 
 inline constexpr int kUnknownSide = 32;  // size of a picture that does not exist
 
@@ -56,8 +55,6 @@ inline constexpr std::array kCatalog{
     SpriteInfo{"metzavodVraga", 366, 348, Kind::Building, kFieldBlue},
     SpriteInfo{"metzavodVraga1", 366, 348, Kind::Building, kFieldBlue},
     SpriteInfo{"akumVraga", 250, 250, Kind::Building, kFieldBlue},
-    SpriteInfo{"locatorVraga", 250, 250, Kind::Building, kFieldDarkBlue},
-    SpriteInfo{"konverterVraga", 250, 250, Kind::Building, kFieldDarkBlue},
     SpriteInfo{"vrag", 187, 181, Kind::Building, kFieldBlue},
     // The tank, one picture per heading, seen from above.
     SpriteInfo{"tankvverh", 117, 270, Kind::Tank, 0},
