@@ -4,9 +4,9 @@
 
 #include <QString>
 #include <memory>
-#include <random>
 
 #include "model/platform/platform.h"
+#include "model/platform/random_draws.h"
 
 namespace kr {
 
@@ -69,7 +69,7 @@ class QtPlatform : public Platform {
   bool soundTried_ = false;
   std::unique_ptr<Sockets> sockets_;
   SocketEvents* socketEvents_ = nullptr;
-  std::mt19937 rng_{327680};
+  RandomDraws rng_;
   QString soundFolder_;
 };
 
