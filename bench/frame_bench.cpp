@@ -13,6 +13,7 @@
 #include "model/battlefield/navigation.h"
 #include "model/core/building_kinds.h"
 #include "model/game.h"
+#include "support/built_base.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/map_painter.h"
@@ -23,34 +24,21 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-// A building of the kind as the map shows it in an animation phase (1 or 2), sized as it
-// is built.
-kr::MapObject building(kr::Building b, int phase = 1) {
-  const kr::BuildingKind& k = kr::kindOf(b);
-  kr::MapObject o;
-  o.kind = k.kind;
-  kr::fitSlot(o, k.footprint);
-  o.picture = !k.frames.phase1 ? k.picture : phase == 2 ? k.frames.phase2 : k.frames.phase1;
-  o.shown = true;
-  return o;
-}
-
 // A built-up mission-2 base filling the visible strip: `buildings` of the player's
 // buildings (300 fill it), 9 of the enemy's, the enemy headquarters and tanks, all in view,
 // on level-1 terrain.
 void buildBase(kr::Game& g, int buildings) {
   kr::Battlefield& f = g.load<kr::Battlefield>();
-  f.terrainTile = "Piclevel1";
-  for (int y = 0; y < 6000; y += 1200)
-    for (int x = 0; x < 6000; x += 1600) f.terrainTiles.push_back({x, y});
+  kr::test::paintTerrain(f, 1);
   kr::scrollViewTo(f, 800, 700);
 
   using kr::Building;
+  using kr::test::standingBuilding;
   const kr::MapObject kinds[] = {
-      building(Building::kAccumulator), building(Building::kMetalWorks, 2),
-      building(Building::kWoodWorks),   building(Building::kConverter),
-      building(Building::kAccumulator), building(Building::kWoodWorks, 2),
-      building(Building::kConverter),   building(Building::kMetalWorks)};
+      standingBuilding(Building::kAccumulator), standingBuilding(Building::kMetalWorks, 2),
+      standingBuilding(Building::kWoodWorks),   standingBuilding(Building::kConverter),
+      standingBuilding(Building::kAccumulator), standingBuilding(Building::kWoodWorks, 2),
+      standingBuilding(Building::kConverter),   standingBuilding(Building::kMetalWorks)};
   const float stripRight = f.viewX + kWidth - f.buildFrame.width - f.minimapFrame.width;
   float x = f.viewX + 5;
   float y = f.viewY + 5;
@@ -68,23 +56,17 @@ void buildBase(kr::Game& g, int buildings) {
     x += o.width + 10;
     rowHeight = std::max(rowHeight, o.height);
   };
-  if (buildings >= 1) put(slot++, building(Building::kTankFactory));
-  if (buildings >= 2) put(slot++, building(Building::kLocator));
+  if (buildings >= 1) put(slot++, standingBuilding(Building::kTankFactory));
+  if (buildings >= 2) put(slot++, standingBuilding(Building::kLocator));
   for (; slot <= buildings; ++slot) put(slot, kinds[slot % 8]);
   for (int i = 0; i < 9; ++i)
-    put(301 + i, building(i % 2 ? Building::kEnemyAccumulator : Building::kEnemyMetalWorks));
-  put(kr::kEnemyHq, building(Building::kEnemyHeadquarters));
+    put(301 + i,
+        standingBuilding(i % 2 ? Building::kEnemyAccumulator : Building::kEnemyMetalWorks));
+  put(kr::kEnemyHq, standingBuilding(Building::kEnemyHeadquarters));
 
   // Tanks drive over the base, one of each heading.
-  struct Heading {
-    const char* picture;
-    float width;
-    float height;
-  };
-  const Heading tanks[] = {{"tankvverh", 40, 92},
-                           {"tankvpravo", 92, 40},
-                           {"diagvverhvpravo", 92, 92},
-                           {"tankdiagvnizvlevo", 92, 92}};
+  const kr::TankHeading tanks[] = {kr::kTankUp, kr::kTankRight, kr::kTankUpRight,
+                                   kr::kTankDownLeft};
   for (int i = 0; i < 4; ++i) {
     kr::MapObject& t = f.objects[static_cast<std::size_t>(311 + i)];
     t = kr::MapObject{kr::Building::kTank,

@@ -14,7 +14,7 @@
 
 #include "model/cues.h"
 
-namespace krepostan::cues {
+namespace kr::cue_synth {
 
 inline constexpr int kSampleRate = 22050;
 inline constexpr int kBitsPerSample = 16;
@@ -283,4 +283,4 @@ inline std::vector<std::uint8_t> cueWav(std::string_view name) {
   return wavBytes(samples);
 }
 
-}  // namespace krepostan::cues
+}  // namespace kr::cue_synth

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     std::cerr << "make_cues: cannot create " << folder << ": " << ec.message() << '\n';
     return 1;
   }
-  for (std::string_view name : krepostan::cues::kCueNames) {
-    const auto bytes = krepostan::cues::cueWav(name);
+  for (std::string_view name : kr::cue_synth::kCueNames) {
+    const auto bytes = kr::cue_synth::cueWav(name);
     const auto path = folder / std::string(name);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),

@@ -16,9 +16,9 @@
 
 namespace {
 
-using krepostan::cues::cueSamples;
-using krepostan::cues::cueWav;
-using krepostan::cues::kCueNames;
+using kr::cue_synth::cueSamples;
+using kr::cue_synth::cueWav;
+using kr::cue_synth::kCueNames;
 
 struct CueCase {
   std::string_view name;

@@ -18,6 +18,7 @@
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "support/chat_steps.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 #include "support/temp_folder.h"
@@ -86,12 +87,6 @@ void mission(Game& g, int level) {
   Battlefield& f = g.load<Battlefield>();
   g.clock.setEnabled(f.timers.economy, true);
   f.window.show();
-}
-
-void say(Game& g, const std::string& text) {
-  battlefieldKeyDown(g, kKeyEnter);
-  chatLineChange(g, text);
-  battlefieldKeyDown(g, kKeyEnter);
 }
 
 void paused(Game& g) {
@@ -242,21 +237,21 @@ const Case kCases[] = {
     {"\"Вернуться в меню\" of the closed notepad",
      [](Game& g) {
        mission(g, 1);
-       say(g, "первая");
+       sayInChat(g, "первая");
        pauseWithMenu(g);
      },
      [](Game& g) { notepadBackClick(g); }},
     {"a line of the closed notepad",
      [](Game& g) {
        mission(g, 1);
-       say(g, "первая");
+       sayInChat(g, "первая");
        pauseWithMenu(g);
      },
      [](Game& g) { notepadDoubleClick(g, 0); }},
     {"Esc of the closed notepad",
      [](Game& g) {
        mission(g, 1);
-       say(g, "первая");
+       sayInChat(g, "первая");
        pauseWithMenu(g);
      },
      [](Game& g) { notepadKeyDown(g, kKeyEscape); }},

@@ -19,6 +19,7 @@
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "support/chat_steps.h"
 #include "support/fake_platform.h"
 #include "support/stored_text.h"
 
@@ -42,13 +43,6 @@ void putDown(Game& g, float x, float y) {
   mapMouseMove(g, 0, x, y);
   mapMouseMove(g, 0, x, y);
   clickGround(g, x, y);
-}
-
-// Enter opens the chat line, the player types the text, Enter sends it.
-void chatLine(Game& g, const std::string& text) {
-  battlefieldKeyDown(g, kKeyEnter);
-  chatLineChange(g, text);
-  battlefieldKeyDown(g, kKeyEnter);
 }
 
 void take(Game& g) { takeItem(g); }
@@ -82,7 +76,7 @@ std::vector<Step> script() {
          putDown(g, 60, 120);  // too close to the headquarters: stays in hand
          putDown(g, 420, 300);
        }},
-      {70000, [](Game& g) { chatLine(g, "mopru"); }},
+      {70000, [](Game& g) { sayInChat(g, "mopru"); }},
       {80000, [](Game& g) { orderItem(g, Building::kMetalWorks); }},
       {86000,
        [](Game& g) {
@@ -95,20 +89,20 @@ std::vector<Step> script() {
       {130000, [](Game& g) { battlefieldKeyDown(g, kKeyEscape); }},
       {140000, [](Game& g) { menuKeyDown(g, kKeyEscape); }},
       {150000, [](Game& g) { battlefieldKeyDown(g, kKeyI); }},
-      {160000, [](Game& g) { chatLine(g, "hw6"); }},
+      {160000, [](Game& g) { sayInChat(g, "hw6"); }},
       {175000, [](Game& g) { messageNoClick(g); }},  // "ОК": on to mission 2
       {176000, [](Game& g) { loadClick(g); }},
       {240000, [](Game& g) { startClick(g); }},
-      {241000, [](Game& g) { chatLine(g, "jyv"); }},
-      {244000, [](Game& g) { chatLine(g, "jyv"); }},  // the box still shows: only a line
+      {241000, [](Game& g) { sayInChat(g, "jyv"); }},
+      {244000, [](Game& g) { sayInChat(g, "jyv"); }},  // the box still shows: only a line
       {250000, [](Game& g) { orderItem(g, Building::kLocator); }},
       {250100, [](Game& g) { putDown(g, 600, 300); }},
       {251000, [](Game& g) { orderItem(g, Building::kTankFactory); }},
       {251100, [](Game& g) { putDown(g, 800, 300); }},
       {252000, [](Game& g) { orderItem(g, Building::kWoodWorks); }},
       {252100, [](Game& g) { putDown(g, 600, 500); }},
-      {253000, [](Game& g) { chatLine(g, "jyv"); }},  // developer mode off
-      {261000, [](Game& g) { objectClick(g, 2); }},   // the tank factory
+      {253000, [](Game& g) { sayInChat(g, "jyv"); }},  // developer mode off
+      {261000, [](Game& g) { objectClick(g, 2); }},    // the tank factory
       {262000, [](Game& g) { orderItem(g, Building::kTank); }},
       {270000, [](Game& g) { objectClick(g, 4); }},  // the tank
       {270100, [](Game& g) { mapMouseDown(g, 1, 1500, 1200); }},

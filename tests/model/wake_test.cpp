@@ -18,6 +18,7 @@
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "support/chat_steps.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 
@@ -70,12 +71,6 @@ struct Input {
   Steps act;
 };
 
-void chatLine(Game& g, const std::string& text) {
-  battlefieldKeyDown(g, kKeyEnter);
-  chatLineChange(g, text);
-  battlefieldKeyDown(g, kKeyEnter);
-}
-
 void clickGround(Game& g, float x, float y) {
   mapMouseDown(g, 1, x, y);
   mapMouseUp(g, 1, x, y);
@@ -90,11 +85,11 @@ std::vector<Input> inputs() {
       {496, newGameClick},
       {1504, loadClick},
       {40000, startClick},
-      {40992, [](Game& g) { chatLine(g, "hw6"); }},
+      {40992, [](Game& g) { sayInChat(g, "hw6"); }},
       {45008, messageNoClick},  // on to mission 2
       {46000, loadClick},
       {90000, startClick},
-      {90992, [](Game& g) { chatLine(g, "jyv"); }},
+      {90992, [](Game& g) { sayInChat(g, "jyv"); }},
       {91008, [](Game& g) { orderItem(g, Building::kTankFactory); }},
       {91504,
        [](Game& g) {

@@ -3,12 +3,12 @@
 
 #include <deque>
 #include <functional>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/platform/platform.h"
+#include "model/platform/random_draws.h"
 #include "model/text.h"
 
 namespace kr::test {
@@ -41,7 +41,7 @@ class FakePlatform : public Platform {
   float fallbackDraw = 0.5f;
   // With the generator on, draws past the queue come from a generator that seedRandom seeds.
   bool useGenerator = false;
-  std::mt19937 generator{1};
+  RandomDraws generator;  // the game's own draws
   // Neither folder can be created, not even by root: a test that saves the game gives it
   // a temporary folder of its own instead of writing into the machine's folders.
   std::string folder = "/game";
@@ -71,8 +71,7 @@ class FakePlatform : public Platform {
     generator.seed(seed);
   }
   float random() override {
-    if (draws.empty() && useGenerator)
-      return static_cast<float>(generator() >> 8) * (1.0f / 16777216.0f);
+    if (draws.empty() && useGenerator) return generator.next();
     if (draws.empty()) return fallbackDraw;
     const float d = draws.front();
     draws.pop_front();

@@ -8,6 +8,7 @@
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
 #include "model/game.h"
+#include "support/chat_steps.h"
 #include "support/fake_platform.h"
 
 namespace kr::test {
@@ -28,12 +29,7 @@ class GameTest : public ::testing::Test {
     return f;
   }
   Battlefield& world() { return game.battlefield(); }
-  // Enter opens the chat line, the player types the text, Enter sends it.
-  void say(const std::string& text) {
-    battlefieldKeyDown(game, kKeyEnter);
-    chatLineChange(game, text);
-    battlefieldKeyDown(game, kKeyEnter);
-  }
+  void say(const std::string& text) { sayInChat(game, text); }
   // A fresh mission hides the locator's and the tank factory's buttons and the page arrows;
   // the developer command shows them, and a second one, once the chat box has cleared,
   // turns the mode off again.

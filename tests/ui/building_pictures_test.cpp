@@ -13,7 +13,7 @@
 namespace kr::test {
 namespace {
 
-using krepostan::sprites::Kind;
+using kr::sprites::Kind;
 
 // One place a picture of the table is drawn: on the map at the kind's size, or on its
 // palette button, where the picture gets a square.
@@ -56,7 +56,7 @@ TEST(BuildingPictures, CataloguedOfAFittingKindAndDrawnWithoutLosingTheirShape) 
   SpriteStore& store = SpriteStore::instance();
   for (const PictureUse& use : pictureUses()) {
     SCOPED_TRACE(use.what + ": " + use.name);
-    const auto* info = krepostan::sprites::findSprite(use.name);
+    const auto* info = kr::sprites::findSprite(use.name);
     ASSERT_NE(info, nullptr) << "not in the sprite catalogue";
     EXPECT_TRUE(store.has(QString::fromStdString(use.name)));
     bool fits = false;

@@ -19,11 +19,11 @@ QByteArray bytesOf(const std::vector<std::uint8_t>& v) {
 }
 
 TEST(ProgramFolder, HoldsEveryCueAsSynthesised) {
-  for (const std::string_view name : krepostan::cues::kCueNames) {
+  for (const std::string_view name : kr::cue_synth::kCueNames) {
     QFile f(QStringLiteral(KREPOSTAN_PROGRAM_DIR "/") +
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-    EXPECT_EQ(f.readAll(), bytesOf(krepostan::cues::cueWav(name))) << name;
+    EXPECT_EQ(f.readAll(), bytesOf(kr::cue_synth::cueWav(name))) << name;
   }
 }
 
@@ -66,8 +66,8 @@ TEST(ProgramFolder, UnplayableFilesFallBackToTheDefaultCue) {
     f.write(bytes);
     return dir.filePath(name);
   };
-  const QString cue = write("Click.smus", bytesOf(krepostan::cues::cueWav("Click.smus")));
-  const QString fallback = write("default.wav", bytesOf(krepostan::cues::cueWav("default.wav")));
+  const QString cue = write("Click.smus", bytesOf(kr::cue_synth::cueWav("Click.smus")));
+  const QString fallback = write("default.wav", bytesOf(kr::cue_synth::cueWav("default.wav")));
   const QString mp3 = write("in_your_face.mp3", QByteArray("ID3\x03\x00 not a wave file", 22));
   const QString empty = write("empty.smus", QByteArray());
   struct Case {

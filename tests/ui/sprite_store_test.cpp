@@ -18,16 +18,17 @@
 #include "ui/sprites/sprite_catalog.h"
 #include "ui/sprites/sprite_store.h"
 
-namespace krepostan::sprites {
+namespace kr::sprites {
 // Test names and failure messages show the picture's name, not its bytes.
 void PrintTo(const SpriteInfo& info, std::ostream* os) { *os << info.name; }
-}  // namespace krepostan::sprites
+}  // namespace kr::sprites
 
 namespace {
 
-using krepostan::sprites::kCatalog;
-using krepostan::sprites::Kind;
-using krepostan::sprites::SpriteInfo;
+using kr::SpriteStore;
+using kr::sprites::kCatalog;
+using kr::sprites::Kind;
+using kr::sprites::SpriteInfo;
 
 QString nameOf(const SpriteInfo& info) {
   return QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
@@ -80,16 +81,15 @@ TEST_P(CataloguedSprite, ExistsAtItsSizeAndFillsItsRectangleAsItsKindNeeds) {
 
   const QImage& img = store.image(name);
   ASSERT_EQ(img.size(), QSize(info.width, info.height));
-  EXPECT_EQ(img.format(), krepostan::sprites::isOpaque(info.kind)
-                              ? QImage::Format_RGB32
-                              : QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(img.format(), kr::sprites::isOpaque(info.kind) ? QImage::Format_RGB32
+                                                           : QImage::Format_ARGB32_Premultiplied);
   EXPECT_EQ(&store.image(name), &img) << "rendered again instead of kept";
 
   const int w = img.width();
   const int h = img.height();
   const QPoint corners[] = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
 
-  if (krepostan::sprites::isOpaque(info.kind)) {
+  if (kr::sprites::isOpaque(info.kind)) {
     int seeThrough = 0;
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) seeThrough += qAlpha(img.pixel(x, y)) != 255;
@@ -197,7 +197,7 @@ TEST(SpriteStore, ScaledStretchesToTheRequestAndKeepsOnePixmapPerRequest) {
   EXPECT_EQ(qAlpha(tank.pixel(46, 20)), 255);
   // Buildings keep their field colour at the corner when small.
   const QImage hall = store.scaled(QStringLiteral("tankozavod"), {60, 60}).toImage();
-  EXPECT_TRUE(near(hall.pixel(0, 0), krepostan::sprites::kFieldAmber, 6));
+  EXPECT_TRUE(near(hall.pixel(0, 0), kr::sprites::kFieldAmber, 6));
 }
 
 TEST(SpriteStore, ReleaseForgetsOnlyThatPicture) {

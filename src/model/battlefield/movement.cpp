@@ -1,30 +1,15 @@
 // The movement tick: the ordered tank steps 10 pixels per axis and turns to its heading.
 #include "model/battlefield/movement.h"
 
-#include "model/core/building_kinds.h"
+#include "model/battlefield/tank_headings.h"
 #include "model/game.h"
 
 namespace kr {
 
 namespace {
 
-struct Heading {
-  const char* picture;
-  float width;
-  float height;
-};
-
-constexpr Heading kDown{"tankvniz", 40, 92};
-constexpr Heading kUp{"tankvverh", 40, 92};
-constexpr Heading kRight{"tankvpravo", 92, 40};
-constexpr Heading kLeft{"tankvlevo", 92, 40};
-constexpr Heading kUpRight{"diagvverhvpravo", 92, 92};
-constexpr Heading kUpLeft{"diagvverhvlevo", 92, 92};
-constexpr Heading kDownLeft{"tankdiagvnizvlevo", 92, 92};
-constexpr Heading kDownRight{"tankdiagvnizvpravo", 92, 92};
-
 // The top-left corner stays where it is.
-void turn(MapObject& tank, const Heading& h) {
+void turn(MapObject& tank, const TankHeading& h) {
   tank.width = h.width;
   tank.height = h.height;
   tank.picture = h.picture;
@@ -51,14 +36,14 @@ void movementTick(Game& g) {
   if (cx() == tx && cy() == ty) g.moveOrdered = false;
 
   // Every heading test that holds turns the tank; the last one wins.
-  if (t.top < ty && t.left < tx && tx < t.right()) turn(t, kDown);
-  if (t.top > ty && t.left < tx && tx < t.right()) turn(t, kUp);
-  if (t.right() < tx && t.top < ty && ty < t.bottom()) turn(t, kRight);
-  if (t.left > tx && t.top < ty && ty < t.bottom()) turn(t, kLeft);
-  if (t.right() < tx && t.top > ty) turn(t, kUpRight);
-  if (t.left > tx && t.top > ty) turn(t, kUpLeft);
-  if (t.left > tx && t.bottom() < ty) turn(t, kDownLeft);
-  if (t.right() < tx && t.bottom() < ty) turn(t, kDownRight);
+  if (t.top < ty && t.left < tx && tx < t.right()) turn(t, kTankDown);
+  if (t.top > ty && t.left < tx && tx < t.right()) turn(t, kTankUp);
+  if (t.right() < tx && t.top < ty && ty < t.bottom()) turn(t, kTankRight);
+  if (t.left > tx && t.top < ty && ty < t.bottom()) turn(t, kTankLeft);
+  if (t.right() < tx && t.top > ty) turn(t, kTankUpRight);
+  if (t.left > tx && t.top > ty) turn(t, kTankUpLeft);
+  if (t.left > tx && t.bottom() < ty) turn(t, kTankDownLeft);
+  if (t.right() < tx && t.bottom() < ty) turn(t, kTankDownRight);
   f.objectChanged(g.movingSlot);
 }
 

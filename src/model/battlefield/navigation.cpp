@@ -14,6 +14,14 @@ constexpr int kEdgeZone = 10;
 
 }  // namespace
 
+ScrollLimit scrollLimit(const Game& g) {
+  const Battlefield& f = g.battlefield();
+  const float sw = static_cast<float>(g.screenWidth);
+  const float sh = static_cast<float>(g.screenHeight);
+  return {f.mapSurface.width - sw + f.buildFrame.width + f.minimapFrame.width - 170,
+          f.mapSurface.height - sh - 150};
+}
+
 void scrollViewTo(Battlefield& f, float x, float y) {
   f.viewX = x;
   f.viewY = y;
@@ -30,22 +38,17 @@ void navigationTick(Game& g) {
   const Point cursor = g.platform.cursorPos();
 
   const float sw = static_cast<float>(g.screenWidth);
-  const float sh = static_cast<float>(g.screenHeight);
   const float px = static_cast<float>(cursor.x);
   const float py = static_cast<float>(cursor.y);
-  // Each edge sees the steps of the edges before it. The view stops short of the map's far
-  // edges by more than the minimap's frame needs, so the frame never leaves the minimap.
+  // Each edge sees the steps of the edges before it.
+  const ScrollLimit limit = scrollLimit(g);
   float x = f.viewX;
   float y = f.viewY;
   if (y > 0 && cursor.y < kEdgeZone) y -= kStep;
   // The bottom zone is the band of the chat input line, shown or not.
-  if (y < f.mapSurface.height - sh - 150 && f.chatLine.top < py &&
-      py < f.chatLine.top + f.chatLine.height)
-    y += kStep;
+  if (y < limit.y && f.chatLine.top < py && py < f.chatLine.top + f.chatLine.height) y += kStep;
   if (x > 0 && cursor.x < kEdgeZone) x -= kStep;
-  if (sw - kEdgeZone < px && px < sw &&
-      x < f.mapSurface.width - sw + f.buildFrame.width + f.minimapFrame.width - 170)
-    x += kStep;
+  if (sw - kEdgeZone < px && px < sw && x < limit.x) x += kStep;
   scrollViewTo(f, x, y);
 }
 

@@ -16,6 +16,13 @@ void scrollViewTo(Battlefield& f, float x, float y);
 void navigationTick(Game& g);  // one step of edge scrolling
 // The scrolling timer, running from the start.
 void registerScrollingTimer(Game& g, BattlefieldTimers& timers);
+// The furthest edge scrolling takes the view's top-left corner: short of the map's far
+// edges by more than the minimap's frame needs, so that the frame never leaves the minimap.
+struct ScrollLimit {
+  float x;
+  float y;
+};
+ScrollLimit scrollLimit(const Game& g);
 // Whether edge scrolling works: the battlefield takes input and a locator has been built.
 bool canScroll(const Battlefield& f);
 // A press on the minimap picture, at map coordinates. Button 1 left, 2 right.

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/battlefield/tank_headings.h"
 #include "model/core/building.h"
 #include "model/cues.h"
 #include "model/texts.h"
@@ -186,11 +187,11 @@ inline constexpr std::array<BuildingKind, kBuildingKindCount> kBuildingKinds{{
      .palette = {PalettePlace::kTankOrders, 8, 16, 69},
      .price = {2000, 3000, 200},
      .buildTicks = 50,
-     .footprint = {1, 1, 40, 92},
+     .footprint = {1, 1, kTankDown.width, kTankDown.height},
      .palettePicture = "TankBui",
      .paletteLabel = text::kTankLabel,
-     .picture = "tankvniz",
-     .rollOutPicture = "tankvverh"},
+     .picture = kTankDown.picture,
+     .rollOutPicture = kTankUp.picture},
     {.kind = Building::kConverter,
      .name = "converter",
      .tag = "konv",

@@ -17,7 +17,9 @@ class Game;
 
 inline constexpr std::size_t kSaveFileSize = 503;
 inline constexpr const char* kSaveFileName = "save.ssav";
-inline constexpr std::size_t kNickBytes = 15;
+// A nickname's letters: the briefing takes no more, and the save keeps each in one byte.
+inline constexpr std::size_t kNickLetters = 15;
+inline constexpr std::size_t kNickBytes = kNickLetters;
 // P: where the level record lies (it starts at P - 1); the position field sits at 50.
 inline constexpr int kLevelRecordPosMin = 18;
 inline constexpr int kLevelRecordPosMax = 217;

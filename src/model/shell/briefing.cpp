@@ -11,6 +11,7 @@
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/persist/save_file.h"
 #include "model/text.h"
 #include "model/texts.h"
 
@@ -22,7 +23,6 @@ constexpr int kTypingInterval = 80;
 constexpr int kProgressInterval = 50;
 constexpr int kLoadingInterval = 1;  // as fast as the platform's timer goes
 constexpr int kSentencePause = 500;
-constexpr std::size_t kNickMaxChars = 15;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kYellow = 0xFFFF00;
 
@@ -108,9 +108,9 @@ void finishLoading(Game& g, Briefing& w, Battlefield& f) {
 void viewEnemyHeadquarters(Game& g) {
   Battlefield& f = g.battlefield();
   const MapObject& hq = f.objects[kEnemyHq];
-  const float maxX = std::max(0.0f, f.mapSurface.width - static_cast<float>(g.screenWidth) +
-                                        f.buildFrame.width + f.minimapFrame.width - 170);
-  const float maxY = std::max(0.0f, f.mapSurface.height - static_cast<float>(g.screenHeight) - 150);
+  const ScrollLimit limit = scrollLimit(g);
+  const float maxX = std::max(0.0f, limit.x);
+  const float maxY = std::max(0.0f, limit.y);
   scrollViewTo(f, std::clamp(hq.left - 170, 0.0f, maxX), std::clamp(hq.top - 150, 0.0f, maxY));
 }
 
@@ -226,7 +226,7 @@ void loadClick(Game& g) {
 
 void nickChange(Game& g, const std::string& text) {
   if (!canClick(g, &Briefing::nickBox)) return;
-  g.briefing().nickBox.caption = firstChars(text, kNickMaxChars);
+  g.briefing().nickBox.caption = firstChars(text, kNickLetters);
 }
 
 void startClick(Game& g) {

@@ -30,8 +30,8 @@ constexpr int kBandHeight = 128;
 constexpr int kMaxGroundRects = 1000;
 
 bool opaqueSprite(const std::string& name) {
-  const auto* info = krepostan::sprites::findSprite(name);
-  return info && krepostan::sprites::isOpaque(info->kind);
+  const auto* info = kr::sprites::findSprite(name);
+  return info && kr::sprites::isOpaque(info->kind);
 }
 
 void drawOutline(QPainter& p, const QRect& r, const QColor& colour) {

@@ -222,10 +222,7 @@ float QtPlatform::chatTextWidth(const std::string& text) { return chatBoxTextWid
 
 void QtPlatform::seedRandom(std::uint32_t seed) { rng_.seed(seed); }
 
-float QtPlatform::random() {
-  // 24 random bits: every value a float can hold exactly, never 1.
-  return static_cast<float>(rng_() >> 8) * (1.0f / 16777216.0f);
-}
+float QtPlatform::random() { return rng_.next(); }
 
 std::uint32_t QtPlatform::defaultSeed() { return 327680; }
 

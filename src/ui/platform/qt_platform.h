@@ -6,9 +6,9 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
-#include <random>
 
 #include "model/platform/platform.h"
+#include "model/platform/random_draws.h"
 
 namespace kr {
 
@@ -82,7 +82,7 @@ class QtPlatform : public Platform {
   bool soundTried_ = false;
   std::unique_ptr<Sockets> sockets_;
   SocketEvents* socketEvents_ = nullptr;
-  std::mt19937 rng_{327680};
+  RandomDraws rng_;
   QString soundFolder_;
   QPointer<QWidget> gameWindow_;
 };

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace krepostan::sprites {
+namespace kr::sprites {
 
 // What a picture is for; it decides how the picture fills its rectangle.
 enum class Kind {
@@ -92,4 +92,4 @@ constexpr const SpriteInfo* findSprite(std::string_view name) {
   return nullptr;
 }
 
-}  // namespace krepostan::sprites
+}  // namespace kr::sprites

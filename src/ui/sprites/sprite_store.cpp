@@ -10,6 +10,8 @@
 
 #include "ui/sprites/sprite_catalog.h"
 
+namespace kr {
+
 namespace {
 
 // Pixels for a picture of `size` logical pixels on a screen of `ratio`.
@@ -41,10 +43,10 @@ bool SpriteStore::has(const QString& name) const {
 QSize SpriteStore::nativeSize(const QString& name) const {
   const QByteArray utf8 = name.toUtf8();
   const std::string_view key(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-  if (const auto* info = krepostan::sprites::findSprite(key)) {
+  if (const auto* info = kr::sprites::findSprite(key)) {
     return {info->width, info->height};
   }
-  return {krepostan::sprites::kUnknownSide, krepostan::sprites::kUnknownSide};
+  return {kr::sprites::kUnknownSide, kr::sprites::kUnknownSide};
 }
 
 QImage SpriteStore::fallbackImage(QSize size) {
@@ -118,9 +120,9 @@ const QImage& SpriteStore::image(const QString& name, qreal ratio, QSize shown) 
   // Drawn without the lock: other pictures are not held up meanwhile.
   underWay_.insert(key);
   lock.unlock();
-  const auto* info = krepostan::sprites::findSprite(name.toStdString());
+  const auto* info = kr::sprites::findSprite(name.toStdString());
   QImage img = draw(name, deviceSize(native, ratio), deviceSize(shown, ratio), ratio,
-                    info && krepostan::sprites::isOpaque(info->kind));
+                    info && kr::sprites::isOpaque(info->kind));
   lock.lock();
   underWay_.erase(key);
   const QImage& kept = images_.emplace(key, std::move(img)).first->second;
@@ -161,3 +163,5 @@ QIcon SpriteStore::icon(const QString& name) {
   icon.addPixmap(scaled(name, size * 2));
   return icon;
 }
+
+}  // namespace kr

@@ -14,6 +14,8 @@
 #include <set>
 #include <tuple>
 
+namespace kr {
+
 class SpriteStore {
  public:
   static SpriteStore& instance();
@@ -76,3 +78,5 @@ class SpriteStore {
   std::map<ImageKey, QImage> images_;
   std::map<std::tuple<QString, int, int, qreal>, QPixmap> pixmaps_;
 };
+
+}  // namespace kr
