@@ -89,7 +89,7 @@ void economyTick(Game& g) {
 
 namespace {
 
-void show(Control& caption, Figure& shown, Figure figure) {
+void show(Control& caption, PanelFigure& shown, PanelFigure figure) {
   if (figure == shown) return;
   shown = figure;
   caption.caption = figure.prefix + std::to_string(figure.value);

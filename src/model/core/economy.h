@@ -10,17 +10,17 @@ struct BattlefieldTimers;
 struct Control;
 
 // What one caption of the resource panel shows: a prefix and a whole number after it.
-struct Figure {
+struct PanelFigure {
   const char* prefix = nullptr;
   std::int64_t value = 0;
-  bool operator==(const Figure&) const = default;
+  bool operator==(const PanelFigure&) const = default;
 };
 
 // The figures the resource panel's captions show, so that a caption is written again only
 // when its figure changes.
 struct ResourcePanelFigures {
-  Figure energyStock, metalStock, woodStock;
-  Figure energyIncome, energyExpense, metalIncome, metalExpense, woodIncome, woodExpense;
+  PanelFigure energyStock, metalStock, woodStock;
+  PanelFigure energyIncome, energyExpense, metalIncome, metalExpense, woodIncome, woodExpense;
 };
 
 // Milliseconds between two economy ticks.
