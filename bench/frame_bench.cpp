@@ -1,6 +1,7 @@
 // One full battlefield frame at 1920 × 1080 beside one plain full-screen image blit, both
 // timed in the same run on the same kind of image: the frame with the ground kept, and the
-// frame right after an animation phase, when every factory in view takes its other picture.
+// frame right after an animation phase, when every factory in view takes its other picture
+// and what they cover is repainted.
 // The argument is the number of the player's buildings on the map.
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,7 @@
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/map_painter.h"
 #include "ui/game_ui.h"
+#include "ui/widgets/rect_union.h"
 
 namespace {
 
@@ -161,9 +163,10 @@ struct FrameScene {
     game.unload<kr::MainMenu>();
     buildBase(game, buildings);
   }
-  void paint() {
+  void paint() { paint(target.rect()); }
+  void paint(const QRegion& area) {
     QPainter p(&target);
-    painter.paint(p, game.battlefield(), target.rect());
+    painter.paint(p, game.battlefield(), area);
     p.end();
     benchmark::DoNotOptimize(target.constBits());
   }
@@ -188,23 +191,28 @@ void BM_BattlefieldFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_BattlefieldFrame)->Arg(0)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 
-// The frame after an animation phase: every factory in view has its other picture, and
-// the ground under each is drawn afresh.
+// The frame after an animation phase: every factory in view has its other picture. As the
+// map view does, the frame repaints what the changed pictures cover, and the ground under
+// them is to be drawn afresh.
 void BM_BattlefieldFrameAfterAnimationPhase(benchmark::State& state) {
   FrameScene scene(static_cast<int>(state.range(0)));
   kr::Battlefield& f = scene.game.battlefield();
   scene.paint();
   int phase = 1;
+  std::vector<QRect> changed;
   frameBesideBlit(state, scene.target, [&] {
     phase = 3 - phase;
+    changed.clear();
     for (int i = 0; i < kr::kSlots; ++i) {
       kr::MapObject& o = f.objects[static_cast<std::size_t>(i)];
       const kr::BuildingKind* kind = kr::kindAt(o.kind);
       if (!o.shown || !kind || !kind->frames.phase1) continue;
       o.picture = phase == 1 ? kind->frames.phase1 : kind->frames.phase2;
-      scene.painter.groundChanged(kr::MapPainter::mapRect(o));
+      changed.push_back(kr::MapPainter::mapRect(o));
     }
-    scene.paint();
+    const QRegion area = kr::unite(changed);
+    scene.painter.groundChanged(area);
+    scene.paint(area.translated(kr::MapPainter::mapOffset(f)) & scene.target.rect());
   });
   state.counters["objects_in_view"] = scene.inView();
 }

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Start-up of the whole program under Xvfb at 1920 × 1080: from the process's start to its
-# first frame drawn, the game's main menu against a bare Qt window (bench/bare_window.cpp),
-# the median of several runs each, and their ratio (budget 1.25). Needs the benchmarks
-# built (scripts/bench.sh) and Xvfb (scripts/deps.sh installs it).
+# first pixels on the X server's screen, the game's main menu against a bare Qt window
+# (bench/bare_window.cpp), the median of several runs each, and their ratio (budget 1.25).
+# Needs the benchmarks built (scripts/bench.sh) and Xvfb (scripts/deps.sh installs it).
 #   bench/startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"
 game=build/bin/krepostan
 bare=build/bench/bare_window
-for program in "$game" "$bare"; do
+pixels=build/bench/first_pixels
+for program in "$game" "$bare" "$pixels"; do
   [ -x "$program" ] || { echo "startup.sh: $program is not built" >&2; exit 1; }
 done
 
@@ -22,42 +23,26 @@ for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; don
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/krepostan-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# Tenths of a millisecond from the start of the program to its first frame drawn and
-# handed to the X server, which each program says on its error output (the game in its
-# start-up log). Waiting on the pipe takes no processor time from the program measured,
-# and the clock is bash's own (no process is started to read it).
+# Tenths of a millisecond from the start of the program to its first pixels on the X
+# server's screen, as a client reading the screen back sees them (bench/x11/first_pixels.cpp):
+# what a program says of its own first frame does not count.
 first_frame_tenths() {
-  local program="$1" marker="$2"
-  local pipe
-  pipe="$(mktemp -u)"
-  mkfifo "$pipe"
-  local start
-  start="${EPOCHREALTIME/./}"
-  QT_LOGGING_RULES="qt.multimedia*=false;krepostan.start.info=true" \
-    "$program" >/dev/null 2>"$pipe" &
-  local pid=$!
-  local line found=""
-  while IFS= read -r line; do
-    case "$line" in *"$marker"*) found=1; break ;; esac
-  done <"$pipe"
-  local end
-  end="${EPOCHREALTIME/./}"
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  rm -f "$pipe"
+  local program="$1"
+  local tenths
+  tenths="$(QT_LOGGING_RULES="qt.multimedia*=false" "$pixels" "$program" 2>/dev/null)" ||
+    { echo "startup.sh: $program put nothing on the screen" >&2; exit 1; }
   # The X server takes some milliseconds to clear away the window of the program that
   # ended (a whole screen of it for the bare window): the next program starts on a quiet
   # server, not one sharing the processor with that.
   sleep 0.1
-  [ -n "$found" ] || { echo "startup.sh: $program ended before its first frame" >&2; exit 1; }
-  echo $(((end - start) / 100))
+  echo "$tenths"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 ms() { awk '{for (i = 1; i <= NF; i++) printf "%s%.1f", (i > 1 ? " " : ""), $i / 10; print ""}'; }
 
-bare_frame() { first_frame_tenths "$bare" "first frame on screen"; }
-game_frame() { first_frame_tenths "$game" "main menu on screen"; }
+bare_frame() { first_frame_tenths "$bare"; }
+game_frame() { first_frame_tenths "$game"; }
 bare_frame >/dev/null  # the first runs fill the disk cache
 game_frame >/dev/null
 gm=(); bm=()

@@ -62,7 +62,7 @@ for b in runs("budget.json"):
         row(n, f'{b["cpu_time"]:.3g} {b["time_unit"]}', "(scaling)" if "WakeUp" in n else "")
 PY
 tail -n 1 "$out/budget.txt"
-echo "== Start-up under Xvfb, process start to first frame drawn (bench/startup.sh)"
+echo "== Start-up under Xvfb, process start to first pixels on the screen (bench/startup.sh)"
 if command -v Xvfb >/dev/null; then
   bash bench/startup.sh | sed 's/^/  /'
 else

@@ -64,6 +64,26 @@ TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
 }
 
+TEST_F(AnimationTest, ChangesBetweenTicksAreFollowedFromTheNextTick) {
+  place(3, Building::kTankFactory, "tankozavod");
+  advance(200);
+  ASSERT_EQ(f.objects[3].picture, "tankozavod1");
+  // Rules that change a slot stamp it: a works put down, the factory given another
+  // picture, a slot that is a tank now.
+  place(1, Building::kMetalWorks, "metzavod");
+  f.objectChanged(1);
+  f.objects[3].picture = "tankozavod";
+  f.objectChanged(3);
+  place(2, Building::kWoodWorks, "derzavod");
+  advance(200);  // phase 1
+  place(2, Building::kTank, "tankvverh");
+  f.objectChanged(2);
+  advance(200);  // phase 2
+  EXPECT_EQ(f.objects[1].picture, "metzavod1");
+  EXPECT_EQ(f.objects[3].picture, "tankozavod1");
+  EXPECT_EQ(f.objects[2].picture, "tankvverh");
+}
+
 class CurtainTest : public GameTest {
  protected:
   Battlefield& f = startLevel(1);

@@ -127,6 +127,23 @@ TEST_F(ClockTest, TheMenuPausesWhatWasDeclaredAndResumesItOnAFullInterval) {
   EXPECT_EQ(clock.dueAt(conditional), 1300);
 }
 
+TEST_F(ClockTest, AHandlerMayRemoveItsOwnTimerAndAddOthers) {
+  // As a window that unloads itself from its own timer and loads another.
+  TimerId self = 0;
+  std::string name = "self";
+  self = clock.add("self", 100, true, [&, name] {
+    clock.remove(self);
+    for (int i = 0; i < 20; ++i) add("new" + std::to_string(i), 100 + i);
+    fired.push_back(name);  // the handler's own state outlives its removal
+  });
+  clock.advanceTo(100);
+  EXPECT_FALSE(clock.exists(self));
+  clock.advanceTo(200);
+  ASSERT_EQ(fired.size(), 2u);
+  EXPECT_EQ(fired[0], "self");
+  EXPECT_EQ(fired[1], "new0@200");
+}
+
 TEST_F(ClockTest, HaltStopsEverything) {
   clock.add("a", 100, true, [&] {
     fired.push_back("a");

@@ -8,27 +8,35 @@ namespace kr {
 Millis Clock::period(int intervalMs) { return std::max<Millis>(intervalMs, kMinPeriod); }
 
 TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function<void()> handler) {
-  Timer t;
-  t.id = nextId_++;
-  t.name = std::move(name);
-  t.interval = intervalMs;
-  t.enabled = enabled;
-  t.due = now_ + period(intervalMs);
-  t.handler = std::move(handler);
-  t.owner = owner_;
+  auto t = std::make_unique<Timer>();
+  t->id = nextId_++;
+  t->name = std::move(name);
+  t->interval = intervalMs;
+  t->enabled = enabled;
+  t->due = now_ + period(intervalMs);
+  t->handler = std::move(handler);
+  t->owner = owner_;
   timers_.push_back(std::move(t));
-  return timers_.back().id;
+  dues_.push_back(kNever);
+  noteDue(*timers_.back());
+  return timers_.back()->id;
+}
+
+void Clock::noteDue(const Timer& t) {
+  const std::size_t i = index(t.id);
+  if (i < dues_.size()) dues_[i] = t.enabled && !t.removed ? t.due : kNever;
 }
 
 std::vector<TimerId> Clock::ownedBy(const void* owner) const {
   std::vector<TimerId> ids;
   for (const auto& t : timers_)
-    if (t.owner == owner) ids.push_back(t.id);
+    if (t->owner == owner && !t->removed) ids.push_back(t->id);
   return ids;
 }
 
 void Clock::removeOwnedBy(const void* owner) {
-  std::erase_if(timers_, [owner](const Timer& t) { return t.owner == owner; });
+  // One by one: a timer whose handler is running goes when the handler returns.
+  for (const TimerId id : ownedBy(owner)) remove(id);
 }
 
 void Clock::setPausedByMenu(TimerId id, std::function<bool()> resumeIf) {
@@ -44,13 +52,14 @@ bool Clock::pausedByMenu(TimerId id) const {
 }
 
 void Clock::pauseForMenu() {
-  for (const Timer& t : timers_)
-    if (t.pausedByMenu) setEnabled(t.id, false);
+  for (const auto& t : timers_)
+    if (t->pausedByMenu && !t->removed) setEnabled(t->id, false);
 }
 
 void Clock::resumeAfterMenu() {
-  for (const Timer& t : timers_)
-    if (t.pausedByMenu && (!t.resumeIf || t.resumeIf())) setEnabled(t.id, true);
+  for (const auto& t : timers_)
+    if (t->pausedByMenu && !t->removed && (!t->resumeIf || t->resumeIf()))
+      setEnabled(t->id, true);
 }
 
 void Clock::setDisplay(TimerId id) {
@@ -62,7 +71,7 @@ void Clock::setCanWait(TimerId id, std::function<bool()> canWait) {
 }
 
 bool Clock::needsWake(const Timer& t) const {
-  if (!t.enabled) return false;
+  if (!t.enabled || t.removed) return false;
   if (t.display && t.changesShown == changes_) return false;
   return !(t.canWait && t.canWait());
 }
@@ -70,26 +79,45 @@ bool Clock::needsWake(const Timer& t) const {
 Millis Clock::nextWakeDue() const {
   Millis best = -1;
   for (const auto& t : timers_)
-    if ((best < 0 || t.due < best) && needsWake(t)) best = t.due;
+    if ((best < 0 || t->due < best) && needsWake(*t)) best = t->due;
   return best;
 }
 
+void Clock::erase(std::size_t i) {
+  timers_.erase(timers_.begin() + static_cast<std::ptrdiff_t>(i));
+  dues_.erase(dues_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 void Clock::remove(TimerId id) {
-  std::erase_if(timers_, [id](const Timer& t) { return t.id == id; });
+  const std::size_t i = index(id);
+  if (i >= timers_.size()) return;
+  Timer& t = *timers_[i];
+  if (t.firing == 0) {
+    erase(i);
+    return;
+  }
+  // Its handler is still running: it goes once the handler returns.
+  t.removed = true;
+  t.enabled = false;
+  dues_[i] = kNever;
 }
 
 bool Clock::exists(TimerId id) const { return find(id) != nullptr; }
 
+std::size_t Clock::index(TimerId id) const {
+  for (std::size_t i = 0; i < timers_.size(); ++i)
+    if (timers_[i]->id == id) return i;
+  return timers_.size();
+}
+
 Clock::Timer* Clock::find(TimerId id) {
-  for (auto& t : timers_)
-    if (t.id == id) return &t;
-  return nullptr;
+  const std::size_t i = index(id);
+  return i < timers_.size() && !timers_[i]->removed ? timers_[i].get() : nullptr;
 }
 
 const Clock::Timer* Clock::find(TimerId id) const {
-  for (const auto& t : timers_)
-    if (t.id == id) return &t;
-  return nullptr;
+  const std::size_t i = index(id);
+  return i < timers_.size() && !timers_[i]->removed ? timers_[i].get() : nullptr;
 }
 
 void Clock::setEnabled(TimerId id, bool enabled) {
@@ -97,6 +125,7 @@ void Clock::setEnabled(TimerId id, bool enabled) {
   if (!t || t->enabled == enabled) return;
   t->enabled = enabled;
   if (enabled) t->due = now_ + period(t->interval);
+  noteDue(*t);
 }
 
 bool Clock::enabled(TimerId id) const {
@@ -109,6 +138,7 @@ void Clock::setInterval(TimerId id, int intervalMs) {
   if (!t) return;
   t->interval = intervalMs;
   t->due = now_ + period(intervalMs);
+  noteDue(*t);
 }
 
 int Clock::interval(TimerId id) const {
@@ -128,32 +158,37 @@ const std::string& Clock::name(TimerId id) const {
 }
 
 Millis Clock::nextDue() const {
-  Millis best = -1;
-  for (const auto& t : timers_)
-    if (t.enabled && (best < 0 || t.due < best)) best = t.due;
-  return best;
+  const auto best = std::min_element(dues_.begin(), dues_.end());
+  return best == dues_.end() || *best == kNever ? -1 : *best;
 }
 
 void Clock::advanceTo(Millis target) {
   while (!halted_) {
     // The earliest due timer; ties go to the one registered first.
-    const Timer* next = nullptr;
-    for (const auto& t : timers_)
-      if (t.enabled && t.due <= target && (!next || t.due < next->due)) next = &t;
-    if (!next) break;
-    const TimerId id = next->id;
-    now_ = std::max(now_, next->due);
-    Timer* t = find(id);
-    t->due = now_ + period(t->interval);
-    // The handler may add or remove timers: call a copy.
-    auto handler = t->handler;
-    const bool display = t->display;
+    std::size_t next = dues_.size();
+    Millis nextDue = target;
+    for (std::size_t i = 0; i < dues_.size(); ++i)
+      if (dues_[i] <= nextDue && (next == dues_.size() || dues_[i] < nextDue)) {
+        next = i;
+        nextDue = dues_[i];
+      }
+    if (next == dues_.size()) break;
+    Timer& t = *timers_[next];
+    now_ = std::max(now_, nextDue);
+    t.due = now_ + period(t.interval);
+    dues_[next] = t.due;
     ++fired_;
     // A tick that could wait changes nothing that shows, on a display either.
-    if (!display && !(t->canWait && t->canWait())) ++changes_;
-    handler();
-    // The handler may have removed its own timer.
-    if (Timer* shown = display ? find(id) : nullptr) shown->changesShown = changes_;
+    if (!t.display && !(t.canWait && t.canWait())) ++changes_;
+    // The timer stays put while its handler runs, even if the handler removes it.
+    ++t.firing;
+    t.handler();
+    --t.firing;
+    if (t.removed) {
+      if (t.firing == 0) erase(index(t.id));
+      continue;
+    }
+    if (t.display) t.changesShown = changes_;
   }
   if (!halted_) now_ = std::max(now_, target);
 }
@@ -190,7 +225,9 @@ Millis Clock::nextWake() const {
 
 void Clock::halt() {
   halted_ = true;
-  timers_.clear();
+  std::vector<TimerId> ids;
+  for (const auto& t : timers_) ids.push_back(t->id);
+  for (const TimerId id : ids) remove(id);
 }
 
 }  // namespace kr

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -119,14 +121,25 @@ class Clock {
     const void* owner = nullptr;
     bool pausedByMenu = false;
     std::function<bool()> resumeIf;
+    int firing = 0;        // its handler is running (in a clock moved on by a handler, twice)
+    bool removed = false;  // removed while its handler ran: it goes when the handler returns
   };
+  static constexpr Millis kNever = std::numeric_limits<Millis>::max();
   bool needsWake(const Timer& t) const;
   Millis nextWakeDue() const;
+  std::size_t index(TimerId id) const;
   Timer* find(TimerId id);
   const Timer* find(TimerId id) const;
+  // Keeps dues_ in step with the timer's due time and state.
+  void noteDue(const Timer& t);
+  void erase(std::size_t i);
   static Millis period(int intervalMs);
 
-  std::vector<Timer> timers_;
+  // The timers in order of registration; each stays where it is while its handler runs,
+  // whatever the handler adds or removes.
+  std::vector<std::unique_ptr<Timer>> timers_;
+  // When each timer fires next, kNever while it is stopped: the firing loop reads only this.
+  std::vector<Millis> dues_;
   TimerId nextId_ = 1;
   Millis now_ = 0;
   Millis wallAhead_ = 0;  // how far the wall clock is ahead of the game: the dropped gaps

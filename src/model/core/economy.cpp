@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "model/battlefield/curtain.h"
@@ -103,27 +104,41 @@ void economyTick(Game& g) {
   }
 }
 
-void resourceDisplayTick(Game& g) {
-  Battlefield& f = g.battlefield();
-  const auto n = [](std::int64_t v) { return std::to_string(v); };
-  f.energyStock.caption = n(f.energy);
-  f.metalStock.caption = n(f.metal);
-  f.woodStock.caption = n(static_cast<std::int64_t>(std::floor(f.wood)));
+namespace {
 
-  f.energyIncome.caption = "+ " + n(energyMade(f) + energyFromWood(f));
+void show(Control& caption, PanelFigure& shown, PanelFigure figure) {
+  if (figure == shown) return;
+  shown = figure;
+  caption.caption = figure.prefix + std::to_string(figure.value);
+}
+
+}  // namespace
+
+void resourceDisplayTick(Game& g) {
+  ResourcePanelFigures none;
+  resourceDisplayTick(g, none);
+}
+
+void resourceDisplayTick(Game& g, ResourcePanelFigures& shown) {
+  Battlefield& f = g.battlefield();
+  show(f.energyStock, shown.energyStock, {"", f.energy});
+  show(f.metalStock, shown.metalStock, {"", f.metal});
+  show(f.woodStock, shown.woodStock, {"", static_cast<std::int64_t>(std::floor(f.wood))});
+
+  show(f.energyIncome, shown.energyIncome, {"+ ", energyMade(f) + energyFromWood(f)});
   if (f.energy > 0) {
     const bool locatorDraws = f.locatorActive && !g.energyLow;
-    f.energyExpense.caption =
-        "- " + n(consumersEnergy(f) + (locatorDraws ? kLocatorRow.consumes.energy : 0));
-    f.metalIncome.caption = "+ " + n(metalMade(f));
-    f.woodIncome.caption = "+ " + n(woodMade(f) + kHeadquartersRow.produces.wood);
+    show(f.energyExpense, shown.energyExpense,
+         {"- ", consumersEnergy(f) + (locatorDraws ? kLocatorRow.consumes.energy : 0)});
+    show(f.metalIncome, shown.metalIncome, {"+ ", metalMade(f)});
+    show(f.woodIncome, shown.woodIncome, {"+ ", woodMade(f) + kHeadquartersRow.produces.wood});
   } else {
-    f.energyExpense.caption = "-0";
-    f.metalIncome.caption = "+ 0";
-    f.woodIncome.caption = "+ 0";
+    show(f.energyExpense, shown.energyExpense, {"-", 0});
+    show(f.metalIncome, shown.metalIncome, {"+ ", 0});
+    show(f.woodIncome, shown.woodIncome, {"+ ", 0});
   }
-  f.metalExpense.caption = f.metal > 0 ? "- " + n(consumersMetal(f)) : "- 0";
-  if (f.wood > 0) f.woodExpense.caption = "- " + n(woodBurnt(f));
+  show(f.metalExpense, shown.metalExpense, {"- ", f.metal > 0 ? consumersMetal(f) : 0});
+  if (f.wood > 0) show(f.woodExpense, shown.woodExpense, {"- ", woodBurnt(f)});
 }
 
 void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
@@ -132,8 +147,10 @@ void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
 }
 
 void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
+  // Only this timer writes the panel's captions: it keeps what it wrote.
+  auto shown = std::make_shared<ResourcePanelFigures>();
   timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
-                                       [&g] { resourceDisplayTick(g); });
+                                       [&g, shown] { resourceDisplayTick(g, *shown); });
   g.clock.setDisplay(timers.resourceDisplay);
   g.clock.setPausedByMenu(timers.resourceDisplay);
 }

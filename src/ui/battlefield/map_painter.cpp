@@ -261,21 +261,23 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   // Most parts of an idle frame are a factory's next picture with nothing over it: that
   // picture goes straight to the screen, and the kept ground under it is brought up to date
   // only when a frame needs it.
+  // Each part is drawn clipped to itself alone: clipped to the whole of a scattered area, the
+  // painter would make itself a list of spans as long as the area's rows times its parts,
+  // afresh on every frame.
   placeBuildings(f, bounds, offset);
   std::vector<QRect> fromGround;
-  for (const QRect& r : area)
+  for (const QRect& r : area) {
+    p.setClipRect(r);
     if (underOverlay(r) || !drawWholePicture(p, f, r, offset)) fromGround.push_back(r);
-  if (fromGround.empty()) return;
-
-  refreshGround(f, offset, unite(fromGround));
+  }
+  if (!fromGround.empty()) refreshGround(f, offset, unite(fromGround));
   for (const QRect& r : fromGround) {
+    p.setClipRect(r);
     if (dpr == 1) p.drawImage(r.topLeft(), ground_, r);
     else p.drawImage(QRectF(r), ground_, devicePixels(r));
-    if (!underOverlay(r)) continue;
-    p.setClipRect(r);
-    drawOverlay(p, f, r, offset, inHand);
-    p.setClipping(false);
+    if (underOverlay(r)) drawOverlay(p, f, r, offset, inHand);
   }
+  p.setClipping(false);
 }
 
 std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset, int inHand) const {
