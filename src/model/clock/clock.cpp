@@ -58,8 +58,7 @@ void Clock::pauseForMenu() {
 
 void Clock::resumeAfterMenu() {
   for (const auto& t : timers_)
-    if (t->pausedByMenu && !t->removed && (!t->resumeIf || t->resumeIf()))
-      setEnabled(t->id, true);
+    if (t->pausedByMenu && !t->removed && (!t->resumeIf || t->resumeIf())) setEnabled(t->id, true);
 }
 
 void Clock::setDisplay(TimerId id) {
