@@ -2,11 +2,13 @@
 """Checks a translation of the game's texts: every text of the catalogue header has an entry
 in the .po file (GNU gettext's own xgettext and msgcmp say so), no entry is untranslated or
 fuzzy, and none is the same in both languages unless its translator comment says
-"same in English", as for names, numbers and captions that are Latin already.
+"same in English", as for names, numbers and captions that are Latin already; and every
+translation keeps the places {1}, {2}, ... where the game fills in its values.
 
     check_catalogue.py TEXTS_HEADER PO_FILE
 
 Exits 0 when the translation is whole, 1 with the faults listed otherwise."""
+import re
 import subprocess
 import sys
 import tempfile
@@ -59,6 +61,9 @@ def main():
     for comments, msgid, msgstr in entries(po.read_text(encoding="utf-8")):
         if msgid == msgstr and not any("same in English" in c for c in comments):
             faults.append(f"left as it is without a word why: {msgid!r}")
+        # The game fills in {1}, {2}, ...: a translation keeps every one, in any order.
+        if msgstr and sorted(re.findall(r"\{\d+\}", msgid)) != sorted(re.findall(r"\{\d+\}", msgstr)):
+            faults.append(f"places to fill in differ: {msgid!r} -> {msgstr!r}")
     for fault in faults:
         print(fault)
     if faults:

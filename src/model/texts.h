@@ -4,118 +4,120 @@
 // translation may put them in another order.
 #pragma once
 
+#include "model/translation.h"
+
 namespace kr::text {
 
-extern const char kGameName[];
-extern const char kDefaultNick[];
+extern const Text kGameName;
+extern const Text kDefaultNick;
 
 // The main menu and the about box.
-extern const char kMainMenuTitle[];
-extern const char kNewGame[];
-extern const char kLoadGame[];
-extern const char kNetworkGame[];
-extern const char kExit[];
-extern const char kAbout[];
-extern const char kAboutTitle[];
-extern const char kOk[];
-extern const char kAboutText[];
+extern const Text kMainMenuTitle;
+extern const Text kNewGame;
+extern const Text kLoadGame;
+extern const Text kNetworkGame;
+extern const Text kExit;
+extern const Text kAbout;
+extern const Text kAboutTitle;
+extern const Text kOk;
+extern const Text kAboutText;
 
 // The briefing and loading screen.
-extern const char kStart[];
-extern const char kLoadTerrain[];
-extern const char kQuitBriefing[];
-extern const char kNickPrompt[];
-extern const char kLoadedAll[];
-extern const char kPercentSuffix[];
-extern const char kBriefingLevel1[];
-extern const char kBriefingLevel2[];
-extern const char kGoalLevel1[];
-extern const char kGoalLevel2[];
+extern const Text kStart;
+extern const Text kLoadTerrain;
+extern const Text kQuitBriefing;
+extern const Text kNickPrompt;
+extern const Text kLoadedAll;
+extern const Text kPercentSuffix;
+extern const Text kBriefingLevel1;
+extern const Text kBriefingLevel2;
+extern const Text kGoalLevel1;
+extern const Text kGoalLevel2;
 
 // The battlefield's panels.
-extern const char kBuildFrame[];
-extern const char kUnderConstruction[];
-extern const char kResourcesFrame[];
-extern const char kEnergyTitle[];
-extern const char kMetalTitle[];
-extern const char kWoodTitle[];
-extern const char kMinimapFrame[];
-extern const char kPowerSwitchStored[];
-extern const char kSwitchOn[];
-extern const char kSwitchOff[];
+extern const Text kBuildFrame;
+extern const Text kUnderConstruction;
+extern const Text kResourcesFrame;
+extern const Text kEnergyTitle;
+extern const Text kMetalTitle;
+extern const Text kWoodTitle;
+extern const Text kMinimapFrame;
+extern const Text kPowerSwitchStored;
+extern const Text kSwitchOn;
+extern const Text kSwitchOff;
 
 // The buildings: palette captions (a label, then the price), tooltips on the map, and the
 // inspection panel's name and effect lines.
-extern const char kPaletteCaption[];  // {1} the item, {2} energy, {3} metal, {4} wood
-extern const char kEffectEnergy[];    // {1} the effect: "+20", "-50" or kNoEffect
-extern const char kEffectMetal[];
-extern const char kEffectWood[];
-extern const char kNoEffect[];
-extern const char kAccumulatorLabel[];
-extern const char kAccumulatorTooltip[];
-extern const char kAccumulatorName[];
-extern const char kMetalWorksLabel[];
-extern const char kMetalWorksTooltip[];
-extern const char kMetalWorksName[];
-extern const char kWoodWorksLabel[];
-extern const char kWoodWorksTooltip[];
-extern const char kWoodWorksName[];
-extern const char kLocatorLabel[];
-extern const char kLocatorTooltip[];
-extern const char kLocatorName[];
-extern const char kTankFactoryLabel[];
-extern const char kTankFactoryTooltip[];
-extern const char kTankFactoryName[];
-extern const char kTankLabel[];
-extern const char kConverterTooltip[];
-extern const char kConverterName[];
-extern const char kHeadquartersName[];
+extern const Text kPaletteCaption;  // {1} the item, {2} energy, {3} metal, {4} wood
+extern const Text kEffectEnergy;    // {1} the effect: "+20", "-50" or kNoEffect
+extern const Text kEffectMetal;
+extern const Text kEffectWood;
+extern const Text kNoEffect;
+extern const Text kAccumulatorLabel;
+extern const Text kAccumulatorTooltip;
+extern const Text kAccumulatorName;
+extern const Text kMetalWorksLabel;
+extern const Text kMetalWorksTooltip;
+extern const Text kMetalWorksName;
+extern const Text kWoodWorksLabel;
+extern const Text kWoodWorksTooltip;
+extern const Text kWoodWorksName;
+extern const Text kLocatorLabel;
+extern const Text kLocatorTooltip;
+extern const Text kLocatorName;
+extern const Text kTankFactoryLabel;
+extern const Text kTankFactoryTooltip;
+extern const Text kTankFactoryName;
+extern const Text kTankLabel;
+extern const Text kConverterTooltip;
+extern const Text kConverterName;
+extern const Text kHeadquartersName;
 
 // The chat box and its console commands.
-extern const char kDeveloperNick[];
-extern const char kChatLine[];          // {1} the nickname, {2} what was typed
-extern const char kDeveloperModeOn[];   // {1} the nickname
-extern const char kDeveloperModeOff[];  // {1} the nickname
-extern const char kResourcesAdded[];    // {1} the nickname
-extern const char kNotepadLine[];       // {1} the line brought back
+extern const Text kDeveloperNick;
+extern const Text kChatLine;          // {1} the nickname, {2} what was typed
+extern const Text kDeveloperModeOn;   // {1} the nickname
+extern const Text kDeveloperModeOff;  // {1} the nickname
+extern const Text kResourcesAdded;    // {1} the nickname
+extern const Text kNotepadLine;       // {1} the line brought back
 
 // The game menu and its questions.
-extern const char kRestart[];
-extern const char kSave[];
-extern const char kLoad[];
-extern const char kNotepad[];
-extern const char kMusicOff[];
-extern const char kMusicOn[];
-extern const char kSecondTrack[];  // the track switch, to the second track
-extern const char kFirstTrack[];   // the track switch, back to the first
-extern const char kSure[];
-extern const char kSureToLoad[];
-extern const char kSureToExit[];
+extern const Text kRestart;
+extern const Text kSave;
+extern const Text kLoad;
+extern const Text kNotepad;
+extern const Text kMusicOff;
+extern const Text kMusicOn;
+extern const Text kSecondTrack;  // the track switch, to the second track
+extern const Text kFirstTrack;   // the track switch, back to the first
+extern const Text kSure;
+extern const Text kSureToLoad;
+extern const Text kSureToExit;
 
 // The game's message box.
-extern const char kMessageTitle[];
-extern const char kYes[];
-extern const char kNo[];
+extern const Text kMessageTitle;
+extern const Text kYes;
+extern const Text kNo;
 // In Cyrillic letters: the "Нет" button's caption when it is the only answer.
-extern const char kOkAnswer[];
-extern const char kCongratulations[];
-extern const char kLevelPassed[];
+extern const Text kOkAnswer;
+extern const Text kCongratulations;
+extern const Text kLevelPassed;
 
 // The saved game.
-extern const char kLevelSaved[];   // {1} the nickname, {2} the level
-extern const char kLoadedLevel[];  // {1} the level
-extern const char kLoadedSuccessfully[];
-extern const char kLoadFailed[];
-extern const char kSaveFailed[];
+extern const Text kLevelSaved;   // {1} the nickname, {2} the level
+extern const Text kLoadedLevel;  // {1} the level
+extern const Text kLoadedSuccessfully;
+extern const Text kLoadFailed;
+extern const Text kSaveFailed;
 
 // The notepad and the network dialog.
-extern const char kBackToMenu[];
-extern const char kNetworkDialogTitle[];  // the title the player sees
-extern const char kNetworkGameTitle[];
-extern const char kHost[];
-extern const char kJoin[];
-extern const char kAddressPrompt[];
-extern const char kDefaultAddress[];
-extern const char kConnectFailed[];
+extern const Text kBackToMenu;
+extern const Text kNetworkDialogTitle;  // the title the player sees
+extern const Text kNetworkGameTitle;
+extern const Text kHost;
+extern const Text kJoin;
+extern const Text kAddressPrompt;
+extern const Text kDefaultAddress;
+extern const Text kConnectFailed;
 
 }  // namespace kr::text

@@ -35,7 +35,7 @@ class ExposureWatch : public QObject {
 
 GameScreen::GameScreen() {
   setWindowFlag(Qt::FramelessWindowHint);
-  setWindowTitle(QString::fromUtf8(text::kGameName));
+  setWindowTitle(QString::fromUtf8(text::kGameName.c_str()));
   // Black wherever no layer lies (painted, not set in the palette, which the layers inherit:
   // their controls keep the desktop style's colours).
   setAttribute(Qt::WA_OpaquePaintEvent);

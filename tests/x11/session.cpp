@@ -210,17 +210,28 @@ void Session::startWindowManager() {
             xEnvironment(), folder_ / "openbox.log");
 }
 
-void Session::startGame(const fs::path& program) {
+void Session::startGame(const fs::path& program, const std::vector<std::string>& options) {
   const fs::path copy = folder_ / "game";
   fs::create_directories(copy);
   for (const auto& entry : fs::directory_iterator(program.parent_path())) {
-    if (!entry.is_regular_file() || entry.path().filename() == "save.ssav") continue;
+    if (entry.path().filename() == "save.ssav") continue;
     const fs::path to = copy / entry.path().filename();
+    // The translations' folder comes along; the files are linked where the folder allows.
+    if (entry.is_directory() && entry.path().filename() == "locale") {
+      std::error_code linked;
+      fs::copy(entry.path(), to, fs::copy_options::recursive | fs::copy_options::create_hard_links,
+               linked);
+      if (linked) fs::copy(entry.path(), to, fs::copy_options::recursive);
+      continue;
+    }
+    if (!entry.is_regular_file()) continue;
     std::error_code linked;
     fs::create_hard_link(entry.path(), to, linked);
     if (linked) fs::copy_file(entry.path(), to);
   }
-  game_ = Child({(copy / program.filename()).string()}, xEnvironment(), gameLog());
+  std::vector<std::string> argv{(copy / program.filename()).string()};
+  argv.insert(argv.end(), options.begin(), options.end());
+  game_ = Child(argv, xEnvironment(), gameLog());
 }
 
 void Session::startOther(const std::vector<std::string>& argv) {

@@ -67,7 +67,8 @@ class Session {
   std::filesystem::path windowManagerReady() const { return folder_ / "openbox-ready"; }
   // Copies the game's folder (the program and its cues, no saved game) into the scratch
   // folder and starts the copy there on this server.
-  void startGame(const std::filesystem::path& program);
+  void startGame(const std::filesystem::path& program,
+                 const std::vector<std::string>& options = {});
   Child& game() { return game_; }
   // Starts another program on this server, beside the game (one at a time).
   void startOther(const std::vector<std::string>& argv);

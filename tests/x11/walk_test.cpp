@@ -6,12 +6,13 @@
 // pixels, with the game's window holding the keyboard. A failing step names itself, prints
 // what the server showed and keeps the screenshot.
 //
-//   walk_test --game PROGRAM [--window-manager] [--shots FOLDER]
+//   walk_test --game PROGRAM [--window-manager] [--english] [--shots FOLDER]
 //
 // With --window-manager the walk runs under openbox: another program comes in front of the
 // open in-game menu and of the quit question and the game comes back as it was left, a game
 // is loaded from the in-game menu, and the game is left by closing its window from the
-// desktop. With --shots every step's screen is kept in FOLDER, to look at.
+// desktop. With --english the game is started with --language en. With --shots every step's
+// screen is kept in FOLDER, to look at.
 // Exits 0 when the walk passes, 1 when a step fails, 77 when no X server can be started.
 #include <X11/keysym.h>
 
@@ -37,6 +38,7 @@
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
 #include "model/texts.h"
+#include "model/translation.h"
 #include "support/fake_platform.h"
 #include "ui/widgets/frame_size.h"
 #include "x11/screen_checks.h"
@@ -494,8 +496,16 @@ bool run(Walk& w, const Step& step, int number, const std::string& session) {
   return false;
 }
 
-int walk(const fs::path& program, bool windowManager, const fs::path& shots) {
-  const std::string session = windowManager ? "openbox" : "bare";
+int walk(const fs::path& program, bool windowManager, bool english, const fs::path& shots) {
+  const std::string session =
+      std::string(windowManager ? "openbox" : "bare") + (english ? "-english" : "");
+  // In English the walk reads the game's texts as the game shows them.
+  if (english &&
+      !text::speak(text::Language::English, (program.parent_path() / "locale").string())) {
+    std::fprintf(stderr, "walk %s: no English catalogue beside %s\n", session.c_str(),
+                 program.c_str());
+    return 1;
+  }
   Session s;
   const auto desktop = startDesktop(s);
   if (!desktop) return kSkip;
@@ -513,7 +523,8 @@ int walk(const fs::path& program, bool windowManager, const fs::path& shots) {
       return 1;
     }
   }
-  s.startGame(program);
+  s.startGame(program,
+              english ? std::vector<std::string>{"--language", "en"} : std::vector<std::string>{});
   Walk w(s, *desktop, windowManager);
   const auto started = SteadyClock::now();
   int number = 0;
@@ -543,16 +554,20 @@ int walk(const fs::path& program, bool windowManager, const fs::path& shots) {
 int main(int argc, char** argv) {
   std::filesystem::path program;
   bool windowManager = false;
+  bool english = false;
   std::filesystem::path shots;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--game" && i + 1 < argc) program = argv[++i];
     if (a == "--window-manager") windowManager = true;
+    if (a == "--english") english = true;
     if (a == "--shots" && i + 1 < argc) shots = argv[++i];
   }
   if (program.empty()) {
-    std::fprintf(stderr, "usage: %s --game PROGRAM [--window-manager] [--shots FOLDER]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s --game PROGRAM [--window-manager] [--english] [--shots FOLDER]\n",
+                 argv[0]);
     return 2;
   }
-  return kr::x11::walk(program, windowManager, shots);
+  return kr::x11::walk(program, windowManager, english, shots);
 }

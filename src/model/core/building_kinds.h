@@ -71,17 +71,17 @@ struct BuildingKind {
   int buildTicks = 0;  // construction ticks of 100 ms
   Footprint footprint{};
   const char* palettePicture = "";
-  const char* paletteLabel = "";    // the palette button's caption, before the price
+  text::TextRef paletteLabel{};     // the palette button's caption, before the price
   bool captionShowsPrice = false;   // the caption goes on with " Э-… М-… Д-…"
   const char* picture = "";         // on the map once it stands
   const char* rollOutPicture = "";  // finished, it leaves the tank factory with this picture
                                     // instead of being taken and put down; empty: put down
-  const char* tooltip = "";
-  const char* cue = nullptr;             // played as it is put down; nullptr: silent
-  const char* inspectionName = nullptr;  // nullptr: a click leaves the panel's lines as they were
-  bool powerSwitch = true;               // the inspection panel offers the power switch
-  bool ordersTanks = false;              // a click opens the tank order panel for it
-  Resources produces{};                  // per working building and economy tick
+  text::TextRef tooltip{};
+  const char* cue = nullptr;       // played as it is put down; nullptr: silent
+  text::TextRef inspectionName{};  // none: a click leaves the panel's lines as they were
+  bool powerSwitch = true;         // the inspection panel offers the power switch
+  bool ordersTanks = false;        // a click opens the tank order panel for it
+  Resources produces{};            // per working building and economy tick
   Resources consumes{};
   // Working ones (placed and switched on) are counted, and the economy tick takes the rates
   // above once per counted building.

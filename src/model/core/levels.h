@@ -2,6 +2,8 @@
 // and how saving treats it. Every question about a level reads its row.
 #pragma once
 
+#include "model/translation.h"
+
 namespace kr {
 
 // The tile the loading pass paints over the map, and its size in pixels.
@@ -13,8 +15,8 @@ struct TerrainTile {
 
 struct Level {
   int number = 0;
-  const char* goal = nullptr;      // the goal line the I key shows; nullptr: the last one stays
-  const char* briefing = nullptr;  // typed on the briefing screen; nullptr: nothing
+  text::TextRef goal{};      // the goal line the I key shows; none: the last one stays
+  text::TextRef briefing{};  // typed on the briefing screen; none: nothing
   TerrainTile terrain{};
   bool winsOnStocks = false;    // the economy tick wins it once every stock is above 10000
   bool asksName = false;        // the briefing asks for the player's name and takes it

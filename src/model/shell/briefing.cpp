@@ -26,10 +26,7 @@ constexpr int kSentencePause = 500;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kYellow = 0xFFFF00;
 
-std::u32string briefingFor(int number) {
-  const char* text = levelRules(number).briefing;
-  return text ? toUtf32(text) : std::u32string();
-}
+std::u32string briefingFor(int number) { return toUtf32(levelRules(number).briefing); }
 
 void registerTimers(Game& g, Briefing& w) {
   Clock& c = g.clock;
@@ -183,7 +180,7 @@ void loadingTick(Game& g) {
     w.loadingPercent.caption = text::kLoadedAll;
     w.loadingBar.width = static_cast<float>(w.totalTiles) * w.stepWidth;
   } else {
-    w.loadingPercent.caption = std::to_string(g.loadPercent) + text::kPercentSuffix;
+    w.loadingPercent.caption = std::to_string(g.loadPercent) + text::kPercentSuffix.c_str();
   }
 
   const TerrainTile tile = levelRules(g.levelNumber).terrain;

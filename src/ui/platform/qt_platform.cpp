@@ -186,7 +186,7 @@ void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
   // A dialog of the game's window: the desktop keeps it over the game and centres it there.
   auto* box =
       new QMessageBox(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                      QString::fromUtf8(text::kGameName), QString::fromStdString(text),
+                      QString::fromUtf8(text::kGameName.c_str()), QString::fromStdString(text),
                       QMessageBox::Ok, gameWindow_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
