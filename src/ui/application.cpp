@@ -26,6 +26,7 @@
 #endif
 
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/faces.h"
 
 namespace kr {
 
@@ -128,7 +129,7 @@ void setUpApplication() {
   // No display name: Qt would append it to every window title.
   QGuiApplication::setApplicationName(QStringLiteral("krepostan"));
   QGuiApplication::setDesktopFileName(QStringLiteral("krepostan"));
-  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+  QApplication::setFont(face(kDialogFace, 8));
   QGuiApplication::setWindowIcon(SpriteStore::instance().icon(QStringLiteral("about_icon")));
 }
 

@@ -104,7 +104,6 @@ struct MessageBox {
   Control text = coloured(Control::at(8, 32, 265, 81), 0x8080FF);
   Control yesButton = coloured(Control::at(184, 112, 41, 17, text::kYes), 0, 0x80FF80);
   Control noButton = coloured(Control::at(232, 112, 41, 17, text::kNo), 0, 0x80FFFF);
-  Control okButton = Control::at(96, 112, 41, 17, text::kOk, false);
 };
 
 }  // namespace kr

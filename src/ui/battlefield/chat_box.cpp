@@ -8,14 +8,11 @@
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/faces.h"
 
 namespace kr {
 
-QFont chatBoxFont() {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPointSizeF(20.25);
-  return f;
-}
+QFont chatBoxFont() { return face(kArialFace, 20.25); }
 
 float chatBoxTextWidth(const std::string& text) {
   static const QFontMetricsF metrics(chatBoxFont());

@@ -13,6 +13,7 @@
 #include "ui/sprites/sprite_catalog.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/faces.h"
 #include "ui/widgets/rect_union.h"
 
 namespace kr {
@@ -351,10 +352,7 @@ void MapPainter::drawOverlay(QPainter& p, const Battlefield& f, const QRect& are
   if (f.healthLabel.visible && !f.healthLabel.caption.empty()) {
     const QRect r = mapRect(f.healthLabel).translated(offset);
     if (r.intersects(area)) {
-      QFont font(QStringLiteral("DejaVu Sans"));
-      font.setPixelSize(9);
-      font.setBold(true);
-      p.setFont(font);
+      p.setFont(pixelFace(kDialogFace, 9, true));
       const QString text = QString::fromStdString(f.healthLabel.caption);
       const int flags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip;
       p.setPen(Qt::black);

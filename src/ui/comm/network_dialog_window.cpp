@@ -8,6 +8,7 @@
 #include "model/comm/network.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/faces.h"
 #include "ui/widgets/title_frame.h"
 
 namespace kr {
@@ -17,10 +18,7 @@ NetworkDialogWindow::NetworkDialogWindow(GameUi& ui) : GameWindow(ui) {
   frame_ = new TitleFrame(this, [this] { ui_.input([this] { networkDialogClose(ui_.game); }); });
   QWidget* body = frame_->body();
   title_ = new QLabel(body);
-  QFont titleFont(QStringLiteral("DejaVu Sans"));
-  titleFont.setPointSize(18);
-  titleFont.setBold(true);
-  title_->setFont(titleFont);
+  title_->setFont(face(kDialogFace, 18, true));
   title_->setAlignment(Qt::AlignCenter);
   QPalette titlePal = title_->palette();
   titlePal.setColor(QPalette::WindowText, QColor(0, 192, 0));

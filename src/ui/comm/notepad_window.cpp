@@ -19,9 +19,7 @@ NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
   paintBlack(this);
 
   list_ = new QListWidget(this);
-  QFont listFont(QStringLiteral("Liberation Sans"));
-  listFont.setPointSizeF(8.25);
-  list_->setFont(listFont);
+  list_->setFont(face(kArialFace, 8.25));
   QPalette listPal = list_->palette();
   listPal.setColor(QPalette::Base, Qt::black);
   listPal.setColor(QPalette::Text, Qt::white);
@@ -35,10 +33,7 @@ NotepadWindow::NotepadWindow(GameUi& ui) : GameWindow(ui) {
   });
 
   back_ = new QPushButton(this);
-  QFont buttonFont(QStringLiteral("Liberation Serif"));
-  buttonFont.setPointSizeF(9.75);
-  buttonFont.setBold(true);
-  back_->setFont(buttonFont);
+  back_->setFont(face(kTimesFace, 9.75, true));
   back_->installEventFilter(this);
   connect(back_, &QPushButton::clicked, this,
           [this] { ui_.input([this] { notepadBackClick(ui_.game); }); });

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "model/game.h"
+#include "model/persist/save_file.h"
 #include "model/shell/briefing.h"
 #include "model/texts.h"
 #include "ui/game_ui.h"
@@ -69,7 +70,7 @@ BriefingWindow::BriefingWindow(GameUi& ui) : GameWindow(ui) {
   nickLabel_->setAlignment(Qt::AlignCenter);
   nick_ = new QLineEdit(this);
   nick_->setFont(face(kArialFace, 11));
-  nick_->setMaxLength(15);
+  nick_->setMaxLength(static_cast<int>(kNickLetters));
   connect(nick_, &QLineEdit::textEdited, this, [this](const QString& text) {
     ui_.input([this, text] { nickChange(ui_.game, text.toStdString()); });
   });

@@ -46,7 +46,6 @@ MessageBoxWindow::MessageBoxWindow(GameUi& ui) : GameWindow(ui) {
 
   yes_ = makeButton(this, m.yesButton);
   no_ = makeButton(this, m.noButton);
-  ok_ = makeButton(this, m.okButton);
   connect(yes_, &QPushButton::clicked, this,
           [this] { ui_.input([this] { messageYesClick(ui_.game); }); });
   connect(no_, &QPushButton::clicked, this,
@@ -60,7 +59,6 @@ void MessageBoxWindow::sync() {
   syncLabel(text_, m.text);
   syncControl(yes_, m.yesButton);
   syncControl(no_, m.noButton);
-  syncControl(ok_, m.okButton);
   syncShown();
 }
 

@@ -26,7 +26,6 @@ class MessageBoxWindow : public GameWindow<MessageBox> {
   QLabel* text_;
   QPushButton* yes_;
   QPushButton* no_;
-  QPushButton* ok_;
 };
 
 }  // namespace kr

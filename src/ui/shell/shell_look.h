@@ -8,24 +8,11 @@
 #include <QWidget>
 
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/faces.h"
 
 namespace kr {
 
 class Game;
-
-// The faces that stand in for the game's fonts.
-inline constexpr const char* kTimesFace = "Liberation Serif";  // Times New Roman
-inline constexpr const char* kArialFace = "Liberation Sans";   // Arial
-inline constexpr const char* kDialogFace = "DejaVu Sans";      // MS Sans Serif
-inline constexpr const char* kScriptFace = "Z003";             // Monotype Corsiva
-
-inline QFont face(const char* family, qreal points, bool bold = false, bool italic = false) {
-  QFont f(QString::fromLatin1(family));
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  f.setItalic(italic);
-  return f;
-}
 
 // A window of that size centred on the game's screen.
 QRect centredOnScreen(const Game& g, int width, int height);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/faces.h"
 
 namespace kr {
 
@@ -18,9 +19,8 @@ constexpr int kCaptionText = 9;  // pixel size of every caption
 constexpr int kGap = 2;          // between the picture and the price
 
 QFont captionFont() {
-  QFont f(QStringLiteral("DejaVu Sans"));
+  QFont f = pixelFace(kDialogFace, kCaptionText);
   f.setStretch(QFont::SemiCondensed);
-  f.setPixelSize(kCaptionText);
   return f;
 }
 
