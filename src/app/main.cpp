@@ -57,10 +57,10 @@ int main(int argc, char** argv) {
   kr::QtPlatform platform;
   kr::Game game(platform);
   // The game's window comes up maximised; the size the desktop gives it is the game's
-  // screen, which the main menu reads as it loads.
+  // screen, which the main menu reads as it loads, and again should the desktop give the
+  // window its size only after that (a Wayland compositor does so as the window is mapped).
   kr::GameUi ui(game, /*realTime=*/true);
   platform.setGameWindow(ui.screen());
-  ui.screen()->waitUntilPlaced(2000);
   kr::onTerminationSignal([&ui, &game] { ui.input([&game] { kr::gameWindowClosed(game); }); });
   ui.input([&game] { kr::startUp(game); });
   if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");

@@ -2,36 +2,16 @@
 #include "ui/game_screen.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include "model/texts.h"
 #include "ui/application.h"
 
 namespace kr {
-
-namespace {
-
-// Calls back after every event of the object it watches.
-class ExposureWatch : public QObject {
- public:
-  explicit ExposureWatch(std::function<void()> check) : check_(std::move(check)) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Expose)
-      QMetaObject::invokeMethod(this, check_, Qt::QueuedConnection);
-    return false;
-  }
-
- private:
-  std::function<void()> check_;
-};
-
-}  // namespace
 
 GameScreen::GameScreen() {
   setWindowFlag(Qt::FramelessWindowHint);
@@ -49,23 +29,6 @@ void GameScreen::showOnScreen() {
   showMaximized();
   // The game takes the keyboard as it comes up, even where no window manager gives it.
   activateWindow();
-}
-
-bool GameScreen::placed() const { return windowHandle() && windowHandle()->isExposed(); }
-
-void GameScreen::waitUntilPlaced(int limitMs) {
-  if (placed()) return;
-  QEventLoop loop;
-  QTimer limit;
-  limit.setSingleShot(true);
-  connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-  // Checked after each event the window gets: its exposure comes as one.
-  ExposureWatch watch([this, &loop] {
-    if (placed()) loop.quit();
-  });
-  if (windowHandle()) windowHandle()->installEventFilter(&watch);
-  limit.start(limitMs);
-  loop.exec();
 }
 
 void GameScreen::paintEvent(QPaintEvent* event) {

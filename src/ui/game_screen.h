@@ -21,11 +21,6 @@ class GameScreen : public QWidget {
   void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
   // Runs when the desktop gives the window another size.
   void setOnResize(std::function<void()> onResize) { onResize_ = std::move(onResize); }
-  // Whether the desktop has put the window on the screen at the size it keeps.
-  bool placed() const;
-  // Runs the event loop until the desktop has put the window on the screen (a Wayland
-  // compositor says only then what size it gives it), for at most limitMs.
-  void waitUntilPlaced(int limitMs);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
