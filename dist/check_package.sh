@@ -52,18 +52,29 @@ fi
 
 # The installed game, started from the unpacked root, up to its main menu. Its start notes
 # say where it found the sound cues and when the main menu is drawn.
-log="$work/game.log"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
-  "$root/usr/games/krepostan" >"$log" 2>&1 &
-game=$!
-for _ in $(seq 600); do
-  grep -q "main menu on screen" "$log" && break
-  kill -0 "$game" 2>/dev/null || break
-  sleep 0.1
-done
-cat "$log"
+# Starts the installed game with the options given, its start notes into the log named first,
+# and waits (a minute at most) until its main menu is drawn or it has ended.
+start_installed() {
+  local into="$1"
+  shift
+  if [ -n "$game" ]; then
+    kill "$game" 2>/dev/null || true
+    wait "$game" 2>/dev/null || true
+  fi
+  HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
+    "$root/usr/games/krepostan" "$@" >"$into" 2>&1 &
+  game=$!
+  for _ in $(seq 600); do
+    grep -q "main menu on screen" "$into" && break
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$into"
+}
+log="$work/game.log"
+start_installed "$log"
 grep -q "main menu on screen" "$log" || fail "the installed game did not reach its main menu"
 grep -qxF "krepostan.start: sound cues from $root/usr/share/krepostan" "$log" ||
   fail "the installed game did not find its sound cues in $root/usr/share/krepostan"
@@ -83,18 +94,8 @@ echo "The installed game reached its main menu with its sound cues and its modul
 # Asked for English, the installed game reads the package's English catalogue.
 catalogue="$root/usr/share/locale/en/LC_MESSAGES/krepostan.mo"
 [ -f "$catalogue" ] || fail "no English translation in the package"
-kill "$game" 2>/dev/null || true
-wait "$game" 2>/dev/null || true
 english="$work/english.log"
-HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
-  "$root/usr/games/krepostan" --language en >"$english" 2>&1 &
-game=$!
-for _ in $(seq 600); do
-  grep -q "main menu on screen" "$english" && break
-  kill -0 "$game" 2>/dev/null || break
-  sleep 0.1
-done
-cat "$english"
+start_installed "$english" --language en
 grep -qxF "krepostan.start: texts in English from $root/usr/share/locale" "$english" ||
   fail "the installed game asked for English did not read $catalogue"
 echo "Asked for English, the installed game speaks it."

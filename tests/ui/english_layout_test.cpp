@@ -94,16 +94,24 @@ struct Screen {
 };
 constexpr Screen kScreens[] = {{1366, 768}, {1920, 1080}};
 
+// A game whose platform names a screen of that size.
+struct GameOnScreen {
+  explicit GameOnScreen(const Screen& s) {
+    platform.folder = KREPOSTAN_PROGRAM_DIR;
+    platform.usable = platform.full = {s.width, s.height};
+  }
+  FakePlatform platform;
+  Game game{platform};
+};
+
 // The shell's windows: the main menu, the about box, the briefings of both missions typed
 // whole, the in-game menu with each question and announcement of the message box, the
 // notepad and the network dialog.
 TEST_F(InEnglish, EveryShellTextStandsInsideItsControl) {
   for (const Screen& s : kScreens) {
     SCOPED_TRACE(std::to_string(s.width) + " x " + std::to_string(s.height));
-    FakePlatform platform;
-    platform.folder = KREPOSTAN_PROGRAM_DIR;
-    platform.usable = platform.full = {s.width, s.height};
-    Game game(platform);
+    GameOnScreen on(s);
+    Game& game = on.game;
     GameUi ui(game, /*realTime=*/false);
     const auto check = [&ui](const char* what) {
       EXPECT_EQ(listed(textsOutside(ui.screen())), "") << what;
@@ -159,10 +167,8 @@ TEST_F(InEnglish, EveryShellTextStandsInsideItsControl) {
 TEST_F(InEnglish, EveryBattlefieldTextStandsInsideItsControl) {
   for (const Screen& s : kScreens) {
     SCOPED_TRACE(std::to_string(s.width) + " x " + std::to_string(s.height));
-    FakePlatform platform;
-    platform.folder = KREPOSTAN_PROGRAM_DIR;
-    platform.usable = platform.full = {s.width, s.height};
-    Game game(platform);
+    GameOnScreen on(s);
+    Game& game = on.game;
     builtUpBase(game, 2, 10);
     Battlefield& f = game.battlefield();
     for (Control& button : f.paletteButtons) button.visible = true;
