@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 #include "model/texts.h"
 #include "ui/application.h"
