@@ -13,6 +13,11 @@ struct TerrainTile {
   float height = 0;
 };
 
+// The grounds of the levels, each a picture of the sprite catalogue at this size.
+inline constexpr TerrainTile kFirstMissionGround{"Piclevel1", 1600, 1200};
+inline constexpr TerrainTile kBorderGround{"Piclevel2", 600, 600};
+inline constexpr TerrainTile kThirdLevelGround{"Piclevel3", 600, 600};
+
 struct Level {
   int number = 0;
   text::TextRef goal{};      // the goal line the I key shows; none: the last one stays

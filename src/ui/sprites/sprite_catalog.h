@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/core/levels.h"
+
 namespace kr::sprites {
 
 // What a picture is for; it decides how the picture fills its rectangle.
@@ -37,6 +39,11 @@ inline constexpr unsigned kFieldRed = 0xED1C24;
 inline constexpr unsigned kFieldAmber = 0xFFC20E;
 inline constexpr unsigned kFieldBlue = 0x0000FF;
 
+// A level's ground, at the size the level tiles it.
+constexpr SpriteInfo terrainSprite(const TerrainTile& tile) {
+  return {tile.name, static_cast<int>(tile.width), static_cast<int>(tile.height), Kind::Terrain, 0};
+}
+
 inline constexpr int kUnknownSide = 32;  // size of a picture that does not exist
 
 inline constexpr std::array kCatalog{
@@ -66,9 +73,9 @@ inline constexpr std::array kCatalog{
     SpriteInfo{"tankdiagvnizvlevo", 274, 274, Kind::Tank, 0},
     SpriteInfo{"tankdiagvnizvpravo", 274, 274, Kind::Tank, 0},
     // Ground of each mission, tiled over the map.
-    SpriteInfo{"Piclevel1", 1600, 1200, Kind::Terrain, 0},
-    SpriteInfo{"Piclevel2", 600, 600, Kind::Terrain, 0},
-    SpriteInfo{"Piclevel3", 600, 600, Kind::Terrain, 0},
+    terrainSprite(kFirstMissionGround),
+    terrainSprite(kBorderGround),
+    terrainSprite(kThirdLevelGround),
     // Building palette buttons.
     SpriteInfo{"TankBui", 69, 69, Kind::Button, 0},
     SpriteInfo{"Bui", 69, 69, Kind::Button, 0},
