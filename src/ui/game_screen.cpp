@@ -56,8 +56,11 @@ bool takesKeyboard(const QWidget* w, const QWidget* layer) {
 
 void giveKeyboardTo(QWidget* layer) {
   if (!layer || !layer->isEnabled()) return;
+  // The control that had the keyboard last took it once, whatever its focus policy says of
+  // the Tab key (the map takes it by a click or when the game gives it).
   QWidget* last = layer->focusWidget();
-  if (last && last != layer && layer->isAncestorOf(last) && takesKeyboard(last, layer)) {
+  if (last && last != layer && layer->isAncestorOf(last) && last->isEnabled() &&
+      last->isVisibleTo(layer)) {
     last->setFocus(Qt::ActiveWindowFocusReason);
     return;
   }

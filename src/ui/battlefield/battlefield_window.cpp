@@ -64,11 +64,9 @@ void BattlefieldWindow::syncFocus(const Battlefield& f) {
   wasEnabled_ = f.window.enabled;
   if (f.focus == appliedFocus_ && !enabledAgain) return;
   appliedFocus_ = f.focus;
+  // Taking input again, the battlefield comes to the front (its host raises it) with the
+  // keyboard where the game puts it.
   if (!f.window.visible || !f.window.enabled) return;
-  if (enabledAgain) {
-    raise();
-    giveKeyboardTo(this);
-  }
   QWidget* target = nullptr;
   if (f.focus == Focus::Map) target = map_;
   if (f.focus == Focus::ChatLine) target = findChild<QWidget*>(QStringLiteral("chatLine"));

@@ -22,7 +22,6 @@ class MapView : public QWidget {
   // Compares the model with what was drawn last and repaints only what changed. On a
   // wake-up only the slots that the model stamped as changed are compared.
   void sync(const Battlefield& f);
-  // Grows whenever the map's picture changes: a clean signal for whatever shows the map.
 
  protected:
   // Hovering a building shows its hover text.

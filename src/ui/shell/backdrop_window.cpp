@@ -27,7 +27,6 @@ void BackdropWindow::sync() {
 
 void BackdropWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   for (const QRect& r : event->region()) p.fillRect(r, QColor(0, 0, 0, alpha_));
 }
 
