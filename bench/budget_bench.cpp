@@ -22,6 +22,7 @@
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "support/built_base.h"
 #include "support/fake_platform.h"
 #include "ui/application.h"

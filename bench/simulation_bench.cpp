@@ -6,6 +6,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/economy.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "support/built_base.h"
 #include "support/fake_platform.h"

@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "ui/application.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"

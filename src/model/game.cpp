@@ -5,11 +5,14 @@
 #include <cstdlib>
 
 #include "model/comm/network.h"
+#include "model/comm/windows.h"
 #include "model/core/level_setup.h"
+#include "model/core/world.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 
 namespace kr {
 
@@ -50,9 +53,9 @@ void Game::windowNotLoaded(const char* name) {
 
 template <class W>
 W& Game::load() {
-  std::optional<W>& w = slot<W>();
+  std::unique_ptr<W>& w = slot<W>();
   if (!w) {
-    w.emplace();
+    w = std::make_unique<W>();
     // The timers its load handler registers are the window's.
     const Clock::OwnedBy owned(clock, timerOwner(*w));
     if (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
@@ -62,7 +65,7 @@ W& Game::load() {
 
 template <class W>
 void Game::unload() {
-  std::optional<W>& w = slot<W>();
+  std::unique_ptr<W>& w = slot<W>();
   if (!w) return;
   if (WindowRules<W>::unload != nullptr) {
     if (ended) return;  // no handler runs any more

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -65,19 +65,19 @@ class Game : public SocketEvents {
   // window's name. load<W>() brings a window in when it is not loaded.
   template <class W>
   W& window() {
-    std::optional<W>& w = slot<W>();
-    if (!w) windowNotLoaded(kWindowName<W>);
+    W* w = slot<W>().get();
+    if (w == nullptr) windowNotLoaded(kWindowName<W>);
     return *w;
   }
   template <class W>
   const W& window() const {
-    const std::optional<W>& w = std::get<std::optional<W>>(windows_);
-    if (!w) windowNotLoaded(kWindowName<W>);
+    const W* w = std::get<std::unique_ptr<W>>(windows_).get();
+    if (w == nullptr) windowNotLoaded(kWindowName<W>);
     return *w;
   }
   template <class W>
   bool loaded() const {
-    return std::get<std::optional<W>>(windows_).has_value();
+    return std::get<std::unique_ptr<W>>(windows_) != nullptr;
   }
   // Returns the window, loading it first when it is not loaded: its model is built afresh
   // from its stored values, then its load handler runs.
@@ -114,16 +114,17 @@ class Game : public SocketEvents {
   struct ModelsOf;
   template <class... W>
   struct ModelsOf<WindowList<W...>> {
-    using type = std::tuple<std::optional<W>...>;
+    using type = std::tuple<std::unique_ptr<W>...>;
   };
 
   template <class W>
-  std::optional<W>& slot() {
-    return std::get<std::optional<W>>(windows_);
+  std::unique_ptr<W>& slot() {
+    return std::get<std::unique_ptr<W>>(windows_);
   }
   [[noreturn]] static void windowNotLoaded(const char* name);
 
-  // The model of every window, empty while the window is not loaded.
+  // The model of every window, empty while the window is not loaded. Held by pointer, so
+  // that this header needs only the models' names.
   ModelsOf<GameWindows>::type windows_;
 };
 

@@ -4,6 +4,7 @@
 #include <concepts>
 
 #include "model/core/palette.h"
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

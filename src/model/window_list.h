@@ -3,10 +3,6 @@
 
 #include <type_traits>
 
-#include "model/comm/windows.h"
-#include "model/core/world.h"
-#include "model/shell/windows.h"
-
 // Every window of the game, one row each, in stacking order: a window further down comes up
 // over the ones above it. A row gives
 //   the model type, which is also the window's name ("Battlefield"),
@@ -39,6 +35,12 @@
 // clang-format on
 
 namespace kr {
+
+// The window models, declared only: a file that reads a window includes its model's header
+// (model/core/world.h, model/shell/windows.h, model/comm/windows.h).
+#define KR_DECLARE_WINDOW_MODEL(Model, ...) struct Model;
+KR_GAME_WINDOWS(KR_DECLARE_WINDOW_MODEL)
+#undef KR_DECLARE_WINDOW_MODEL
 
 // A list of window model types.
 template <class... W>

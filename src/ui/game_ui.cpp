@@ -3,8 +3,11 @@
 
 #include <algorithm>
 
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"

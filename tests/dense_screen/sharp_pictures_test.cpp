@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/map_painter.h"
 #include "ui/battlefield/map_view.h"

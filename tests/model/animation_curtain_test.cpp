@@ -4,6 +4,7 @@
 #include "model/battlefield/animation.h"
 #include "model/battlefield/curtain.h"
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

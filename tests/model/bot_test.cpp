@@ -5,6 +5,7 @@
 
 #include "model/bot/bot.h"
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "model/core/world.h"
 #include "model/shell/briefing.h"
+#include "model/shell/windows.h"
 #include "model/text.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"

@@ -11,6 +11,7 @@
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/core/placement.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 #include "support/stored_text.h"
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "model/comm/chat.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
 

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "model/battlefield/keys.h"
+#include "model/comm/windows.h"
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 

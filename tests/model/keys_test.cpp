@@ -3,6 +3,8 @@
 
 #include "model/battlefield/keys.h"
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

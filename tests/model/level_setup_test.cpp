@@ -6,6 +6,8 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/level_setup.h"
+#include "model/core/world.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "model/core/world.h"
 #include "model/persist/save_file.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 #include "support/temp_folder.h"

@@ -3,6 +3,7 @@
 
 #include "model/battlefield/movement.h"
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

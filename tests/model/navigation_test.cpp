@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/battlefield/navigation.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -6,6 +6,9 @@
 #include <type_traits>
 
 #include "model/comm/network.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -4,6 +4,9 @@
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
 #include "model/comm/notepad.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -4,6 +4,7 @@
 #include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
+#include "model/core/world.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

@@ -14,6 +14,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/persist/save_file.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 #include "support/save_folder_fixture.h"
 #include "support/temp_folder.h"

@@ -11,7 +11,9 @@
 #include <functional>
 
 #include "model/comm/chat.h"
+#include "model/core/world.h"
 #include "model/persist/save_file.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 #include "support/as_player.h"
 #include "support/game_fixture.h"

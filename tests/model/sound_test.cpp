@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/audio/music.h"
+#include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
 namespace kr::test {

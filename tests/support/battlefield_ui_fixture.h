@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "model/core/world.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/game_ui.h"

@@ -6,7 +6,9 @@
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 
 namespace kr::test {
 

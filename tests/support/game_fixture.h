@@ -7,7 +7,9 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
+#include "model/core/world.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "support/chat_steps.h"
 #include "support/fake_platform.h"
 

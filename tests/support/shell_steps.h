@@ -7,9 +7,12 @@
 #include <string>
 
 #include "model/battlefield/keys.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 
 namespace kr::test {
 

@@ -19,8 +19,11 @@
 #include <malloc.h>
 #endif
 
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "ui/application.h"
 #include "ui/battlefield/battlefield_window.h"

@@ -14,6 +14,7 @@
 
 #include "model/game.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "ui/game_ui.h"
 #include "ui/shell/main_menu_window.h"

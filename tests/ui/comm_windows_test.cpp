@@ -8,7 +8,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/chat_box.h"

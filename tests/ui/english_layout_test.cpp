@@ -10,12 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "model/comm/windows.h"
 #include "model/core/inspection.h"
 #include "model/core/mission_end.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 #include "model/translation.h"
 #include "support/built_base.h"

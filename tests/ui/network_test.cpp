@@ -14,7 +14,10 @@
 
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 #include "support/fake_platform.h"
 #include "support/loopback.h"

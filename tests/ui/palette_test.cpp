@@ -6,6 +6,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
+#include "model/core/world.h"
 #include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/battlefield/inspection_frame.h"

@@ -14,9 +14,12 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "support/shell_steps.h"
 #include "ui/battlefield/battlefield_window.h"

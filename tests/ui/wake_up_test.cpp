@@ -10,6 +10,7 @@
 #include "model/battlefield/pointer.h"
 #include "model/core/building_kinds.h"
 #include "model/core/inspection.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/main_menu.h"
 #include "support/battlefield_ui_fixture.h"

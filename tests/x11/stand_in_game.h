@@ -9,6 +9,7 @@
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "support/fake_platform.h"
 #include "x11/screen_checks.h"
 #include "x11/x_desktop.h"

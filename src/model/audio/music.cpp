@@ -4,6 +4,7 @@
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 
 namespace kr {

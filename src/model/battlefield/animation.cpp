@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

@@ -1,6 +1,7 @@
 // The minimap curtain: shrinks towards its centre while a locator works.
 #include "model/battlefield/curtain.h"
 
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

@@ -2,8 +2,10 @@
 #include "model/battlefield/keys.h"
 
 #include "model/comm/chat.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/shell/windows.h"
 
 namespace kr {
 

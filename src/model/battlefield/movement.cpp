@@ -2,6 +2,7 @@
 #include "model/battlefield/movement.h"
 
 #include "model/battlefield/tank_headings.h"
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

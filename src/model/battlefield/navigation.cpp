@@ -2,6 +2,7 @@
 // the minimap, and the one place that moves the view.
 #include "model/battlefield/navigation.h"
 
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 

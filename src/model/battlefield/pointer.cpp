@@ -3,6 +3,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/placement.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 

@@ -5,6 +5,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

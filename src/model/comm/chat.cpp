@@ -7,6 +7,7 @@
 #include "model/comm/notepad.h"
 #include "model/core/building_kinds.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/text.h"

@@ -2,8 +2,11 @@
 // Nothing is ever sent: each side plays its own copy of level 100.
 #include "model/comm/network.h"
 
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 
 namespace kr {

@@ -3,9 +3,12 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/shell/ingame_menu.h"
+#include "model/shell/windows.h"
 #include "model/text.h"
 #include "model/texts.h"
 

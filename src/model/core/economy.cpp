@@ -11,6 +11,7 @@
 #include "model/core/building_kinds.h"
 #include "model/core/levels.h"
 #include "model/core/mission_end.h"
+#include "model/core/world.h"
 #include "model/game.h"
 
 namespace kr {

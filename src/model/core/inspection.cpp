@@ -6,6 +6,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"

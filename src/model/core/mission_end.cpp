@@ -1,8 +1,10 @@
 // Mission 1 complete: the announcement, the locked battlefield, the next level.
 #include "model/core/mission_end.h"
 
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 
 namespace kr {

@@ -2,6 +2,7 @@
 #include "model/core/palette.h"
 
 #include "model/core/building_kinds.h"
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"

@@ -9,11 +9,13 @@
 
 #include "model/comm/chat.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/whole_file.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "model/text.h"
 #include "model/texts.h"
 

@@ -8,10 +8,12 @@
 
 #include "model/battlefield/navigation.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/save_file.h"
+#include "model/shell/windows.h"
 #include "model/text.h"
 #include "model/texts.h"
 

@@ -2,10 +2,13 @@
 #include "model/shell/ingame_menu.h"
 
 #include "model/battlefield/keys.h"
+#include "model/comm/windows.h"
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 
 namespace kr {

@@ -1,11 +1,14 @@
 // Start-up, the main menu, the about box and the backdrop.
 #include "model/shell/main_menu.h"
 
+#include "model/comm/windows.h"
 #include "model/core/levels.h"
+#include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/save_file.h"
+#include "model/shell/windows.h"
 
 namespace kr {
 

@@ -1,9 +1,11 @@
 // The game's own message box: filling it, its flagged actions and dragging its caption.
 #include "model/shell/message_box.h"
 
+#include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/save_file.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 
 namespace kr {

@@ -8,6 +8,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/core/level_setup.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/battlefield/chat_box.h"
 #include "ui/battlefield/inspection_frame.h"

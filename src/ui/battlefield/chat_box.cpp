@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "model/comm/chat.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"

@@ -2,6 +2,7 @@
 #include "ui/battlefield/inspection_frame.h"
 
 #include "model/core/inspection.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"

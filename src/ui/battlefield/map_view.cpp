@@ -10,6 +10,7 @@
 
 #include "model/battlefield/pointer.h"
 #include "model/core/inspection.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model/battlefield/navigation.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"

@@ -3,6 +3,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/palette.h"
+#include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "model/comm/network.h"
+#include "model/comm/windows.h"
 #include "ui/game_ui.h"
 #include "ui/widgets/control_sync.h"
 #include "ui/widgets/faces.h"

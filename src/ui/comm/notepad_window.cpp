@@ -7,6 +7,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
+#include "model/comm/windows.h"
 #include "model/game.h"
 #include "model/texts.h"
 #include "ui/game_ui.h"

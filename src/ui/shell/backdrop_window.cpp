@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "model/shell/windows.h"
 #include "ui/game_ui.h"
 
 namespace kr {

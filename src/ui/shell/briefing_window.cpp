@@ -10,6 +10,7 @@
 #include "model/game.h"
 #include "model/persist/save_file.h"
 #include "model/shell/briefing.h"
+#include "model/shell/windows.h"
 #include "model/texts.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"

@@ -8,6 +8,7 @@
 #include "model/battlefield/keys.h"
 #include "model/persist/save_file.h"
 #include "model/shell/ingame_menu.h"
+#include "model/shell/windows.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"

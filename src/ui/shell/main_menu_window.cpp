@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 #include "ui/sprites/sprite_store.h"

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "model/shell/message_box.h"
+#include "model/shell/windows.h"
 #include "ui/game_ui.h"
 #include "ui/shell/shell_look.h"
 #include "ui/widgets/control_sync.h"
