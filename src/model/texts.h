@@ -46,10 +46,12 @@ extern const Text kPowerSwitchStored;
 extern const Text kSwitchOn;
 extern const Text kSwitchOff;
 
-// The buildings: palette captions (a label, then the price), tooltips on the map, and the
-// inspection panel's name and effect lines.
-extern const Text kPaletteCaption;  // {1} the item, {2} energy, {3} metal, {4} wood
-extern const Text kEffectEnergy;    // {1} the effect: "+20", "-50" or kNoEffect
+// The buildings: palette captions (a label, and the price's amounts beside the picture),
+// tooltips on the map, and the inspection panel's name and effect lines.
+extern const Text kEnergyPrice;   // {1} the amount of energy
+extern const Text kMetalPrice;    // {1} the amount of metal
+extern const Text kWoodPrice;     // {1} the amount of wood
+extern const Text kEffectEnergy;  // {1} the effect: "+20", "-50" or kNoEffect
 extern const Text kEffectMetal;
 extern const Text kEffectWood;
 extern const Text kNoEffect;

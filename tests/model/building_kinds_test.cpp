@@ -57,8 +57,10 @@ std::string listing() {
       out << "  palette button " << rowOf(k.kind) << " on " << placeName(b.place) << " at "
           << b.left << "," << b.top << " side " << b.side
           << (b.hiddenAtStart ? ", hidden at the start" : "") << "\n";
-      out << "  picture " << k.palettePicture << ", caption " << inQuotes(paletteCaption(k))
-          << "\n";
+      out << "  picture " << k.palettePicture << ", caption " << inQuotes(k.paletteLabel);
+      if (k.captionShowsPrice) out << ", price";
+      for (const std::string& amount : priceLines(k)) out << " " << amount;
+      out << "\n";
       out << "  price " << amounts(k.price) << ", " << k.buildTicks << " build ticks\n";
     } else {
       out << "  not on the palette\n";

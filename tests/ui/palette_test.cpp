@@ -134,7 +134,7 @@ TEST_F(PaletteWindowTest, EveryCaptionIsAsLargeAsTheEnergyCaptionAndFitsItsButto
     }
     QStringList shown;
     for (const PictureButton::Layout::Line& line : l.lines) shown << line.text;
-    EXPECT_EQ(shown.join(' '), b->text());
+    EXPECT_EQ(shown.join(' '), (QStringList{b->text()} + b->price()).join(' '));
   }
 }
 

@@ -18,11 +18,12 @@ std::string effect(std::int32_t made, std::int32_t used) {
 
 }  // namespace
 
-std::string paletteCaption(const BuildingKind& kind) {
-  if (!kind.captionShowsPrice) return kind.paletteLabel;
+std::vector<std::string> priceLines(const BuildingKind& kind) {
+  if (!kind.captionShowsPrice) return {};
   const Resources& p = kind.price;
-  return fillIn(text::kPaletteCaption, {kind.paletteLabel, std::to_string(p.energy),
-                                        std::to_string(p.metal), std::to_string(p.wood)});
+  return {fillIn(text::kEnergyPrice, {std::to_string(p.energy)}),
+          fillIn(text::kMetalPrice, {std::to_string(p.metal)}),
+          fillIn(text::kWoodPrice, {std::to_string(p.wood)})};
 }
 
 std::array<std::string, 3> effectLines(const BuildingKind& kind) {

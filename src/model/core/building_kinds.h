@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/battlefield/tank_headings.h"
 #include "model/core/building.h"
@@ -71,9 +72,9 @@ struct BuildingKind {
   int buildTicks = 0;  // construction ticks of 100 ms
   Footprint footprint{};
   const char* palettePicture = "";
-  text::TextRef paletteLabel{};     // the palette button's caption, before the price
-  bool captionShowsPrice = false;   // the caption goes on with " Э-… М-… Д-…"
-  const char* picture = "";         // on the map once it stands
+  text::TextRef paletteLabel{};  // the palette button's caption, over the picture
+  bool captionShowsPrice = false;  // the price stands beside the picture: "Э-…", "М-…", "Д-…"
+  const char* picture = "";        // on the map once it stands
   const char* rollOutPicture = "";  // finished, it leaves the tank factory with this picture
                                     // instead of being taken and put down; empty: put down
   text::TextRef tooltip{};
@@ -262,8 +263,9 @@ static_assert(rowsInOrder(), "a kind without its row, or out of order");
 
 }  // namespace checks
 
-// The palette button's caption: "Энергия Э-300 М-200 Д-50", or the label alone.
-std::string paletteCaption(const BuildingKind& kind);
+// The price the palette button shows beside its picture, one amount a line: "Э-300",
+// "М-200", "Д-50"; nothing for a button whose caption is its label alone.
+std::vector<std::string> priceLines(const BuildingKind& kind);
 // The inspection panel's energy, metal and wood lines: "Энергия: +20", "Металл: --", ...
 std::array<std::string, 3> effectLines(const BuildingKind& kind);
 // Gives the slot the footprint's size.

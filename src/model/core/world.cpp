@@ -20,10 +20,10 @@ MapObject standing(const BuildingKind& kind, float left, float top, bool shown) 
   return o;
 }
 
-// The palette button that orders the kind, with its caption, where its row puts it.
+// The palette button that orders the kind, with its label, where its row puts it.
 Control storedPaletteButton(const BuildingKind& kind) {
   const PaletteSpot& b = kind.palette;
-  return Control::at(b.left, b.top, b.side, b.side, paletteCaption(kind), !b.hiddenAtStart);
+  return Control::at(b.left, b.top, b.side, b.side, kind.paletteLabel, !b.hiddenAtStart);
 }
 
 // The sequence of change stamps, shared by every battlefield the program loads.

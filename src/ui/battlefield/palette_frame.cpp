@@ -28,6 +28,9 @@ PaletteFrame::PaletteFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent), ui
       const BuildingKind& kind = kBuildingKinds[i];
       if (kind.palette.place != place) continue;
       buttons_[i] = new PictureButton(QString::fromUtf8(kind.palettePicture), holder);
+      QStringList price;
+      for (const std::string& amount : priceLines(kind)) price << QString::fromStdString(amount);
+      buttons_[i]->setPrice(price);
       const Building item = kind.kind;
       connect(buttons_[i], &QAbstractButton::clicked, this,
               [this, item] { ui_.input([this, item] { orderItem(ui_.game, item); }); });

@@ -3,7 +3,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <algorithm>
 
@@ -24,17 +23,17 @@ QFont captionFont() {
   return f;
 }
 
-// An amount of the price: "Э-300".
-bool isAmount(const QString& word) {
-  static const QRegularExpression amount(QStringLiteral("^\\S-\\d+$"));
-  return amount.match(word).hasMatch();
-}
-
 }  // namespace
 
 PictureButton::PictureButton(QString sprite, QWidget* parent)
     : QAbstractButton(parent), sprite_(std::move(sprite)) {
   setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureButton::setPrice(QStringList amounts) {
+  if (amounts == price_) return;
+  price_ = std::move(amounts);
+  update();
 }
 
 PictureButton::Layout PictureButton::layout() const {
@@ -44,9 +43,8 @@ PictureButton::Layout PictureButton::layout() const {
   const int lineHeight = metrics.height();
   const QRect inner = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
 
-  QStringList name = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  QStringList price;
-  while (!name.isEmpty() && isAmount(name.last())) price.prepend(name.takeLast());
+  const QStringList name = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const QStringList& price = price_;
 
   // The name, word-wrapped across the whole width, one line under another.
   int top = inner.top();

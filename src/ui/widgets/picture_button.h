@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace kr {
@@ -12,6 +13,11 @@ namespace kr {
 class PictureButton : public QAbstractButton {
  public:
   PictureButton(QString sprite, QWidget* parent);
+
+  // The price's amounts, one a line beside the picture ("Э-300", "М-200", "Д-50"); the
+  // button's text is its name.
+  void setPrice(QStringList amounts);
+  const QStringList& price() const { return price_; }
 
   // Where the button draws its picture and each line of its caption.
   struct Layout {
@@ -24,8 +30,8 @@ class PictureButton : public QAbstractButton {
     };
     std::vector<Line> lines;
   };
-  // The caption's name goes across the top; a price ("Э-300 М-200 Д-50") stands one
-  // amount a line beside the picture under it. The caption keeps one size on every
+  // The name goes across the top, word-wrapped; the price stands one amount a line
+  // beside the picture under it. The caption keeps one size on every
   // button, so the picture takes what room is left.
   Layout layout() const;
 
@@ -34,6 +40,7 @@ class PictureButton : public QAbstractButton {
 
  private:
   QString sprite_;
+  QStringList price_;
 };
 
 }  // namespace kr
