@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "model/comm/network.h"
 #include "model/comm/windows.h"
@@ -18,7 +20,15 @@ namespace kr {
 
 Game::Game(Platform& p) : platform(p) { platform.setSocketEvents(this); }
 
-Game::~Game() { platform.setSocketEvents(nullptr); }
+Game::~Game() {
+  platform.setSocketEvents(nullptr);
+  // The models go as the game does, without their unload handlers.
+  forEachWindow([this]<class W>(std::type_identity<W>) {
+    Storage<W>& s = storage<W>();
+    if (s.loaded) std::destroy_at(static_cast<W*>(s.memory));
+    if (s.memory) ::operator delete (s.memory, std::align_val_t{alignof(W)});
+  });
+}
 
 namespace {
 
@@ -53,27 +63,30 @@ void Game::windowNotLoaded(const char* name) {
 
 template <class W>
 W& Game::load() {
-  std::unique_ptr<W>& w = slot<W>();
-  if (!w) {
-    w = std::make_unique<W>();
+  Storage<W>& s = storage<W>();
+  if (!s.loaded) {
+    if (s.memory == nullptr) s.memory = ::operator new (sizeof(W), std::align_val_t{alignof(W)});
+    ::new (s.memory) W();
+    s.loaded = true;
     // The timers its load handler registers are the window's.
-    const Clock::OwnedBy owned(clock, timerOwner(*w));
+    const Clock::OwnedBy owned(clock, timerOwner(window<W>()));
     if (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
   }
-  return *w;
+  return window<W>();
 }
 
 template <class W>
 void Game::unload() {
-  std::unique_ptr<W>& w = slot<W>();
-  if (!w) return;
+  Storage<W>& s = storage<W>();
+  if (!s.loaded) return;
   if (WindowRules<W>::unload != nullptr) {
     if (ended) return;  // no handler runs any more
     WindowRules<W>::unload(*this);
-    if (!w) return;  // the handler has unloaded it already
+    if (!s.loaded) return;  // the handler has unloaded it already
   }
-  if (const void* owner = timerOwner(*w)) clock.removeOwnedBy(owner);
-  w.reset();
+  if (const void* owner = timerOwner(window<W>())) clock.removeOwnedBy(owner);
+  s.loaded = false;
+  std::destroy_at(static_cast<W*>(s.memory));
 }
 
 // load<W>() and unload<W>() for every window of the list.

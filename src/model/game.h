@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <tuple>
 
@@ -65,19 +64,19 @@ class Game : public SocketEvents {
   // window's name. load<W>() brings a window in when it is not loaded.
   template <class W>
   W& window() {
-    W* w = slot<W>().get();
-    if (w == nullptr) windowNotLoaded(kWindowName<W>);
-    return *w;
+    const Storage<W>& s = storage<W>();
+    if (!s.loaded) windowNotLoaded(kWindowName<W>);
+    return *static_cast<W*>(s.memory);
   }
   template <class W>
   const W& window() const {
-    const W* w = std::get<std::unique_ptr<W>>(windows_).get();
-    if (w == nullptr) windowNotLoaded(kWindowName<W>);
-    return *w;
+    const Storage<W>& s = storage<W>();
+    if (!s.loaded) windowNotLoaded(kWindowName<W>);
+    return *static_cast<const W*>(s.memory);
   }
   template <class W>
   bool loaded() const {
-    return std::get<std::unique_ptr<W>>(windows_) != nullptr;
+    return storage<W>().loaded;
   }
   // Returns the window, loading it first when it is not loaded: its model is built afresh
   // from its stored values, then its load handler runs.
@@ -110,21 +109,33 @@ class Game : public SocketEvents {
   void peerGone(SocketId socket) override;
 
  private:
+  // Where a window's model lives: memory taken at its first load and kept until the game
+  // goes, so that a window loaded again stands where it stood before and a reference to it
+  // taken earlier reaches the new model. Held by pointer, so that this header needs only
+  // the models' names.
+  template <class W>
+  struct Storage {
+    void* memory = nullptr;
+    bool loaded = false;
+  };
   template <class List>
   struct ModelsOf;
   template <class... W>
   struct ModelsOf<WindowList<W...>> {
-    using type = std::tuple<std::unique_ptr<W>...>;
+    using type = std::tuple<Storage<W>...>;
   };
 
   template <class W>
-  std::unique_ptr<W>& slot() {
-    return std::get<std::unique_ptr<W>>(windows_);
+  Storage<W>& storage() {
+    return std::get<Storage<W>>(windows_);
+  }
+  template <class W>
+  const Storage<W>& storage() const {
+    return std::get<Storage<W>>(windows_);
   }
   [[noreturn]] static void windowNotLoaded(const char* name);
 
-  // The model of every window, empty while the window is not loaded. Held by pointer, so
-  // that this header needs only the models' names.
+  // The model of every window.
   ModelsOf<GameWindows>::type windows_;
 };
 
