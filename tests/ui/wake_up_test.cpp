@@ -85,9 +85,7 @@ TEST_F(WakeUpTest, AWakeUpRepaintsTheSlotsItsTimersChangedAndNothingElse) {
   map()->installEventFilter(&watch);
   wakeUpAfter(200);  // the metal works takes its other picture, the accumulator has none
   EXPECT_NE(f.objects[5].picture, "metzavod");
-  // Only within the metal works, where its two pictures differ.
-  EXPECT_FALSE(watch.region.isEmpty());
-  EXPECT_EQ(watch.region - QRegion(400, 300, 64, 59), QRegion());
+  EXPECT_EQ(watch.region.boundingRect(), QRect(400, 300, 64, 59));
   map()->removeEventFilter(&watch);
 }
 

@@ -66,52 +66,20 @@ const QImage& MapPainter::tile(const std::string& name) {
   return tiles_.emplace(name, std::move(img)).first->second;
 }
 
-const QImage& MapPainter::sprite(const std::string& name, QSize size) {
-  const auto key = std::tuple{name, size.width(), size.height()};
-  auto it = sprites_.find(key);
-  if (it == sprites_.end()) {
-    QImage img =
-        SpriteStore::instance().scaled(QString::fromStdString(name), size, ratio_).toImage();
-    img = img.convertToFormat(opaqueSprite(name) ? QImage::Format_RGB32
-                                                 : QImage::Format_ARGB32_Premultiplied);
-    it = sprites_.emplace(key, std::move(img)).first;
-  }
-  return it->second;
-}
-
 const QImage* MapPainter::sprite(int slot, const MapObject& o, QSize size) {
   SlotSprite& last = lastSprite_[static_cast<std::size_t>(slot)];
   if (last.image && last.size == size && last.name == o.picture) return last.image;
-  last = SlotSprite{o.picture, size, &sprite(o.picture, size)};
-  return last.image;
-}
-
-QRect MapPainter::pictureChange(const std::string& from, const std::string& to, QSize size) {
-  const auto key = std::tuple{from, to, size.width(), size.height()};
-  if (const auto it = changes_.find(key); it != changes_.end()) return it->second;
-  const QRect whole(QPoint(0, 0), size);
-  const QImage* a = from.empty() ? nullptr : &sprite(from, size);
-  const QImage* b = to.empty() ? nullptr : &sprite(to, size);
-  if (!a || !b || a->size() != b->size() || a->format() != b->format() || a->depth() != 32)
-    return changes_.emplace(key, whole).first->second;
-  QRect changed;  // device pixels
-  for (int y = 0; y < a->height(); ++y) {
-    const auto* rowA = reinterpret_cast<const QRgb*>(a->constScanLine(y));
-    const auto* rowB = reinterpret_cast<const QRgb*>(b->constScanLine(y));
-    int first = 0;
-    while (first < a->width() && rowA[first] == rowB[first]) ++first;
-    if (first == a->width()) continue;
-    int last = a->width() - 1;
-    while (rowA[last] == rowB[last]) --last;
-    changed |= QRect(first, y, last - first + 1, 1);
+  const auto key = std::tuple{o.picture, size.width(), size.height()};
+  auto it = sprites_.find(key);
+  if (it == sprites_.end()) {
+    QImage img =
+        SpriteStore::instance().scaled(QString::fromStdString(o.picture), size, ratio_).toImage();
+    img = img.convertToFormat(opaqueSprite(o.picture) ? QImage::Format_RGB32
+                                                      : QImage::Format_ARGB32_Premultiplied);
+    it = sprites_.emplace(key, std::move(img)).first;
   }
-  // Back to logical pixels, rounded outwards.
-  const QPoint topLeft(static_cast<int>(std::floor(changed.left() / ratio_)),
-                       static_cast<int>(std::floor(changed.top() / ratio_)));
-  const QPoint end(static_cast<int>(std::ceil((changed.right() + 1) / ratio_)),
-                   static_cast<int>(std::ceil((changed.bottom() + 1) / ratio_)));
-  const QRect logical = changed.isNull() ? QRect() : QRect(topLeft, end - QPoint(1, 1)) & whole;
-  return changes_.emplace(key, logical).first->second;
+  last = SlotSprite{o.picture, size, &it->second};
+  return last.image;
 }
 
 void MapPainter::drawObject(QPainter& p, int slot, const MapObject& o, QPoint offset,
@@ -267,7 +235,6 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
     ratio_ = ratio;
     lastSprite_ = {};
     sprites_.clear();
-    changes_.clear();
     // A terrain tile is the largest picture the game holds: the old one goes at once.
     for (const auto& [name, image] : tiles_)
       SpriteStore::instance().release(QString::fromStdString(name));
@@ -300,8 +267,10 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   // afresh on every frame.
   placeBuildings(f, bounds, offset);
   std::vector<QRect> fromGround;
-  for (const QRect& r : area)
+  for (const QRect& r : area) {
+    p.setClipRect(r);
     if (underOverlay(r) || !drawWholePicture(p, f, r, offset)) fromGround.push_back(r);
+  }
   if (!fromGround.empty()) refreshGround(f, offset, unite(fromGround));
   for (const QRect& r : fromGround) {
     p.setClipRect(r);

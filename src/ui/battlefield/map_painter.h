@@ -40,16 +40,9 @@ class MapPainter {
   // painter sees itself.
   void groundChanged(const QRect& r);
   void groundChanged(const QRegion& r) { groundChanges_ += r; }
-  // Where a picture of the given size changes when it turns from one picture into another,
-  // in pixels from its top-left corner: a factory's next picture differs from the last in
-  // its lit windows or its saw, not all over. All of it when either has no picture; nothing
-  // when they are alike.
-  QRect pictureChange(const std::string& from, const std::string& to, QSize size);
 
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
-  // The picture made for the size, at the screen's density.
-  const QImage& sprite(const std::string& name, QSize size);
   const QImage& tile(const std::string& name);
   // A rectangle of logical pixels as the pixels of the kept pictures.
   QRectF devicePixels(const QRect& r) const;
@@ -82,7 +75,6 @@ class MapPainter {
   // What each slot drew last: most frames ask for the same picture at the same size.
   std::array<SlotSprite, kSlots> lastSprite_{};
   std::map<std::tuple<std::string, int, int>, QImage> sprites_;
-  std::map<std::tuple<std::string, std::string, int, int>, QRect> changes_;
   std::map<std::string, QImage> tiles_;
   std::vector<int> drawList_;
   std::vector<int> overList_;  // the tanks in view, bottom to top

@@ -147,18 +147,10 @@ void MapView::syncObject(const Battlefield& f, int slot) {
   if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
       d.picture == o.picture)
     return;
+  const std::size_t first = repaints_.size();
+  repaintChanged(d.rect, r, d.shown, o.shown);
   // Buildings lie on the kept ground: where one changed the ground is drawn afresh.
-  if (d.shown && o.shown && d.rect == r && !r.isEmpty() && d.border == o.border &&
-      d.layer == layer) {
-    // A new picture in place: only the pixels where the two pictures differ are repainted.
-    const QRect part = painter_.pictureChange(d.picture, o.picture, r.size());
-    if (!part.isEmpty()) repaints_.push_back(part.translated(r.topLeft()));
-    groundRepaints_.push_back(r);
-  } else {
-    const std::size_t first = repaints_.size();
-    repaintChanged(d.rect, r, d.shown, o.shown);
-    groundRepaints_.insert(groundRepaints_.end(), repaints_.begin() + first, repaints_.end());
-  }
+  groundRepaints_.insert(groundRepaints_.end(), repaints_.begin() + first, repaints_.end());
   d = DrawnObject{o.shown, r, o.picture, o.border, layer};
 }
 
