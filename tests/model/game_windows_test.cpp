@@ -38,6 +38,9 @@ TEST(GameWindows, LoadRunsTheLoadHandlerOnlyWhenTheWindowComesIn) {
   const MessageBox& fresh = game.load<MessageBox>();
   EXPECT_EQ(fresh.left, 500);
   EXPECT_EQ(fresh.captionBar.caption, "");
+  // Loaded again, the window is where it was: a reference taken before reaches it.
+  EXPECT_EQ(&fresh, &box);
+  EXPECT_EQ(box.left, 500);
 }
 
 TEST(GameWindows, UnloadingEndsTheWindowsTimers) {
