@@ -68,6 +68,36 @@ TEST(Wakes, OnlyATickThatCouldShowWakesTheProgram) {
   }
 }
 
+TEST(Wakes, ATickAndTheDisplayOfWhatItChangedShareOneWakeUp) {
+  // The idle battlefield wakes for its five animation phases and two economy ticks a
+  // second; the resource panel shows the new stocks on the economy tick's own frame.
+  // The player's clicks come between frames: the battlefield's timers start at any moment.
+  for (const Millis startedAt : {0, 5, 11}) {
+    SCOPED_TRACE(startedAt);
+    FakePlatform platform;
+    Game game(platform);
+    game.clock.advanceBy(startedAt);
+    toBattlefield(game);
+    game.clock.advanceBy(1000);
+    Millis wall = game.clock.nextWake();
+    ASSERT_GE(wall, 0);
+    const Millis until = wall + 10000;
+    int wakeUps = 0;
+    std::string shown;
+    for (; wall < until; wall = game.clock.nextWake()) {
+      ASSERT_GT(wall, 0);
+      game.clock.skipIdleTime(wall);
+      game.clock.followWallClock(wall);
+      ++wakeUps;
+      shown = game.battlefield().energyStock.caption;
+    }
+    EXPECT_LE(wakeUps, 10 * (5 + 2));
+    // What the last wake-up fired is on the panel without another frame.
+    game.clock.advanceBy(Clock::kMinPeriod);
+    EXPECT_EQ(game.battlefield().energyStock.caption, shown);
+  }
+}
+
 struct Input {
   Millis at;  // on a frame's time, so that both programs see the input at the same moment
   Steps act;

@@ -7,6 +7,16 @@ namespace kr {
 
 Millis Clock::period(int intervalMs) { return std::max<Millis>(intervalMs, kMinPeriod); }
 
+Millis Clock::followingDue(const Timer& t) const {
+  const Millis full = now_ + period(t.interval);
+  if (!t.display || period(t.interval) != kMinPeriod) return full;
+  // A display timer of every frame ticks on the display frames, from the first one a full
+  // interval on: the wake-up that fires the ticks that change something also shows what
+  // they changed, without a wake-up of its own a frame later.
+  const Millis wall = full + wallAhead_;
+  return (wall + kMinPeriod - 1) / kMinPeriod * kMinPeriod - wallAhead_;
+}
+
 TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function<void()> handler) {
   auto t = std::make_unique<Timer>();
   t->id = nextId_++;
@@ -62,7 +72,13 @@ void Clock::resumeAfterMenu() {
 }
 
 void Clock::setDisplay(TimerId id) {
-  if (Timer* t = find(id)) t->display = true;
+  Timer* t = find(id);
+  if (!t) return;
+  t->display = true;
+  if (t->enabled) {
+    t->due = followingDue(*t);
+    noteDue(*t);
+  }
 }
 
 void Clock::setCanWait(TimerId id, std::function<bool()> canWait) {
@@ -123,7 +139,7 @@ void Clock::setEnabled(TimerId id, bool enabled) {
   Timer* t = find(id);
   if (!t || t->enabled == enabled) return;
   t->enabled = enabled;
-  if (enabled) t->due = now_ + period(t->interval);
+  if (enabled) t->due = followingDue(*t);
   noteDue(*t);
 }
 
@@ -136,7 +152,7 @@ void Clock::setInterval(TimerId id, int intervalMs) {
   Timer* t = find(id);
   if (!t) return;
   t->interval = intervalMs;
-  t->due = now_ + period(intervalMs);
+  t->due = followingDue(*t);
   noteDue(*t);
 }
 
@@ -174,7 +190,7 @@ void Clock::advanceTo(Millis target) {
     if (next == dues_.size()) break;
     Timer& t = *timers_[next];
     now_ = std::max(now_, nextDue);
-    t.due = now_ + period(t.interval);
+    t.due = followingDue(t);
     dues_[next] = t.due;
     ++fired_;
     // A tick that could wait changes nothing that shows, on a display either.

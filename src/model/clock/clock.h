@@ -63,7 +63,8 @@ class Clock {
   void pauseForMenu();
   void resumeAfterMenu();
   // A display timer only shows what other handlers and input have changed: once it has run
-  // after the last change, its ticks wait.
+  // after the last change, its ticks wait. One of every frame ticks on the display frames
+  // themselves, so that the frame that fires a change also shows it.
   void setDisplay(TimerId id);
   // While canWait() holds, nothing the timer's tick would do can show before the next
   // wake-up: its ticks wait.
@@ -134,6 +135,8 @@ class Clock {
   void noteDue(const Timer& t);
   void erase(std::size_t i);
   static Millis period(int intervalMs);
+  // When a timer that fires (or starts) now falls due next.
+  Millis followingDue(const Timer& t) const;
 
   // The timers in order of registration; each stays where it is while its handler runs,
   // whatever the handler adds or removes.
