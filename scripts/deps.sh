@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev libxcb1-dev
   qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev

@@ -281,6 +281,37 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   p.setClipping(false);
 }
 
+std::vector<MapPainter::Alone> MapPainter::picturesAlone(const Battlefield& f, const QRect& view,
+                                                         const std::vector<int>& candidates) {
+  std::vector<Alone> alone;
+  if (ratio_ != 1) return alone;
+  const QPoint offset = mapOffset(f);
+  const int inHand = slotInHand(f);
+  overList_.clear();
+  for (int i = 0; i <= kLastSlot; ++i) {
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+    if (o.shown && mapLayer(f, i) == MapLayer::Tanks &&
+        mapRect(o).translated(offset).intersects(view))
+      overList_.push_back(i);
+  }
+  const std::vector<QRect> over = overlayAreas(f, offset, inHand);
+  placeBuildings(f, view, offset);
+  for (const int slot : candidates) {
+    const MapObject& o = f.objects[static_cast<std::size_t>(slot)];
+    const QRect at = mapRect(o).translated(offset);
+    if (!o.shown || o.border || slot == inHand || at.isEmpty() || !view.contains(at) ||
+        !opaqueSprite(o.picture) || mapLayer(f, slot) != MapLayer::Buildings)
+      continue;
+    if (std::any_of(over.begin(), over.end(), [&at](const QRect& r) { return r.intersects(at); }))
+      continue;
+    buildingsIn(at);
+    if (drawList_.size() != 1) continue;
+    const QImage* picture = sprite(slot, o, at.size());
+    if (!picture->hasAlphaChannel()) alone.push_back({slot, at, picture});
+  }
+  return alone;
+}
+
 std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset, int inHand) const {
   std::vector<QRect> areas;
   for (const int i : overList_) areas.push_back(mapRect(f.objects[static_cast<std::size_t>(i)]));

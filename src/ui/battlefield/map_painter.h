@@ -41,6 +41,21 @@ class MapPainter {
   void groundChanged(const QRect& r);
   void groundChanged(const QRegion& r) { groundChanges_ += r; }
 
+  // A slot whose picture alone shows it where it stands (widget pixels).
+  struct Alone {
+    int slot;
+    QRect at;
+    const QImage* picture;
+  };
+  // Of the candidate slots, those standing within `view` (widget pixels) whose picture alone
+  // shows them: an opaque picture in pixels of the screen's own density, no border, and
+  // nothing drawn over it (no other building, tank, bar, label, red rectangle or item in
+  // hand). The pictures stay valid until the next paint.
+  std::vector<Alone> picturesAlone(const Battlefield& f, const QRect& view,
+                                   const std::vector<int>& candidates);
+  // The device pixel ratio of the pictures kept.
+  qreal ratio() const { return ratio_; }
+
  private:
   const QImage* sprite(int slot, const MapObject& o, QSize size);
   const QImage& tile(const std::string& name);

@@ -7,14 +7,17 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWindow>
 
 #include "model/battlefield/pointer.h"
 #include "model/core/inspection.h"
 #include "model/core/world.h"
 #include "model/game.h"
 #include "ui/game_ui.h"
+#include "ui/platform/server_pictures.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/rect_union.h"
+#include "ui/widgets/uncovered.h"
 
 namespace kr {
 
@@ -65,6 +68,61 @@ MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
+MapView::~MapView() = default;
+
+void MapView::setServerPictures(std::unique_ptr<ServerPictures> pictures) {
+  server_ = std::move(pictures);
+  serverLookedFor_ = true;
+  if (QWindow* w = window()->windowHandle()) w->installEventFilter(this);
+}
+
+bool MapView::serverMayShow() {
+  if (!isVisible()) return false;
+  QWindow* w = window()->windowHandle();
+  if (!w || !w->isExposed()) return false;
+  if (!serverLookedFor_) {
+    serverLookedFor_ = true;
+    server_ = ServerPictures::forWindowOf(this);
+    if (server_) w->installEventFilter(this);
+  }
+  if (!server_) return false;
+  // Pictures for another density are not shown again: the painter has let them go.
+  if (painter_.ratio() != serverRatio_) {
+    server_->forget();
+    serverRatio_ = painter_.ratio();
+  }
+  return serverRatio_ == 1 && devicePixelRatio() == 1;
+}
+
+void MapView::showPictureChanges(const Battlefield& f) {
+  if (pictureChanges_.empty()) return;
+  const QRegion free = uncovered(this);
+  const QWidget* native = isWindow() ? this : nativeParentWidget();
+  std::vector<char> shown(kSlots, 0);
+  for (const MapPainter::Alone& a : painter_.picturesAlone(f, rect(), pictureChanges_))
+    if ((QRegion(a.at) - free).isEmpty() &&
+        server_->show(*a.picture, mapTo(native, a.at.topLeft()))) {
+      shownAside_ += a.at;
+      shown[static_cast<std::size_t>(a.slot)] = 1;
+    }
+  server_->send();
+  for (const int slot : pictureChanges_)
+    if (!shown[static_cast<std::size_t>(slot)])
+      repaints_.push_back(drawnArea(drawn_[static_cast<std::size_t>(slot)].rect));
+  pictureChanges_.clear();
+}
+
+bool MapView::eventFilter(QObject* watched, QEvent* event) {
+  // The server shows the window's buffer where it was covered: the pictures it copied there
+  // are gone.
+  if (event->type() == QEvent::Expose && watched == window()->windowHandle() &&
+      !shownAside_.isEmpty()) {
+    update(shownAside_);
+    shownAside_ = QRegion();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 QPointF MapView::mapPoint(QPointF widgetPos) const { return widgetPos - QPointF(drawnOffset_); }
 
 void MapView::repaintChanged(QRect oldRect, QRect newRect, bool oldShown, bool newShown) {
@@ -106,9 +164,15 @@ void MapView::sync(const Battlefield& f) {
     drawnTiles_ = f.terrainTiles.size();
     update();
   }
+  // Pictures go by the server only while the window's buffer stays where it is.
+  pictureChangesAside_ = offset == drawnOffset_ && serverMayShow();
   if (offset != drawnOffset_) {
-    // What was drawn moves with the map; only the uncovered strip is painted afresh.
-    scroll(offset.x() - drawnOffset_.x(), offset.y() - drawnOffset_.y());
+    // What was drawn moves with the map; only the uncovered strip is painted afresh. What
+    // the window's buffer moves where the server showed newer pictures is out of date.
+    const QPoint by = offset - drawnOffset_;
+    scroll(by.x(), by.y());
+    if (!shownAside_.isEmpty()) update(shownAside_.translated(by));
+    shownAside_ = QRegion();
     drawnOffset_ = offset;
   }
 
@@ -130,6 +194,7 @@ void MapView::sync(const Battlefield& f) {
   syncControl(drawnBarFill_, f.healthBar, 0);
   syncControl(drawnBarLabel_, f.healthLabel, MapPainter::kLabelMargin);
   syncSelection(f.selectionRect);
+  showPictureChanges(f);
   repaintCollected();
   if (!groundRepaints_.empty()) {
     painter_.groundChanged(unite(groundRepaints_));
@@ -147,6 +212,14 @@ void MapView::syncObject(const Battlefield& f, int slot) {
   if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
       d.picture == o.picture)
     return;
+  if (pictureChangesAside_ && d.shown && o.shown && d.rect == r && d.border == o.border &&
+      d.layer == layer) {
+    // A new picture in place: the server may show it (showPictureChanges).
+    pictureChanges_.push_back(slot);
+    groundRepaints_.push_back(drawnArea(r));
+    d.picture = o.picture;
+    return;
+  }
   const std::size_t first = repaints_.size();
   repaintChanged(d.rect, r, d.shown, o.shown);
   // Buildings lie on the kept ground: where one changed the ground is drawn afresh.

@@ -2,9 +2,11 @@
 // object clicks and map events.
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,17 +17,26 @@
 namespace kr {
 
 class GameUi;
+class ServerPictures;
 
 class MapView : public QWidget {
  public:
   MapView(GameUi& ui, QWidget* parent);
+  ~MapView() override;
   // Compares the model with what was drawn last and repaints only what changed. On a
-  // wake-up only the slots that the model stamped as changed are compared.
+  // wake-up only the slots that the model stamped as changed are compared. A factory's next
+  // picture, with nothing over it, goes to the screen as a picture the display server keeps
+  // where it can (see ServerPictures), without a repaint.
   void sync(const Battlefield& f);
+  // The pictures kept by the display server, in place of the ones looked for at the first
+  // sync (none takes them out of use).
+  void setServerPictures(std::unique_ptr<ServerPictures> pictures);
 
  protected:
   // Hovering a building shows its hover text.
   bool event(QEvent* event) override;
+  // The window's exposures: what the window's buffer holds is shown again.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -57,6 +68,10 @@ class MapView : public QWidget {
   void syncControl(DrawnControl& drawn, const Control& now, int margin);
   void syncObject(const Battlefield& f, int slot);
   void syncSelection(const Control& now);
+  // Shows the pictures that changed in place by the display server where it can; what it
+  // cannot show is repainted.
+  void showPictureChanges(const Battlefield& f);
+  bool serverMayShow();
   void updateCursor();
 
   GameUi& ui_;
@@ -72,6 +87,17 @@ class MapView : public QWidget {
   std::vector<QRect> repaints_;        // this sync's changes, map pixels
   std::vector<QRect> groundRepaints_;  // those of them on the kept ground
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
+
+  std::unique_ptr<ServerPictures> server_;
+  bool serverLookedFor_ = false;
+  qreal serverRatio_ = 1;             // the density of the pictures the server keeps
+  bool pictureChangesAside_ = false;  // this sync may show pictures by the server
+  std::vector<int> pictureChanges_;   // slots whose picture alone changed in this sync
+  // Where the screen may show pictures the server copied that the window's buffer does not
+  // hold (widget pixels): where the buffer is shown again, a repaint brings it up to date.
+  // Kept until then, whatever paints there meanwhile (a paint may be a grab, which leaves
+  // the buffer as it is).
+  QRegion shownAside_;
 
   Press press_ = Press::None;
   int pressedSlot_ = -1;
