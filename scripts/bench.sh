@@ -88,7 +88,8 @@ for line in open(sys.argv[1]):
         continue
     name, cpu, main, wake_main, wake_threads, peak, anon, files, shared = f[1:]
     budget = "budget 0.1 %" if name == "main menu" else \
-             "budget 1 %; peak 56 MiB" if name.endswith("280 buildings") else "(no budget)"
+             "budget 0.5 %, 8/s all threads; peak 56 MiB" if name.endswith("280 buildings") \
+             else "(no budget)"
     print(f"  {name:<28} {cpu:>6} % of a core (main thread {main} %), wake-ups {wake_main}/s "
           f"(all threads {wake_threads}/s), VmHWM {peak} MiB (now anonymous {anon}, "
           f"files {files}, shared with X {shared})   {budget}")
