@@ -72,18 +72,24 @@ MapView::~MapView() = default;
 
 void MapView::setServerPictures(std::unique_ptr<ServerPictures> pictures) {
   server_ = std::move(pictures);
-  serverLookedFor_ = true;
-  if (QWindow* w = window()->windowHandle()) w->installEventFilter(this);
+  lookedForServerIn_ = window()->windowHandle();
+  lookedForServerAt_ = lookedForServerIn_ ? lookedForServerIn_->winId() : 0;
+  if (lookedForServerIn_) lookedForServerIn_->installEventFilter(this);
 }
 
 bool MapView::serverMayShow() {
   if (!isVisible()) return false;
   QWindow* w = window()->windowHandle();
   if (!w || !w->isExposed()) return false;
-  if (!serverLookedFor_) {
-    serverLookedFor_ = true;
+  // Once for each native window the map is drawn in: pictures kept for another one are of
+  // no use.
+  if (w != lookedForServerIn_ || w->winId() != lookedForServerAt_) {
     server_ = ServerPictures::forWindowOf(this);
-    if (server_) w->installEventFilter(this);
+    if (lookedForServerIn_) lookedForServerIn_->removeEventFilter(this);
+    lookedForServerIn_ = w;
+    lookedForServerAt_ = w->winId();
+    w->installEventFilter(this);
+    serverRatio_ = 1;
   }
   if (!server_) return false;
   // Pictures for another density are not shown again: the painter has let them go.

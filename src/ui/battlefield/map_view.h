@@ -2,8 +2,10 @@
 // object clicks and map events.
 #pragma once
 
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -89,7 +91,8 @@ class MapView : public QWidget {
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
 
   std::unique_ptr<ServerPictures> server_;
-  bool serverLookedFor_ = false;
+  QPointer<QWindow> lookedForServerIn_;  // the native window server_ was looked for in
+  WId lookedForServerAt_ = 0;
   qreal serverRatio_ = 1;             // the density of the pictures the server keeps
   bool pictureChangesAside_ = false;  // this sync may show pictures by the server
   std::vector<int> pictureChanges_;   // slots whose picture alone changed in this sync
