@@ -16,6 +16,7 @@
 #include "model/core/world.h"
 #include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/map_view.h"
+#include "ui/battlefield/resources_frame.h"
 #include "ui/platform/server_pictures.h"
 #include "ui/widgets/uncovered.h"
 
@@ -34,6 +35,7 @@ class RecordingServer : public ServerPictures {
     if (able_) shown_.push_back({picture, at});
     return able_;
   }
+  bool put(const QImage& pixels, QPoint at) override { return show(pixels, at); }
   void send() override {}
   void forget() override {}
 
@@ -191,6 +193,43 @@ TEST_F(ServerPicturesTest, TheBufferIsRepaintedWhereTheServerShowedNewerPictures
     c.showAgain();
     EXPECT_EQ(staleInBuffer(), 0);
   }
+}
+
+TEST_F(ServerPicturesTest, AChangedFigureIsDrawnByTheServerAsARepaintWouldDrawIt) {
+  ResourcesFrame* frame = window()->resources();
+  ASSERT_NE(frame, nullptr);
+  game.clock.setEnabled(f.timers.economy, false);
+  ui.advanceBy(Clock::kMinPeriod);  // the panel shows the figures as they stand
+  frame->setServerPictures(std::make_unique<RecordingServer>(shown, true));
+  QWidget* top = window()->window();
+  const auto buffer = [&] {
+    settle();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(top->winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  const auto fresh = [&](const QRect& r) {
+    return top->grab(r).toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage before = buffer();
+  f.energy += 1234;
+  f.metal += 56;
+  ui.advanceBy(Clock::kMinPeriod);
+  ASSERT_EQ(shown.size(), 2u);  // the two stocks
+  const QImage after = buffer();
+  for (const auto& s : shown) {
+    const QRect r(s.at, s.picture.size());
+    EXPECT_EQ(s.picture, fresh(r));  // the new figure, as a repaint draws it
+    EXPECT_NE(s.picture, before.copy(r));
+    EXPECT_EQ(after.copy(r), before.copy(r));  // the buffer is not repainted
+  }
+  // Exposed, the window shows its buffer: the figures are repainted into it.
+  QWindow* w = top->windowHandle();
+  QExposeEvent expose(QRegion(0, 0, w->width(), w->height()));
+  QCoreApplication::sendEvent(w, &expose);
+  const QImage exposed = buffer();
+  for (const auto& s : shown) EXPECT_EQ(exposed.copy(QRect(s.at, s.picture.size())), s.picture);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "model/game.h"
 #include "ui/game_ui.h"
 #include "ui/platform/server_pictures.h"
+#include "ui/platform/shown_aside.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/rect_union.h"
 #include "ui/widgets/uncovered.h"
@@ -62,7 +63,8 @@ const QCursor& spriteCursor(const char* name, qreal ratio) {
 
 }  // namespace
 
-MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
+MapView::MapView(GameUi& ui, QWidget* parent)
+    : QWidget(parent), ui_(ui), aside_(new ShownAside(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
@@ -71,62 +73,38 @@ MapView::MapView(GameUi& ui, QWidget* parent) : QWidget(parent), ui_(ui) {
 MapView::~MapView() = default;
 
 void MapView::setServerPictures(std::unique_ptr<ServerPictures> pictures) {
-  server_ = std::move(pictures);
-  lookedForServerIn_ = window()->windowHandle();
-  lookedForServerAt_ = lookedForServerIn_ ? lookedForServerIn_->winId() : 0;
-  if (lookedForServerIn_) lookedForServerIn_->installEventFilter(this);
+  aside_->setServer(std::move(pictures));
 }
 
-bool MapView::serverMayShow() {
-  if (!isVisible()) return false;
-  QWindow* w = window()->windowHandle();
-  if (!w || !w->isExposed()) return false;
-  // Once for each native window the map is drawn in: pictures kept for another one are of
-  // no use.
-  if (w != lookedForServerIn_ || w->winId() != lookedForServerAt_) {
-    server_ = ServerPictures::forWindowOf(this);
-    if (lookedForServerIn_) lookedForServerIn_->removeEventFilter(this);
-    lookedForServerIn_ = w;
-    lookedForServerAt_ = w->winId();
-    w->installEventFilter(this);
-    serverRatio_ = 1;
-  }
-  if (!server_) return false;
+ServerPictures* MapView::serverToShow() {
+  ServerPictures* server = aside_->server();
+  if (!server) return nullptr;
   // Pictures for another density are not shown again: the painter has let them go.
   if (painter_.ratio() != serverRatio_) {
-    server_->forget();
+    server->forget();
     serverRatio_ = painter_.ratio();
   }
-  return serverRatio_ == 1 && devicePixelRatio() == 1;
+  return serverRatio_ == 1 ? server : nullptr;
 }
 
 void MapView::showPictureChanges(const Battlefield& f) {
   if (pictureChanges_.empty()) return;
+  ServerPictures* server = serverToShow();
   const QRegion free = uncovered(this);
-  const QWidget* native = isWindow() ? this : nativeParentWidget();
   std::vector<char> shown(kSlots, 0);
-  for (const MapPainter::Alone& a : painter_.picturesAlone(f, rect(), pictureChanges_))
-    if ((QRegion(a.at) - free).isEmpty() &&
-        server_->show(*a.picture, mapTo(native, a.at.topLeft()))) {
-      shownAside_ += a.at;
-      shown[static_cast<std::size_t>(a.slot)] = 1;
-    }
-  server_->send();
+  if (server) {
+    for (const MapPainter::Alone& a : painter_.picturesAlone(f, rect(), pictureChanges_))
+      if ((QRegion(a.at) - free).isEmpty() &&
+          server->show(*a.picture, aside_->inWindow(a.at.topLeft()))) {
+        aside_->shown(a.at);
+        shown[static_cast<std::size_t>(a.slot)] = 1;
+      }
+    server->send();
+  }
   for (const int slot : pictureChanges_)
     if (!shown[static_cast<std::size_t>(slot)])
       repaints_.push_back(drawnArea(drawn_[static_cast<std::size_t>(slot)].rect));
   pictureChanges_.clear();
-}
-
-bool MapView::eventFilter(QObject* watched, QEvent* event) {
-  // The server shows the window's buffer where it was covered: the pictures it copied there
-  // are gone.
-  if (event->type() == QEvent::Expose && watched == window()->windowHandle() &&
-      !shownAside_.isEmpty()) {
-    update(shownAside_);
-    shownAside_ = QRegion();
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 QPointF MapView::mapPoint(QPointF widgetPos) const { return widgetPos - QPointF(drawnOffset_); }
@@ -171,14 +149,13 @@ void MapView::sync(const Battlefield& f) {
     update();
   }
   // Pictures go by the server only while the window's buffer stays where it is.
-  pictureChangesAside_ = offset == drawnOffset_ && serverMayShow();
+  pictureChangesAside_ = offset == drawnOffset_ && serverToShow() != nullptr;
   if (offset != drawnOffset_) {
     // What was drawn moves with the map; only the uncovered strip is painted afresh. What
     // the window's buffer moves where the server showed newer pictures is out of date.
     const QPoint by = offset - drawnOffset_;
     scroll(by.x(), by.y());
-    if (!shownAside_.isEmpty()) update(shownAside_.translated(by));
-    shownAside_ = QRegion();
+    if (const QRegion stale = aside_->take(); !stale.isEmpty()) update(stale.translated(by));
     drawnOffset_ = offset;
   }
 

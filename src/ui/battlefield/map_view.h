@@ -20,6 +20,7 @@ namespace kr {
 
 class GameUi;
 class ServerPictures;
+class ShownAside;
 
 class MapView : public QWidget {
  public:
@@ -37,8 +38,6 @@ class MapView : public QWidget {
  protected:
   // Hovering a building shows its hover text.
   bool event(QEvent* event) override;
-  // The window's exposures: what the window's buffer holds is shown again.
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -73,7 +72,8 @@ class MapView : public QWidget {
   // Shows the pictures that changed in place by the display server where it can; what it
   // cannot show is repainted.
   void showPictureChanges(const Battlefield& f);
-  bool serverMayShow();
+  // The server's pictures, when they can show the painter's pictures now.
+  ServerPictures* serverToShow();
   void updateCursor();
 
   GameUi& ui_;
@@ -90,17 +90,10 @@ class MapView : public QWidget {
   std::vector<QRect> groundRepaints_;  // those of them on the kept ground
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
 
-  std::unique_ptr<ServerPictures> server_;
-  QPointer<QWindow> lookedForServerIn_;  // the native window server_ was looked for in
-  WId lookedForServerAt_ = 0;
+  ShownAside* aside_;                 // where the server drew newer pictures than the buffer's
   qreal serverRatio_ = 1;             // the density of the pictures the server keeps
   bool pictureChangesAside_ = false;  // this sync may show pictures by the server
   std::vector<int> pictureChanges_;   // slots whose picture alone changed in this sync
-  // Where the screen may show pictures the server copied that the window's buffer does not
-  // hold (widget pixels): where the buffer is shown again, a repaint brings it up to date.
-  // Kept until then, whatever paints there meanwhile (a paint may be a grab, which leaves
-  // the buffer as it is).
-  QRegion shownAside_;
 
   Press press_ = Press::None;
   int pressedSlot_ = -1;

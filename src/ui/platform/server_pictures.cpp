@@ -70,6 +70,11 @@ class XServerPictures : public ServerPictures {
     return true;
   }
 
+  bool put(const QImage& pixels, QPoint at) override {
+    return pixels.format() == QImage::Format_RGB32 && !pixels.isNull() &&
+           putRows(window_, pixels, at);
+  }
+
   void send() override { xcb_flush(c_); }
 
   void forget() override {
@@ -81,22 +86,32 @@ class XServerPictures : public ServerPictures {
   // The picture's pixmap, sent the first time it is shown; 0 when it cannot be sent.
   xcb_pixmap_t keep(const QImage& picture) {
     if (const auto it = kept_.find(picture.cacheKey()); it != kept_.end()) return it->second;
-    const auto rowBytes = static_cast<std::size_t>(picture.bytesPerLine());
-    const int rowsAtOnce = static_cast<int>(std::min<std::size_t>(maxData_ / rowBytes, 0xffff));
-    if (rowsAtOnce < 1 || picture.width() > 0x7fff || picture.height() > 0x7fff) return 0;
     const xcb_pixmap_t pixmap = xcb_generate_id(c_);
     xcb_create_pixmap(c_, depth_, pixmap, window_, static_cast<std::uint16_t>(picture.width()),
                       static_cast<std::uint16_t>(picture.height()));
-    for (int y = 0; y < picture.height(); y += rowsAtOnce) {
-      const int rows = std::min(rowsAtOnce, picture.height() - y);
-      xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_,
-                    static_cast<std::uint16_t>(picture.width()), static_cast<std::uint16_t>(rows),
-                    0, static_cast<std::int16_t>(y), 0, depth_,
-                    static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(rows)),
-                    picture.constScanLine(y));
+    if (!putRows(pixmap, picture, QPoint(0, 0))) {
+      xcb_free_pixmap(c_, pixmap);
+      return 0;
     }
     kept_.emplace(picture.cacheKey(), pixmap);
     return pixmap;
+  }
+
+  // The image's pixels sent to the drawable at `at`, in as many requests as the server's
+  // longest request needs.
+  bool putRows(xcb_drawable_t drawable, const QImage& image, QPoint at) {
+    const auto rowBytes = static_cast<std::size_t>(image.bytesPerLine());
+    const int rowsAtOnce = static_cast<int>(std::min<std::size_t>(maxData_ / rowBytes, 0xffff));
+    if (rowsAtOnce < 1 || image.width() > 0x7fff || image.height() > 0x7fff) return false;
+    for (int y = 0; y < image.height(); y += rowsAtOnce) {
+      const int rows = std::min(rowsAtOnce, image.height() - y);
+      xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, gc_,
+                    static_cast<std::uint16_t>(image.width()), static_cast<std::uint16_t>(rows),
+                    static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y() + y), 0,
+                    depth_, static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(rows)),
+                    image.constScanLine(y));
+    }
+    return true;
   }
 
   xcb_connection_t* c_;

@@ -18,7 +18,10 @@ class ServerPictures {
   // Shows the picture (opaque, Format_RGB32, one pixel a logical pixel) at `at` in the
   // pixels of `widget`'s native window. False when it cannot: the caller paints it instead.
   virtual bool show(const QImage& picture, QPoint at) = 0;
-  // Sends what show() has asked for.
+  // Draws the pixels (opaque, Format_RGB32) at `at` once, without keeping them: a picture
+  // that shows once, such as a changed figure. False when it cannot.
+  virtual bool put(const QImage& pixels, QPoint at) = 0;
+  // Sends what show() and put() have asked for.
   virtual void send() = 0;
   // Lets go of every picture kept so far: the images they came from are going.
   virtual void forget() = 0;
