@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
+
 #include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/windows.h"
@@ -29,6 +35,23 @@ class BattlefieldUiTest : public ::testing::Test {
   }
   void SetUp() override { ui.sync(); }
   BattlefieldWindow* window() const { return ui.battlefield(); }
+  MapView* map() const { return window()->mapView(); }
+  // Lets Qt deliver what is pending: repaints above all.
+  static void settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  }
+};
+
+// The region a widget painted while the filter was on it.
+class PaintWatch : public QObject {
+ public:
+  QRegion region;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
 };
 
 }  // namespace kr::test

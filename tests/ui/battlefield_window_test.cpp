@@ -53,10 +53,6 @@ class BattlefieldWindowTest : public BattlefieldUiTest {
     window()->window()->activateWindow();
     settle();
   }
-  MapView* map() const { return window()->mapView(); }
-  static void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
   MapObject& put(int slot, Building kind, const char* picture, float left, float top, float w,
                  float h) {
     MapObject& o = f.objects[static_cast<std::size_t>(slot)];

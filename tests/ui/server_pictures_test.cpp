@@ -44,28 +44,12 @@ class RecordingServer : public ServerPictures {
   bool able_;
 };
 
-// The region the map view painted since the filter went on.
-class PaintedRegion : public QObject {
- public:
-  QRegion painted;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
-    return false;
-  }
-};
-
 class ServerPicturesTest : public BattlefieldUiTest {
  protected:
   void SetUp() override {
     BattlefieldUiTest::SetUp();
     window()->window()->activateWindow();
     settle();
-  }
-  MapView* map() const { return window()->mapView(); }
-  static void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
   }
   void useServer(bool able) {
     map()->setServerPictures(std::make_unique<RecordingServer>(shown, able));
@@ -136,7 +120,7 @@ TEST_F(ServerPicturesTest, ANewPictureGoesByTheServerOnlyWhereItsPictureAloneSho
     settle();
     useServer(c.serverAble);
     shown.clear();
-    PaintedRegion paints;
+    PaintWatch paints;
     map()->installEventFilter(&paints);
     nextPicture();
     map()->removeEventFilter(&paints);
@@ -146,11 +130,11 @@ TEST_F(ServerPicturesTest, ANewPictureGoesByTheServerOnlyWhereItsPictureAloneSho
       // Pixel for pixel what a repaint shows there.
       EXPECT_EQ(shown[0].picture,
                 map()->grab(works).toImage().convertToFormat(QImage::Format_RGB32));
-      EXPECT_FALSE(paints.painted.intersects(works));
+      EXPECT_FALSE(paints.region.intersects(works));
     } else {
       EXPECT_TRUE(shown.empty());
       // All of it that shows is repainted.
-      EXPECT_TRUE((QRegion(works) & uncovered(map())) - paints.painted == QRegion());
+      EXPECT_TRUE((QRegion(works) & uncovered(map())) - paints.region == QRegion());
     }
   }
 }

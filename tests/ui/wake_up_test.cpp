@@ -40,10 +40,6 @@ TEST(RealTimeWakeUps, NoneIsSetAtTheMainMenuAndOneIsOnTheBattlefield) {
 
 class WakeUpTest : public BattlefieldUiTest {
  protected:
-  MapView* map() const { return window()->mapView(); }
-  static void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
   // What one wake-up does after the game clock has moved on by ms.
   void wakeUpAfter(Millis ms) {
     game.clock.advanceBy(ms);
@@ -61,18 +57,6 @@ class WakeUpTest : public BattlefieldUiTest {
     for (int y = 0; y < fresh.height(); ++y)
       for (int x = 0; x < fresh.width(); ++x) count += shown.pixel(x, y) != fresh.pixel(x, y);
     return count;
-  }
-};
-
-// Counts the map view's paint events and keeps their region.
-class PaintWatch : public QObject {
- public:
-  QRegion region;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
-    return false;
   }
 };
 

@@ -43,6 +43,18 @@ void drawOutline(QPainter& p, const QRect& r, const QColor& colour) {
                  .adjusted(0, 0, -1, -1));
 }
 
+// The shown objects of one layer reaching into `area` (widget pixels), in slot order.
+void listLayer(const Battlefield& f, MapLayer layer, const QRect& area, QPoint offset,
+               std::vector<int>& found) {
+  found.clear();
+  for (int i = 0; i <= kLastSlot; ++i) {
+    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
+    if (o.shown && mapLayer(f, i) == layer &&
+        MapPainter::mapRect(o).translated(offset).intersects(area))
+      found.push_back(i);
+  }
+}
+
 }  // namespace
 
 QPoint MapPainter::mapOffset(const Battlefield& f) {
@@ -245,16 +257,8 @@ void MapPainter::paint(QPainter& p, const Battlefield& f, const QRegion& area) {
   const qreal dpr = ratio_;
   prepareGround(f, QSize(p.device()->width(), p.device()->height()), dpr, offset, inHand);
 
-  // The tanks in view, drawn over the ground in slot order.
-  overList_.clear();
   const QRect bounds = area.boundingRect();
-  for (int i = 0; i <= kLastSlot; ++i) {
-    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-    if (o.shown && mapLayer(f, i) == MapLayer::Tanks &&
-        mapRect(o).translated(offset).intersects(bounds))
-      overList_.push_back(i);
-  }
-  const std::vector<QRect> over = overlayAreas(f, offset, inHand);
+  const std::vector<QRect> over = drawnOver(f, offset, inHand, bounds);
   const auto underOverlay = [&over](const QRect& r) {
     return std::any_of(over.begin(), over.end(), [&r](const QRect& o) { return o.intersects(r); });
   };
@@ -287,14 +291,7 @@ std::vector<MapPainter::Alone> MapPainter::picturesAlone(const Battlefield& f, c
   if (ratio_ != 1) return alone;
   const QPoint offset = mapOffset(f);
   const int inHand = slotInHand(f);
-  overList_.clear();
-  for (int i = 0; i <= kLastSlot; ++i) {
-    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-    if (o.shown && mapLayer(f, i) == MapLayer::Tanks &&
-        mapRect(o).translated(offset).intersects(view))
-      overList_.push_back(i);
-  }
-  const std::vector<QRect> over = overlayAreas(f, offset, inHand);
+  const std::vector<QRect> over = drawnOver(f, offset, inHand, view);
   placeBuildings(f, view, offset);
   for (const int slot : candidates) {
     const MapObject& o = f.objects[static_cast<std::size_t>(slot)];
@@ -312,6 +309,13 @@ std::vector<MapPainter::Alone> MapPainter::picturesAlone(const Battlefield& f, c
   return alone;
 }
 
+std::vector<QRect> MapPainter::drawnOver(const Battlefield& f, QPoint offset, int inHand,
+                                         const QRect& area) {
+  // The tanks in view, drawn over the ground in slot order.
+  listLayer(f, MapLayer::Tanks, area, offset, overList_);
+  return overlayAreas(f, offset, inHand);
+}
+
 std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset, int inHand) const {
   std::vector<QRect> areas;
   for (const int i : overList_) areas.push_back(mapRect(f.objects[static_cast<std::size_t>(i)]));
@@ -327,13 +331,7 @@ std::vector<QRect> MapPainter::overlayAreas(const Battlefield& f, QPoint offset,
 
 void MapPainter::listBuildings(const Battlefield& f, const QRect& area, QPoint offset) {
   // The standing buildings, in slot order.
-  drawList_.clear();
-  for (int i = 0; i <= kLastSlot; ++i) {
-    const MapObject& o = f.objects[static_cast<std::size_t>(i)];
-    if (o.shown && mapLayer(f, i) == MapLayer::Buildings &&
-        mapRect(o).translated(offset).intersects(area))
-      drawList_.push_back(i);
-  }
+  listLayer(f, MapLayer::Buildings, area, offset, drawList_);
 }
 
 void MapPainter::drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset) {

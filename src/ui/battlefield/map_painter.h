@@ -76,6 +76,9 @@ class MapPainter {
   void listBuildings(const Battlefield& f, const QRect& area, QPoint offset);
   void drawGround(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
   void paintBand(QPainter& p, const Battlefield& f, const QRect& area, QPoint offset);
+  // Lists the tanks reaching into `area` (widget pixels) in overList_ and gives
+  // overlayAreas() for them.
+  std::vector<QRect> drawnOver(const Battlefield& f, QPoint offset, int inHand, const QRect& area);
   // Where the overlay may draw, in widget pixels: the tanks in view, the bars, the red
   // rectangle and the item in hand.
   std::vector<QRect> overlayAreas(const Battlefield& f, QPoint offset, int inHand) const;
