@@ -2,10 +2,7 @@
 // object clicks and map events.
 #pragma once
 
-#include <QPointer>
-#include <QRegion>
 #include <QWidget>
-#include <QWindow>
 #include <array>
 #include <cstdint>
 #include <memory>
