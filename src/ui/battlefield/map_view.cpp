@@ -90,16 +90,22 @@ ServerPictures* MapView::serverToShow() {
 void MapView::showPictureChanges(const Battlefield& f) {
   if (pictureChanges_.empty()) return;
   ServerPictures* server = serverToShow();
-  const QRegion free = uncovered(this);
   std::vector<char> shown(kSlots, 0);
   if (server) {
+    const QRegion free = uncovered(this);
+    // Most often nothing lies over the map: the free part is one rectangle.
+    const auto inFree = [&free](const QRect& r) {
+      return free.rectCount() == 1 ? free.boundingRect().contains(r)
+                                   : (QRegion(r) - free).isEmpty();
+    };
+    std::vector<QRect> drawn;
     for (const MapPainter::Alone& a : painter_.picturesAlone(f, rect(), pictureChanges_))
-      if ((QRegion(a.at) - free).isEmpty() &&
-          server->show(*a.picture, aside_->inWindow(a.at.topLeft()))) {
-        aside_->shown(a.at);
+      if (inFree(a.at) && server->show(*a.picture, aside_->inWindow(a.at.topLeft()))) {
+        drawn.push_back(a.at);
         shown[static_cast<std::size_t>(a.slot)] = 1;
       }
     server->send();
+    aside_->shown(unite(drawn));
   }
   for (const int slot : pictureChanges_)
     if (!shown[static_cast<std::size_t>(slot)])

@@ -32,7 +32,7 @@ class ShownAside : public QObject {
   // A point of the widget in the pixels of its native window.
   QPoint inWindow(QPoint p) const;
   // The server drew r (widget pixels).
-  void shown(const QRect& r) { region_ += r; }
+  void shown(const QRegion& r) { region_ += r; }
   // What the server drew since, taken: the caller repaints it.
   QRegion take();
 
