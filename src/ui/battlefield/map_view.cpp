@@ -89,7 +89,7 @@ ServerPictures* MapView::serverToShow() {
 
 void MapView::showPictureChanges(const Battlefield& f) {
   if (pictureChanges_.empty()) return;
-  ServerPictures* server = serverToShow();
+  ServerPictures* server = serverThisSync_;
   std::vector<char> shown(kSlots, 0);
   if (server) {
     const QRegion free = uncovered(this);
@@ -155,7 +155,7 @@ void MapView::sync(const Battlefield& f) {
     update();
   }
   // Pictures go by the server only while the window's buffer stays where it is.
-  pictureChangesAside_ = offset == drawnOffset_ && serverToShow() != nullptr;
+  serverThisSync_ = offset == drawnOffset_ ? serverToShow() : nullptr;
   if (offset != drawnOffset_) {
     // What was drawn moves with the map; only the uncovered strip is painted afresh. What
     // the window's buffer moves where the server showed newer pictures is out of date.
@@ -184,6 +184,7 @@ void MapView::sync(const Battlefield& f) {
   syncControl(drawnBarLabel_, f.healthLabel, MapPainter::kLabelMargin);
   syncSelection(f.selectionRect);
   showPictureChanges(f);
+  serverThisSync_ = nullptr;
   repaintCollected();
   if (!groundRepaints_.empty()) {
     painter_.groundChanged(unite(groundRepaints_));
@@ -201,7 +202,7 @@ void MapView::syncObject(const Battlefield& f, int slot) {
   if (d.shown == o.shown && d.rect == r && d.border == o.border && d.layer == layer &&
       d.picture == o.picture)
     return;
-  if (pictureChangesAside_ && d.shown && o.shown && d.rect == r && d.border == o.border &&
+  if (serverThisSync_ && d.shown && o.shown && d.rect == r && d.border == o.border &&
       d.layer == layer) {
     // A new picture in place: the server may show it (showPictureChanges).
     pictureChanges_.push_back(slot);

@@ -87,10 +87,11 @@ class MapView : public QWidget {
   std::vector<QRect> groundRepaints_;  // those of them on the kept ground
   DrawnControl drawnBarOutline_, drawnBarFill_, drawnBarLabel_, drawnSelection_;
 
-  ShownAside* aside_;                 // where the server drew newer pictures than the buffer's
-  qreal serverRatio_ = 1;             // the density of the pictures the server keeps
-  bool pictureChangesAside_ = false;  // this sync may show pictures by the server
-  std::vector<int> pictureChanges_;   // slots whose picture alone changed in this sync
+  ShownAside* aside_;      // where the server drew newer pictures than the buffer's
+  qreal serverRatio_ = 1;  // the density of the pictures the server keeps
+  // The server's pictures while this sync may show pictures by them; null otherwise.
+  ServerPictures* serverThisSync_ = nullptr;
+  std::vector<int> pictureChanges_;  // slots whose picture alone changed in this sync
 
   Press press_ = Press::None;
   int pressedSlot_ = -1;
