@@ -32,7 +32,7 @@ deb="$work/out/krepostan_${version}_$(dpkg --print-architecture).deb"
 echo "Built $(basename "$deb")"
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6multimedia6 libqt6network6 libqt6svg6 libstdc++6; do
+for lib in libqt6widgets6 libpulse0 libqt6network6 libqt6svg6 libstdc++6; do
   [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib, which the program or a module links"
 done
 
@@ -45,9 +45,10 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/krepostan.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/ru.krepostan.Krepostan.metainfo.xml"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/krepostan.svg" ] || fail "no icon"
-# The program itself links neither Qt Multimedia nor Qt Network: its modules bring them.
-if readelf -d "$root/usr/games/krepostan" | grep -E 'NEEDED.*Qt6(Multimedia|Network)'; then
-  fail "the program links Qt Multimedia or Qt Network itself"
+# The program itself links neither the sound server's library nor Qt Network: its modules
+# bring them.
+if readelf -d "$root/usr/games/krepostan" | grep -E 'NEEDED.*(libpulse|Qt6Network)'; then
+  fail "the program links libpulse or Qt Network itself"
 fi
 
 # The installed game, started from the unpacked root, up to its main menu. Its start notes

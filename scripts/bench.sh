@@ -19,7 +19,7 @@ x_idle="${2:-20}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target frame_bench simulation_bench budget_bench \
-  bare_window idle_under_x krepostan
+  bare_window idle_under_x krepostan cue_latency
 
 echo "== Load: $(uptime)"
 out="$(mktemp -d)"
@@ -62,6 +62,26 @@ for b in runs("budget.json"):
         row(n, f'{b["cpu_time"]:.3g} {b["time_unit"]}', "(scaling)" if "WakeUp" in n else "")
 PY
 tail -n 1 "$out/budget.txt"
+echo "== Sound cues through a private PulseAudio server (bench/sound/cue_latency.cpp, 3 repeats)"
+status=0
+build/bench/cue_latency --program-folder build/bin --repeats 3 >"$out/cues.txt" || status=$?
+if [ "$status" = 77 ]; then
+  echo "  skipped: $(cat "$out/cues.txt")"
+elif [ "$status" != 0 ]; then
+  echo "  cue_latency failed (status $status): $(cat "$out/cues.txt")"
+else
+  python3 - "$out/cues.txt" <<'PY'
+import sys
+for line in open(sys.argv[1]):
+    f = line.rstrip("\n").split("\t")
+    if f[0] != "cues":
+        continue
+    name, heard, expected, played, median, worst, spacing, length = f[1:]
+    print(f"  {name:<34} sounds heard {heard:>3} / expected {expected:>3} (cues played {played:>3}), "
+          f"play call to first sample at the server: median {median} ms, worst {worst} ms "
+          f"(spacing off by at most {spacing} ms, length by {length} ms)   budget median 30 ms")
+PY
+fi
 echo "== Start-up under Xvfb, process start to first pixels on the screen (bench/startup.sh)"
 if command -v Xvfb >/dev/null; then
   bash bench/startup.sh | sed 's/^/  /'

@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev libfontconfig-dev libxcb1-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libxcb1-dev
+  # Sound: the sound server's client library (PulseAudio, or PipeWire through its interface)
+  libpulse-dev
   qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # Qt's Russian texts and Wayland platform; the desktop files' and the Debian package's checks
   qt6-translations-l10n qt6-wayland qt6-base-private-dev
   desktop-file-utils appstream dpkg-dev lintian
@@ -20,6 +21,9 @@ packages=(
   weston
   # The English translation: its catalogue compiled and checked (GNU gettext's tools)
   gettext
+  # The sound tests and the cue latency benchmark: a private sound server, its monitor
+  # recorded with parecord
+  pulseaudio pulseaudio-utils
   # The benchmarks' report (scripts/bench.sh)
   python3
 )

@@ -174,12 +174,13 @@ Sockets& QtPlatform::sockets() {
 
 void QtPlatform::playSound(const std::string& path) {
   SoundChannel* channel = sound();
-  // No sound module or no audio device: the game stays silent.
-  if (!channel || !channel->audioAvailable()) return;
-  const QString file = playableFile(QString::fromStdString(path),
-                                    QString::fromStdString(soundFolder() + "/" + cue::kDefault));
+  // No sound module: the game stays silent. Without a sound server the module is silent.
+  if (!channel) return;
+  const QString defaultCue = QString::fromStdString(soundFolder() + "/" + cue::kDefault);
+  const QString file = playableFile(QString::fromStdString(path), defaultCue);
   if (file.isEmpty()) return;
-  channel->play(file);
+  // A wave the channel cannot decode plays the default cue too.
+  if (!channel->play(file) && file != defaultCue) channel->play(defaultCue);
 }
 
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
