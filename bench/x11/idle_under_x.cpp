@@ -326,7 +326,7 @@ int measureIdle(const fs::path& program, double seconds, int buildings, const fs
     return 1;
   }
   Session s;
-  const auto desktop = startDesktop(s);
+  const auto desktop = startDesktop(s, kScreen);
   if (!desktop) return kSkip;
   s.startGame(program);
   Run run(s, *desktop, plan);

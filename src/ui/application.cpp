@@ -59,6 +59,10 @@ QString localeFolderOf(const QString& programFolder) {
   return QDir::cleanPath(program.filePath(QStringLiteral(KREPOSTAN_LOCALE_FROM_PROGRAM)));
 }
 
+namespace {
+constexpr const char* kNoDecorations = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
+}  // namespace
+
 QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
                           const QByteArray& waylandDisplay) {
   if (!requested.isEmpty()) return requested;
@@ -71,6 +75,14 @@ void selectPlatform() {
   const QByteArray platform =
       choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
   if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+  // On Wayland Qt asks, for every window it shows, whether it could draw the window's
+  // decorations itself, and to answer it sets up EGL: Mesa's renderer and its compiler are
+  // mapped and initialised (some 50 MiB resident) in a program that draws everything in its
+  // own memory. The game's window is frameless and needs none; the error message boxes then
+  // stand without a title bar where the compositor draws none either. The player's own
+  // setting wins.
+  if (platform.startsWith("wayland") && !qEnvironmentVariableIsSet(kNoDecorations))
+    qputenv(kNoDecorations, "1");
 }
 
 void keepLargeBuffersMapped() {

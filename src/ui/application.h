@@ -41,7 +41,8 @@ QString localeFolderOf(const QString& programFolder);
 QByteArray choosePlatform(const QByteArray& requested, const QByteArray& display,
                           const QByteArray& waylandDisplay);
 
-// Before the QApplication exists: sets QT_QPA_PLATFORM as choosePlatform says.
+// Before the QApplication exists: sets QT_QPA_PLATFORM as choosePlatform says, and on
+// Wayland leaves the windows' decorations to the compositor, so that Qt sets up no EGL.
 void selectPlatform();
 
 // First thing in the process: the memory of a large pixel buffer (a window's backing store,

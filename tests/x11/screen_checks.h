@@ -13,7 +13,7 @@
 
 namespace kr::x11 {
 
-// The screen of the walk's X server.
+// The screen of the walk's X server (on Wayland, the compositor's output).
 constexpr QSize kScreen(1920, 1080);
 
 // The game's clock runs on, a frame at a time, until the condition holds; a minute at most.

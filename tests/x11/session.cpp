@@ -3,6 +3,8 @@
 
 #include "x11/x_desktop.h"
 
+#include <QImage>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -31,6 +33,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kPoll = std::chrono::milliseconds(10);
+// The compositor's socket in the session's runtime folder.
+constexpr const char* kWaylandSocket = "krepostan-walk";
 
 // The name of an environment entry ("DISPLAY" of "DISPLAY=:1").
 std::string entryName(const std::string& entry) { return entry.substr(0, entry.find('=')); }
@@ -152,9 +156,10 @@ Session::Session() {
 }
 
 Session::~Session() {
-  // The programs first, then the window manager, then the server they talk to.
+  // The programs first, then the window manager or compositor, then the server they talk to.
   other_.stop();
   game_.stop();
+  compositor_.stop();
   windowManager_.stop();
   server_.stop();
   std::error_code ignored;
@@ -174,12 +179,52 @@ std::vector<std::string> Session::xEnvironment() const {
           "QT_LOGGING_RULES=qt.multimedia*=false"};
 }
 
-std::string Session::startServer() {
+// The game natively on the compositor: no X server for it.
+std::vector<std::string> Session::gameEnvironment() const {
+  if (!onWayland()) return xEnvironment();
+  std::vector<std::string> env = xEnvironment();
+  for (auto& e : env) {
+    if (entryName(e) == "DISPLAY" || entryName(e) == "XAUTHORITY") e = entryName(e);
+    if (entryName(e) == "QT_QPA_PLATFORM") e = "QT_QPA_PLATFORM=wayland";
+    if (entryName(e) == "WAYLAND_DISPLAY") e = "WAYLAND_DISPLAY=" + std::string(kWaylandSocket);
+  }
+  env.push_back(logProtocol_ ? "WAYLAND_DEBUG=client" : "WAYLAND_DEBUG");
+  return env;
+}
+
+std::string Session::startCompositor() {
+  // The panel at the top, no animations, no lock screen and no on-screen keyboard: the
+  // window comes up at once where the walk looks for it.
+  const fs::path config = folder_ / "weston.ini";
+  std::ofstream(config) << "[core]\nidle-time=0\n"
+                           "[shell]\npanel-position=top\nlocking=false\nanimation=none\n"
+                           "startup-animation=none\nclose-animation=none\nfocus-animation=none\n"
+                           "[input-method]\npath=\n";
+  compositor_ = Child({"weston", "--backend=x11-backend.so", "--use-pixman",
+                       "--width=" + std::to_string(screen_.width()),
+                       "--height=" + std::to_string(screen_.height()),
+                       "--socket=" + std::string(kWaylandSocket), "--idle-time=0",
+                       "--config=" + config.string()},
+                      xEnvironment(), compositorLog());
+  const fs::path socket = folder_ / "runtime" / kWaylandSocket;
+  const auto deadline = Clock::now() + std::chrono::seconds(15);
+  while (!fs::exists(socket) && compositor_.running() && Clock::now() < deadline)
+    std::this_thread::sleep_for(kPoll);
+  if (fs::exists(socket)) return {};
+  const std::string log = tail(compositorLog(), 5);
+  compositor_.stop();
+  return "Weston did not start" + (log.empty() ? std::string(" (is it installed?)") : ":\n" + log);
+}
+
+std::string Session::startServer(QSize screen) {
+  screen_ = screen;
   writeAuthority(authority());
   std::array<int, 2> pipe{};
   if (pipe2(pipe.data(), O_CLOEXEC) != 0) return "no pipe for the display number";
   // Xvfb picks a display number that no other server uses and writes it to fd 3.
-  server_ = Child({"Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+  const std::string size =
+      std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
+  server_ = Child({"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp",
                    "-auth", authority().string()},
                   {}, folder_ / "xvfb.log", pipe[1]);
   close(pipe[1]);
@@ -231,7 +276,7 @@ void Session::startGame(const fs::path& program, const std::vector<std::string>&
   }
   std::vector<std::string> argv{(copy / program.filename()).string()};
   argv.insert(argv.end(), options.begin(), options.end());
-  game_ = Child(argv, xEnvironment(), gameLog());
+  game_ = Child(argv, gameEnvironment(), gameLog());
 }
 
 void Session::startOther(const std::vector<std::string>& argv) {
@@ -242,6 +287,8 @@ std::string tail(const fs::path& log, int lines) {
   std::ifstream in(log);
   std::deque<std::string> last;
   for (std::string line; std::getline(in, line);) {
+    // A Wayland client's protocol log ("[time] wl_surface@3.commit()") says nothing of why.
+    if (line.rfind('[', 0) == 0 && line.find('@') != std::string::npos) continue;
     last.push_back(line);
     if (static_cast<int>(last.size()) > lines) last.pop_front();
   }
@@ -250,8 +297,8 @@ std::string tail(const fs::path& log, int lines) {
   return out;
 }
 
-std::unique_ptr<Desktop> startDesktop(Session& s) {
-  if (const std::string why = s.startServer(); !why.empty()) {
+std::unique_ptr<Desktop> startDesktop(Session& s, QSize screen) {
+  if (const std::string why = s.startServer(screen); !why.empty()) {
     std::printf("SKIP: no X server could be started: %s\n", why.c_str());
     return nullptr;
   }
@@ -259,6 +306,32 @@ std::unique_ptr<Desktop> startDesktop(Session& s) {
   auto desktop = Desktop::connect(":" + s.display());
   if (!desktop)
     std::printf("SKIP: the X server on :%s takes no connection with XTest\n", s.display().c_str());
+  return desktop;
+}
+
+std::unique_ptr<Desktop> startWaylandDesktop(Session& s, QSize screen) {
+  auto desktop = startDesktop(s, screen);
+  if (!desktop) return nullptr;
+  if (const std::string why = s.startCompositor(); !why.empty()) {
+    std::printf("SKIP: no Wayland compositor could be started: %s\n", why.c_str());
+    return nullptr;
+  }
+  // The shell has drawn the desktop: its background in the middle of the screen and, over
+  // it, its panel at the top.
+  const auto drawn = [&] {
+    const QImage screenNow = desktop->grabScreen();
+    if (screenNow.isNull()) return false;
+    const QRgb middle = screenNow.pixel(screen.width() / 2, screen.height() / 2);
+    const QRgb panel = screenNow.pixel(screen.width() / 2, 2);
+    return (middle & 0xffffffu) != 0 && middle != panel;
+  };
+  const auto deadline = Clock::now() + std::chrono::seconds(15);
+  while (!drawn() && Clock::now() < deadline) std::this_thread::sleep_for(kPoll);
+  if (!drawn()) {
+    std::printf("SKIP: Weston's shell drew no desktop within 15 s:\n%s",
+                tail(s.compositorLog(), 5).c_str());
+    return nullptr;
+  }
   return desktop;
 }
 

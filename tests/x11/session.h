@@ -1,9 +1,12 @@
-// A private X desktop for one walk through the game: a virtual X server (Xvfb) on a free
-// display, optionally a window manager, and the game started from a scratch copy of its
-// folder. Everything it starts it ends again.
+// A private desktop for one walk through the game: a virtual X server (Xvfb) on a free
+// display, optionally a window manager or a Wayland compositor (Weston, its output a window
+// on that X server), and the game started from a scratch copy of its folder, on X or natively
+// on the compositor. Everything it starts it ends again.
 #pragma once
 
 #include <sys/types.h>
+
+#include <QSize>
 
 #include <chrono>
 #include <filesystem>
@@ -54,9 +57,9 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // Starts Xvfb at 1920 × 1080 on a display number it picks itself. Returns an empty string
-  // on success, else why no X server could be started.
-  std::string startServer();
+  // Starts Xvfb with a screen of that size on a display number it picks itself. Returns an
+  // empty string on success, else why no X server could be started.
+  std::string startServer(QSize screen);
   std::string display() const { return display_; }
   // The file with the server's cookie, for XAUTHORITY.
   std::filesystem::path authority() const { return folder_ / "authority"; }
@@ -65,6 +68,14 @@ class Session {
   std::filesystem::path windowManagerLog() const { return folder_ / "openbox.log"; }
   // The file that the window manager makes once it is ready.
   std::filesystem::path windowManagerReady() const { return folder_ / "openbox-ready"; }
+  // Starts Weston on the X server, its output a window covering the X screen, its panel at the
+  // top; the game started after it runs natively on it. Returns an empty string once it takes
+  // clients, else why it could not start.
+  std::string startCompositor();
+  bool onWayland() const { return compositor_.started(); }
+  // The game's Wayland protocol log (WAYLAND_DEBUG=client) goes to its log.
+  void logProtocol() { logProtocol_ = true; }
+  std::filesystem::path compositorLog() const { return folder_ / "weston.log"; }
   // Copies the game's folder (the program and its cues, no saved game) into the scratch
   // folder and starts the copy there on this server.
   void startGame(const std::filesystem::path& program,
@@ -82,11 +93,16 @@ class Session {
 
  private:
   std::vector<std::string> xEnvironment() const;
+  // The X environment, or the compositor's when there is one.
+  std::vector<std::string> gameEnvironment() const;
 
   std::filesystem::path folder_;
   std::string display_;
   Child server_;
   Child windowManager_;
+  Child compositor_;
+  QSize screen_;
+  bool logProtocol_ = false;
   Child game_;
   Child other_;
   bool keep_ = false;
@@ -95,8 +111,11 @@ class Session {
 // The last lines of a log file, for a failure message.
 std::string tail(const std::filesystem::path& log, int lines);
 
-// Starts the session's X server and connects to it for X input. When either cannot be had,
-// says so on a SKIP line and gives null.
-std::unique_ptr<Desktop> startDesktop(Session& s);
+// Starts the session's X server with a screen of that size and connects to it for X input.
+// When either cannot be had, says so on a SKIP line and gives null.
+std::unique_ptr<Desktop> startDesktop(Session& s, QSize screen);
+// The same, then Weston on it, waiting until its shell has drawn the desktop. When the
+// compositor cannot be had, says so on a SKIP line and gives null.
+std::unique_ptr<Desktop> startWaylandDesktop(Session& s, QSize screen);
 
 }  // namespace kr::x11

@@ -16,12 +16,13 @@
 
 namespace kr::x11 {
 
+// The game on a stand-in platform whose screen is the size the desktop gives the game's window.
 struct StandInGame {
   test::FakePlatform platform;
   Game game{platform};
 
-  StandInGame() {
-    platform.usable = {kScreen.width(), kScreen.height()};
+  explicit StandInGame(QSize screen = kScreen) {
+    platform.usable = {screen.width(), screen.height()};
     platform.full = platform.usable;
     startUp(game);
   }
@@ -30,7 +31,7 @@ struct StandInGame {
 // The briefing's places, met on the way from the main menu to the battlefield, and what the
 // screen shows there.
 struct BriefingPlaces {
-  QRect briefText, loadButton, startButton, loadingBar;
+  QRect briefText, loadButton, startButton, quitButton, loadingBar;
 
   // Empty once the briefing's red text is on the screen; else what the screen shows.
   std::string whyNotTyped(Desktop& desktop) const {
@@ -48,6 +49,20 @@ struct BriefingPlaces {
     return count(start, buttonFace) > start.width() * start.height() / 2 ? ""
                                                                          : "«Начать» is not there";
   }
+  // Empty when «Выйти», at the bottom edge of the game's window, stands whole in it: inside
+  // the window, its face drawn and its frame along its bottom row; else what is amiss.
+  std::string whyNotWhole(Desktop& desktop) const {
+    if (!QRect(QPoint(0, 0), desktop.gameArea().size()).contains(quitButton))
+      return "«Выйти» reaches out of the game's window";
+    const QImage face = desktop.grab(quitButton.adjusted(4, 4, -4, -4));
+    if (count(face, buttonFace) * 2 < face.width() * face.height())
+      return "«Выйти» shows no button face";
+    const QImage bottom = desktop.grab(
+        QRect(quitButton.left() + 4, quitButton.bottom(), quitButton.width() - 8, 1));
+    return bottom.isNull() || count(bottom, buttonFace) * 2 > bottom.width()
+               ? "the frame along «Выйти»'s bottom is not drawn"
+               : "";
+  }
 };
 
 // From the main menu through the briefing and the loading pass onto the battlefield.
@@ -56,6 +71,7 @@ inline BriefingPlaces playToBattlefield(Game& g) {
   newGameClick(g);
   p.briefText = rectOf(g.briefing().briefLabel);
   p.loadButton = rectOf(g.briefing().loadButton);
+  p.quitButton = rectOf(g.briefing().quitButton);
   loadClick(g);
   runGameUntil(g, [&g] { return g.briefing().startButton.visible; });
   p.startButton = rectOf(g.briefing().startButton);

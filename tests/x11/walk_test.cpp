@@ -4,16 +4,21 @@
 // that; inside it, every step waits, for a bounded time, until the screen shows what the
 // player should see: which of the game's windows stand there, over what, and a few of their
 // pixels, with the game's window holding the keyboard. A failing step names itself, prints
-// what the server showed and keeps the screenshot.
+// what the desktop showed and keeps the screenshot.
 //
-//   walk_test --game PROGRAM [--window-manager] [--english] [--shots FOLDER]
+//   walk_test --game PROGRAM [--window-manager | --wayland] [--english] [--shots FOLDER]
 //
 // With --window-manager the walk runs under openbox: another program comes in front of the
 // open in-game menu and of the quit question and the game comes back as it was left, a game
 // is loaded from the in-game menu, and the game is left by closing its window from the
-// desktop. With --english the game is started with --language en. With --shots every step's
-// screen is kept in FOLDER, to look at.
-// Exits 0 when the walk passes, 1 when a step fails, 77 when no X server can be started.
+// desktop. With --wayland the game runs natively on Weston, whose output is a window of the X
+// server (so X input reaches the game as Wayland input, and the X screen shows what Weston
+// composes), in the window Weston gives it under its panel: the same walk, a game loaded from
+// the in-game menu, and the game left by the briefing's «Выйти» at the window's bottom edge.
+// With --english the game is started with --language en. With --shots every step's screen is
+// kept in FOLDER, to look at.
+// Exits 0 when the walk passes, 1 when a step fails, 77 when no X server, or on --wayland no
+// compositor, can be started.
 #include <X11/keysym.h>
 
 #include <QImage>
@@ -25,6 +30,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,6 +50,7 @@
 #include "model/translation.h"
 #include "support/fake_platform.h"
 #include "ui/widgets/frame_size.h"
+#include "x11/game_window_view.h"
 #include "x11/screen_checks.h"
 #include "x11/session.h"
 #include "x11/stand_in_game.h"
@@ -55,9 +62,9 @@ namespace {
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
 
-// Where the game puts its windows and controls on a 1920 × 1080 screen: the game's own rules,
-// played on a stand-in platform up to the moment each place is needed. Places are on the
-// screen, which the game's one window covers.
+// Where the game puts its windows and controls in a game window of the given size: the game's
+// own rules, played on a stand-in platform up to the moment each place is needed. Places are
+// in the game's window.
 struct Places {
   QRect mainMenu, mainMenuNewGame, mainMenuAbout;
   QRect aboutTitleBar, aboutOk;
@@ -73,17 +80,19 @@ struct Places {
   QRect accumulator;    // where it then stands
   QRect terrainSample;  // bare ground, away from every window but the battlefield
 
+  QSize screen;
+
   // A window of that size centred on the screen, as the game centres its windows.
-  static QRect centred(float width, float height) {
+  QRect centred(float width, float height) const {
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
-    return QRect((kScreen.width() - w) / 2, (kScreen.height() - h) / 2, w, h);
+    return QRect((screen.width() - w) / 2, (screen.height() - h) / 2, w, h);
   }
   static QRect in(const QRect& window, const Control& c) {
     return rectOf(c).translated(window.topLeft());
   }
 
-  Places() {
+  explicit Places(QSize gameScreen) : screen(gameScreen) {
     const MainMenu menu;
     mainMenu = centred(menu.width, menu.height);
     mainMenuNewGame = in(mainMenu, menu.newGameButton);
@@ -107,7 +116,7 @@ struct Places {
     const Notepad notepad;
     notepadBack = in(centred(notepad.width, notepad.height), notepad.backButton);
 
-    StandInGame standIn;
+    StandInGame standIn(screen);
     Game& g = standIn.game;
     briefing = playToBattlefield(g);
 
@@ -167,20 +176,40 @@ bool mostly(const QImage& area, bool (*is)(QRgb)) {
   return !area.isNull() && count(area, is) * 2 > area.width() * area.height();
 }
 
+// The desktops a walk runs on.
+enum Desktops : unsigned {
+  kBareServer = 1,     // an X server alone
+  kWindowManager = 2,  // an X server under openbox
+  kWayland = 4,        // Weston on an X server, the game native on it
+  kEveryDesktop = kBareServer | kWindowManager | kWayland,
+};
+
 class Walk {
  public:
-  Walk(Session& session, Desktop& desktop, bool windowManager)
-      : session_(session), desktop_(desktop), windowManager_(windowManager) {}
+  Walk(Session& session, Desktop& desktop, GameWindowView& view, Desktops where)
+      : session_(session), desktop_(desktop), view_(view), where_(where) {}
 
-  const Places places;
-  bool windowManager() const { return windowManager_; }
+  Desktops where() const { return where_; }
   Desktop& desktop() { return desktop_; }
   Session& session() { return session_; }
+
+  // The places of the game's controls in the game's window as the desktop now gives it:
+  // worked out afresh, and input and pictures placed there, whenever that window moves or
+  // changes its size.
+  const Places& places() {
+    const QRect area = view_.area();
+    if (!places_ || (!area.isEmpty() && area != area_)) {
+      if (!area.isEmpty()) area_ = area;
+      desktop_.setGameArea(area_);
+      places_ = std::make_unique<Places>(area_.size());
+    }
+    return *places_;
+  }
 
   // The battlefield as it looked before anything was put on it.
   QImage battlefieldShot;
 
-  // The game's windows on the desktop: those of the game's window class.
+  // The game's windows on the X desktop: those of the game's window class.
   std::vector<TopWindow> gameWindows() {
     std::vector<TopWindow> out;
     for (const TopWindow& t : desktop_.stacking())
@@ -189,30 +218,14 @@ class Walk {
   }
 
   // Empty when the game is exactly one window on the desktop, titled with the game's name,
-  // covering the screen; else what differs.
-  std::string expectOneWindow() {
-    const std::vector<TopWindow> windows = gameWindows();
-    if (windows.size() != 1)
-      return "the game has " + std::to_string(windows.size()) + " windows on the desktop";
-    const TopWindow& w = windows.front();
-    if (w.title != text::kGameName) return "the game's window is titled \"" + w.title + "\"";
-    if (w.rect != QRect(QPoint(0, 0), kScreen))
-      return "the game's window does not cover the screen";
-    return {};
-  }
-
+  // covering the area the desktop gives it; else what differs.
+  std::string expectOneWindow() { return view_.expectOneWindow(); }
   // Empty when the game's window is on top of the desktop with the keyboard.
-  std::string expectActive() {
-    const std::vector<TopWindow> all = desktop_.stacking();
-    if (all.empty() || all.back().windowClass != "krepostan")
-      return "another program stands over the game";
-    if (desktop_.focus() != all.back().id) return "the game's window does not have the keyboard";
-    return {};
-  }
+  std::string expectActive() { return view_.expectActive(); }
 
   // Empty when the screen shows the window of that role; else what it shows there.
   std::string expectShown(Role role) {
-    const Places& p = places;
+    const Places& p = places();
     if (role == Role::Briefing) return p.briefing.whyNotTyped(desktop_);
     if (role == Role::Backdrop) {
       const double before = brightness(battlefieldShot.copy(p.terrainSample));
@@ -235,22 +248,8 @@ class Walk {
     return amiss;
   }
 
-  // What the X server shows, for a failure message.
-  std::string shown() {
-    const std::vector<TopWindow> windows = desktop_.stacking();
-    const WindowId focus = desktop_.focus();
-    std::string out = "  windows, bottom to top:\n";
-    for (const auto& w : windows) {
-      char line[256];
-      std::snprintf(line, sizeof line, "    %-10s \"%s\" %dx%d+%d+%d%s%s\n", w.windowClass.c_str(),
-                    w.title.c_str(), w.rect.width(), w.rect.height(), w.rect.x(), w.rect.y(),
-                    w.framed() ? " framed" : "", w.id == focus ? "  <- keyboard" : "");
-      out += line;
-    }
-    if (windows.empty()) out += "    (none)\n";
-    if (focus == 0) out += "  no window has the keyboard\n";
-    return out;
-  }
+  // What the desktop shows, for a failure message.
+  std::string shown() { return view_.shown(); }
 
   void click(const QRect& control) { desktop_.click(control.center()); }
 
@@ -275,7 +274,7 @@ class Walk {
 
   // Whether the pixels that tell the window of that role are on the screen.
   bool shows(Role role) {
-    const Places& p = places;
+    const Places& p = places();
     switch (role) {
       case Role::MainMenu: return face(p.mainMenuNewGame);
       case Role::About:
@@ -294,17 +293,19 @@ class Walk {
 
   Session& session_;
   Desktop& desktop_;
-  bool windowManager_;
+  GameWindowView& view_;
+  Desktops where_;
+  std::unique_ptr<Places> places_;
+  QRect area_;
 };
 
 // One step of the walk: what the player does, then what the screen must show within the
 // time limit (empty when it does, else what is amiss).
 struct Step {
-  enum Where { Always, BareServer, WindowManager };
   const char* name;
   std::function<void(Walk&)> act;
   std::function<std::string(Walk&)> seen;
-  Where where = Always;
+  unsigned where = kEveryDesktop;  // the desktops the step is taken on
   std::chrono::milliseconds limit = std::chrono::seconds(10);
 };
 
@@ -362,19 +363,19 @@ const std::vector<Step>& steps() {
   static const std::vector<Step> table{
       {"the main menu comes up", [](Walk&) {}, [](Walk& w) { return w.expect({Role::MainMenu}); }},
       {"«About» opens the about box, titled \"About\"",
-       [](Walk& w) { w.click(w.places.mainMenuAbout); },
+       [](Walk& w) { w.click(w.places().mainMenuAbout); },
        [](Walk& w) {
          return w.expect({Role::MainMenu, Role::About});
        }},
-      {"«OK» closes the about box", [](Walk& w) { w.click(w.places.aboutOk); },
+      {"«OK» closes the about box", [](Walk& w) { w.click(w.places().aboutOk); },
        [](Walk& w) { return both(w.expectGone(Role::About), w.expect({Role::MainMenu})); }},
       {"«Начать новую одиночную игру» opens the briefing",
-       [](Walk& w) { w.click(w.places.mainMenuNewGame); },
+       [](Walk& w) { w.click(w.places().mainMenuNewGame); },
        [](Walk& w) { return w.expect({Role::Briefing}); }},
       {"«Загрузить» fills the loading bar to 100 % and brings «Начать»",
-       [](Walk& w) { w.click(w.places.briefing.loadButton); },
-       [](Walk& w) { return both(w.expect({}), w.places.briefing.whyNotLoaded(w.desktop())); }},
-      {"«Начать» opens the battlefield", [](Walk& w) { w.click(w.places.briefing.startButton); },
+       [](Walk& w) { w.click(w.places().briefing.loadButton); },
+       [](Walk& w) { return both(w.expect({}), w.places().briefing.whyNotLoaded(w.desktop())); }},
+      {"«Начать» opens the battlefield", [](Walk& w) { w.click(w.places().briefing.startButton); },
        [](Walk& w) -> std::string {
          const std::string seen = w.expect({Role::Battlefield});
          if (!seen.empty()) return seen;
@@ -383,94 +384,98 @@ const std::vector<Step>& steps() {
          return {};
        }},
       {"the accumulator is ordered and its ready icon comes up",
-       [](Walk& w) { w.click(w.places.accumulatorButton); },
+       [](Walk& w) { w.click(w.places().accumulatorButton); },
        [](Walk& w) -> std::string {
-         const int green = count(w.desktop().grab(w.places.readyIcon), readyGreen);
+         const int green = count(w.desktop().grab(w.places().readyIcon), readyGreen);
          return green > 20 ? "" : "the ready icon's green tick is not there";
        }},
       {"a click on the ready icon takes the accumulator in hand",
-       [](Walk& w) { w.click(w.places.readyIcon); },
+       [](Walk& w) { w.click(w.places().readyIcon); },
        [](Walk& w) -> std::string {
-         return count(w.desktop().grab(w.places.readyIcon), readyGreen) == 0
+         return count(w.desktop().grab(w.places().readyIcon), readyGreen) == 0
                     ? ""
                     : "the ready icon is still there";
        }},
       {"the accumulator follows the pointer onto free ground",
-       [](Walk& w) { w.desktop().movePointer(w.places.groundPoint); },
+       [](Walk& w) { w.desktop().movePointer(w.places().groundPoint); },
        [](Walk& w) -> std::string {
          // However the item in hand is drawn, it hides the ground.
-         const QRect ghost = w.places.accumulator;
+         const QRect ghost = w.places().accumulator;
          return alike(w.desktop().grab(ghost), w.battlefieldShot.copy(ghost))
                     ? "nothing follows the pointer"
                     : "";
        }},
       {"a click puts the accumulator down and the palette works again",
-       [](Walk& w) { w.desktop().click(w.places.groundPoint); },
+       [](Walk& w) { w.desktop().click(w.places().groundPoint); },
        [](Walk& w) -> std::string {
          // An enabled button's caption is black, a disabled one's grey.
-         const int black = count(w.desktop().grab(w.places.accumulatorButton), textDark);
+         const int black = count(w.desktop().grab(w.places().accumulatorButton), textDark);
          return black > 40 ? "" : "the palette is still disabled";
        }},
       {"the accumulator stays where it was put down",
-       [](Walk& w) { w.desktop().movePointer(w.places.groundPoint + QPoint(0, 200)); },
-       [](Walk& w) { return accumulatorAt(w, w.places.accumulator); }},
-      {"a click on the accumulator shows its name", [](Walk& w) { w.click(w.places.accumulator); },
+       [](Walk& w) { w.desktop().movePointer(w.places().groundPoint + QPoint(0, 200)); },
+       [](Walk& w) { return accumulatorAt(w, w.places().accumulator); }},
+      {"a click on the accumulator shows its name", [](Walk& w) { w.click(w.places().accumulator); },
        [](Walk& w) -> std::string {
-         const QRect name = w.places.inspectedName.adjusted(4, 4, -4, -4);
+         const QRect name = w.places().inspectedName.adjusted(4, 4, -4, -4);
          const int letters = count(w.desktop().grab(name), textDark);
          return letters > 30 ? "" : "the inspection shows no name";
        }},
       {"Esc opens the in-game menu over the darkened battlefield", pressEscape,
        menuOverBattlefield},
       {"«Сохранить» writes the save and the chat box says so",
-       [](Walk& w) { w.click(w.places.menuSave); },
+       [](Walk& w) { w.click(w.places().menuSave); },
        [](Walk& w) -> std::string {
          std::error_code error;
          const auto size = fs::file_size(w.session().saveFile(), error);
          if (error) return "no save.ssav in the game's folder";
          if (size != 503) return "save.ssav has " + std::to_string(size) + " bytes";
-         if (count(w.desktop().grab(w.places.chatBox), chatRed) < 50)
+         if (count(w.desktop().grab(w.places().chatBox), chatRed) < 50)
            return "the chat box shows no line";
          return playing(w);
        }},
       {"Esc opens the in-game menu again", pressEscape, menuOverBattlefield},
       {"«Блокнот» opens the notepad over the in-game menu",
-       [](Walk& w) { w.click(w.places.menuNotepad); },
+       [](Walk& w) { w.click(w.places().menuNotepad); },
        [](Walk& w) {
          return w.expect({Role::Backdrop, Role::Notepad});
        }},
-      {"«Вернуться в меню» closes the notepad", [](Walk& w) { w.click(w.places.notepadBack); },
+      {"«Вернуться в меню» closes the notepad", [](Walk& w) { w.click(w.places().notepadBack); },
        menuOverBattlefield},
       {"another program comes in front of the darkened game", switchAway, otherInFront,
-       Step::WindowManager},
+       kWindowManager},
       {"the game's task bar entry brings back the menu over the darkened battlefield", switchBack,
-       menuOverBattlefield, Step::WindowManager},
+       menuOverBattlefield, kWindowManager},
       {"Esc in the menu resumes the game: the menu had the keyboard", pressEscape, playing},
       {"Esc opens the in-game menu to leave", pressEscape, menuOverBattlefield},
-      {"«Выход» asks whether to leave", [](Walk& w) { w.click(w.places.menuExit); }, quitQuestion},
-      {"«Да» ends the game with status 0", [](Walk& w) { w.click(w.places.boxYes); }, endedWell,
-       Step::BareServer},
+      {"«Выход» asks whether to leave", [](Walk& w) { w.click(w.places().menuExit); }, quitQuestion},
+      {"«Да» ends the game with status 0", [](Walk& w) { w.click(w.places().boxYes); }, endedWell,
+       kBareServer},
       {"another program comes in front of the quit question", switchAway, otherInFront,
-       Step::WindowManager},
+       kWindowManager},
       {"the game comes back with the quit question over the menu", switchBack, quitQuestion,
-       Step::WindowManager},
-      {"«Нет» goes back to the in-game menu", [](Walk& w) { w.click(w.places.boxNo); },
-       menuOverBattlefield, Step::WindowManager},
-      {"«Загрузить» asks whether to load", [](Walk& w) { w.click(w.places.menuLoad); },
-       quitQuestion, Step::WindowManager},
+       kWindowManager},
+      {"«Нет» goes back to the in-game menu", [](Walk& w) { w.click(w.places().boxNo); },
+       menuOverBattlefield, kWindowManager | kWayland},
+      {"«Загрузить» asks whether to load", [](Walk& w) { w.click(w.places().menuLoad); },
+       quitQuestion, kWindowManager | kWayland},
       {"«Да» loads the game and keeps the game's window with the message box",
-       [](Walk& w) { w.click(w.places.boxYes); },
+       [](Walk& w) { w.click(w.places().boxYes); },
        [](Walk& w) { return both(w.expect({Role::MessageBox}), w.expectGone(Role::GameMenu)); },
-       Step::WindowManager},
-      {"«ОК» opens the briefing of the saved mission", [](Walk& w) { w.click(w.places.boxNo); },
+       kWindowManager | kWayland},
+      {"«ОК» opens the briefing of the saved mission", [](Walk& w) { w.click(w.places().boxNo); },
        [](Walk& w) { return both(w.expectGone(Role::MessageBox), w.expect({Role::Briefing})); },
-       Step::WindowManager},
+       kWindowManager | kWayland},
       {"closing the game's window from the desktop ends the game with status 0",
        [](Walk& w) {
          const std::vector<TopWindow> game = w.gameWindows();
          if (!game.empty()) w.desktop().closeFromFrame(game.front().id);
        },
-       endedWell, Step::WindowManager},
+       endedWell, kWindowManager},
+      {"the briefing's «Выйти» stands whole inside the game's window", [](Walk&) {},
+       [](Walk& w) { return w.places().briefing.whyNotWhole(w.desktop()); }, kWayland},
+      {"«Выйти» ends the game with status 0",
+       [](Walk& w) { w.click(w.places().briefing.quitButton); }, endedWell, kWayland},
   };
   return table;
 }
@@ -489,7 +494,7 @@ bool run(Walk& w, const Step& step, int number, const std::string& session) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   const std::string shot = "walk-" + session + "-failed.png";
-  const bool saved = w.desktop().grab().save(QString::fromStdString(shot));
+  const bool saved = w.desktop().grabScreen().save(QString::fromStdString(shot));
   Child& game = w.session().game();
   std::fprintf(stderr, "walk %s: step %d, %s: FAILED\n  %s\n%s  screenshot: %s\n", session.c_str(),
                number, step.name, amiss.c_str(), w.shown().c_str(),
@@ -499,9 +504,12 @@ bool run(Walk& w, const Step& step, int number, const std::string& session) {
   return false;
 }
 
-int walk(const fs::path& program, bool windowManager, bool english, const fs::path& shots) {
-  const std::string session =
-      std::string(windowManager ? "openbox" : "bare") + (english ? "-english" : "");
+const char* nameOf(Desktops where) {
+  return where == kWayland ? "wayland" : where == kWindowManager ? "openbox" : "bare";
+}
+
+int walk(const fs::path& program, Desktops where, bool english, const fs::path& shots) {
+  const std::string session = std::string(nameOf(where)) + (english ? "-english" : "");
   // In English the walk reads the game's texts as the game shows them.
   if (english &&
       !text::speak(text::Language::English, (program.parent_path() / "locale").string())) {
@@ -510,9 +518,9 @@ int walk(const fs::path& program, bool windowManager, bool english, const fs::pa
     return 1;
   }
   Session s;
-  const auto desktop = startDesktop(s);
+  const auto desktop = where == kWayland ? startWaylandDesktop(s, kScreen) : startDesktop(s, kScreen);
   if (!desktop) return kSkip;
-  if (windowManager) {
+  if (where == kWindowManager) {
     s.startWindowManager();
     const auto deadline = SteadyClock::now() + std::chrono::seconds(10);
     const auto ready = [&] {
@@ -526,13 +534,17 @@ int walk(const fs::path& program, bool windowManager, bool english, const fs::pa
       return 1;
     }
   }
+  // On Wayland the game's protocol log tells its toplevels.
+  if (where == kWayland) s.logProtocol();
   s.startGame(program,
               english ? std::vector<std::string>{"--language", "en"} : std::vector<std::string>{});
-  Walk w(s, *desktop, windowManager);
+  const auto view =
+      where == kWayland ? waylandWindowView(*desktop, s.gameLog(), kScreen) : xWindowView(*desktop);
+  Walk w(s, *desktop, *view, where);
   const auto started = SteadyClock::now();
   int number = 0;
   for (const Step& step : steps()) {
-    if (step.where == (windowManager ? Step::BareServer : Step::WindowManager)) continue;
+    if (!(step.where & where)) continue;
     ++number;
     if (!run(w, step, number, session)) {
       s.keep();
@@ -541,7 +553,7 @@ int walk(const fs::path& program, bool windowManager, bool english, const fs::pa
     }
     std::printf("walk %s: step %d, %s: ok\n", session.c_str(), number, step.name);
     if (!shots.empty())
-      desktop->grab().save(
+      desktop->grabScreen().save(
           QString::fromStdString(shots / (session + "-" + std::to_string(number) + ".png")));
   }
   const auto ms =
@@ -556,21 +568,23 @@ int walk(const fs::path& program, bool windowManager, bool english, const fs::pa
 
 int main(int argc, char** argv) {
   std::filesystem::path program;
-  bool windowManager = false;
+  kr::x11::Desktops where = kr::x11::kBareServer;
   bool english = false;
   std::filesystem::path shots;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--game" && i + 1 < argc) program = argv[++i];
-    if (a == "--window-manager") windowManager = true;
+    if (a == "--window-manager") where = kr::x11::kWindowManager;
+    if (a == "--wayland") where = kr::x11::kWayland;
     if (a == "--english") english = true;
     if (a == "--shots" && i + 1 < argc) shots = argv[++i];
   }
   if (program.empty()) {
     std::fprintf(stderr,
-                 "usage: %s --game PROGRAM [--window-manager] [--english] [--shots FOLDER]\n",
+                 "usage: %s --game PROGRAM [--window-manager | --wayland] [--english] "
+                 "[--shots FOLDER]\n",
                  argv[0]);
     return 2;
   }
-  return kr::x11::walk(program, windowManager, english, shots);
+  return kr::x11::walk(program, where, english, shots);
 }

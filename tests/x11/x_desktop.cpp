@@ -140,7 +140,11 @@ std::unique_ptr<Desktop> Desktop::connect(const std::string& display) {
   c->netSupportingCheck = XInternAtom(c->display, "_NET_SUPPORTING_WM_CHECK", False);
   c->netCloseWindow = XInternAtom(c->display, "_NET_CLOSE_WINDOW", False);
   c->netActiveWindow = XInternAtom(c->display, "_NET_ACTIVE_WINDOW", False);
-  return std::unique_ptr<Desktop>(new Desktop(std::move(c)));
+  const Screen* screen = DefaultScreenOfDisplay(c->display);
+  const QRect whole(0, 0, screen->width, screen->height);
+  auto desktop = std::unique_ptr<Desktop>(new Desktop(std::move(c)));
+  desktop->area_ = whole;
+  return desktop;
 }
 
 std::vector<TopWindow> Desktop::stacking() {
@@ -187,7 +191,8 @@ WindowId Desktop::focus() {
 bool Desktop::windowManagerRunning() { return c_->hasProperty(c_->root, c_->netSupportingCheck); }
 
 void Desktop::movePointer(QPoint at) {
-  XTestFakeMotionEvent(c_->display, -1, at.x(), at.y(), CurrentTime);
+  const QPoint onScreen = at + area_.topLeft();
+  XTestFakeMotionEvent(c_->display, -1, onScreen.x(), onScreen.y(), CurrentTime);
   XSync(c_->display, False);
 }
 
@@ -224,12 +229,21 @@ void Desktop::closeFromFrame(WindowId window) { askWindowManager(window, c_->net
 
 void Desktop::activate(WindowId window) { askWindowManager(window, c_->netActiveWindow); }
 
+QImage Desktop::grabScreen() {
+  XWindowAttributes a;
+  XGetWindowAttributes(c_->display, c_->root, &a);
+  return grabOfScreen(QRect(0, 0, a.width, a.height));
+}
+
 QImage Desktop::grab(QRect area) {
+  return grabOfScreen(area.isNull() ? area_ : area.translated(area_.topLeft()).intersected(area_));
+}
+
+QImage Desktop::grabOfScreen(QRect area) {
   Display* d = c_->display;
   XWindowAttributes a;
   XGetWindowAttributes(d, c_->root, &a);
-  const QRect r = (area.isNull() ? QRect(0, 0, a.width, a.height) : area)
-                      .intersected(QRect(0, 0, a.width, a.height));
+  const QRect r = area.intersected(QRect(0, 0, a.width, a.height));
   if (r.isEmpty()) return {};
   XImage* x = XGetImage(d, c_->root, r.x(), r.y(), static_cast<unsigned>(r.width()),
                         static_cast<unsigned>(r.height()), AllPlanes, ZPixmap);

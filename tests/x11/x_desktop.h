@@ -38,6 +38,11 @@ class Desktop {
   // Whether a window manager that follows the desktop conventions (EWMH) is running.
   bool windowManagerRunning();
 
+  // Where the game's window stands on the screen (the whole screen unless set): the places
+  // given to movePointer, click and grab are places in that window.
+  void setGameArea(QRect area) { area_ = area; }
+  QRect gameArea() const { return area_; }
+
   void movePointer(QPoint at);
   void click(QPoint at);
   void pressKey(unsigned long keysym);
@@ -48,15 +53,20 @@ class Desktop {
   // on its task bar entry does.
   void activate(WindowId window);
 
-  // The screen as the player sees it: the whole of it, or the area given.
+  // The game's window as the player sees it: the whole of it, or the area of it given.
   QImage grab(QRect area = {});
+  // The whole screen, whatever stands on it.
+  QImage grabScreen();
 
  private:
   struct Connection;
   explicit Desktop(std::unique_ptr<Connection> c);
   // Sends the window manager a request about the window, as pagers and task bars do.
   void askWindowManager(WindowId window, unsigned long request);
+  // The area of the screen, in the screen's pixels.
+  QImage grabOfScreen(QRect area);
   std::unique_ptr<Connection> c_;
+  QRect area_;
 };
 
 }  // namespace kr::x11
