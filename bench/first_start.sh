@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times the first start on a fresh clone: from `./scripts/run.sh` to the main menu's window
-# standing on the screen, on a virtual X display (Xvfb).
+# Times the first start on a fresh clone: from `./scripts/run.sh` to the main menu drawn on the
+# screen, on a virtual X display (Xvfb) of its own.
 #
 #     bench/first_start.sh [COMMIT...]
 #
@@ -11,17 +11,9 @@ set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$repo/scripts/deps.sh"
 
-# True once a window of the game titled as the main menu is mapped on the display.
-main_menu_shown() {
-  local id
-  for id in $(xwininfo -root -tree 2>/dev/null | grep '("krepostan" ' | grep 'Игра' |
-    awk '{print $1}'); do
-    if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-      return 0
-    fi
-  done
-  return 1
-}
+# True once the game says its main menu is drawn and handed to the display (its start notes,
+# krepostan.start.info, go to the run's log).
+main_menu_shown() { grep -qs "main menu on screen" "$1"; }
 
 commits=("$@")
 [ ${#commits[@]} -gt 0 ] || commits=(HEAD)
@@ -31,19 +23,25 @@ for commit in "${commits[@]}"; do
   git clone -q "$repo" "$work/clone"
   git -C "$work/clone" checkout -q "$sha"
 
-  display=":$((50 + RANDOM % 200))"
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a display number that no other server holds and says which on fd 3.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
-  export DISPLAY="$display"
-  until xwininfo -root >/dev/null 2>&1; do sleep 0.1; done
+  for _ in $(seq 200); do grep -q . "$work/display" 2>/dev/null && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  if [ "$DISPLAY" = ":" ] || ! xwininfo -root >/dev/null 2>&1; then
+    echo "$sha: Xvfb did not start" >&2
+    kill "$xvfb" 2>/dev/null || true
+    exit 1
+  fi
 
   load_before="$(uptime)"
   start="$(date +%s.%N)"
-  (cd "$work/clone" && exec ./scripts/run.sh) >"$work/run.log" 2>&1 &
+  (cd "$work/clone" && QT_LOGGING_RULES="krepostan.start.info=true" exec ./scripts/run.sh) \
+    >"$work/run.log" 2>&1 &
   run=$!
   result="did not reach the main menu (see $work/run.log)"
   while kill -0 "$run" 2>/dev/null; do
-    if main_menu_shown; then
+    if main_menu_shown "$work/run.log"; then
       end="$(date +%s.%N)"
       result="$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.0f s", b - a }')"
       break

@@ -17,7 +17,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev lintian
   # The walk through the whole game: a virtual X server, X input, a window manager.
   xvfb xauth x11-utils libx11-dev libxtst-dev openbox
-  # The start on a Wayland desktop: a compositor with a headless backend.
+  # The game on a Wayland desktop: a compositor with headless and X11 backends.
   weston
   # The English translation: its catalogue compiled and checked (GNU gettext's tools)
   gettext

@@ -4,12 +4,19 @@
 // start, then ends the program. What the program itself says of its first frame plays no
 // part: only what reached the screen counts.
 //
-//   first_pixels PROGRAM [ARG...]
+//   first_pixels [--shot FILE] PROGRAM [ARG...]
 //
-// Prints the tenths of a millisecond from the start to the first changed pixels. Exits 0
-// when measured, 1 when the program ended or did not draw within 20 s, 77 without a display.
+// Prints the tenths of a millisecond from the start to the first changed pixels; with --shot
+// the whole screen, read back at once when they changed, is kept in FILE (PNG), to see what
+// the first frame showed. Exits 0 when measured, 1 when the program ended or did not draw
+// within 20 s, 77 without a display.
+// Qt's headers before Xlib's, whose macros (Status, CursorShape) clash with them.
+#include <QImage>
+#include <QString>
+// clang-format off
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+// clang-format on
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,11 +53,29 @@ bool readRows(Display* d, Window root, int width, int height, Rows& out) {
   return true;
 }
 
+// The whole screen as a picture.
+QImage screenOf(Display* d, Window root, int width, int height) {
+  XImage* img = XGetImage(d, root, 0, 0, static_cast<unsigned>(width),
+                          static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (!img) return {};
+  QImage out(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) out.setPixel(x, y, 0xff000000u | XGetPixel(img, x, y));
+  XDestroyImage(img);
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* shot = nullptr;
+  if (argc > 2 && std::strcmp(argv[1], "--shot") == 0) {
+    shot = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: first_pixels PROGRAM [ARG...]\n");
+    std::fprintf(stderr, "usage: first_pixels [--shot FILE] PROGRAM [ARG...]\n");
     return 2;
   }
   Display* d = XOpenDisplay(nullptr);
@@ -64,7 +89,7 @@ int main(int argc, char** argv) {
   const Clock::time_point start = Clock::now();
   const pid_t pid = fork();
   if (pid == 0) {
-    execv(argv[1], argv + 1);
+    execvp(argv[1], argv + 1);
     std::perror(argv[1]);
     _exit(127);
   }
@@ -81,6 +106,7 @@ int main(int argc, char** argv) {
     if (now.pixels != before.pixels) {
       const auto tenths =
           std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count() / 100;
+      if (shot) screenOf(d, root, width, height).save(QString::fromLocal8Bit(shot));
       std::printf("%lld\n", static_cast<long long>(tenths));
       result = 0;
       break;

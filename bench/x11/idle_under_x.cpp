@@ -1,23 +1,28 @@
-// The real program idle on a real X server (Xvfb, 1920 × 1080): how much of a core it takes,
-// how often it wakes and its peak memory, read from /proc over a stretch of real time, at the
-// main menu, on a fresh mission-1 battlefield and on the same battlefield with a base built by
-// hand. Everything is reached as a player reaches it, with X input: the main menu's new game,
-// the briefing's «Загрузить» and «Начать», the chat line's "jyv" (the developer's free
-// orders), then each building ordered from the palette and put down on the ground, and
-// "jyv" again, so that the base stands in an ordinary game.
+// The real program idle on a real X server (Xvfb, a game window of 1920 × 1080) and, in the
+// same run, natively on Wayland (Weston with its X11 backend and pixman renderer on Xvfb, its
+// output a panel taller, so that the game's window is 1920 × 1080 there too): how much of a
+// core it takes, how often it wakes and its peak memory, read from /proc over a stretch of
+// real time, at the main menu, on a fresh mission-1 battlefield and on the same battlefield
+// with a base built by hand, then while the player drags a selection over that base.
+// Everything is reached as a player reaches it, with X input (on Wayland through Weston's
+// window): the main menu's new game, the briefing's «Загрузить» and «Начать», the chat line's
+// "jyv" (the developer's free orders), then each building ordered from the palette and put
+// down on the ground, and "jyv" again, so that the base stands in an ordinary game.
 //
-//   idle_under_x --game PROGRAM [--seconds S] [--buildings N] [--shot FILE]
+//   idle_under_x --game PROGRAM [--seconds S] [--buildings N] [--shot FILE] [--x | --wayland]
 //
-// S is the real time of each idle stretch (20), N the base's buildings (280); FILE keeps the
-// screen of the built base, to look at. Prints one tab-separated line per stretch: "idle",
-// its name, % of a core from utime + stime of all its threads (to the clock tick) and from
-// the main thread's run time (schedstat, to the nanosecond), voluntary context switches a
-// second (its wake-ups) of the main thread and of all threads that lived through the
-// stretch, the peak resident memory so far (VmHWM) in MiB, and what is resident at the end of
-// the stretch, in MiB: anonymous memory (the heap and the pictures), pages of files (the
-// program and its libraries, the fonts) and shared memory (the windows' pixels, shared with
-// the X server). Exits 0 when measured, 1 when the game did not get there, 77 when no X
-// server can be started.
+// S is the real time of each stretch (20), N the base's buildings (280); FILE keeps the screen
+// of the built base, to look at (FILE-x.png, FILE-wayland.png). --x or --wayland measures on
+// that desktop alone. Prints one tab-separated line per stretch: "idle", the desktop ("X" or
+// "Wayland"), the stretch's name, % of a core from utime + stime of all its threads (to the
+// clock tick) and from the main thread's run time (schedstat, to the nanosecond), voluntary
+// context switches a second (its wake-ups) of the main thread and of all threads that lived
+// through the stretch, the peak resident memory so far (VmHWM) in MiB, and what is resident
+// at the end of the stretch, in MiB: anonymous memory (the heap and the pictures), pages of
+// files (the program and its libraries, the fonts) and shared memory (the windows' pixels,
+// shared with the X server or the compositor). A desktop that cannot be started is skipped
+// with a SKIP line that says why. Exits 0 when measured, 1 when the game did not get there,
+// 77 when no desktop could be started.
 #include <X11/keysym.h>
 #include <unistd.h>
 
@@ -74,17 +79,18 @@ struct Plan {
   BriefingPlaces briefing;
   QRect newGame, buildFrame, chatLine, chatBox;
   QPoint restingPointer;  // on the inspection panel, away from the ground and the edges
+  QPoint freeGround;      // bare ground right of the base's last building
   std::vector<Placement> base;
   std::string fault;  // empty when the plan holds
 
-  explicit Plan(int buildings) {
-    StandInGame standIn;
+  Plan(int buildings, QSize screen) {
+    StandInGame standIn(screen);
     Game& g = standIn.game;
     mainMenu = QSize(static_cast<int>(g.mainMenu().width), static_cast<int>(g.mainMenu().height));
-    // The menu stands in the middle of the game's window, which covers the screen.
+    // The menu stands in the middle of the game's window.
     newGame = rectOf(g.mainMenu().newGameButton)
-                  .translated((kScreen.width() - mainMenu.width()) / 2,
-                              (kScreen.height() - mainMenu.height()) / 2);
+                  .translated((screen.width() - mainMenu.width()) / 2,
+                              (screen.height() - mainMenu.height()) / 2);
     briefing = playToBattlefield(g);
 
     Battlefield& f = g.battlefield();
@@ -108,11 +114,14 @@ struct Plan {
                                   kr::Building::kWoodWorks};
     constexpr int kCellW = 68;
     constexpr int kCellH = 64;
-    for (int y = ground.top(); y + kCellH <= ground.bottom() && base.size() < size_t(buildings);
-         y += kCellH)
-      for (int x = ground.left(); x + kCellW <= ground.right() && base.size() < size_t(buildings);
+    for (int y = ground.top(); y + kCellH <= ground.bottom() && freeGround.isNull(); y += kCellH)
+      for (int x = ground.left(); x + kCellW <= ground.right() && freeGround.isNull();
            x += kCellW) {
         if (QRect(x, y, kCellW, kCellH).intersects(headquarters)) continue;
+        if (base.size() == size_t(buildings)) {
+          freeGround = QPoint(x + kCellW / 2, y + kCellH / 2);
+          break;
+        }
         const kr::Building kind = kinds[base.size() % 3];
         orderItem(g, kind);
         const int slot = f.lastOrderedSlot;
@@ -127,8 +136,9 @@ struct Plan {
         base.push_back(
             {rectIn(f.buildFrame, f.paletteButton(kind)), pointer, rectOf(f.objects[slot])});
       }
-    if (base.size() < size_t(buildings))
-      fault = "only " + std::to_string(base.size()) + " buildings fit on the screen";
+    if (freeGround.isNull())
+      fault =
+          "only " + std::to_string(base.size()) + " buildings and no free cell fit on the screen";
   }
 };
 
@@ -201,8 +211,8 @@ long threadSwitches(const Sample& from, const Sample& to) {
 
 class Run {
  public:
-  Run(Session& session, Desktop& desktop, const Plan& plan)
-      : session_(session), desktop_(desktop), plan_(plan) {}
+  Run(Session& session, Desktop& desktop, const Plan& plan, const char* desktopName)
+      : session_(session), desktop_(desktop), plan_(plan), desktopName_(desktopName) {}
 
   // Waits, for a bounded time, until the condition holds; false, and why, when it never does.
   bool await(const char* what, const std::function<bool()>& done,
@@ -228,16 +238,25 @@ class Run {
     return count(face, buttonFace) * 2 > face.width() * face.height();
   }
 
-  // The game idle for a stretch of real time, after a moment to settle.
-  void measure(const char* name, double seconds) {
+  // The game for a stretch of real time, after a moment to settle: idle, or with the player's
+  // hand, which `play` moves a display frame at a time (its argument the frame's number).
+  void measure(const char* name, double seconds, const std::function<void(int)>& play = {}) {
     std::this_thread::sleep_for(std::chrono::seconds(2));
     const pid_t pid = session_.game().pid();
     const Sample from = sample(pid);
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    if (play) {
+      const auto end = SteadyClock::now() + std::chrono::duration<double>(seconds);
+      for (int frame = 0; SteadyClock::now() < end; ++frame) {
+        play(frame);
+        std::this_thread::sleep_for(std::chrono::milliseconds(16));
+      }
+    } else {
+      std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    }
     const Sample to = sample(pid);
     const double real = std::chrono::duration<double>(to.at - from.at).count();
-    std::printf("idle\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", name,
-                100 * (to.cpuSeconds - from.cpuSeconds) / real,
+    std::printf("idle\t%s\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", desktopName_,
+                name, 100 * (to.cpuSeconds - from.cpuSeconds) / real,
                 100 * (to.mainSeconds - from.mainSeconds) / real,
                 static_cast<double>(to.mainSwitches - from.mainSwitches) / real,
                 static_cast<double>(threadSwitches(from, to)) / real, to.peakMiB, to.anonMiB,
@@ -317,31 +336,84 @@ class Run {
   Session& session_;
   Desktop& desktop_;
   const Plan& plan_;
+  const char* desktopName_;
 };
 
-int measureIdle(const fs::path& program, double seconds, int buildings, const fs::path& shot) {
-  const Plan plan(buildings);
+// Weston's panel, which stands over the top of its output.
+constexpr int kPanelHeight = 32;
+
+// The size of the game's window that the game last noted (krepostan.start.info) once its main
+// menu is on the screen; empty before.
+QSize gameWindowIn(const fs::path& log) {
+  std::ifstream in(log);
+  QSize size;
+  bool menuShown = false;
+  for (std::string line; std::getline(in, line);) {
+    menuShown = menuShown || line.find("main menu on screen") != std::string::npos;
+    int w = 0;
+    int h = 0;
+    const auto at = line.find("game window ");
+    if (at != std::string::npos &&
+        std::sscanf(line.c_str() + at, "game window %d x %d", &w, &h) == 2)
+      size = QSize(w, h);
+  }
+  return menuShown ? size : QSize();
+}
+
+// One desktop's stretches. Returns 0 when measured, 1 when the game did not get there, kSkip
+// when the desktop could not be started.
+int measureOn(bool wayland, const fs::path& program, double seconds, int buildings,
+              const fs::path& shot) {
+  const char* name = wayland ? "Wayland" : "X";
+  Session s;
+  // On Wayland the output is the panel taller: the game's window is the X screen's size.
+  const QSize output = wayland ? kScreen + QSize(0, kPanelHeight) : kScreen;
+  const auto desktop = wayland ? startWaylandDesktop(s, output) : startDesktop(s, output);
+  if (!desktop) return kSkip;
+  s.startGame(program);
+  QSize window = kScreen;
+  if (wayland) {
+    const auto deadline = SteadyClock::now() + std::chrono::seconds(20);
+    while ((window = gameWindowIn(s.gameLog())).isEmpty() && SteadyClock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (window.isEmpty()) {
+      std::fprintf(stderr, "idle_under_x: the game's window did not come up on Wayland:\n%s",
+                   tail(s.gameLog(), 10).c_str());
+      return 1;
+    }
+    // The window stands under the panel, in the output's bottom right corner.
+    desktop->setGameArea(
+        QRect(QPoint(output.width() - window.width(), output.height() - window.height()), window));
+  }
+  const Plan plan(buildings, window);
   if (!plan.fault.empty()) {
     std::fprintf(stderr, "idle_under_x: %s\n", plan.fault.c_str());
     return 1;
   }
-  Session s;
-  const auto desktop = startDesktop(s, kScreen);
-  if (!desktop) return kSkip;
-  s.startGame(program);
-  Run run(s, *desktop, plan);
+  Run run(s, *desktop, plan, name);
   if (!run.toMainMenu()) return 1;
-  desktop->movePointer({0, kScreen.height() - 1});
+  desktop->movePointer({0, window.height() - 1});
   run.measure("main menu", seconds);
   if (!run.toBattlefield()) return 1;
   desktop->movePointer(plan.restingPointer);
   run.measure("battlefield, fresh", seconds);
   const auto started = SteadyClock::now();
   if (!run.buildBase()) return 1;
-  std::fprintf(stderr, "idle_under_x: the base took %.1f s to build\n",
+  std::fprintf(stderr, "idle_under_x: %s: the base took %.1f s to build\n", name,
                std::chrono::duration<double>(SteadyClock::now() - started).count());
-  if (!shot.empty()) desktop->grab().save(QString::fromStdString(shot.string()));
+  if (!shot.empty())
+    desktop->grabScreen().save(
+        QString::fromStdString(shot.string() + (wayland ? "-wayland.png" : "-x.png")));
   run.measure(("battlefield, " + std::to_string(buildings) + " buildings").c_str(), seconds);
+  // A selection dragged from bare ground round and round over the base, a frame at a time.
+  desktop->movePointer(plan.freeGround);
+  desktop->leftButton(true);
+  run.measure("dragging a selection", seconds, [&](int frame) {
+    const double turn = frame * 0.05;
+    desktop->movePointer(plan.freeGround + QPoint(static_cast<int>(-300 + 250 * std::cos(turn)),
+                                                  static_cast<int>(-250 + 200 * std::sin(turn))));
+  });
+  desktop->leftButton(false);
   return 0;
 }
 
@@ -353,19 +425,32 @@ int main(int argc, char** argv) {
   double seconds = 20;
   int buildings = 280;
   std::filesystem::path shot;
+  bool x = true;
+  bool wayland = true;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--game" && i + 1 < argc) program = argv[++i];
     if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
     if (a == "--buildings" && i + 1 < argc) buildings = std::atoi(argv[++i]);
     if (a == "--shot" && i + 1 < argc) shot = argv[++i];
+    if (a == "--x") wayland = false;
+    if (a == "--wayland") x = false;
   }
-  if (program.empty() || seconds <= 0 || buildings < 0 || buildings > 298) {
-    std::fprintf(
-        stderr,
-        "usage: %s --game PROGRAM [--seconds S] [--buildings N (up to 298)] [--shot FILE]\n",
-        argv[0]);
+  if (program.empty() || seconds <= 0 || buildings < 0 || buildings > 297) {
+    std::fprintf(stderr,
+                 "usage: %s --game PROGRAM [--seconds S] [--buildings N (up to 297)] [--shot FILE] "
+                 "[--x | --wayland]\n",
+                 argv[0]);
     return 2;
   }
-  return kr::x11::measureIdle(program, seconds, buildings, shot);
+  int measured = 0;
+  int failed = 0;
+  for (const bool onWayland : {false, true}) {
+    if (!(onWayland ? wayland : x)) continue;
+    const int status = kr::x11::measureOn(onWayland, program, seconds, buildings, shot);
+    if (status == 0) ++measured;
+    if (status == 1) ++failed;
+  }
+  if (failed) return 1;
+  return measured ? 0 : kr::x11::kSkip;
 }

@@ -15,7 +15,9 @@ namespace {
 
 constexpr const char* kGameClass = "krepostan";
 
-std::string sizeText(QSize s) { return std::to_string(s.width()) + " x " + std::to_string(s.height()); }
+std::string sizeText(QSize s) {
+  return std::to_string(s.width()) + " x " + std::to_string(s.height());
+}
 
 class XWindowView : public GameWindowView {
  public:
@@ -88,8 +90,8 @@ class WaylandWindowView : public GameWindowView {
     if (t.appId != kGameClass) return "the game's toplevel has the app id \"" + t.appId + "\"";
     if (t.given.isEmpty()) return "the compositor has given the game's toplevel no size";
     if (lastBuffer_ != t.given)
-      return "the compositor gave the game's toplevel " + sizeText(t.given) +
-             ", the game draws " + sizeText(lastBuffer_);
+      return "the compositor gave the game's toplevel " + sizeText(t.given) + ", the game draws " +
+             sizeText(lastBuffer_);
     // Weston's output is the one window of the X server.
     const std::size_t xWindows = desktop_.stacking().size();
     if (xWindows != 1)
@@ -109,9 +111,9 @@ class WaylandWindowView : public GameWindowView {
     read();
     std::string out = "  the game's toplevels (" + std::to_string(created_) + " made):\n";
     for (const auto& [id, t] : toplevels_)
-      out += "    xdg_toplevel@" + std::to_string(id) + " \"" + t.title + "\" app id \"" +
-             t.appId + "\", given " + sizeText(t.given) +
-             (keyboard_ == t.surface ? "  <- keyboard" : "") + "\n";
+      out += "    xdg_toplevel@" + std::to_string(id) + " \"" + t.title + "\" app id \"" + t.appId +
+             "\", given " + sizeText(t.given) + (keyboard_ == t.surface ? "  <- keyboard" : "") +
+             "\n";
     out += "  the game's last buffer: " + sizeText(lastBuffer_) + "\n";
     return out;
   }
@@ -160,8 +162,8 @@ class WaylandWindowView : public GameWindowView {
       if (name == "destroy") toplevels_.erase(id);
       else if (name == "set_title") t.title = quoted(args);
       else if (name == "set_app_id") t.appId = quoted(args);
-      else if (name == "configure" &&
-               std::regex_search(args, a, std::regex(R"(^(\d+), (\d+))")) && a[1] != "0")
+      else if (name == "configure" && std::regex_search(args, a, std::regex(R"(^(\d+), (\d+))")) &&
+               a[1] != "0")
         t.given = QSize(std::stoi(a[1]), std::stoi(a[2]));
     } else if (type == "wl_shm_pool" && name == "create_buffer" &&
                std::regex_search(args, a, std::regex(R"(wl_buffer@(\d+), \d+, (\d+), (\d+))")))
@@ -172,8 +174,7 @@ class WaylandWindowView : public GameWindowView {
     else if (type == "wl_keyboard" && name == "enter" &&
              std::regex_search(args, a, std::regex(R"(wl_surface@(\d+))")))
       keyboard_ = std::stol(a[1]);
-    else if (type == "wl_keyboard" && name == "leave")
-      keyboard_ = 0;
+    else if (type == "wl_keyboard" && name == "leave") keyboard_ = 0;
   }
 
   static std::string quoted(const std::string& args) {
@@ -189,7 +190,7 @@ class WaylandWindowView : public GameWindowView {
   std::map<long, long> surfaceOf_;  // xdg_surface → wl_surface
   std::map<long, Toplevel> toplevels_;
   int created_ = 0;
-  long keyboard_ = 0;  // the wl_surface with the keyboard
+  long keyboard_ = 0;              // the wl_surface with the keyboard
   std::map<long, QSize> buffers_;  // the size of each shared-memory buffer
   QSize lastBuffer_;               // of the one last attached to the game's window
 };

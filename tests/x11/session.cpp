@@ -179,10 +179,13 @@ std::vector<std::string> Session::xEnvironment() const {
           "QT_LOGGING_RULES=qt.multimedia*=false"};
 }
 
-// The game natively on the compositor: no X server for it.
+// The game on the X server, or natively on the compositor with no X server for it; it notes
+// the size of its window in its log.
 std::vector<std::string> Session::gameEnvironment() const {
-  if (!onWayland()) return xEnvironment();
   std::vector<std::string> env = xEnvironment();
+  for (auto& e : env)
+    if (entryName(e) == "QT_LOGGING_RULES") e += ";krepostan.start.info=true";
+  if (!onWayland()) return env;
   for (auto& e : env) {
     if (entryName(e) == "DISPLAY" || entryName(e) == "XAUTHORITY") e = entryName(e);
     if (entryName(e) == "QT_QPA_PLATFORM") e = "QT_QPA_PLATFORM=wayland";
@@ -200,12 +203,11 @@ std::string Session::startCompositor() {
                            "[shell]\npanel-position=top\nlocking=false\nanimation=none\n"
                            "startup-animation=none\nclose-animation=none\nfocus-animation=none\n"
                            "[input-method]\npath=\n";
-  compositor_ = Child({"weston", "--backend=x11-backend.so", "--use-pixman",
-                       "--width=" + std::to_string(screen_.width()),
-                       "--height=" + std::to_string(screen_.height()),
-                       "--socket=" + std::string(kWaylandSocket), "--idle-time=0",
-                       "--config=" + config.string()},
-                      xEnvironment(), compositorLog());
+  compositor_ = Child(
+      {"weston", "--backend=x11-backend.so", "--use-pixman",
+       "--width=" + std::to_string(screen_.width()), "--height=" + std::to_string(screen_.height()),
+       "--socket=" + std::string(kWaylandSocket), "--idle-time=0", "--config=" + config.string()},
+      xEnvironment(), compositorLog());
   const fs::path socket = folder_ / "runtime" / kWaylandSocket;
   const auto deadline = Clock::now() + std::chrono::seconds(15);
   while (!fs::exists(socket) && compositor_.running() && Clock::now() < deadline)
@@ -224,8 +226,8 @@ std::string Session::startServer(QSize screen) {
   // Xvfb picks a display number that no other server uses and writes it to fd 3.
   const std::string size =
       std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
-  server_ = Child({"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp",
-                   "-auth", authority().string()},
+  server_ = Child({"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten", "tcp", "-auth",
+                   authority().string()},
                   {}, folder_ / "xvfb.log", pipe[1]);
   close(pipe[1]);
   std::string number;

@@ -57,8 +57,8 @@ struct BriefingPlaces {
     const QImage face = desktop.grab(quitButton.adjusted(4, 4, -4, -4));
     if (count(face, buttonFace) * 2 < face.width() * face.height())
       return "«Выйти» shows no button face";
-    const QImage bottom = desktop.grab(
-        QRect(quitButton.left() + 4, quitButton.bottom(), quitButton.width() - 8, 1));
+    const QImage bottom =
+        desktop.grab(QRect(quitButton.left() + 4, quitButton.bottom(), quitButton.width() - 8, 1));
     return bottom.isNull() || count(bottom, buttonFace) * 2 > bottom.width()
                ? "the frame along «Выйти»'s bottom is not drawn"
                : "";

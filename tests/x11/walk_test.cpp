@@ -415,7 +415,8 @@ const std::vector<Step>& steps() {
       {"the accumulator stays where it was put down",
        [](Walk& w) { w.desktop().movePointer(w.places().groundPoint + QPoint(0, 200)); },
        [](Walk& w) { return accumulatorAt(w, w.places().accumulator); }},
-      {"a click on the accumulator shows its name", [](Walk& w) { w.click(w.places().accumulator); },
+      {"a click on the accumulator shows its name",
+       [](Walk& w) { w.click(w.places().accumulator); },
        [](Walk& w) -> std::string {
          const QRect name = w.places().inspectedName.adjusted(4, 4, -4, -4);
          const int letters = count(w.desktop().grab(name), textDark);
@@ -448,7 +449,8 @@ const std::vector<Step>& steps() {
        menuOverBattlefield, kWindowManager},
       {"Esc in the menu resumes the game: the menu had the keyboard", pressEscape, playing},
       {"Esc opens the in-game menu to leave", pressEscape, menuOverBattlefield},
-      {"«Выход» asks whether to leave", [](Walk& w) { w.click(w.places().menuExit); }, quitQuestion},
+      {"«Выход» asks whether to leave", [](Walk& w) { w.click(w.places().menuExit); },
+       quitQuestion},
       {"«Да» ends the game with status 0", [](Walk& w) { w.click(w.places().boxYes); }, endedWell,
        kBareServer},
       {"another program comes in front of the quit question", switchAway, otherInFront,
@@ -518,7 +520,8 @@ int walk(const fs::path& program, Desktops where, bool english, const fs::path& 
     return 1;
   }
   Session s;
-  const auto desktop = where == kWayland ? startWaylandDesktop(s, kScreen) : startDesktop(s, kScreen);
+  const auto desktop =
+      where == kWayland ? startWaylandDesktop(s, kScreen) : startDesktop(s, kScreen);
   if (!desktop) return kSkip;
   if (where == kWindowManager) {
     s.startWindowManager();

@@ -198,8 +198,12 @@ void Desktop::movePointer(QPoint at) {
 
 void Desktop::click(QPoint at) {
   movePointer(at);
-  XTestFakeButtonEvent(c_->display, 1, True, CurrentTime);
-  XTestFakeButtonEvent(c_->display, 1, False, CurrentTime);
+  leftButton(true);
+  leftButton(false);
+}
+
+void Desktop::leftButton(bool down) {
+  XTestFakeButtonEvent(c_->display, 1, down ? True : False, CurrentTime);
   XSync(c_->display, False);
 }
 

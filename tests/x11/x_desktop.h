@@ -45,6 +45,8 @@ class Desktop {
 
   void movePointer(QPoint at);
   void click(QPoint at);
+  // Presses or lets go of the left button where the pointer is.
+  void leftButton(bool down);
   void pressKey(unsigned long keysym);
   // Asks the window manager to close the window, as its close box does: the program gets
   // WM_DELETE_WINDOW.
