@@ -36,8 +36,9 @@ for commit in "${commits[@]}"; do
 
   load_before="$(uptime)"
   start="$(date +%s.%N)"
-  (cd "$work/clone" && QT_LOGGING_RULES="krepostan.start.info=true" exec ./scripts/run.sh) \
-    >"$work/run.log" 2>&1 &
+  # A first start ever: no language remembered from the player's own games.
+  (cd "$work/clone" && XDG_CONFIG_HOME="$work/config" QT_LOGGING_RULES="krepostan.start.info=true" \
+    exec ./scripts/run.sh) >"$work/run.log" 2>&1 &
   run=$!
   result="did not reach the main menu (see $work/run.log)"
   while kill -0 "$run" 2>/dev/null; do

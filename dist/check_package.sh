@@ -64,8 +64,8 @@ start_installed() {
     kill "$game" 2>/dev/null || true
     wait "$game" 2>/dev/null || true
   fi
-  HOME="$work/home" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="krepostan.start.info=true" \
-    "$root/usr/games/krepostan" "$@" >"$into" 2>&1 &
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen \
+    QT_LOGGING_RULES="krepostan.start.info=true" "$root/usr/games/krepostan" "$@" >"$into" 2>&1 &
   game=$!
   for _ in $(seq 600); do
     grep -q "main menu on screen" "$into" && break
@@ -97,6 +97,12 @@ catalogue="$root/usr/share/locale/en/LC_MESSAGES/krepostan.mo"
 [ -f "$catalogue" ] || fail "no English translation in the package"
 english="$work/english.log"
 start_installed "$english" --language en
-grep -qxF "krepostan.start: texts in English from $root/usr/share/locale" "$english" ||
+grep -qxF "krepostan.start: texts in en from $root/usr/share/locale" "$english" ||
   fail "the installed game asked for English did not read $catalogue"
 echo "Asked for English, the installed game speaks it."
+# The language chosen is remembered for the next plain start, as from the menu entry.
+remembered="$work/remembered.log"
+start_installed "$remembered"
+grep -qxF "krepostan.start: texts in en from $root/usr/share/locale" "$remembered" ||
+  fail "a plain start after one in English did not speak English"
+echo "The next plain start speaks English too."

@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
-"""Checks a translation of the game's texts: every text of the catalogue header has an entry
-in the .po file (GNU gettext's own xgettext and msgcmp say so), no entry is untranslated or
-fuzzy, and none is the same in both languages unless its translator comment says
-"same in English", as for names, numbers and captions that are Latin already; and every
-translation keeps the places {1}, {2}, ... where the game fills in its values.
+"""Checks a translation of the game's texts against the texts themselves:
 
-    check_catalogue.py TEXTS_HEADER PO_FILE
+- every text has an entry in the .po file (GNU gettext's own xgettext and msgcmp say so),
+  none untranslated or fuzzy, and none the same in both languages unless its translator
+  comment says "same in <language>", as for names, numbers and captions already Latin;
+- every translation keeps the places {1}, {2}, ... where the game fills in its values;
+- every template says what its values stand for, in a comment starting "TRANSLATORS:"
+  just above it in the texts' source, and the .po file carries that comment as it stands;
+- the header names the file's language and UTF-8, the only encoding the game reads.
+
+    check_catalogue.py TEXTS_SOURCE PO_FILE
+    check_catalogue.py --template TEXTS_SOURCE POT_FILE   (writes the template)
 
 Exits 0 when the translation is whole, 1 with the faults listed otherwise."""
 import re
@@ -14,61 +19,114 @@ import sys
 import tempfile
 from pathlib import Path
 
+# How the texts are marked in the source: N_(text) and NC_(context, text).
+XGETTEXT = ["xgettext", "--from-code=UTF-8", "--language=C++", "--keyword=N_",
+            "--keyword=NC_:1c,2", "--add-comments=TRANSLATORS:", "--package-name=krepostan"]
+
+
+def write_template(source, pot):
+    subprocess.run(XGETTEXT + ["--output", str(pot), str(source)], check=True)
+
+
+class Entry:
+    def __init__(self):
+        self.comments, self.notes = [], []   # "# " translator's, "#. " from the source
+        self.fields = {"msgctxt": None, "msgid": "", "msgstr": ""}
+
+    @property
+    def key(self):
+        return (self.fields["msgctxt"], self.fields["msgid"])
+
 
 def entries(po_text):
-    """(translator comments, msgid, msgstr) of every entry but the header."""
-    out = []
-    comments, field, values = [], None, {"msgid": "", "msgstr": ""}
-
-    def finish():
-        if field is not None and values["msgid"]:
-            out.append((comments, values["msgid"], values["msgstr"]))
-
+    """Every entry but the header."""
+    out, entry, field = [], Entry(), None
     for line in po_text.splitlines() + [""]:
         if not line.strip():
-            finish()
-            comments, field, values = [], None, {"msgid": "", "msgstr": ""}
+            if field is not None and entry.fields["msgid"]:
+                out.append(entry)
+            entry, field = Entry(), None
+        elif line.startswith("#. "):
+            entry.notes.append(line[3:])
         elif line.startswith("# "):
-            comments.append(line[2:])
-        elif line.startswith("msgid ") or line.startswith("msgstr "):
+            entry.comments.append(line[2:])
+        elif re.match(r"(msgctxt|msgid|msgstr) ", line):
             field, rest = line.split(" ", 1)
-            values[field] = unquote(rest)
+            entry.fields[field] = unquote(rest)
         elif line.startswith('"') and field:
-            values[field] += unquote(line)
+            entry.fields[field] += unquote(line)
     return out
 
 
+def header(po_text):
+    match = re.search(r'^msgid ""\nmsgstr ""\n((?:".*"\n)+)', po_text, re.M)
+    return "".join(unquote(l) for l in match.group(1).splitlines()) if match else ""
+
+
 def unquote(s):
-    return s.strip()[1:-1].encode("latin-1", "backslashreplace").decode("unicode_escape") \
-        if "\\" in s else s.strip()[1:-1]
+    s = s.strip()[1:-1]
+    return s.encode("latin-1", "backslashreplace").decode("unicode_escape").encode(
+        "latin-1").decode("utf-8") if "\\" in s else s
 
 
-def main():
-    header, po = Path(sys.argv[1]), Path(sys.argv[2])
+def places(text):
+    return sorted(re.findall(r"\{\d+\}", text))
+
+
+def shown(entry):
+    context = entry.fields["msgctxt"]
+    return repr(entry.fields["msgid"]) + (f" ({context})" if context else "")
+
+
+def check(source, po):
     faults = []
     with tempfile.TemporaryDirectory() as scratch:
-        pot = Path(scratch) / "texts.pot"
-        subprocess.run(["xgettext", "--from-code=UTF-8", "--language=C++", "--extract-all",
-                        "--output", str(pot), str(header)], check=True)
+        pot = Path(scratch) / "krepostan.pot"
+        write_template(source, pot)
         missing = subprocess.run(["msgcmp", str(po), str(pot)], capture_output=True, text=True)
         if missing.returncode != 0:
             faults.append("texts without an entry:\n" + missing.stderr)
+        template = {e.key: e for e in entries(pot.read_text(encoding="utf-8"))}
+    for e in template.values():
+        for place in places(e.fields["msgid"]):
+            if not any(place in note for note in e.notes):
+                faults.append(f"{source.name}: no TRANSLATORS: comment says what {place} of "
+                              f"{shown(e)} stands for")
     for option, what in (("--untranslated", "untranslated"), ("--only-fuzzy", "fuzzy")):
         found = subprocess.run(["msgattrib", option, "--no-obsolete", str(po)],
                                capture_output=True, text=True, check=True).stdout
-        if any(m != "" for _, m, _ in entries(found)):
+        if entries(found):
             faults.append(f"{what} entries:\n{found}")
-    for comments, msgid, msgstr in entries(po.read_text(encoding="utf-8")):
-        if msgid == msgstr and not any("same in English" in c for c in comments):
-            faults.append(f"left as it is without a word why: {msgid!r}")
+    text = po.read_text(encoding="utf-8")
+    head = header(text)
+    if f"Language: {po.stem}\n" not in head:
+        faults.append(f"the header does not say \"Language: {po.stem}\"")
+    if "charset=UTF-8" not in head:
+        faults.append("the header does not say charset=UTF-8")
+    for e in entries(text):
+        msgid, msgstr = e.fields["msgid"], e.fields["msgstr"]
+        if msgid == msgstr and not any(c.startswith("same in ") for c in e.comments):
+            faults.append(f"left as it is without a word why: {shown(e)}")
         # The game fills in {1}, {2}, ...: a translation keeps every one, in any order.
-        if msgstr and sorted(re.findall(r"\{\d+\}", msgid)) != sorted(re.findall(r"\{\d+\}", msgstr)):
-            faults.append(f"places to fill in differ: {msgid!r} -> {msgstr!r}")
+        if msgstr and places(msgid) != places(msgstr):
+            faults.append(f"places to fill in differ: {shown(e)} -> {msgstr!r}")
+        if e.key in template and e.notes != template[e.key].notes:
+            faults.append(f"the comment for translators of {shown(e)} is not the source's "
+                          f"(msgmerge brings it): {template[e.key].notes}")
+    return faults
+
+
+def main():
+    if sys.argv[1] == "--template":
+        write_template(Path(sys.argv[2]), Path(sys.argv[3]))
+        return 0
+    source, po = Path(sys.argv[1]), Path(sys.argv[2])
+    faults = check(source, po)
     for fault in faults:
         print(fault)
     if faults:
         return 1
-    print(f"{po.name}: every text of {header.name} is translated")
+    print(f"{po.name}: every text of {source.name} is translated")
     return 0
 
 

@@ -3,10 +3,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <string>
 
 #include "model/game.h"
+#include "model/language/chosen_language.h"
+#include "model/persist/player_folder.h"
 #include "model/shell/main_menu.h"
 #include "model/shell/windows.h"
+#include "model/translation.h"
 #include "ui/application.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
@@ -31,20 +35,20 @@ int main(int argc, char** argv) {
   }
   kr::connectToSessionBusAhead();
   // The language is chosen before any window takes its texts.
-  if (commandLine.language != kr::text::Language::Russian) {
-    const QString locale = kr::localeFolderOf(QCoreApplication::applicationDirPath());
-    if (kr::text::speak(commandLine.language, locale.toStdString()))
-      qCInfo(kr::startLog).noquote() << "texts in English from" << locale;
-    else
-      qCWarning(kr::startLog).noquote()
-          << "no English translation in" << locale << "(the game speaks Russian)";
-  }
+  const QString locale = kr::localeFolderOf(QCoreApplication::applicationDirPath());
+  if (const std::string trouble = kr::text::speakChosenLanguage(
+          commandLine.language, kr::playerFolder(kr::PlayerFolderKind::Configuration),
+          locale.toStdString());
+      !trouble.empty())
+    std::fprintf(stderr, "krepostan: %s\n", trouble.c_str());
+  if (!kr::text::speaksOwnLanguage())
+    qCInfo(kr::startLog).noquote() << "texts in" << kr::text::spoken().c_str() << "from" << locale;
   fontConfiguration.wait();
   // The main menu's first frame is prepared on worker threads while the rest sets up.
   kr::MainMenuWindow::prepareFirstFrame();
   kr::setUpApplication();
-  // In English Qt speaks its own language.
-  if (kr::text::spoken() == kr::text::Language::Russian && !kr::installQtRussian())
+  // In a translation Qt speaks its own language.
+  if (kr::text::speaksOwnLanguage() && !kr::installQtRussian())
     qCWarning(kr::startLog) << "Qt's Russian texts are not installed (qt6-translations-l10n)";
   const QString sounds = kr::QtPlatform::soundFolderOf(QCoreApplication::applicationDirPath());
   if (sounds.isEmpty())

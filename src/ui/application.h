@@ -7,9 +7,8 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <functional>
+#include <string>
 #include <thread>
-
-#include "model/translation.h"
 
 class QTranslator;
 class QWidget;
@@ -23,8 +22,8 @@ Q_DECLARE_LOGGING_CATEGORY(startLog)
 
 // What the command line asks of the game. Qt's own options (-platform, …) pass on to Qt.
 struct CommandLine {
-  text::Language language = text::Language::Russian;
-  bool help = false;  // --help or -h: the options are printed and the program ends
+  std::string language;  // what --language names, as it was typed; empty when it names none
+  bool help = false;     // --help or -h: the options are printed and the program ends
 };
 CommandLine readCommandLine(int argc, char** argv);
 // What --help prints.

@@ -35,10 +35,10 @@ namespace {
 class InEnglish : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(text::speak(text::Language::English, KREPOSTAN_PROGRAM_DIR "/locale"))
+    ASSERT_TRUE(text::speak("en", KREPOSTAN_PROGRAM_DIR "/locale"))
         << "the English catalogue is built into the program's folder";
   }
-  void TearDown() override { text::speak(text::Language::Russian, {}); }
+  void TearDown() override { text::speak(text::kOwnLanguage, {}); }
 };
 
 // What stands outside its control among the shown texts of the window, one line each.
