@@ -121,3 +121,21 @@ for (desktop, name), f in rows.items():
           f"{anon}, files {files}, shared {shared})   {budget(desktop, name)}")
 PY
 [ "$status" = 0 ] || [ "$status" = 77 ] || { echo "  idle_under_x failed (status $status)"; exit 1; }
+
+echo "== The same on X with the game's sound stream open to a private PulseAudio server, corked while nothing sounds (idle_under_x --x --sound-server)"
+status=0
+build/bench/idle_under_x --game build/bin/krepostan --seconds "$x_idle" --x --sound-server \
+  >"$out/x_sound.txt" || status=$?
+grep '^SKIP' "$out/x_sound.txt" | sed 's/^/  /' || true
+python3 - "$out/x_sound.txt" <<'PY'
+import sys
+for line in open(sys.argv[1]):
+    f = line.rstrip("\n").split("\t")
+    if f[0] != "idle":
+        continue
+    desktop, name, cpu, main, wake_main, wake_threads, peak, anon, files, shared, streams = f[1:12]
+    print(f"  {desktop:<8}{name:<28} {cpu:>6} % of a core (main thread {main} %), wake-ups "
+          f"{wake_main}/s (all threads {wake_threads}/s), VmHWM {peak} MiB, sound streams open "
+          f"{streams}   (beside the figure without sound above)")
+PY
+[ "$status" = 0 ] || [ "$status" = 77 ] || { echo "  idle_under_x failed (status $status)"; exit 1; }

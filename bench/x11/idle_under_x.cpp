@@ -10,6 +10,7 @@
 // down on the ground, and "jyv" again, so that the base stands in an ordinary game.
 //
 //   idle_under_x --game PROGRAM [--seconds S] [--buildings N] [--shot FILE] [--x | --wayland]
+//                [--sound-server]
 //
 // S is the real time of each stretch (20), N the base's buildings (280); FILE keeps the screen
 // of the built base, to look at (FILE-x.png, FILE-wayland.png). --x or --wayland measures on
@@ -22,7 +23,10 @@
 // files (the program and its libraries, the fonts) and shared memory (the windows' pixels,
 // shared with the X server or the compositor). A desktop that cannot be started is skipped
 // with a SKIP line that says why. Exits 0 when measured, 1 when the game did not get there,
-// 77 when no desktop could be started.
+// 77 when no desktop could be started. With --sound-server the game plays its cues into a
+// private PulseAudio server (a null sink), so that its stream to the server stands open,
+// corked, through the battlefield's stretches; each stretch's line then ends with the number
+// of streams the server has open.
 #include <X11/keysym.h>
 #include <unistd.h>
 
@@ -37,6 +41,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -52,6 +57,7 @@
 #include "model/shell/main_menu.h"
 #include "model/shell/windows.h"
 #include "support/fake_platform.h"
+#include "support/sound_server.h"
 #include "x11/screen_checks.h"
 #include "x11/session.h"
 #include "x11/stand_in_game.h"
@@ -211,8 +217,13 @@ long threadSwitches(const Sample& from, const Sample& to) {
 
 class Run {
  public:
-  Run(Session& session, Desktop& desktop, const Plan& plan, const char* desktopName)
-      : session_(session), desktop_(desktop), plan_(plan), desktopName_(desktopName) {}
+  Run(Session& session, Desktop& desktop, const Plan& plan, const char* desktopName,
+      const test::SoundServer* sound)
+      : session_(session),
+        desktop_(desktop),
+        plan_(plan),
+        desktopName_(desktopName),
+        sound_(sound) {}
 
   // Waits, for a bounded time, until the condition holds; false, and why, when it never does.
   bool await(const char* what, const std::function<bool()>& done,
@@ -255,12 +266,14 @@ class Run {
     }
     const Sample to = sample(pid);
     const double real = std::chrono::duration<double>(to.at - from.at).count();
-    std::printf("idle\t%s\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\n", desktopName_,
-                name, 100 * (to.cpuSeconds - from.cpuSeconds) / real,
+    std::printf("idle\t%s\t%s\t%.3f\t%.3f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f\t%.1f", desktopName_, name,
+                100 * (to.cpuSeconds - from.cpuSeconds) / real,
                 100 * (to.mainSeconds - from.mainSeconds) / real,
                 static_cast<double>(to.mainSwitches - from.mainSwitches) / real,
                 static_cast<double>(threadSwitches(from, to)) / real, to.peakMiB, to.anonMiB,
                 to.fileMiB, to.sharedMiB);
+    if (sound_) std::printf("\t%d", sound_->streamsOpen());
+    std::printf("\n");
     std::fflush(stdout);
   }
 
@@ -337,6 +350,7 @@ class Run {
   Desktop& desktop_;
   const Plan& plan_;
   const char* desktopName_;
+  const test::SoundServer* sound_;  // the game's sound server, when it has one
 };
 
 // Weston's panel, which stands over the top of its output.
@@ -363,7 +377,7 @@ QSize gameWindowIn(const fs::path& log) {
 // One desktop's stretches. Returns 0 when measured, 1 when the game did not get there, kSkip
 // when the desktop could not be started.
 int measureOn(bool wayland, const fs::path& program, double seconds, int buildings,
-              const fs::path& shot) {
+              const fs::path& shot, const test::SoundServer* sound) {
   const char* name = wayland ? "Wayland" : "X";
   Session s;
   // On Wayland the output is the panel taller: the game's window is the X screen's size.
@@ -390,7 +404,7 @@ int measureOn(bool wayland, const fs::path& program, double seconds, int buildin
     std::fprintf(stderr, "idle_under_x: %s\n", plan.fault.c_str());
     return 1;
   }
-  Run run(s, *desktop, plan, name);
+  Run run(s, *desktop, plan, name, sound);
   if (!run.toMainMenu()) return 1;
   desktop->movePointer({0, window.height() - 1});
   run.measure("main menu", seconds);
@@ -427,6 +441,7 @@ int main(int argc, char** argv) {
   std::filesystem::path shot;
   bool x = true;
   bool wayland = true;
+  bool withSound = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--game" && i + 1 < argc) program = argv[++i];
@@ -435,19 +450,30 @@ int main(int argc, char** argv) {
     if (a == "--shot" && i + 1 < argc) shot = argv[++i];
     if (a == "--x") wayland = false;
     if (a == "--wayland") x = false;
+    if (a == "--sound-server") withSound = true;
   }
   if (program.empty() || seconds <= 0 || buildings < 0 || buildings > 297) {
     std::fprintf(stderr,
                  "usage: %s --game PROGRAM [--seconds S] [--buildings N (up to 297)] [--shot FILE] "
-                 "[--x | --wayland]\n",
+                 "[--x | --wayland] [--sound-server]\n",
                  argv[0]);
     return 2;
+  }
+  std::unique_ptr<kr::test::SoundServer> sound;
+  if (withSound) {
+    sound = std::make_unique<kr::test::SoundServer>();
+    if (!sound->running()) {
+      std::printf("SKIP: no private sound server: %s\n", sound->whyNot().c_str());
+      return kr::x11::kSkip;
+    }
+    setenv("PULSE_SERVER", sound->address().c_str(), 1);
   }
   int measured = 0;
   int failed = 0;
   for (const bool onWayland : {false, true}) {
     if (!(onWayland ? wayland : x)) continue;
-    const int status = kr::x11::measureOn(onWayland, program, seconds, buildings, shot);
+    const int status =
+        kr::x11::measureOn(onWayland, program, seconds, buildings, shot, sound.get());
     if (status == 0) ++measured;
     if (status == 1) ++failed;
   }

@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
   }
   kr::keepLargeBuffersMapped();
   kr::FontConfigurationReading fontConfiguration;
-  kr::QtPlatform::silenceAudioWarnings();
   kr::selectPlatform();
   QApplication app(argc, argv);
   if (QGuiApplication::platformName() != QLatin1String("offscreen") &&

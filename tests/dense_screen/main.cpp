@@ -4,12 +4,9 @@
 
 #include <QApplication>
 
-#include "ui/platform/qt_platform.h"
-
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QT_SCALE_FACTOR", "2");
-  kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -99,6 +99,24 @@ TEST_F(SoundServerTest, EveryCueIsHeardOnTimeAndWholeUnlessTheNextCutsItOff) {
   }
 }
 
+// Once nothing sounds the stream is corked: neither the game nor the server is woken for it,
+// even after cues that cut one another off in quick succession.
+TEST_F(SoundServerTest, TheStreamRestsWhileNothingSounds) {
+  QtPlatform platform(QStringLiteral(KREPOSTAN_PROGRAM_DIR));
+  ASSERT_NO_FATAL_FAILURE(openStream(platform));
+  // Buildings put down as fast as a player clicks, each thud cutting off the last.
+  CueRun burst{"buildings put down in quick succession", {}, 1};
+  for (int building = 0; building < 30; ++building)
+    burst.steps.push_back({cue::kPutDown, building == 0 ? 0 : 35});
+  const RunHeard r = playAndHear(platform, kCues, server, burst);
+  ASSERT_EQ(r.hearing.heard.size(), 1u);
+  EXPECT_EQ(server.streamsOpen(), 1);
+  // The server is told to cork once it has played the last out: ask until it has.
+  const SteadyTime deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (server.streamsPlaying() != 0 && std::chrono::steady_clock::now() < deadline) continue;
+  EXPECT_EQ(server.streamsPlaying(), 0);
+}
+
 // A server that hangs: the game hands over its cues and goes on; they are not waited for.
 TEST_F(SoundServerTest, AHangingServerDoesNotHoldUpTheGame) {
   QtPlatform platform(QStringLiteral(KREPOSTAN_PROGRAM_DIR));

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -144,6 +145,31 @@ void SoundServer::kill() {
   ::kill(pid_, SIGKILL);
   waitpid(pid_, nullptr, 0);
   pid_ = -1;
+}
+
+std::string SoundServer::ask(const std::string& command) const {
+  std::string out;
+  if (!running()) return out;
+  FILE* answer =
+      popen(("pactl --server=" + address() + " " + command + " 2>/dev/null").c_str(), "r");
+  if (!answer) return out;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, answer)) > 0;)
+    out.append(buffer, n);
+  pclose(answer);
+  return out;
+}
+
+int SoundServer::streamsOpen() const {
+  const std::string list = ask("list short sink-inputs");
+  return static_cast<int>(std::count(list.begin(), list.end(), '\n'));
+}
+
+int SoundServer::streamsPlaying() const {
+  const std::string list = ask("list sink-inputs");
+  int playing = 0;
+  for (std::size_t at = 0; (at = list.find("Corked: no", at)) != std::string::npos; ++at) ++playing;
+  return playing;
 }
 
 void SoundServer::pause() {

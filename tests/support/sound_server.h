@@ -35,11 +35,18 @@ class SoundServer {
   // Ends the server at once, as a crash would; start() brings it back on the same socket.
   void kill();
   bool start();
+  // How many playback streams the server has open (pactl's list of sink inputs), and how
+  // many of them are not corked, so that the server plays them.
+  int streamsOpen() const;
+  int streamsPlaying() const;
   // Stops the server as a hung one stands (SIGSTOP), and lets it go on (SIGCONT).
   void pause();
   void resume();
 
  private:
+  // What pactl answers to the command.
+  std::string ask(const std::string& command) const;
+
   TempFolder folder_;
   pid_t pid_ = -1;
   std::string whyNot_;

@@ -3,13 +3,10 @@
 
 #include <QApplication>
 
-#include "ui/platform/qt_platform.h"
-
 int main(int argc, char** argv) {
   // Offscreen, keeping an offscreen screen set up by the caller (offscreen:configfile=...).
   if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
     qputenv("QT_QPA_PLATFORM", "offscreen");
-  kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

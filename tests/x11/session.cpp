@@ -175,8 +175,7 @@ std::vector<std::string> Session::xEnvironment() const {
           "WAYLAND_DISPLAY",
           "QT_SCALE_FACTOR",
           "QT_SCREEN_SCALE_FACTORS",
-          "QT_AUTO_SCREEN_SCALE_FACTOR",
-          "QT_LOGGING_RULES=qt.multimedia*=false"};
+          "QT_AUTO_SCREEN_SCALE_FACTOR"};
 }
 
 // The game on the X server, or natively on the compositor with no X server for it; it notes

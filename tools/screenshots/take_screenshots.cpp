@@ -110,7 +110,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: take_screenshots OUTPUT_FOLDER\n");
     return 2;
   }
-  kr::QtPlatform::silenceAudioWarnings();
   QApplication app(argc, argv);
   return kr::takeScreenshots(QDir(QString::fromLocal8Bit(argv[1])));
 }

@@ -25,16 +25,6 @@ namespace kr {
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-void filterAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
-  if (msg.contains(QLatin1String("PulseAudioService")) ||
-      msg.contains(QLatin1String("No audio device")) ||
-      (context.category && QByteArray(context.category).startsWith("qt.multimedia")))
-    return;
-  if (previousHandler) previousHandler(type, context, msg);
-}
-
 // Warnings on the modules always show; the line on each module loaded only when asked for
 // (QT_LOGGING_RULES="krepostan.modules.info=true").
 Q_LOGGING_CATEGORY(moduleLog, "krepostan.modules", QtWarningMsg)
@@ -115,13 +105,6 @@ bool isWaveFile(const QString& path) {
 
 QtPlatform::QtPlatform(QString programFolder) : programFolder_(std::move(programFolder)) {}
 QtPlatform::~QtPlatform() = default;
-
-void QtPlatform::silenceAudioWarnings() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  previousHandler = qInstallMessageHandler(filterAudioWarnings);
-}
 
 QString QtPlatform::playableFile(const QString& path, const QString& defaultCue) {
   if (isWaveFile(path)) return path;

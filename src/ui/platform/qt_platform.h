@@ -58,8 +58,6 @@ class QtPlatform : public Platform {
   // Where the modules come from, for the start notes: beside the program when either lies
   // there, else the installed modules folder.
   static QString moduleFolderOf(const QString& programFolder);
-  // Keeps Qt Multimedia's complaints about a missing audio device off the console.
-  static void silenceAudioWarnings();
 
   // The game's window: its size is the game's screen, the pointer is read in its
   // coordinates and the platform's message boxes stand over it. Without one (before the

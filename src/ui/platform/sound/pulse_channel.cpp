@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/platform/sound/wave_cue.h"
@@ -195,19 +196,30 @@ class PulseChannel final : public SoundChannel {
                     PA_SEEK_RELATIVE);
     written_ += now;
     if (written_ < playing_->size()) return;
-    // All of it is with the server: once it has played, the stream is corked, unless another
-    // sound came in the meantime.
-    auto* drained = new Drained{this, cueNumber_};
+    awaitPlayedOut();
+  }
+
+  // All of the sound is with the server: once it has played, the stream is corked, unless
+  // another sound came in the meantime. One wait at a time: the server answers each in turn.
+  void awaitPlayedOut() {
+    if (awaitingFor_) return;
+    awaitingFor_ = cueNumber_;
     done(pa_stream_drain(
         stream_,
-        [](pa_stream*, int, void* data) {
-          std::unique_ptr<Drained> d(static_cast<Drained*>(data));
-          if (d->channel->cueNumber_ == d->cueNumber && !d->channel->silent_) {
-            d->channel->playing_.reset();
-            d->channel->cork(true);
-          }
-        },
-        drained));
+        [](pa_stream*, int, void* self) { call<PulseChannel, &PulseChannel::playedOut>(self); },
+        this));
+  }
+
+  void playedOut() {
+    const unsigned awaited = *awaitingFor_;
+    awaitingFor_.reset();
+    if (silent_) return;
+    if (awaited == cueNumber_) {
+      playing_.reset();
+      cork(true);
+    } else if (playing_ && written_ == playing_->size()) {
+      awaitPlayedOut();  // the sound started since has been written whole too
+    }
   }
 
   void cork(bool corked) {
@@ -228,18 +240,14 @@ class PulseChannel final : public SoundChannel {
     qCWarning(soundLog).noquote() << why + QStringLiteral("; the game plays no sound") + until;
   }
 
-  struct Drained {
-    PulseChannel* channel;
-    unsigned cueNumber;
-  };
-
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
-  std::map<QString, Samples> cues_;  // the game's thread only
-  Samples playing_;                  // the sound being handed over, until it has played
-  std::size_t written_ = 0;          // how much of it the server has
-  unsigned cueNumber_ = 0;           // counts the sounds started and stopped
+  std::map<QString, Samples> cues_;      // the game's thread only
+  Samples playing_;                      // the sound being handed over, until it has played
+  std::size_t written_ = 0;              // how much of it the server has
+  unsigned cueNumber_ = 0;               // counts the sounds started and stopped
+  std::optional<unsigned> awaitingFor_;  // the sound the server is to tell the end of
   bool ready_ = false;
   bool corked_ = true;
   bool silent_ = false;
