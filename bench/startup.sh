@@ -6,11 +6,12 @@
 # each desktop (budget 1.0). The first pixels on the screen must be the main menu: each
 # desktop's first frame of the game is kept and its menu checked (bench/x11/first_pixels.cpp).
 # Needs the benchmarks built (scripts/bench.sh) and Xvfb and Weston (scripts/deps.sh).
-#   bench/startup.sh [RUNS]
+#   bench/startup.sh [RUNS] [PROGRAM]
+# PROGRAM is the game to time (build/bin/krepostan).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"
-game=build/bin/krepostan
+game="${2:-build/bin/krepostan}"
 bare=build/bench/bare_window
 pixels=build/bench/first_pixels
 for program in "$game" "$bare" "$pixels"; do
