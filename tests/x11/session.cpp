@@ -182,8 +182,7 @@ std::vector<std::string> Session::xEnvironment() const {
 // the size of its window in its log.
 std::vector<std::string> Session::gameEnvironment() const {
   std::vector<std::string> env = xEnvironment();
-  for (auto& e : env)
-    if (entryName(e) == "QT_LOGGING_RULES") e += ";krepostan.start.info=true";
+  env.push_back("QT_LOGGING_RULES=krepostan.start.info=true");
   if (!onWayland()) return env;
   for (auto& e : env) {
     if (entryName(e) == "DISPLAY" || entryName(e) == "XAUTHORITY") e = entryName(e);
