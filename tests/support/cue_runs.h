@@ -62,7 +62,8 @@ struct RunHeard {
 };
 
 // Plays the run on the platform, its cues from cueFolder, while the server's monitor is
-// recorded, and compares the recording with what was played.
+// recorded, and compares the recording with what was played. Between the cues the calling
+// thread runs its Qt event loop, as the game's thread does.
 RunHeard playAndHear(Platform& platform, const std::string& cueFolder, const SoundServer& server,
                      const CueRun& run);
 

@@ -51,13 +51,20 @@ Hearing hear(const MonitorRecording& recording, const std::vector<Played>& plays
   h.heard = soundsIn(recording.samples(), kRate);
   h.expected = soundsIn(renditionOf(plays), kRate);
   if (plays.empty() || h.heard.empty() || h.heard.size() != h.expected.size()) return h;
-  const auto first = [](const std::vector<Sound>& s, std::size_t i) {
-    return static_cast<std::ptrdiff_t>(s[i].from) - static_cast<std::ptrdiff_t>(s[0].from);
-  };
+  // Each sound's start in the recording less its start in the rendition: the same for every
+  // sound when they are spaced as the plays were. Measured against the median, so that one
+  // late sound does not make all the others look early.
+  std::vector<std::ptrdiff_t> offsets;
+  for (std::size_t i = 0; i < h.heard.size(); ++i)
+    offsets.push_back(static_cast<std::ptrdiff_t>(h.heard[i].from) -
+                      static_cast<std::ptrdiff_t>(h.expected[i].from));
+  std::vector<std::ptrdiff_t> sorted = offsets;
+  std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2),
+                   sorted.end());
+  const std::ptrdiff_t median = sorted[sorted.size() / 2];
   const auto length = [](const Sound& s) { return static_cast<std::ptrdiff_t>(s.to - s.from); };
   for (std::size_t i = 0; i < h.heard.size(); ++i) {
-    h.worstSpacingMs =
-        std::max(h.worstSpacingMs, std::abs(msOf(first(h.heard, i) - first(h.expected, i))));
+    h.worstSpacingMs = std::max(h.worstSpacingMs, std::abs(msOf(offsets[i] - median)));
     h.worstLengthMs =
         std::max(h.worstLengthMs, std::abs(msOf(length(h.heard[i]) - length(h.expected[i]))));
     const SteadyTime due =

@@ -36,8 +36,8 @@ std::vector<std::int16_t> renditionOf(const std::vector<Played>& plays);
 struct Hearing {
   std::vector<Sound> heard;     // in the recording
   std::vector<Sound> expected;  // in the rendition
-  // The worst difference, in ms, of a sound's start after the first sound's, and of a
-  // sound's length, between recording and rendition (when as many sounds were heard).
+  // The worst difference, in ms, between recording and rendition (when as many sounds were
+  // heard) of a sound's start, against the median difference of all, and of its length.
   double worstSpacingMs = 0;
   double worstLengthMs = 0;
   // From each play call to the arrival of its first loud sample from the server, in ms.
