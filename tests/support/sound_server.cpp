@@ -118,7 +118,9 @@ bool SoundServer::start() {
   std::filesystem::remove(folder_.file("native"));
   const std::string& dir = folder_.path();
   pid_ = spawn(
-      {"pulseaudio", "-n", "-F", folder_.file("server.pa"), "--daemonize=no", "--exit-idle-time=-1",
+      // Should this process die without ending it, the server ends a minute after its last
+      // client (parecord ends with this process too).
+      {"pulseaudio", "-n", "-F", folder_.file("server.pa"), "--daemonize=no", "--exit-idle-time=60",
        "--use-pid-file=no", "--system=no"},
       environmentWith({"HOME=" + dir, "XDG_RUNTIME_DIR=" + dir + "/run", "XDG_CONFIG_HOME=" + dir,
                        "PULSE_RUNTIME_PATH=" + dir + "/run", "PULSE_STATE_PATH=" + dir}),
