@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "model/battlefield/movement.h"
+#include "model/comm/chat.h"
 #include "model/core/building_kinds.h"
+#include "model/core/construction.h"
 #include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/game.h"
@@ -25,9 +28,9 @@ void inFullSwing(kr::Game& g, int buildings) {
   f.objects[static_cast<std::size_t>(tank)] =
       kr::MapObject{kr::Building::kTank, 2000, 2000, 40, 92, "tankvverh", true, {}, 0};
   f.lastOrderedSlot = tank;
-  g.clock.setEnabled(f.timers.construction, true);
-  g.clock.setEnabled(f.timers.movement, true);
-  g.clock.setEnabled(f.timers.chatBox, true);
+  g.clock.setEnabled(kr::kConstructionTimer, true);
+  g.clock.setEnabled(kr::kMovementTimer, true);
+  g.clock.setEnabled(kr::kChatBoxTimer, true);
   f.constructionTicks = 1 << 30;
   g.selectedSlot = tank;
   g.movingSlot = tank;

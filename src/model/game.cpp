@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "model/clock/timer_rule.h"
 #include "model/comm/network.h"
 #include "model/comm/windows.h"
 #include "model/core/level_setup.h"
@@ -32,25 +33,17 @@ Game::~Game() {
 
 namespace {
 
-// What the list says of each window besides its type: its handlers and its timers.
+// What the list says of each window besides its type: its handlers.
 template <class W>
 struct WindowRules;
-#define KR_WINDOW_RULES(Model, accessor, onLoad, onUnload, ownTimers, ...) \
-  template <>                                                              \
-  struct WindowRules<Model> {                                              \
-    static constexpr void (*load)(Game&) = onLoad;                         \
-    static constexpr void (*unload)(Game&) = onUnload;                     \
-    static constexpr auto timers = ownTimers;                              \
+#define KR_WINDOW_RULES(Model, accessor, onLoad, onUnload, ...) \
+  template <>                                                   \
+  struct WindowRules<Model> {                                   \
+    static constexpr void (*load)(Game&) = onLoad;              \
+    static constexpr void (*unload)(Game&) = onUnload;          \
   };
 KR_GAME_WINDOWS(KR_WINDOW_RULES)
 #undef KR_WINDOW_RULES
-
-// The owner of the window's timers on the clock: its timers' record, or none.
-template <class W>
-const void* timerOwner(W& w) {
-  if constexpr (WindowRules<W>::timers != nullptr) return &(w.*WindowRules<W>::timers);
-  else return nullptr;
-}
 
 }  // namespace
 
@@ -68,8 +61,9 @@ W& Game::load() {
     if (s.memory == nullptr) s.memory = ::operator new (sizeof(W), std::align_val_t{alignof(W)});
     ::new (s.memory) W();
     s.loaded = true;
-    // The timers its load handler registers are the window's.
-    const Clock::OwnedBy owned(clock, timerOwner(window<W>()));
+    // Its declared timers, and any its load handler adds, are the window's.
+    const Clock::OwnedBy owned(clock, s.memory);
+    registerTimers(clock, *this, declaredTimers<W>());
     if (WindowRules<W>::load != nullptr) WindowRules<W>::load(*this);
   }
   return window<W>();
@@ -84,7 +78,7 @@ void Game::unload() {
     WindowRules<W>::unload(*this);
     if (!s.loaded) return;  // the handler has unloaded it already
   }
-  if (const void* owner = timerOwner(window<W>())) clock.removeOwnedBy(owner);
+  clock.removeOwnedBy(s.memory);
   s.loaded = false;
   std::destroy_at(static_cast<W*>(s.memory));
 }

@@ -9,9 +9,9 @@
 //   the short accessor (game.battlefield(), ui.battlefield()),
 //   the load handler, run once the model has been built afresh (nullptr: none),
 //   the unload handler, run before the model goes (nullptr: none),
-//   the record of the timers the window owns: the ones its load handler registers, which
-//   end with it (nullptr: none),
 //   the Qt window class that draws it (only named here: the model never sees Qt).
+// A window's timers are declared beside their rules (WindowTimer<W>, model/clock/timer_rule.h):
+// they start as it loads, before its load handler, and end with it.
 //
 // Why a macro: it is the one kind of list from which C++ makes both types and member names.
 // Game and GameUi expand it into their short accessors and, on the Qt side, into the window
@@ -19,19 +19,16 @@
 // templates (Game::load<W>(), forEachWindow). A new window is a new row here.
 //
 // clang-format off
-#define KR_GAME_WINDOWS(X)                                                                    \
-  X(Battlefield,   battlefield,   battlefieldLoad, battlefieldUnload, &Battlefield::timers,    \
-    BattlefieldWindow)                                                                        \
-  X(Briefing,      briefing,      briefingLoad,    nullptr,           &Briefing::timers,       \
-    BriefingWindow)                                                                           \
-  X(Backdrop,      backdrop,      backdropLoad,    nullptr,           nullptr, BackdropWindow) \
-  X(GameMenu,      gameMenu,      gameMenuLoad,    nullptr,           nullptr, GameMenuWindow) \
-  X(Notepad,       notepad,       nullptr,         nullptr,           nullptr, NotepadWindow)  \
-  X(MainMenu,      mainMenu,      mainMenuLoad,    nullptr,           nullptr, MainMenuWindow) \
-  X(AboutBox,      about,         nullptr,         nullptr,           nullptr, AboutWindow)    \
-  X(NetworkDialog, networkDialog, nullptr,         nullptr,           nullptr,                 \
-    NetworkDialogWindow)                                                                      \
-  X(MessageBox,    messageBox,    messageBoxLoad,  nullptr,           nullptr, MessageBoxWindow)
+#define KR_GAME_WINDOWS(X)                                                                 \
+  X(Battlefield,   battlefield,   battlefieldLoad, battlefieldUnload, BattlefieldWindow)   \
+  X(Briefing,      briefing,      briefingLoad,    nullptr,           BriefingWindow)      \
+  X(Backdrop,      backdrop,      backdropLoad,    nullptr,           BackdropWindow)      \
+  X(GameMenu,      gameMenu,      gameMenuLoad,    nullptr,           GameMenuWindow)      \
+  X(Notepad,       notepad,       nullptr,         nullptr,           NotepadWindow)       \
+  X(MainMenu,      mainMenu,      mainMenuLoad,    nullptr,           MainMenuWindow)      \
+  X(AboutBox,      about,         nullptr,         nullptr,           AboutWindow)         \
+  X(NetworkDialog, networkDialog, nullptr,         nullptr,           NetworkDialogWindow) \
+  X(MessageBox,    messageBox,    messageBoxLoad,  nullptr,           MessageBoxWindow)
 // clang-format on
 
 namespace kr {

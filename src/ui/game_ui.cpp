@@ -185,8 +185,8 @@ void GameUi::syncWindows(bool everything) {
 }
 
 // The model and Qt window accessors of every window of the list.
-#define KR_GAME_UI_WINDOW(Model, accessor, onLoad, onUnload, timers, QtWindow) \
-  template Model& GameUi::model<Model>() const;                                \
+#define KR_GAME_UI_WINDOW(Model, accessor, onLoad, onUnload, QtWindow) \
+  template Model& GameUi::model<Model>() const;                        \
   QtWindow* GameUi::accessor() const { return host<Model>().window(); }
 KR_GAME_WINDOWS(KR_GAME_UI_WINDOW)
 #undef KR_GAME_UI_WINDOW

@@ -22,11 +22,11 @@ class GameUi;
 // The Qt window class that draws a window's model, as the list of windows names it.
 template <class M>
 struct QtWindowOf;
-#define KR_QT_WINDOW_OF(Model, accessor, onLoad, onUnload, timers, QtWindow) \
-  class QtWindow;                                                            \
-  template <>                                                                \
-  struct QtWindowOf<Model> {                                                 \
-    using type = QtWindow;                                                   \
+#define KR_QT_WINDOW_OF(Model, accessor, onLoad, onUnload, QtWindow) \
+  class QtWindow;                                                    \
+  template <>                                                        \
+  struct QtWindowOf<Model> {                                         \
+    using type = QtWindow;                                           \
   };
 KR_GAME_WINDOWS(KR_QT_WINDOW_OF)
 #undef KR_QT_WINDOW_OF
@@ -97,8 +97,7 @@ class GameUi : public QObject, public SocketEvents {
 
   // The Qt window of each window of the game while it is loaded, nullptr while it is not:
   // battlefield() is the BattlefieldWindow, and so on down the list of windows.
-#define KR_GAME_UI_ACCESSOR(Model, accessor, onLoad, onUnload, timers, QtWindow) \
-  QtWindow* accessor() const;
+#define KR_GAME_UI_ACCESSOR(Model, accessor, onLoad, onUnload, QtWindow) QtWindow* accessor() const;
   KR_GAME_WINDOWS(KR_GAME_UI_ACCESSOR)
 #undef KR_GAME_UI_ACCESSOR
 

@@ -52,15 +52,15 @@ TEST_F(AnimationTest, PhasesAlternateEvery200MsAndStopWithTheMenu) {
   // Both timers run after loading: the first cycle fires phase 1 and phase 2 together.
   advance(200);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
-  EXPECT_FALSE(running(f.timers.animationPhase2));
-  EXPECT_TRUE(running(f.timers.animationPhase1));
+  EXPECT_FALSE(running(kAnimationPhase2Timer));
+  EXPECT_TRUE(running(kAnimationPhase1Timer));
   advance(200);
   EXPECT_EQ(f.objects[1].picture, "metzavod");
   advance(200);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
 
-  game.clock.setEnabled(f.timers.animationPhase1, false);  // as the in-game menu does
-  game.clock.setEnabled(f.timers.animationPhase2, false);
+  game.clock.setEnabled(kAnimationPhase1Timer, false);  // as the in-game menu does
+  game.clock.setEnabled(kAnimationPhase2Timer, false);
   advance(2000);
   EXPECT_EQ(f.objects[1].picture, "metzavod1");
 }
@@ -96,7 +96,7 @@ class CurtainTest : public GameTest {
 };
 
 TEST_F(CurtainTest, OpensOnThe298thTick) {
-  game.clock.setEnabled(f.timers.curtain, true);
+  game.clock.setEnabled(kCurtainTimer, true);
   for (int i = 0; i < 297; ++i) curtainTick(game);
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_FLOAT_EQ(f.curtain.height, 60);
@@ -106,13 +106,13 @@ TEST_F(CurtainTest, OpensOnThe298thTick) {
   EXPECT_FLOAT_EQ(f.curtain.left, 0);
   EXPECT_FLOAT_EQ(f.curtain.width, kMapWidth);
   EXPECT_FLOAT_EQ(f.curtain.height, kMapHeight);
-  EXPECT_FALSE(running(f.timers.curtain));
+  EXPECT_FALSE(running(kCurtainTimer));
 }
 
 TEST_F(CurtainTest, AWorkingLocatorOpensItAndTheNextTickWithoutOneClosesIt) {
   workingLocator();
   advance(500);  // the economy tick starts the curtain
-  EXPECT_TRUE(running(f.timers.curtain));
+  EXPECT_TRUE(running(kCurtainTimer));
   advance(400);  // 25 opening ticks
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_LT(f.curtain.height, kMapHeight);
@@ -121,7 +121,7 @@ TEST_F(CurtainTest, AWorkingLocatorOpensItAndTheNextTickWithoutOneClosesIt) {
   advance(100);
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_FLOAT_EQ(f.curtain.height, kMapHeight);
-  EXPECT_FALSE(running(f.timers.curtain));
+  EXPECT_FALSE(running(kCurtainTimer));
 
   workingLocator();
   advance(500 + 298 * 16);

@@ -21,7 +21,7 @@ class BotTest : public GameTest {
     f.objects[kEnemyHq].left = QL;
     f.objects[kEnemyHq].top = QT;
   }
-  int botInterval() const { return game.clock.interval(f.timers.bot); }
+  auto botInterval() const { return game.clock.interval(kBotTimer).count(); }
   // Runs turns with the draw r until the step counter passes `last`.
   void turnsUpTo(int last, float r) {
     platform.fallbackDraw = r;

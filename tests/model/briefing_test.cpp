@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/shell/briefing.h"
 #include "model/shell/windows.h"
@@ -76,7 +77,7 @@ TEST(Typewriter, TypesTheWholeBriefingAndRingsAtTheEnd) {
     EXPECT_EQ(countOf(cues, "klac.smus"), c.keyCues);
     EXPECT_EQ(countOf(cues, "endwrite.smus"), 1);
     EXPECT_EQ(cues.back(), "endwrite.smus");
-    EXPECT_FALSE(game.clock.enabled(w.timers.typewriter));
+    EXPECT_FALSE(game.clock.enabled(kTypewriterTimer));
     game.clock.advanceBy(5000);
     EXPECT_EQ(platform.sounds.size(), cues.size());
   }
@@ -93,7 +94,7 @@ TEST(Typewriter, LevelsWithoutBriefingRingAtTheFirstTick) {
     game.clock.advanceBy(1);
     EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"endwrite.smus"});
     EXPECT_EQ(game.briefing().briefLabel.caption, "");
-    EXPECT_FALSE(game.clock.enabled(game.briefing().timers.typewriter));
+    EXPECT_FALSE(game.clock.enabled(kTypewriterTimer));
   }
 }
 
@@ -192,7 +193,7 @@ TEST(LoadingPass, PaintsTheTerrainTileByTileAndOffersTheStart) {
     EXPECT_EQ(f.terrainTiles.back().x, c.last.x);
     EXPECT_EQ(f.terrainTiles.back().y, c.last.y);
     EXPECT_TRUE(f.minimapPictureReady);
-    EXPECT_FALSE(game.clock.enabled(w.timers.loading));
+    EXPECT_FALSE(game.clock.enabled(kLoadingTimer));
     EXPECT_EQ(w.startButton.top, c.startTop);
     // The percentage only grows, from 0 to 100, and stays at 100.
     EXPECT_EQ(shown.front(), "0 %");
@@ -320,7 +321,7 @@ TEST(StartMission, StartRunsTheEconomyShowsTheBattlefieldAndClosesTheBriefing) {
   Battlefield& f = game.battlefield();
   f.curtain.visible = false;
   startClick(game);
-  EXPECT_TRUE(game.clock.enabled(f.timers.economy));
+  EXPECT_TRUE(game.clock.enabled(kEconomyTimer));
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_TRUE(f.window.visible);
   EXPECT_FALSE(game.loaded<Briefing>());

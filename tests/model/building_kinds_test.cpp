@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/battlefield/pointer.h"
+#include "model/bot/bot.h"
 #include "model/core/building_kinds.h"
 #include "model/core/economy.h"
 #include "model/core/inspection.h"
@@ -120,8 +121,8 @@ TEST_P(BuildingKindWalk, FromThePaletteToTheFirstEconomyTick) {
   const BuildingKind& kind = kindOf(GetParam());
   Battlefield& f = startLevel(2);
   // Economy and bot wait, so that one economy tick can be looked at on its own at the end.
-  game.clock.setEnabled(f.timers.economy, false);
-  game.clock.setEnabled(f.timers.bot, false);
+  game.clock.setEnabled(kEconomyTimer, false);
+  game.clock.setEnabled(kBotTimer, false);
   // The kind's palette button within the player's reach: the developer command shows the
   // hidden buttons and the page arrows, the next page holds the converter's.
   showHiddenPaletteButtons();

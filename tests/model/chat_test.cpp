@@ -3,6 +3,7 @@
 
 #include "model/comm/chat.h"
 #include "model/comm/windows.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
@@ -15,7 +16,7 @@ class ChatTest : public GameTest {
   Battlefield& f = startLevel(1);
   void SetUp() override {
     game.playerNick = "Player1";
-    game.clock.setEnabled(f.timers.economy, false);  // stocks change only by command
+    game.clock.setEnabled(kEconomyTimer, false);  // stocks change only by command
   }
   void stocksAre(float value) {
     EXPECT_EQ(f.energy, value);
@@ -47,14 +48,14 @@ TEST_F(ChatTest, LinesGrowTheBoxUpwardsUntilItClears) {
   EXPECT_EQ(f.chatBox.caption, "");
   EXPECT_FLOAT_EQ(f.chatBox.height, 27);
   EXPECT_FLOAT_EQ(f.chatBox.top, restTop);
-  EXPECT_FALSE(running(f.timers.chatBox));
+  EXPECT_FALSE(running(kChatBoxTimer));
 }
 
 TEST_F(ChatTest, EmptyInputDoesNothing) {
   say("");
   EXPECT_FALSE(f.chatBox.visible);
   EXPECT_FLOAT_EQ(f.chatBox.height, 27);
-  EXPECT_FALSE(running(f.timers.chatBox));
+  EXPECT_FALSE(running(kChatBoxTimer));
   EXPECT_FALSE(game.loaded<Notepad>());
 }
 

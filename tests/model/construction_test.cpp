@@ -50,7 +50,7 @@ TEST_F(ConstructionTest, AccumulatorIsReadyAfterItsTenthTick) {
   EXPECT_FALSE(f.constructionBar.visible);
   EXPECT_FALSE(f.constructionLabel.visible);
   EXPECT_EQ(f.constructionProgress, 0);
-  EXPECT_FALSE(running(f.timers.construction));
+  EXPECT_FALSE(running(kConstructionTimer));
   EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Pus.smus"});
   EXPECT_FALSE(f.objects[1].shown);  // a building waits for the player
 }

@@ -1,6 +1,7 @@
 // The economy tick and the resource panel, step by step.
 #include <gtest/gtest.h>
 
+#include "model/battlefield/curtain.h"
 #include "model/core/economy.h"
 #include "model/core/world.h"
 #include "support/game_fixture.h"
@@ -107,13 +108,13 @@ TEST_F(EconomyTest, MissionGoalNeedsAllThreeAbove10000) {
 TEST_F(EconomyTest, LocatorOpensOrClosesTheCurtain) {
   set({1000, 0, 0}, {.locator = true});
   economyTick(game);
-  EXPECT_TRUE(running(f.timers.curtain));
+  EXPECT_TRUE(running(kCurtainTimer));
   EXPECT_FALSE(f.paletteButton(Building::kLocator).enabled);
   advance(16 * 100);  // part-way open
   EXPECT_LT(f.curtain.width, 6000);
   f.locatorActive = false;
   economyTick(game);
-  EXPECT_FALSE(running(f.timers.curtain));
+  EXPECT_FALSE(running(kCurtainTimer));
   EXPECT_TRUE(f.curtain.visible);
   EXPECT_EQ(f.curtain.left, 0);
   EXPECT_EQ(f.curtain.width, 6000);

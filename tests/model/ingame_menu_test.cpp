@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "model/battlefield/animation.h"
 #include "model/battlefield/keys.h"
+#include "model/bot/bot.h"
 #include "model/comm/windows.h"
 #include "model/core/building_kinds.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/shell/briefing.h"
 #include "model/shell/ingame_menu.h"
@@ -45,18 +48,18 @@ TEST(InGameMenu, EscTwiceRestartsEveryStoppedTimerOnAFullInterval) {
     const Millis now = game.clock.now();
     const Battlefield& f = game.battlefield();
     const Clock& c = game.clock;
-    EXPECT_EQ(c.dueAt(f.timers.economy), now + 500);
-    EXPECT_EQ(c.dueAt(f.timers.animationPhase1), now + 200);
-    EXPECT_EQ(c.dueAt(f.timers.animationPhase2), now + 200);
+    EXPECT_EQ(c.dueAt(kEconomyTimer), now + 500);
+    EXPECT_EQ(c.dueAt(kAnimationPhase1Timer), now + 200);
+    EXPECT_EQ(c.dueAt(kAnimationPhase2Timer), now + 200);
     // The resource display, a timer of every frame, ticks on the frames: the first one a
     // full interval on.
-    const Millis display = c.dueAt(f.timers.resourceDisplay);
+    const Millis display = c.dueAt(kResourceDisplayTimer);
     EXPECT_GE(display, now + Clock::kMinPeriod);
     EXPECT_LT(display, now + 2 * Clock::kMinPeriod);
     EXPECT_EQ(display % Clock::kMinPeriod, 0);
     // The bot runs above mission 1, the network level included.
-    if (level > 1) EXPECT_EQ(c.dueAt(f.timers.bot), now + c.interval(f.timers.bot));
-    else EXPECT_FALSE(c.enabled(f.timers.bot));
+    if (level > 1) EXPECT_EQ(c.dueAt(kBotTimer), now + c.interval(kBotTimer).count());
+    else EXPECT_FALSE(c.enabled(kBotTimer));
     EXPECT_TRUE(f.window.enabled);
     EXPECT_GT(f.window.raised, raisedBefore);  // the battlefield comes in front of the backdrop
     EXPECT_FALSE(game.gameMenu().window.visible);
@@ -90,7 +93,7 @@ TEST(InGameMenu, RestartAfterBuildingGivesTheFreshStart) {
   EXPECT_EQ(f.terrainTiles.size(), 20u);
   EXPECT_TRUE(f.window.visible);
   EXPECT_TRUE(f.window.enabled);
-  EXPECT_TRUE(game.clock.enabled(f.timers.economy));
+  EXPECT_TRUE(game.clock.enabled(kEconomyTimer));
   EXPECT_EQ(game.playerNick, "Player1");  // mission 1 takes the name box again
 }
 

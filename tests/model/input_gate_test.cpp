@@ -12,6 +12,7 @@
 #include "model/comm/network.h"
 #include "model/comm/notepad.h"
 #include "model/comm/windows.h"
+#include "model/core/economy.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/core/world.h"
@@ -88,7 +89,7 @@ void mission(Game& g, int level) {
   g.load<MainMenu>();
   g.unload<MainMenu>();
   Battlefield& f = g.load<Battlefield>();
-  g.clock.setEnabled(f.timers.economy, true);
+  g.clock.setEnabled(kEconomyTimer, true);
   f.window.show();
 }
 

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "model/battlefield/keys.h"
+#include "model/battlefield/movement.h"
+#include "model/clock/timer_rule.h"
+#include "model/comm/chat.h"
 #include "model/core/building_kinds.h"
 #include "model/core/world.h"
 #include "model/shell/windows.h"
@@ -15,25 +18,25 @@ class KeysTest : public GameTest {
   Battlefield& f = startLevel(2);
 };
 
-// Every timer of the battlefield, as the clock lists them: the menu stops the economy, the
+// Every timer of the battlefield, as they are declared: the menu stops the economy, the
 // animation, the resource display and the bot, and leaves every other as it was.
 TEST_F(KeysTest, EscPausesBehindTheMenu) {
-  game.clock.setEnabled(f.timers.movement, true);
+  game.clock.setEnabled(kMovementTimer, true);
   std::vector<bool> before;
-  const std::vector<TimerId> timers = game.clock.ownedBy(&f.timers);
-  for (const TimerId t : timers) before.push_back(running(t));
+  const std::vector<const TimerRule*>& timers = declaredTimers<Battlefield>();
+  for (const TimerRule* t : timers) before.push_back(running(*t));
   battlefieldKeyDown(game, kKeyEscape);
   EXPECT_TRUE(game.backdrop().window.visible);
   EXPECT_TRUE(game.gameMenu().window.visible);
   EXPECT_FALSE(f.window.enabled);
   std::string paused;
   for (std::size_t i = 0; i < timers.size(); ++i) {
-    const TimerId t = timers[i];
-    if (game.clock.pausedByMenu(t)) {
-      paused += game.clock.name(t) + " ";
-      EXPECT_FALSE(running(t)) << game.clock.name(t);
+    const TimerRule& t = *timers[i];
+    if (t.pausedByMenu) {
+      paused += std::string(t.name) + " ";
+      EXPECT_FALSE(running(t)) << t.name;
     } else {
-      EXPECT_EQ(running(t), before[i]) << game.clock.name(t);
+      EXPECT_EQ(running(t), before[i]) << t.name;
     }
   }
   EXPECT_EQ(paused, "economy animation1 animation2 resourceDisplay bot ");
@@ -47,7 +50,7 @@ TEST_F(KeysTest, EscKeepsTheTankDrivingAndFreezesTheRest) {
   game.moveTargetX = 1020;
   game.moveTargetY = 506;
   game.moveOrdered = true;
-  game.clock.setEnabled(f.timers.movement, true);
+  game.clock.setEnabled(kMovementTimer, true);
   battlefieldKeyDown(game, kKeyEscape);
   const std::int32_t energy = f.energy;
   const std::string picture = f.objects[6].picture;
@@ -85,10 +88,10 @@ TEST_F(KeysTest, IShowsTheGoalForFiveSecondsAfterTheLastPress) {
   battlefieldKeyDown(game, kKeyI);
   EXPECT_TRUE(f.chatBox.visible);
   EXPECT_EQ(f.chatBox.caption, "Цели миссии: Уничтожить подступающего к Королевству противника.");
-  EXPECT_TRUE(running(f.timers.chatBox));
+  EXPECT_TRUE(running(kChatBoxTimer));
   advance(3000);
   battlefieldKeyDown(game, kKeyI);
-  EXPECT_EQ(game.clock.dueAt(f.timers.chatBox), game.clock.now() + 5000);
+  EXPECT_EQ(game.clock.dueAt(kChatBoxTimer), game.clock.now() + 5000);
 }
 
 TEST_F(KeysTest, OtherKeysDoNothing) {

@@ -4,8 +4,17 @@
 #include <algorithm>
 #include <string>
 
+#include "model/battlefield/animation.h"
+#include "model/battlefield/curtain.h"
+#include "model/battlefield/movement.h"
+#include "model/battlefield/navigation.h"
+#include "model/bot/bot.h"
+#include "model/comm/chat.h"
 #include "model/core/building_kinds.h"
+#include "model/core/construction.h"
+#include "model/core/economy.h"
 #include "model/core/level_setup.h"
+#include "model/core/palette.h"
 #include "model/core/world.h"
 #include "model/shell/windows.h"
 #include "support/game_fixture.h"
@@ -33,7 +42,7 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
   EXPECT_FALSE(f.paletteButton(Building::kTankFactory).visible);
   EXPECT_EQ(game.missionGoalText, "Цели миссии: Собрать по 10000 единиц каждого из трех ресурсов.");
   EXPECT_EQ(game.musicPath, "/game/in_your_face.mp3");
-  EXPECT_FALSE(running(f.timers.bot));
+  EXPECT_FALSE(running(kBotTimer));
   // Seeded twice: the default seed, then the seconds since midnight.
   EXPECT_EQ(platform.seeds, (std::vector<std::uint32_t>{327680, 43200}));
 }
@@ -41,21 +50,20 @@ TEST_F(LevelSetupTest, FreshMissionOneStart) {
 TEST_F(LevelSetupTest, TimersAsLevelSetupLeavesThem) {
   game.levelNumber = 1;
   game.load<MainMenu>();
-  Battlefield& f = game.load<Battlefield>();
-  const auto& t = f.timers;
-  for (TimerId id : {t.animationPhase1, t.animationPhase2, t.resourceDisplay, t.scrolling, t.bars})
-    EXPECT_TRUE(running(id)) << game.clock.name(id);
-  for (TimerId id :
-       {t.economy, t.construction, t.movement, t.chatBox, t.bot, t.arrowRelease, t.curtain})
-    EXPECT_FALSE(running(id)) << game.clock.name(id);
+  game.load<Battlefield>();
+  for (const TimerRule* t : {&kAnimationPhase1Timer, &kAnimationPhase2Timer, &kResourceDisplayTimer,
+                             &kScrollingTimer, &kBarsTimer})
+    EXPECT_TRUE(running(*t)) << t->name;
+  for (const TimerRule* t : {&kEconomyTimer, &kConstructionTimer, &kMovementTimer, &kChatBoxTimer,
+                             &kBotTimer, &kArrowReleaseTimer, &kCurtainTimer})
+    EXPECT_FALSE(running(*t)) << t->name;
 }
 
-// Of two timers due at the same moment the one registered first fires first: the economy
+// Of two timers due at the same moment the one in the earlier place fires first: the economy
 // before the resource display, construction before the bars.
-TEST_F(LevelSetupTest, TimersAreRegisteredInTheirStoredOrder) {
-  Battlefield& f = startLevel(1);
+TEST(LevelSetup, TimersTakeTheirStoredPlaces) {
   std::string names;
-  for (TimerId id : game.clock.ownedBy(&f.timers)) names += game.clock.name(id) + " ";
+  for (const TimerRule* t : declaredTimers<Battlefield>()) names += std::string(t->name) + " ";
   EXPECT_EQ(names,
             "economy animation1 animation2 construction movement chatBox resourceDisplay "
             "scrolling bot bars arrowRelease curtain ");
@@ -102,7 +110,7 @@ TEST_F(LevelSetupTest, LevelSetupOnADirtyWindowResetsTheWorld) {
   EXPECT_FALSE(f.itemInHand);
   EXPECT_FALSE(f.placementPending);
   EXPECT_FALSE(f.objects[300].shown);
-  EXPECT_FALSE(running(f.timers.economy));
+  EXPECT_FALSE(running(kEconomyTimer));
 }
 
 TEST_F(LevelSetupTest, LayoutFollowsTheScreen) {
@@ -124,8 +132,8 @@ TEST_F(LevelSetupTest, LayoutFollowsTheScreen) {
 TEST_F(LevelSetupTest, MissionTwoShowsTheEnemyAndStartsTheBot) {
   platform.draws = {0.0f, 0.45f, 0.7f};  // bot interval, then Left, then Top
   Battlefield& f = startLevel(2);
-  EXPECT_EQ(game.clock.interval(f.timers.bot), 10000);
-  EXPECT_TRUE(running(f.timers.bot));
+  EXPECT_EQ(game.clock.interval(kBotTimer), 10000ms);
+  EXPECT_TRUE(running(kBotTimer));
   EXPECT_TRUE(f.objects[kEnemyHq].shown);
   EXPECT_FLOAT_EQ(f.objects[kEnemyHq].left, 4500);
   EXPECT_FLOAT_EQ(f.objects[kEnemyHq].top, 2800);
@@ -149,7 +157,8 @@ TEST_F(LevelSetupTest, FirstBotIntervalIsTenToTwentySeconds) {
     Game g(p);
     g.levelNumber = 1;
     g.load<MainMenu>();
-    EXPECT_EQ(g.clock.interval(g.load<Battlefield>().timers.bot), c.interval) << c.draw;
+    g.load<Battlefield>();
+    EXPECT_EQ(g.clock.interval(kBotTimer).count(), c.interval) << c.draw;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/bot/bot.h"
 #include "model/core/world.h"
 #include "model/persist/save_file.h"
 #include "model/shell/briefing.h"
@@ -226,7 +227,7 @@ TEST(MissionEnd, WinningMissionOneLeadsToTheLevelTwoBriefing) {
   EXPECT_EQ(next.terrainTiles.size(), 100u);
   EXPECT_EQ(next.terrainTile, "Piclevel2");
   EXPECT_TRUE(next.objects[kEnemyHq].shown);
-  EXPECT_TRUE(game.clock.enabled(next.timers.bot));
+  EXPECT_TRUE(game.clock.enabled(kBotTimer));
   EXPECT_EQ(game.missionGoalText,
             "Цели миссии: Уничтожить подступающего к Королевству противника.");
   startClick(game);

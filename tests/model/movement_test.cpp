@@ -58,7 +58,7 @@ TEST_F(MovementTest, FirstTickOfTheDescribedOrders) {
 
 TEST_F(MovementTest, ClimbsTenPixelsATickUntilItArrives) {
   const MapObject& t = order(1000, 1000, 40, 92, 1020, 506);
-  game.clock.setEnabled(world().timers.movement, true);
+  game.clock.setEnabled(kMovementTimer, true);
   advance(1000);
   EXPECT_FLOAT_EQ(t.top, 900);
   EXPECT_EQ(t.picture, "tankvverh");
@@ -91,7 +91,7 @@ TEST_F(MovementTest, NothingMovesWithoutAnOrderOrWithoutATank) {
 
 TEST_F(MovementTest, KeepsDrivingWhileTheMenuIsOpen) {
   const MapObject& t = order(1000, 1000, 40, 92, 1020, 500);
-  game.clock.setEnabled(world().timers.movement, true);
+  game.clock.setEnabled(kMovementTimer, true);
   world().window.enabled = false;
   advance(500);
   EXPECT_FLOAT_EQ(t.top, 950);

@@ -5,6 +5,7 @@
 #include "model/comm/chat.h"
 #include "model/comm/notepad.h"
 #include "model/comm/windows.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/shell/windows.h"
 #include "support/game_fixture.h"
@@ -20,7 +21,7 @@ class NotepadTest : public GameTest {
     game.playerNick = "Player1";
     for (const char* text : {"first", "second"}) say(text);
     advance(5000);
-    game.clock.setEnabled(f.timers.economy, false);
+    game.clock.setEnabled(kEconomyTimer, false);
     f.window.enabled = false;
     game.load<GameMenu>().window.visible = true;
     game.notepad().window.visible = true;
@@ -48,7 +49,7 @@ TEST_F(NotepadTest, EscGoesToTheStillPausedBattlefield) {
   EXPECT_FALSE(game.notepad().window.visible);
   EXPECT_TRUE(f.window.enabled);
   EXPECT_TRUE(game.gameMenu().window.visible);
-  EXPECT_FALSE(running(f.timers.economy));
+  EXPECT_FALSE(running(kEconomyTimer));
 }
 
 TEST_F(NotepadTest, DoubleClickBringsALineBackForFiveSeconds) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/building_kinds.h"
+#include "model/core/construction.h"
 #include "model/core/inspection.h"
 #include "model/core/palette.h"
 #include "model/core/world.h"
@@ -63,7 +64,7 @@ TEST_F(PaletteTest, ExactPriceIsAcceptedAndEmptiesTheStocks) {
     showPanelOf(o.index);
     stock(o.price);
     platform.sounds.clear();
-    game.clock.setEnabled(f.timers.construction, false);
+    game.clock.setEnabled(kConstructionTimer, false);
     const int slot = f.lastOrderedSlot + 1;
     orderItem(game, o.index);
     EXPECT_EQ(f.energy, 0);
@@ -72,7 +73,7 @@ TEST_F(PaletteTest, ExactPriceIsAcceptedAndEmptiesTheStocks) {
     EXPECT_EQ(f.lastOrderedSlot, slot);
     EXPECT_EQ(f.buildKind, o.index);
     EXPECT_EQ(f.constructionTicks, o.ticks);
-    EXPECT_TRUE(running(f.timers.construction));
+    EXPECT_TRUE(running(kConstructionTimer));
     EXPECT_FLOAT_EQ(f.objects[slot].width, o.width);
     EXPECT_FLOAT_EQ(f.objects[slot].height, o.height);
     EXPECT_FALSE(f.objects[slot].shown);
@@ -98,7 +99,7 @@ TEST_F(PaletteTest, OneShortIsRefusedWithTheCueAndNothingChanges) {
       EXPECT_EQ(f.wood, p.wood);
       EXPECT_EQ(f.lastOrderedSlot, 0);
       EXPECT_EQ(f.buildKind, Building::kNone);
-      EXPECT_FALSE(running(f.timers.construction));
+      EXPECT_FALSE(running(kConstructionTimer));
       EXPECT_FLOAT_EQ(f.objects[1].width, 49);
       EXPECT_EQ(platform.soundNames(), std::vector<std::string>{"Ass.smus"});
     }
@@ -111,13 +112,13 @@ TEST_F(PaletteTest, Slot300IsTheLastOneHandedOut) {
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_EQ(f.energy, 1200);
 
-  game.clock.setEnabled(f.timers.construction, false);
+  game.clock.setEnabled(kConstructionTimer, false);
   platform.sounds.clear();
   orderItem(game, Building::kAccumulator);
   EXPECT_EQ(f.lastOrderedSlot, 300);
   EXPECT_EQ(f.energy, 1200);
   EXPECT_EQ(f.buildKind, Building::kNone);
-  EXPECT_FALSE(running(f.timers.construction));
+  EXPECT_FALSE(running(kConstructionTimer));
   EXPECT_TRUE(platform.sounds.empty());
 }
 
@@ -147,7 +148,7 @@ TEST_F(PaletteTest, DeveloperModeHandsTheItemOverAtOnceAndFree) {
   }
   EXPECT_EQ(f.lastOrderedSlot, 2);
   EXPECT_EQ(f.energy, 1500);
-  EXPECT_FALSE(running(f.timers.construction));
+  EXPECT_FALSE(running(kConstructionTimer));
 }
 
 TEST_F(PaletteTest, DeveloperModeStopsAtSlot300Too) {
@@ -197,7 +198,7 @@ TEST_F(PaletteTest, ArrowLooksPressedFor150Ms) {
   advance(1);
   EXPECT_EQ(f.nextPageArrow.border, 0);
   EXPECT_EQ(f.previousPageArrow.border, 0);
-  EXPECT_FALSE(running(f.timers.arrowRelease));
+  EXPECT_FALSE(running(kArrowReleaseTimer));
 }
 
 TEST_F(PaletteTest, TakingTheFinishedItem) {

@@ -74,7 +74,7 @@ TEST_F(PointerTest, LeftPressesOrderTheSelectedTankAndRetargetIt) {
   EXPECT_FLOAT_EQ(game.moveTargetY, 800);
   EXPECT_TRUE(game.moveOrdered);
   EXPECT_EQ(game.movingSlot, 5);
-  EXPECT_TRUE(running(f.timers.movement));
+  EXPECT_TRUE(running(kMovementTimer));
   advance(100);
   EXPECT_FLOAT_EQ(f.objects[5].top, 990);
 
@@ -105,7 +105,7 @@ TEST_F(PointerTest, OnlyASelectedTankTakesOrders) {
   mapMouseDown(game, 1, 1000, 800);
   EXPECT_FALSE(game.moveOrdered);
   EXPECT_FALSE(game.tankSelected);
-  EXPECT_FALSE(running(f.timers.movement));
+  EXPECT_FALSE(running(kMovementTimer));
 }
 
 TEST_F(PointerTest, ClickingABuildingWhileATankDrivesLeavesTheBuildingStanding) {

@@ -10,6 +10,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/battlefield/pointer.h"
+#include "model/clock/timer_rule.h"
 #include "model/comm/chat.h"
 #include "model/comm/windows.h"
 #include "model/core/building_kinds.h"
@@ -148,8 +149,8 @@ std::string summary(Game& g) {
         << static_cast<int>(f.powered[static_cast<std::size_t>(i)]) << "\n";
   }
   out << "timers";
-  for (TimerId id : g.clock.ownedBy(&f.timers))
-    if (g.clock.enabled(id)) out << " " << g.clock.name(id) << "/" << g.clock.interval(id);
+  for (const TimerRule* t : declaredTimers<Battlefield>())
+    if (g.clock.enabled(*t)) out << " " << t->name << "/" << g.clock.interval(*t).count();
   out << "\nchat '" << f.chatBox.caption << "' notepad lines "
       << (g.loaded<Notepad>() ? g.notepad().lines.size() : 0) << "\n";
   return out.str();

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "model/comm/chat.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/persist/save_file.h"
 #include "model/shell/windows.h"
@@ -64,7 +65,7 @@ class SaveFileTest : public SaveFolderTest {
   Battlefield& inMenu(int level, const std::string& nick) {
     Battlefield& f = startLevel(level);
     game.playerNick = nick;
-    game.clock.setEnabled(f.timers.economy, false);
+    game.clock.setEnabled(kEconomyTimer, false);
     f.window.enabled = false;
     game.load<GameMenu>().window.visible = true;
     return f;
@@ -185,8 +186,8 @@ TEST_F(SaveFileTest, SaveReturnsToThePausedBattlefieldWithANotice) {
   EXPECT_EQ(f.chatBox.caption, "Player1 Уровень 1 сохранен успешно");
   EXPECT_FLOAT_EQ(f.chatBox.width, 16.0f * (34 + 1));
   EXPECT_TRUE(f.chatBox.visible);
-  EXPECT_TRUE(running(f.timers.chatBox));
-  EXPECT_FALSE(running(f.timers.economy));  // still paused until the menu is left with Esc
+  EXPECT_TRUE(running(kChatBoxTimer));
+  EXPECT_FALSE(running(kEconomyTimer));  // still paused until the menu is left with Esc
   advance(5000);
   EXPECT_FALSE(f.chatBox.visible);
 }
@@ -295,7 +296,7 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
   const auto before = saved();
   f.chatBox.caption.clear();
   f.chatBox.visible = false;
-  game.clock.setEnabled(f.timers.chatBox, false);
+  game.clock.setEnabled(kChatBoxTimer, false);
   f.window.enabled = false;
   game.gameMenu().window.visible = true;
 
@@ -312,7 +313,7 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
   EXPECT_FALSE(std::filesystem::exists(folder.file("save.ssav.new")));
   EXPECT_EQ(f.chatBox.caption, "");
   EXPECT_FALSE(f.chatBox.visible);
-  EXPECT_FALSE(running(f.timers.chatBox));
+  EXPECT_FALSE(running(kChatBoxTimer));
   EXPECT_TRUE(game.gameMenu().window.visible);  // the menu stays for another try
   EXPECT_FALSE(f.window.enabled);
 }

@@ -5,6 +5,7 @@
 
 #include "model/core/building_kinds.h"
 #include "model/core/counters.h"
+#include "model/core/economy.h"
 #include "model/core/levels.h"
 #include "model/core/world.h"
 #include "model/game.h"
@@ -57,7 +58,7 @@ inline void builtUpBase(Game& g, int level, int buildings = 280) {
     countBuilding(f, k, 1);
   }
   f.lastOrderedSlot = buildings;
-  g.clock.setEnabled(f.timers.economy, true);
+  g.clock.setEnabled(kEconomyTimer, true);
   f.window.visible = true;
 }
 

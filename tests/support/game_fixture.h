@@ -7,6 +7,7 @@
 
 #include "model/battlefield/keys.h"
 #include "model/comm/chat.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/windows.h"
@@ -26,7 +27,7 @@ class GameTest : public ::testing::Test {
     game.load<MainMenu>();  // reads the screen size, as at start-up
     game.unload<MainMenu>();
     Battlefield& f = game.load<Battlefield>();
-    game.clock.setEnabled(f.timers.economy, true);
+    game.clock.setEnabled(kEconomyTimer, true);
     f.window.visible = true;
     return f;
   }
@@ -37,12 +38,12 @@ class GameTest : public ::testing::Test {
   // turns the mode off again.
   void showHiddenPaletteButtons() {
     say("jyv");
-    advance(kChatBoxShowTime);
+    advance(kChatBoxTimer.interval.count());
     say("jyv");
     ASSERT_FALSE(game.developerMode);
   }
   void advance(Millis ms) { game.clock.advanceBy(ms); }
-  bool running(TimerId id) const { return game.clock.enabled(id); }
+  bool running(TimerRef timer) const { return game.clock.enabled(timer); }
 };
 
 }  // namespace kr::test

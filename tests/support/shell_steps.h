@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/battlefield/keys.h"
+#include "model/clock/timer_rule.h"
 #include "model/comm/windows.h"
 #include "model/core/world.h"
 #include "model/game.h"
@@ -63,10 +65,10 @@ inline std::string windowsSeen(Game& g) {
 inline std::string timersRunning(Game& g) {
   std::string out;
   bool animation = false;
-  const auto add = [&](auto ids) {
-    for (TimerId id : ids) {
-      if (!g.clock.enabled(id)) continue;
-      std::string name = g.clock.name(id);
+  const auto add = [&](const std::vector<const TimerRule*>& timers) {
+    for (const TimerRule* t : timers) {
+      if (!g.clock.enabled(*t)) continue;
+      std::string name = t->name;
       if (name == "animation1" || name == "animation2") {
         if (animation) continue;
         animation = true;
@@ -76,8 +78,8 @@ inline std::string timersRunning(Game& g) {
       out += name;
     }
   };
-  if (g.loaded<Battlefield>()) add(g.clock.ownedBy(&g.battlefield().timers));
-  if (g.loaded<Briefing>()) add(g.clock.ownedBy(&g.briefing().timers));
+  add(declaredTimers<Battlefield>());  // a window that is not loaded has none running
+  add(declaredTimers<Briefing>());
   return out;
 }
 

@@ -9,7 +9,9 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "model/battlefield/animation.h"
 #include "model/battlefield/keys.h"
+#include "model/battlefield/movement.h"
 #include "model/battlefield/navigation.h"
 #include "model/battlefield/pointer.h"
 #include "model/comm/chat.h"
@@ -144,13 +146,13 @@ TEST_F(BattlefieldWindowTest, AStillBattlefieldPaintsNothingAndABlinkPaintsOnlyT
   settle();
   PaintCounter counter;
   map()->installEventFilter(&counter);
-  game.clock.setEnabled(f.timers.animationPhase1, false);
-  game.clock.setEnabled(f.timers.animationPhase2, false);
+  game.clock.setEnabled(kAnimationPhase1Timer, false);
+  game.clock.setEnabled(kAnimationPhase2Timer, false);
   ui.advanceBy(1000);  // clocks tick, nothing on the map changes
   settle();
   EXPECT_EQ(counter.paints, 0);
 
-  game.clock.setEnabled(f.timers.animationPhase1, true);
+  game.clock.setEnabled(kAnimationPhase1Timer, true);
   ui.advanceBy(200);
   settle();
   EXPECT_EQ(f.objects[5].picture, "metzavod");
@@ -395,7 +397,7 @@ TEST_F(BattlefieldWindowTest, TheMenuBackdropShowsTheBattlefieldAsItIsNow) {
 
   // The tank is stopped: nothing changes, nothing is painted.
   game.moveOrdered = false;
-  game.clock.setEnabled(f.timers.movement, false);
+  game.clock.setEnabled(kMovementTimer, false);
   ui.advanceBy(100);
   settle();
   PaintCounter counter;

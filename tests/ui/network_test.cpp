@@ -15,6 +15,7 @@
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
 #include "model/comm/windows.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/game.h"
 #include "model/shell/windows.h"
@@ -84,7 +85,7 @@ struct Side {
   void expectPlayable() {
     Battlefield& f = world();
     EXPECT_FALSE(game.ended);
-    game.clock.setEnabled(f.timers.economy, true);
+    game.clock.setEnabled(kEconomyTimer, true);
     const std::int32_t energy = f.energy;
     game.clock.advanceBy(1000);
     EXPECT_EQ(f.energy, energy + 2);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/core/building_kinds.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "support/battlefield_ui_fixture.h"
 #include "ui/battlefield/map_view.h"
@@ -182,7 +183,7 @@ TEST_F(ServerPicturesTest, TheBufferIsRepaintedWhereTheServerShowedNewerPictures
 TEST_F(ServerPicturesTest, AChangedFigureIsDrawnByTheServerAsARepaintWouldDrawIt) {
   ResourcesFrame* frame = window()->resources();
   ASSERT_NE(frame, nullptr);
-  game.clock.setEnabled(f.timers.economy, false);
+  game.clock.setEnabled(kEconomyTimer, false);
   ui.advanceBy(Clock::kMinPeriod);  // the panel shows the figures as they stand
   frame->setServerPictures(std::make_unique<RecordingServer>(shown, true));
   QWidget* top = window()->window();

@@ -15,6 +15,7 @@
 #include "model/battlefield/keys.h"
 #include "model/comm/notepad.h"
 #include "model/comm/windows.h"
+#include "model/core/economy.h"
 #include "model/core/world.h"
 #include "model/shell/ingame_menu.h"
 #include "model/shell/main_menu.h"
@@ -125,7 +126,7 @@ TEST_F(ShellWindows, RealClicksLeadToARunningBattlefield) {
   EXPECT_TRUE(ui.battlefield()->isVisible());
   EXPECT_TRUE(ui.battlefield()->isEnabled());
   EXPECT_EQ(game.playerNick, "Добрыня Никитич");
-  EXPECT_TRUE(game.clock.enabled(game.battlefield().timers.economy));
+  EXPECT_TRUE(game.clock.enabled(kEconomyTimer));
   EXPECT_EQ(game.battlefield().terrainTiles.size(), 20u);
 }
 
@@ -159,7 +160,7 @@ TEST_F(ShellWindows, EscOpensTheMenuAndEscInTheMenuResumesTheGame) {
   QTest::keyClick(menu->button(2), Qt::Key_Escape);
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(ui.battlefield()->isEnabled());
-  EXPECT_TRUE(game.clock.enabled(game.battlefield().timers.economy));
+  EXPECT_TRUE(game.clock.enabled(kEconomyTimer));
 }
 
 // The shown layers of the game's window, bottom to top, the one with the keyboard marked

@@ -9,6 +9,7 @@
 #include "model/battlefield/navigation.h"
 #include "model/battlefield/pointer.h"
 #include "model/core/building_kinds.h"
+#include "model/core/economy.h"
 #include "model/core/inspection.h"
 #include "model/core/world.h"
 #include "model/game.h"
@@ -33,7 +34,7 @@ TEST(RealTimeWakeUps, NoneIsSetAtTheMainMenuAndOneIsOnTheBattlefield) {
   ui.input([&] {
     game.levelNumber = 1;
     game.load<Battlefield>().window.show();
-    game.clock.setEnabled(game.battlefield().timers.economy, true);
+    game.clock.setEnabled(kEconomyTimer, true);
   });
   EXPECT_TRUE(ui.wakeScheduled());
 }

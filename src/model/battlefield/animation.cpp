@@ -83,24 +83,41 @@ void animationTick(Game& g, int phase, AnimatedSlots& animated) {
     e.stamp = f.slotStamps[i];
   }
   animated.noteOwnChanges(f);
-  const TimerId self = phase == 1 ? f.timers.animationPhase1 : f.timers.animationPhase2;
-  const TimerId other = phase == 1 ? f.timers.animationPhase2 : f.timers.animationPhase1;
-  g.clock.setEnabled(self, false);
-  g.clock.setEnabled(other, true);
+  g.clock.setEnabled(phase == 1 ? kAnimationPhase1Timer : kAnimationPhase2Timer, false);
+  g.clock.setEnabled(phase == 1 ? kAnimationPhase2Timer : kAnimationPhase1Timer, true);
 }
 
-void registerAnimationTimers(Game& g, BattlefieldTimers& timers) {
-  // Both phases share one list of the battlefield's factories.
-  auto animated = std::make_shared<AnimatedSlots>();
-  timers.animationPhase1 = g.clock.add("animation1", kAnimationInterval, true,
-                                       [&g, animated] { animationTick(g, 1, *animated); });
-  timers.animationPhase2 = g.clock.add("animation2", kAnimationInterval, true,
-                                       [&g, animated] { animationTick(g, 2, *animated); });
-  // The pictures change unseen while the battlefield is hidden (behind the briefing).
-  for (const TimerId id : {timers.animationPhase1, timers.animationPhase2}) {
-    g.clock.setCanWait(id, [&g] { return !g.battlefield().window.visible; });
-    g.clock.setPausedByMenu(id);
-  }
+namespace {
+
+// The phase's tick. Both phases share one list of the battlefield's factories.
+template <int phase>
+std::function<void()> phaseTick(Game& g, TickState& state) {
+  return [&g, animated = state.get<AnimatedSlots>()] { animationTick(g, phase, *animated); };
 }
+
+// The pictures change unseen while the battlefield is hidden (behind the briefing).
+bool hidden(const Game& g) { return !g.battlefield().window.visible; }
+
+}  // namespace
+
+const WindowTimer<Battlefield> kAnimationPhase1Timer({
+    .name = "animation1",
+    .interval = 200ms,
+    .place = 1,
+    .startsRunning = true,
+    .pausedByMenu = true,
+    .canWait = hidden,
+    .makeTick = phaseTick<1>,
+});
+
+const WindowTimer<Battlefield> kAnimationPhase2Timer({
+    .name = "animation2",
+    .interval = 200ms,
+    .place = 2,
+    .startsRunning = true,
+    .pausedByMenu = true,
+    .canWait = hidden,
+    .makeTick = phaseTick<2>,
+});
 
 }  // namespace kr

@@ -6,15 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/clock/timer_rule.h"
 #include "model/core/world.h"
 
 namespace kr {
 
 class Game;
 struct BuildingKind;
-
-// Milliseconds each picture of a factory shows.
-inline constexpr int kAnimationInterval = 200;
 
 // The slots that hold a factory of an animated kind, in slot order. A tick looks again only
 // at the slots whose objects changed since it last looked (every rule that changes a slot
@@ -47,7 +45,9 @@ class AnimatedSlots {
 // Without a list of its own, the tick finds the factories afresh.
 void animationTick(Game& g, int phase);
 void animationTick(Game& g, int phase, AnimatedSlots& animated);
-// The two phase timers, both running from the start; each stops itself and starts the other.
-void registerAnimationTimers(Game& g, BattlefieldTimers& timers);
+// The two phase timers: each picture shows for 200 ms. Both run from the start; each stops
+// itself and starts the other. The in-game menu pauses them.
+extern const WindowTimer<Battlefield> kAnimationPhase1Timer;
+extern const WindowTimer<Battlefield> kAnimationPhase2Timer;
 
 }  // namespace kr

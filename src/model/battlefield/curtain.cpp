@@ -33,12 +33,15 @@ void curtainTick(Game& g) {
   if (z.height < 50) {
     z.visible = false;
     closedGeometry(z);
-    g.clock.setEnabled(f.timers.curtain, false);
+    g.clock.setEnabled(kCurtainTimer, false);
   }
 }
 
-void registerCurtainTimer(Game& g, BattlefieldTimers& timers) {
-  timers.curtain = g.clock.add("curtain", kCurtainInterval, false, [&g] { curtainTick(g); });
-}
+const WindowTimer<Battlefield> kCurtainTimer({
+    .name = "curtain",
+    .interval = 1ms,
+    .place = 11,
+    .tick = curtainTick,
+});
 
 }  // namespace kr

@@ -1,17 +1,17 @@
 // The black curtain in front of the minimap.
 #pragma once
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
-
-// The curtain shrinks on every display frame while it opens.
-inline constexpr int kCurtainInterval = 1;
+struct Battlefield;
 
 void curtainTick(Game& g);
 void closeCurtain(Game& g);  // full size and shown
-// The curtain's timer; a working locator starts it.
-void registerCurtainTimer(Game& g, BattlefieldTimers& timers);
+// The curtain shrinks on every display frame while it opens; a working locator starts its
+// timer.
+extern const WindowTimer<Battlefield> kCurtainTimer;
 
 }  // namespace kr

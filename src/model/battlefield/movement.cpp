@@ -48,8 +48,11 @@ void movementTick(Game& g) {
   f.objectChanged(g.movingSlot);
 }
 
-void registerMovementTimer(Game& g, BattlefieldTimers& timers) {
-  timers.movement = g.clock.add("movement", kMovementInterval, false, [&g] { movementTick(g); });
-}
+const WindowTimer<Battlefield> kMovementTimer({
+    .name = "movement",
+    .interval = 100ms,
+    .place = 4,
+    .tick = movementTick,
+});
 
 }  // namespace kr

@@ -1,16 +1,15 @@
 // Tanks driving to their target.
 #pragma once
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
-
-// Milliseconds between two steps of a driving tank.
-inline constexpr int kMovementInterval = 100;
+struct Battlefield;
 
 void movementTick(Game& g);
-// The movement timer; the first move order starts it.
-void registerMovementTimer(Game& g, BattlefieldTimers& timers);
+// A driving tank steps every 100 ms; the first move order starts the timer.
+extern const WindowTimer<Battlefield> kMovementTimer;
 
 }  // namespace kr

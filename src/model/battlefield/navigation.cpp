@@ -68,11 +68,14 @@ void minimapPress(Game& g, int button, float x, float y) {
 
 bool canScroll(const Battlefield& f) { return f.window.enabled && f.locatorBuilt; }
 
-void registerScrollingTimer(Game& g, BattlefieldTimers& timers) {
-  timers.scrolling =
-      g.clock.add("scrolling", kScrollingInterval, true, [&g] { navigationTick(g); });
-  // Without a locator, or while the battlefield takes no input, the tick does nothing.
-  g.clock.setCanWait(timers.scrolling, [&g] { return !canScroll(g.battlefield()); });
-}
+const WindowTimer<Battlefield> kScrollingTimer({
+    .name = "scrolling",
+    .interval = 1ms,
+    .place = 7,
+    .startsRunning = true,
+    // Without a locator, or while the battlefield takes no input, the tick does nothing.
+    .canWait = [](const Game& g) { return !canScroll(g.battlefield()); },
+    .tick = navigationTick,
+});
 
 }  // namespace kr

@@ -1,21 +1,20 @@
 // The view over the map: edge scrolling and the minimap jump.
 #pragma once
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
 struct Battlefield;
-struct BattlefieldTimers;
-
-// The view scrolls by a step on every display frame while the pointer rests on an edge.
-inline constexpr int kScrollingInterval = 1;
 
 // Scrolls the view to a map point, its top-left corner: the map surface stands at minus the
 // point in the window and the minimap's view frame at the point. Nothing else moves them.
 void scrollViewTo(Battlefield& f, float x, float y);
 void navigationTick(Game& g);  // one step of edge scrolling
-// The scrolling timer, running from the start.
-void registerScrollingTimer(Game& g, BattlefieldTimers& timers);
+// The view scrolls by a step on every display frame while the pointer rests on an edge: the
+// scrolling timer runs from the start.
+extern const WindowTimer<Battlefield> kScrollingTimer;
 // The furthest edge scrolling takes the view's top-left corner: short of the map's far
 // edges by more than the minimap's frame needs, so that the frame never leaves the minimap.
 struct ScrollLimit {

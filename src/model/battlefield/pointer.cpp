@@ -1,6 +1,7 @@
 // Presses, moves and releases on bare ground: the red rectangle, move orders, the ghost.
 #include "model/battlefield/pointer.h"
 
+#include "model/battlefield/movement.h"
 #include "model/core/building_kinds.h"
 #include "model/core/placement.h"
 #include "model/core/world.h"
@@ -65,7 +66,7 @@ void orderMove(Game& g) {
     // The order belongs to this tank, whatever is clicked while it drives.
     g.movingSlot = g.selectedSlot;
   }
-  g.clock.setEnabled(f.timers.movement, true);
+  g.clock.setEnabled(kMovementTimer, true);
 }
 
 void mapMouseMove(Game& g, int, float x, float y) {

@@ -103,7 +103,8 @@ void buildEnemy(Game& g, std::int32_t n, const BuildingKind& kind, Placement pla
   slot.border = 0;
   slot.kind = kind.kind;
   f.objectChanged(k);
-  g.clock.setInterval(f.timers.bot, static_cast<int>(std::nearbyint(nextInterval)));
+  g.clock.setInterval(kBotTimer,
+                      std::chrono::milliseconds(static_cast<int>(std::nearbyint(nextInterval))));
 }
 
 }  // namespace
@@ -124,10 +125,13 @@ void botTurn(Game& g) {
   g.enemyBuildStep = n + 1;
 }
 
-void registerBotTimer(Game& g, BattlefieldTimers& timers) {
-  timers.bot = g.clock.add("bot", kBotStoredInterval, false, [&g] { botTurn(g); });
-  g.clock.setPausedByMenu(timers.bot,
-                          [&g] { return levelRules(g.levelNumber).botResumesAfterMenu; });
-}
+const WindowTimer<Battlefield> kBotTimer({
+    .name = "bot",
+    .interval = 3000ms,
+    .place = 8,
+    .pausedByMenu = true,
+    .resumesAfterMenu = [](const Game& g) { return levelRules(g.levelNumber).botResumesAfterMenu; },
+    .tick = botTurn,
+});
 
 }  // namespace kr

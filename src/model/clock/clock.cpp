@@ -5,7 +5,7 @@
 
 namespace kr {
 
-Millis Clock::period(int intervalMs) { return std::max<Millis>(intervalMs, kMinPeriod); }
+Millis Clock::period(Millis interval) { return std::max(interval, kMinPeriod); }
 
 Millis Clock::followingDue(const Timer& t) const {
   const Millis full = now_ + period(t.interval);
@@ -17,13 +17,15 @@ Millis Clock::followingDue(const Timer& t) const {
   return (wall + kMinPeriod - 1) / kMinPeriod * kMinPeriod - wallAhead_;
 }
 
-TimerId Clock::add(std::string name, int intervalMs, bool enabled, std::function<void()> handler) {
+TimerId Clock::add(std::string name, std::chrono::milliseconds interval, bool enabled,
+                   std::function<void()> handler, const TimerRule* rule) {
   auto t = std::make_unique<Timer>();
   t->id = nextId_++;
   t->name = std::move(name);
-  t->interval = intervalMs;
+  t->rule = rule;
+  t->interval = interval.count();
   t->enabled = enabled;
-  t->due = now_ + period(intervalMs);
+  t->due = now_ + period(t->interval);
   t->handler = std::move(handler);
   t->owner = owner_;
   timers_.push_back(std::move(t));
@@ -37,28 +39,19 @@ void Clock::noteDue(const Timer& t) {
   if (i < dues_.size()) dues_[i] = t.enabled && !t.removed ? t.due : kNever;
 }
 
-std::vector<TimerId> Clock::ownedBy(const void* owner) const {
+void Clock::removeOwnedBy(const void* owner) {
   std::vector<TimerId> ids;
   for (const auto& t : timers_)
     if (t->owner == owner && !t->removed) ids.push_back(t->id);
-  return ids;
-}
-
-void Clock::removeOwnedBy(const void* owner) {
   // One by one: a timer whose handler is running goes when the handler returns.
-  for (const TimerId id : ownedBy(owner)) remove(id);
+  for (const TimerId id : ids) remove(id);
 }
 
-void Clock::setPausedByMenu(TimerId id, std::function<bool()> resumeIf) {
-  if (Timer* t = find(id)) {
+void Clock::setPausedByMenu(TimerRef timer, std::function<bool()> resumeIf) {
+  if (Timer* t = find(timer)) {
     t->pausedByMenu = true;
     t->resumeIf = std::move(resumeIf);
   }
-}
-
-bool Clock::pausedByMenu(TimerId id) const {
-  const Timer* t = find(id);
-  return t && t->pausedByMenu;
 }
 
 void Clock::pauseForMenu() {
@@ -71,8 +64,8 @@ void Clock::resumeAfterMenu() {
     if (t->pausedByMenu && !t->removed && (!t->resumeIf || t->resumeIf())) setEnabled(t->id, true);
 }
 
-void Clock::setDisplay(TimerId id) {
-  Timer* t = find(id);
+void Clock::setDisplay(TimerRef timer) {
+  Timer* t = find(timer);
   if (!t) return;
   t->display = true;
   if (t->enabled) {
@@ -81,8 +74,8 @@ void Clock::setDisplay(TimerId id) {
   }
 }
 
-void Clock::setCanWait(TimerId id, std::function<bool()> canWait) {
-  if (Timer* t = find(id)) t->canWait = std::move(canWait);
+void Clock::setCanWait(TimerRef timer, std::function<bool()> canWait) {
+  if (Timer* t = find(timer)) t->canWait = std::move(canWait);
 }
 
 bool Clock::needsWake(const Timer& t) const {
@@ -103,8 +96,8 @@ void Clock::erase(std::size_t i) {
   dues_.erase(dues_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
-void Clock::remove(TimerId id) {
-  const std::size_t i = index(id);
+void Clock::remove(TimerRef timer) {
+  const std::size_t i = index(timer);
   if (i >= timers_.size()) return;
   Timer& t = *timers_[i];
   if (t.firing == 0) {
@@ -117,64 +110,54 @@ void Clock::remove(TimerId id) {
   dues_[i] = kNever;
 }
 
-bool Clock::exists(TimerId id) const { return find(id) != nullptr; }
-
-std::size_t Clock::index(TimerId id) const {
+std::size_t Clock::index(TimerRef timer) const {
   for (std::size_t i = 0; i < timers_.size(); ++i)
-    if (timers_[i]->id == id) return i;
+    if (timer.names(timers_[i]->id, timers_[i]->rule) && !timers_[i]->removed) return i;
+  // A timer removed while its handler runs is still found by its handle, to be erased.
+  for (std::size_t i = 0; i < timers_.size(); ++i)
+    if (timer.names(timers_[i]->id, timers_[i]->rule)) return i;
   return timers_.size();
 }
 
-Clock::Timer* Clock::find(TimerId id) {
-  const std::size_t i = index(id);
+Clock::Timer* Clock::find(TimerRef timer) {
+  const std::size_t i = index(timer);
   return i < timers_.size() && !timers_[i]->removed ? timers_[i].get() : nullptr;
 }
 
-const Clock::Timer* Clock::find(TimerId id) const {
-  const std::size_t i = index(id);
+const Clock::Timer* Clock::find(TimerRef timer) const {
+  const std::size_t i = index(timer);
   return i < timers_.size() && !timers_[i]->removed ? timers_[i].get() : nullptr;
 }
 
-void Clock::setEnabled(TimerId id, bool enabled) {
-  Timer* t = find(id);
+void Clock::setEnabled(TimerRef timer, bool enabled) {
+  Timer* t = find(timer);
   if (!t || t->enabled == enabled) return;
   t->enabled = enabled;
   if (enabled) t->due = followingDue(*t);
   noteDue(*t);
 }
 
-bool Clock::enabled(TimerId id) const {
-  const Timer* t = find(id);
+bool Clock::enabled(TimerRef timer) const {
+  const Timer* t = find(timer);
   return t && t->enabled;
 }
 
-void Clock::setInterval(TimerId id, int intervalMs) {
-  Timer* t = find(id);
+void Clock::setInterval(TimerRef timer, std::chrono::milliseconds interval) {
+  Timer* t = find(timer);
   if (!t) return;
-  t->interval = intervalMs;
+  t->interval = interval.count();
   t->due = followingDue(*t);
   noteDue(*t);
 }
 
-int Clock::interval(TimerId id) const {
-  const Timer* t = find(id);
-  return t ? t->interval : 0;
+std::chrono::milliseconds Clock::interval(TimerRef timer) const {
+  const Timer* t = find(timer);
+  return std::chrono::milliseconds(t ? t->interval : 0);
 }
 
-Millis Clock::dueAt(TimerId id) const {
-  const Timer* t = find(id);
+Millis Clock::dueAt(TimerRef timer) const {
+  const Timer* t = find(timer);
   return t && t->enabled ? t->due : -1;
-}
-
-const std::string& Clock::name(TimerId id) const {
-  static const std::string none;
-  const Timer* t = find(id);
-  return t ? t->name : none;
-}
-
-Millis Clock::nextDue() const {
-  const auto best = std::min_element(dues_.begin(), dues_.end());
-  return best == dues_.end() || *best == kNever ? -1 : *best;
 }
 
 void Clock::advanceTo(Millis target) {

@@ -1,6 +1,7 @@
 // The game clock: named periodic timers on virtual time, fired one handler at a time.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -15,6 +16,21 @@ using Millis = std::int64_t;
 
 // A handle of one registered timer; 0 is "no timer".
 using TimerId = int;
+
+struct TimerRule;
+
+// Names a registered timer: by its handle, or by the declaration it was registered from
+// (model/clock/timer_rule.h).
+class TimerRef {
+ public:
+  TimerRef(TimerId id) : id_(id) {}
+  TimerRef(const TimerRule& rule) : rule_(&rule) {}
+  bool names(TimerId id, const TimerRule* rule) const { return rule_ ? rule == rule_ : id == id_; }
+
+ private:
+  TimerId id_ = 0;
+  const TimerRule* rule_ = nullptr;
+};
 
 // Every window's periodic timers live here. advanceTo() fires the due timers in order of
 // their due time (ties in order of registration), each handler to completion. Enabling a
@@ -34,7 +50,9 @@ class Clock {
   // not fire the ticks they missed.
   static constexpr Millis kMaxFrameStep = 250;
 
-  TimerId add(std::string name, int intervalMs, bool enabled, std::function<void()> handler);
+  // A timer registered from a declaration can be named by it (rule; nullptr: none).
+  TimerId add(std::string name, std::chrono::milliseconds interval, bool enabled,
+              std::function<void()> handler, const TimerRule* rule = nullptr);
 
   // While an OwnedBy lives, the timers added belong to its owner: a window's load handler
   // registers the window's timers, and they end with the window (removeOwnedBy).
@@ -51,36 +69,32 @@ class Clock {
     Clock& clock_;
     const void* previous_;
   };
-  // The owner's timers, in order of registration.
-  std::vector<TimerId> ownedBy(const void* owner) const;
   void removeOwnedBy(const void* owner);
 
   // Declared as the timer is registered: opening the in-game menu stops it, and leaving the
   // menu starts it again, with a full interval, when resumeIf (if given) says so then.
-  void setPausedByMenu(TimerId id, std::function<bool()> resumeIf = {});
-  bool pausedByMenu(TimerId id) const;
+  void setPausedByMenu(TimerRef timer, std::function<bool()> resumeIf = {});
   // Stops every timer the menu pauses; starts them again.
   void pauseForMenu();
   void resumeAfterMenu();
   // A display timer only shows what other handlers and input have changed: once it has run
   // after the last change, its ticks wait. One of every frame ticks on the display frames
   // themselves, so that the frame that fires a change also shows it.
-  void setDisplay(TimerId id);
+  void setDisplay(TimerRef timer);
   // While canWait() holds, nothing the timer's tick would do can show before the next
   // wake-up: its ticks wait.
-  void setCanWait(TimerId id, std::function<bool()> canWait);
+  void setCanWait(TimerRef timer, std::function<bool()> canWait);
   // Input has changed the game: display timers have something to show again.
   void noteInput() { ++changes_; }
-  void remove(TimerId id);
-  bool exists(TimerId id) const;
+  void remove(TimerRef timer);
 
-  void setEnabled(TimerId id, bool enabled);
-  bool enabled(TimerId id) const;
-  void setInterval(TimerId id, int intervalMs);
-  int interval(TimerId id) const;
+  // A timer that is not registered (its window is not loaded) is stopped, and stays so.
+  void setEnabled(TimerRef timer, bool enabled);
+  bool enabled(TimerRef timer) const;
+  void setInterval(TimerRef timer, std::chrono::milliseconds interval);
+  std::chrono::milliseconds interval(TimerRef timer) const;
   // Virtual time at which the timer fires next; -1 when it is stopped.
-  Millis dueAt(TimerId id) const;
-  const std::string& name(TimerId id) const;
+  Millis dueAt(TimerRef timer) const;
 
   // Fires every timer that falls due up to and including t, then sets now() to t.
   void advanceTo(Millis t);
@@ -103,16 +117,13 @@ class Clock {
 
   // Stops the clock for good: nothing fires any more (the program is ending).
   void halt();
-  bool halted() const { return halted_; }
-
-  // The earliest due time of any running timer, or -1.
-  Millis nextDue() const;
 
  private:
   struct Timer {
     TimerId id = 0;
-    std::string name;
-    int interval = 0;
+    std::string name;  // for the debugger
+    const TimerRule* rule = nullptr;
+    Millis interval = 0;
     bool enabled = false;
     Millis due = 0;
     std::function<void()> handler;
@@ -128,13 +139,13 @@ class Clock {
   static constexpr Millis kNever = std::numeric_limits<Millis>::max();
   bool needsWake(const Timer& t) const;
   Millis nextWakeDue() const;
-  std::size_t index(TimerId id) const;
-  Timer* find(TimerId id);
-  const Timer* find(TimerId id) const;
+  std::size_t index(TimerRef timer) const;
+  Timer* find(TimerRef timer);
+  const Timer* find(TimerRef timer) const;
   // Keeps dues_ in step with the timer's due time and state.
   void noteDue(const Timer& t);
   void erase(std::size_t i);
-  static Millis period(int intervalMs);
+  static Millis period(Millis interval);
   // When a timer that fires (or starts) now falls due next.
   Millis followingDue(const Timer& t) const;
 

@@ -22,9 +22,7 @@ constexpr const char* kDeveloperCommand = "jyv";  // developer mode on and off
 constexpr const char* kGiftCommand = "mopru";     // 1000 of each stock
 constexpr const char* kBigGiftCommand = "hw6";    // 10000 of each stock, on the first level
 
-void setChatTimer(Game& g, bool running) {
-  g.clock.setEnabled(g.battlefield().timers.chatBox, running);
-}
+void setChatTimer(Game& g, bool running) { g.clock.setEnabled(kChatBoxTimer, running); }
 
 void addToStocks(Battlefield& f, int amount) {
   f.energy += amount;
@@ -144,8 +142,11 @@ std::vector<std::string> chatBoxLines(Game& g) {
   return lines;
 }
 
-void registerChatBoxTimer(Game& g, BattlefieldTimers& timers) {
-  timers.chatBox = g.clock.add("chatBox", kChatBoxShowTime, false, [&g] { chatTimerTick(g); });
-}
+const WindowTimer<Battlefield> kChatBoxTimer({
+    .name = "chatBox",
+    .interval = 5000ms,
+    .place = 5,
+    .tick = chatTimerTick,
+});
 
 }  // namespace kr

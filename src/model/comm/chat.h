@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
-
-// Milliseconds the chat box shows after its last line or notice.
-inline constexpr int kChatBoxShowTime = 5000;
+struct Battlefield;
 
 // One text line of the chat box, pixels; the box grows by this much per line it draws.
 inline constexpr float kChatLineHeight = 27;
@@ -32,7 +31,7 @@ void showChatNotice(Game& g, const std::string& text);
 // A notice keeps the box's height unless it takes more lines: then the box grows upwards
 // until they all show.
 void fitChatBoxToText(Game& g);
-// The chat box's timer; a chat line or a notice starts it.
-void registerChatBoxTimer(Game& g, BattlefieldTimers& timers);
+// The chat box's timer: it shows for 5 s after its last line or notice, which start it.
+extern const WindowTimer<Battlefield> kChatBoxTimer;
 
 }  // namespace kr

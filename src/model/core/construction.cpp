@@ -47,7 +47,7 @@ void constructionTick(Game& g) {
   f.constructionLabel.visible = false;
   f.readyIcon.visible = true;
   f.constructionProgress = 0;
-  g.clock.setEnabled(f.timers.construction, false);
+  g.clock.setEnabled(kConstructionTimer, false);
   g.playCue(cue::kWhoosh);
   const BuildingKind* kind = kindAt(f.buildKind);
   if (kind && *kind->rollOutPicture) rollOutOfFactory(g, *kind);
@@ -63,14 +63,21 @@ void barsTick(Game& g) {
     f.healthBar.width = f.healthScale * f.selectedHealth;
 }
 
-void registerConstructionTimer(Game& g, BattlefieldTimers& timers) {
-  timers.construction =
-      g.clock.add("construction", kConstructionInterval, false, [&g] { constructionTick(g); });
-}
+// Due at the same moment, construction moves on before the bars show it.
+const WindowTimer<Battlefield> kConstructionTimer({
+    .name = "construction",
+    .interval = 100ms,
+    .place = 3,
+    .tick = constructionTick,
+});
 
-void registerBarsTimer(Game& g, BattlefieldTimers& timers) {
-  timers.bars = g.clock.add("bars", kBarsInterval, true, [&g] { barsTick(g); });
-  g.clock.setDisplay(timers.bars);
-}
+const WindowTimer<Battlefield> kBarsTimer({
+    .name = "bars",
+    .interval = 10ms,
+    .place = 9,
+    .startsRunning = true,
+    .display = true,
+    .tick = barsTick,
+});
 
 }  // namespace kr

@@ -1,20 +1,19 @@
 // Construction progress and the two bars.
 #pragma once
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
-
-// Milliseconds of one construction tick; an item's price counts its time in these ticks.
-inline constexpr int kConstructionInterval = 100;
-// The construction bar and the health bar follow their values this often.
-inline constexpr int kBarsInterval = 10;
+struct Battlefield;
 
 void constructionTick(Game& g);
 void barsTick(Game& g);
-// The construction timer, running while an order is built, and the bars' timer.
-void registerConstructionTimer(Game& g, BattlefieldTimers& timers);
-void registerBarsTimer(Game& g, BattlefieldTimers& timers);
+// The construction timer, running while an order is built: one tick every 100 ms, in which
+// an item's price counts its time.
+extern const WindowTimer<Battlefield> kConstructionTimer;
+// The construction bar and the health bar follow their values every 10 ms.
+extern const WindowTimer<Battlefield> kBarsTimer;
 
 }  // namespace kr

@@ -95,12 +95,12 @@ void economyTick(Game& g) {
   // Too little energy to charge the locator.
   g.energyLow = f.energy < locatorDraw;
   if (!g.energyLow && f.locatorActive) {
-    g.clock.setEnabled(f.timers.curtain, true);
+    g.clock.setEnabled(kCurtainTimer, true);
     f.energy -= locatorDraw;
     f.paletteButton(Building::kLocator).enabled = false;
   }
   if (g.energyLow || !f.locatorActive) {
-    g.clock.setEnabled(f.timers.curtain, false);
+    g.clock.setEnabled(kCurtainTimer, false);
     closeCurtain(g);
   }
 }
@@ -142,18 +142,27 @@ void resourceDisplayTick(Game& g, ResourcePanelFigures& shown) {
   if (f.wood > 0) show(f.woodExpense, shown.woodExpense, {"- ", woodBurnt(f)});
 }
 
-void registerEconomyTimer(Game& g, BattlefieldTimers& timers) {
-  timers.economy = g.clock.add("economy", kEconomyInterval, true, [&g] { economyTick(g); });
-  g.clock.setPausedByMenu(timers.economy);
-}
+// Due at the same moment, the economy ticks before the resource display shows the stocks.
+const WindowTimer<Battlefield> kEconomyTimer({
+    .name = "economy",
+    .interval = 500ms,
+    .place = 0,
+    .startsRunning = true,
+    .pausedByMenu = true,
+    .tick = economyTick,
+});
 
-void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers) {
-  // Only this timer writes the panel's captions: it keeps what it wrote.
-  auto shown = std::make_shared<ResourcePanelFigures>();
-  timers.resourceDisplay = g.clock.add("resourceDisplay", kResourceDisplayInterval, true,
-                                       [&g, shown] { resourceDisplayTick(g, *shown); });
-  g.clock.setDisplay(timers.resourceDisplay);
-  g.clock.setPausedByMenu(timers.resourceDisplay);
-}
+const WindowTimer<Battlefield> kResourceDisplayTimer({
+    .name = "resourceDisplay",
+    .interval = 1ms,
+    .place = 6,
+    .startsRunning = true,
+    .pausedByMenu = true,
+    .display = true,
+    // Only this timer writes the panel's captions: it keeps what it wrote.
+    .makeTick = [](Game& g, TickState& state) -> std::function<void()> {
+      return [&g, shown = state.get<ResourcePanelFigures>()] { resourceDisplayTick(g, *shown); };
+    },
+});
 
 }  // namespace kr

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
+struct Battlefield;
 struct Control;
 
 // What one caption of the resource panel shows: a prefix and a whole number after it.
@@ -23,17 +25,13 @@ struct ResourcePanelFigures {
   PanelFigure energyIncome, energyExpense, metalIncome, metalExpense, woodIncome, woodExpense;
 };
 
-// Milliseconds between two economy ticks.
-inline constexpr int kEconomyInterval = 500;
-// The resource panel follows the stocks on every display frame.
-inline constexpr int kResourceDisplayInterval = 1;
-
 void economyTick(Game& g);
 // Writes every caption afresh; with the figures shown so far, only the changed ones.
 void resourceDisplayTick(Game& g);
 void resourceDisplayTick(Game& g, ResourcePanelFigures& shown);
-// The economy's timer, stopped until the mission starts, and the resource display's.
-void registerEconomyTimer(Game& g, BattlefieldTimers& timers);
-void registerResourceDisplayTimer(Game& g, BattlefieldTimers& timers);
+// The economy's timer, every 500 ms, stopped until the mission starts; the resource display's,
+// on every display frame. The in-game menu pauses both.
+extern const WindowTimer<Battlefield> kEconomyTimer;
+extern const WindowTimer<Battlefield> kResourceDisplayTimer;
 
 }  // namespace kr

@@ -1,21 +1,15 @@
-// Loading the battlefield window: its timers, level setup, layout, enemy headquarters.
+// Loading the battlefield window: level setup, layout, enemy headquarters.
 #include "model/core/level_setup.h"
 
 #include <cmath>
 
-#include "model/battlefield/animation.h"
-#include "model/battlefield/curtain.h"
-#include "model/battlefield/movement.h"
 #include "model/battlefield/navigation.h"
 #include "model/bot/bot.h"
-#include "model/comm/chat.h"
 #include "model/comm/network.h"
 #include "model/comm/windows.h"
 #include "model/core/building_kinds.h"
-#include "model/core/construction.h"
 #include "model/core/economy.h"
 #include "model/core/levels.h"
-#include "model/core/palette.h"
 #include "model/core/placement.h"
 #include "model/core/world.h"
 #include "model/cues.h"
@@ -26,24 +20,6 @@
 namespace kr {
 
 namespace {
-
-// Each subsystem registers its own timers. The order stays as it is: of two timers due at
-// the same moment the one registered first fires first (the economy before the resource
-// display, construction before the bars).
-void registerTimers(Game& g, Battlefield& f) {
-  BattlefieldTimers& t = f.timers;
-  registerEconomyTimer(g, t);
-  registerAnimationTimers(g, t);
-  registerConstructionTimer(g, t);
-  registerMovementTimer(g, t);
-  registerChatBoxTimer(g, t);
-  registerResourceDisplayTimer(g, t);
-  registerScrollingTimer(g, t);
-  registerBotTimer(g, t);
-  registerBarsTimer(g, t);
-  registerArrowReleaseTimer(g, t);
-  registerCurtainTimer(g, t);
-}
 
 // Adds or takes the pull-back at the far edge for one coordinate.
 float enemyHqCoordinate(float d, float farPullBack) {
@@ -112,11 +88,7 @@ void placeEnemyHeadquarters(Game& g, Battlefield& f) {
 float enemyHqLeft(float d) { return enemyHqCoordinate(d, 1500.0f); }
 float enemyHqTop(float d) { return enemyHqCoordinate(d, 2000.0f); }
 
-void battlefieldLoad(Game& g) {
-  Battlefield& f = g.battlefield();
-  registerTimers(g, f);
-  levelSetup(g);
-}
+void battlefieldLoad(Game& g) { levelSetup(g); }
 
 void battlefieldUnload(Game& g) {
   g.playCue(cue::kWhoosh);
@@ -144,7 +116,7 @@ void levelSetup(Game& g) {
   Battlefield& f = g.battlefield();
   Platform& p = g.platform;
   const Level& level = levelRules(g.levelNumber);
-  g.clock.setEnabled(f.timers.economy, false);
+  g.clock.setEnabled(kEconomyTimer, false);
 
   p.seedRandom(p.defaultSeed());
   p.seedRandom(p.secondsSinceMidnight());
@@ -156,9 +128,10 @@ void levelSetup(Game& g) {
 
   // The bot's first turn comes 10 to 20 s after it starts, whether it starts or not.
   const float r = p.random();
-  g.clock.setInterval(f.timers.bot,
-                      static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f)));
-  if (level.botStartsWithMission) g.clock.setEnabled(f.timers.bot, true);
+  g.clock.setInterval(
+      kBotTimer,
+      std::chrono::milliseconds(static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f))));
+  if (level.botStartsWithMission) g.clock.setEnabled(kBotTimer, true);
 
   resetView(g, f);
   if (level.goal) g.missionGoalText = level.goal;

@@ -1,12 +1,11 @@
-// Loading the battlefield window: its timers, level setup and the window layout.
+// Loading the battlefield window: level setup and the window layout.
 #pragma once
 
 namespace kr {
 
 class Game;
 
-// The battlefield window's load handler: has every subsystem register its timers, then runs
-// level setup.
+// The battlefield window's load handler: runs level setup (its timers are registered before).
 void battlefieldLoad(Game& g);
 // The battlefield window's unload handler.
 void battlefieldUnload(Game& g);

@@ -2,6 +2,7 @@
 #include "model/core/palette.h"
 
 #include "model/core/building_kinds.h"
+#include "model/core/construction.h"
 #include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
@@ -14,7 +15,7 @@ namespace {
 // Presses one of the page arrows: the pressed look until arrowRelease releases it.
 void pressArrow(Game& g, Control& arrow) {
   arrow.border = 1;
-  g.clock.setEnabled(g.battlefield().timers.arrowRelease, true);
+  g.clock.setEnabled(kArrowReleaseTimer, true);
 }
 
 // A palette button: it lies straight in the build frame, on page 2 or in the tank order
@@ -57,7 +58,7 @@ void orderItem(Game& g, Building item) {
   const Resources& price = kind.price;
   if (f.energy >= price.energy && f.metal >= price.metal &&
       f.wood >= static_cast<float>(price.wood)) {
-    g.clock.setEnabled(f.timers.construction, true);
+    g.clock.setEnabled(kConstructionTimer, true);
     f.constructionTicks = kind.buildTicks;
     f.buildKind = item;
     f.energy -= price.energy;
@@ -102,7 +103,7 @@ void arrowReleaseTick(Game& g) {
   Battlefield& f = g.battlefield();
   if (f.nextPageArrow.border) f.nextPageArrow.border = 0;
   if (f.previousPageArrow.border) f.previousPageArrow.border = 0;
-  g.clock.setEnabled(f.timers.arrowRelease, false);
+  g.clock.setEnabled(kArrowReleaseTimer, false);
 }
 
 void takeItem(Game& g) {
@@ -114,9 +115,11 @@ void takeItem(Game& g) {
   g.playCue(cue::kClick);
 }
 
-void registerArrowReleaseTimer(Game& g, BattlefieldTimers& timers) {
-  timers.arrowRelease =
-      g.clock.add("arrowRelease", kArrowReleaseDelay, false, [&g] { arrowReleaseTick(g); });
-}
+const WindowTimer<Battlefield> kArrowReleaseTimer({
+    .name = "arrowRelease",
+    .interval = 150ms,
+    .place = 10,
+    .tick = arrowReleaseTick,
+});
 
 }  // namespace kr

@@ -1,15 +1,13 @@
 // The build palette: orders, paging, the arrows' pressed look, taking the finished item.
 #pragma once
 
+#include "model/clock/timer_rule.h"
 #include "model/core/building.h"
 
 namespace kr {
 
 class Game;
-struct BattlefieldTimers;
-
-// Milliseconds a pressed page arrow keeps its pressed look.
-inline constexpr int kArrowReleaseDelay = 150;
+struct Battlefield;
 
 void orderItem(Game& g, Building item);  // the item's palette button pressed
 void nextPageClick(Game& g);
@@ -18,7 +16,7 @@ void arrowReleaseTick(Game& g);  // releases the pressed page arrows
 void takeItem(Game& g);          // the ready icon clicked
 // Enables or disables every palette button.
 void enablePalette(Game& g, bool enabled);
-// The timer that releases the pressed page arrows; a click on an arrow starts it.
-void registerArrowReleaseTimer(Game& g, BattlefieldTimers& timers);
+// The timer that releases the pressed page arrows, 150 ms after a click on one started it.
+extern const WindowTimer<Battlefield> kArrowReleaseTimer;
 
 }  // namespace kr

@@ -1,5 +1,5 @@
-// The battlefield window's model: the object table, stocks, counters, its controls and
-// its timers. It exists while the battlefield window is loaded.
+// The battlefield window's model: the object table, stocks, counters and its controls. It
+// exists while the battlefield window is loaded.
 #pragma once
 
 #include <array>
@@ -50,24 +50,6 @@ enum class Pointer { Default, Custom, SizeAll };
 // An object's power switch; listings print it as -1, 0, 1.
 enum class Power : std::int8_t { kUnset = -1, kOff = 0, kOn = 1 };
 enum class Focus { None, Map, ChatLine };
-
-// The battlefield's timers. Each subsystem registers its own, with its interval and whether
-// the in-game menu pauses it, when the window loads (see registerTimers in level_setup.cpp
-// for their order); the clock keeps the list of them.
-struct BattlefieldTimers {
-  TimerId economy = 0;          // the economy tick
-  TimerId animationPhase1 = 0;  // the factories' first pictures
-  TimerId animationPhase2 = 0;  // the factories' second pictures
-  TimerId construction = 0;     // the construction tick
-  TimerId movement = 0;         // the driving tank's steps
-  TimerId chatBox = 0;          // hides the chat box when its time is up
-  TimerId resourceDisplay = 0;  // the resource panel's figures
-  TimerId scrolling = 0;        // edge scrolling
-  TimerId bot = 0;              // the enemy bot's turn
-  TimerId bars = 0;             // the construction and health bars
-  TimerId arrowRelease = 0;     // releases the pressed page arrows
-  TimerId curtain = 0;          // opens the minimap curtain
-};
 
 struct Battlefield {
   WindowState window;
@@ -195,8 +177,6 @@ struct Battlefield {
   SocketId gameSocket = 0;
   SocketId secondSocket = 0;
   bool peerAccepted = false;  // the host has taken its one peer on gameSocket
-
-  BattlefieldTimers timers;
 
   Battlefield();
 };

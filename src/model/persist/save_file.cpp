@@ -87,7 +87,7 @@ void saveClick(Game& g) {
   f.chatBox.width = 16.0f * static_cast<float>(textLength(trimSpaces(f.chatBox.caption)) + 1);
   fitChatBoxToText(g);
   f.chatBox.visible = true;
-  g.clock.setEnabled(f.timers.chatBox, true);
+  g.clock.setEnabled(kChatBoxTimer, true);
 }
 
 void loadSavedGame(Game& g) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/battlefield/navigation.h"
+#include "model/core/economy.h"
 #include "model/core/levels.h"
 #include "model/core/world.h"
 #include "model/cues.h"
@@ -21,24 +22,10 @@ namespace kr {
 
 namespace {
 
-constexpr int kTypingInterval = 80;
-constexpr int kProgressInterval = 50;
-constexpr int kLoadingInterval = 1;  // as fast as the platform's timer goes
-constexpr int kSentencePause = 500;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kYellow = 0xFFFF00;
 
 std::u32string briefingFor(int number) { return toUtf32(levelRules(number).briefing); }
-
-void registerTimers(Game& g, Briefing& w) {
-  Clock& c = g.clock;
-  BriefingTimers& t = w.timers;
-  t.typewriter = c.add("typewriter", kTypingInterval, false, [&g] { typewriterTick(g); });
-  t.progress = c.add("progress", kProgressInterval, true, [&g] { progressTick(g); });
-  c.setDisplay(t.progress);
-  t.loading = c.add("loading", kLoadingInterval, false, [&g] { loadingTick(g); });
-  t.pause = c.add("pause", kSentencePause, false, [&g] { pauseOverTick(g); });
-}
 
 void centreAcross(Control& c, float screenWidth) { c.left = screenWidth / 2 - c.width / 2; }
 
@@ -80,17 +67,17 @@ bool endsSentence(std::u32string_view shown) {
 void startPause(Game& g, Briefing& w) {
   Clock& c = g.clock;
   w.paused = true;
-  w.loadingAfterPause = c.enabled(w.timers.loading);
-  c.setEnabled(w.timers.typewriter, false);
-  c.setEnabled(w.timers.loading, false);
-  c.setEnabled(w.timers.progress, false);
-  c.setEnabled(w.timers.pause, true);
+  w.loadingAfterPause = c.enabled(kLoadingTimer);
+  c.setEnabled(kTypewriterTimer, false);
+  c.setEnabled(kLoadingTimer, false);
+  c.setEnabled(kProgressTimer, false);
+  c.setEnabled(kSentencePauseTimer, true);
 }
 
 // The whole map is painted: the minimap takes its picture and "Начать" is offered.
 void finishLoading(Game& g, Briefing& w, Battlefield& f) {
   f.minimapPictureReady = true;
-  g.clock.setEnabled(w.timers.loading, false);
+  g.clock.setEnabled(kLoadingTimer, false);
   if (levelRules(g.levelNumber).asksName) {
     if (g.playerNick.empty()) g.playerNick = text::kDefaultNick;
   } else {
@@ -115,18 +102,47 @@ void viewEnemyHeadquarters(Game& g) {
 
 }  // namespace
 
+const WindowTimer<Briefing> kTypewriterTimer({
+    .name = "typewriter",
+    .interval = 80ms,
+    .place = 0,
+    .tick = typewriterTick,
+});
+
+const WindowTimer<Briefing> kProgressTimer({
+    .name = "progress",
+    .interval = 50ms,
+    .place = 1,
+    .startsRunning = true,
+    .display = true,
+    .tick = progressTick,
+});
+
+const WindowTimer<Briefing> kLoadingTimer({
+    .name = "loading",
+    .interval = 1ms,
+    .place = 2,
+    .tick = loadingTick,
+});
+
+const WindowTimer<Briefing> kSentencePauseTimer({
+    .name = "pause",
+    .interval = 500ms,
+    .place = 3,
+    .tick = pauseOverTick,
+});
+
 void briefingLoad(Game& g) {
   Briefing& w = g.briefing();
-  registerTimers(g, w);
   w.totalTiles = 1;
   g.load<Battlefield>();  // sets the battlefield up for levelNumber; it stays hidden
-  g.clock.setEnabled(w.timers.typewriter, false);
+  g.clock.setEnabled(kTypewriterTimer, false);
   w.textPos = 0;
   w.briefLabel.caption.clear();
   w.briefText.clear();
   layout(g, w);
   w.briefText = briefingFor(g.levelNumber);
-  g.clock.setEnabled(w.timers.typewriter, true);
+  g.clock.setEnabled(kTypewriterTimer, true);
   w.tileIndex = 0;
   g.loadX = 0;
   g.loadY = 0;
@@ -137,7 +153,7 @@ void typewriterTick(Game& g) {
   Briefing& w = g.briefing();
   w.textPos = static_cast<std::int16_t>(w.textPos + 1);
   if (static_cast<std::size_t>(w.textPos) > w.briefText.size()) {
-    g.clock.setEnabled(w.timers.typewriter, false);
+    g.clock.setEnabled(kTypewriterTimer, false);
     g.playCue(cue::kEndOfText);
     return;
   }
@@ -151,11 +167,11 @@ void typewriterTick(Game& g) {
 void pauseOverTick(Game& g) {
   Briefing& w = g.briefing();
   Clock& c = g.clock;
-  c.setEnabled(w.timers.pause, false);
+  c.setEnabled(kSentencePauseTimer, false);
   w.paused = false;
-  c.setEnabled(w.timers.typewriter, true);
-  c.setEnabled(w.timers.progress, true);
-  if (w.loadingAfterPause) c.setEnabled(w.timers.loading, true);
+  c.setEnabled(kTypewriterTimer, true);
+  c.setEnabled(kProgressTimer, true);
+  if (w.loadingAfterPause) c.setEnabled(kLoadingTimer, true);
   w.loadingAfterPause = false;
 }
 
@@ -219,7 +235,7 @@ void loadClick(Game& g) {
   w.loadingBar.visible = true;
   // During the pause after a sentence the pass waits for the pause to end.
   if (w.paused) w.loadingAfterPause = true;
-  else g.clock.setEnabled(w.timers.loading, true);
+  else g.clock.setEnabled(kLoadingTimer, true);
   w.loadButton.visible = false;
 }
 
@@ -231,13 +247,13 @@ void nickChange(Game& g, const std::string& text) {
 void startClick(Game& g) {
   if (!canClick(g, &Briefing::startButton)) return;
   Battlefield& f = g.battlefield();
-  g.clock.setEnabled(f.timers.economy, true);
+  g.clock.setEnabled(kEconomyTimer, true);
   f.curtain.visible = true;
 
   Briefing& w = g.briefing();
   w.briefText.clear();
   w.briefLabel.caption.clear();
-  g.clock.setEnabled(w.timers.typewriter, false);
+  g.clock.setEnabled(kTypewriterTimer, false);
 
   const std::string nick = trimSpaces(w.nickBox.caption);
   if (!nick.empty() && levelRules(g.levelNumber).asksName) g.playerNick = nick;

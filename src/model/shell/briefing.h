@@ -3,9 +3,12 @@
 
 #include <string>
 
+#include "model/clock/timer_rule.h"
+
 namespace kr {
 
 class Game;
+struct Briefing;
 
 void briefingLoad(Game& g);
 void typewriterTick(Game& g);                       // types the next letter of the briefing
@@ -16,5 +19,13 @@ void loadClick(Game& g);                            // "Загрузить"
 void nickChange(Game& g, const std::string& text);  // the player edits the nickname box
 void startClick(Game& g);                           // "Начать"
 void quitClick(Game& g);                            // "Выйти"
+
+// The briefing screen's timers: the typewriter, a letter every 80 ms; the progress display,
+// every 50 ms; the loading pass, a terrain tile as fast as the platform's timer goes; the
+// pause after a sentence, 500 ms.
+extern const WindowTimer<Briefing> kTypewriterTimer;
+extern const WindowTimer<Briefing> kProgressTimer;
+extern const WindowTimer<Briefing> kLoadingTimer;
+extern const WindowTimer<Briefing> kSentencePauseTimer;
 
 }  // namespace kr

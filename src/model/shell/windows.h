@@ -44,14 +44,6 @@ struct Backdrop {
   int opacity = 255;  // of 255
 };
 
-// The briefing screen's timers, registered with their intervals in briefing.cpp.
-struct BriefingTimers {
-  TimerId typewriter = 0;  // the typewriter
-  TimerId progress = 0;    // the progress display
-  TimerId loading = 0;     // one terrain tile per tick
-  TimerId pause = 0;       // ends the typewriter's pause after a sentence
-};
-
 // The briefing and loading screen.
 struct Briefing {
   WindowState window;
@@ -72,7 +64,6 @@ struct Briefing {
   Control loadingPercent = coloured(Control::at(0, 0, 193, 33, {}, false), 0xFFFF00);
   Control nickPrompt = coloured(Control::at(0, 0, 193, 25, text::kNickPrompt, false), 0xFF0000);
   Control nickBox = Control::at(0, 0, 193, 25, text::kDefaultNick, false);
-  BriefingTimers timers;
 };
 
 // The in-game menu.
