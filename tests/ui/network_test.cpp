@@ -10,7 +10,9 @@
 #include <cerrno>
 #include <chrono>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/comm/chat.h"
 #include "model/comm/network.h"
@@ -114,18 +116,28 @@ TEST_F(NetworkGameTest, HostAcceptsOnePlainClientAndPlaysOn) {
            host.platform.sockets.connected(win1);
   }));
   EXPECT_EQ(host.platform.accepts.size(), 1u);
-  EXPECT_EQ(host.platform.sockets.listeningPort(win1), 0);  // one peer, then no more listening
+  EXPECT_EQ(host.platform.sockets.peerPort(win1), client.localPort());
 
+  // One who knocks later waits behind the peer, which keeps the place.
   QTcpSocket late;
   late.connectToHost(QHostAddress::LocalHost, host.gamePort());
-  ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }));
-  EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
+  ASSERT_TRUE(waitUntil([&] {
+    return late.state() == QAbstractSocket::ConnectedState &&
+           host.platform.sockets.waitingRequests() == 1;
+  }));
+  EXPECT_EQ(host.platform.accepts.size(), 1u);
+  EXPECT_EQ(host.platform.sockets.peerPort(win1), client.localPort());
 
   EXPECT_TRUE(host.platform.messages.empty());
   host.expectPlayable();
   EXPECT_EQ(client.state(), QAbstractSocket::ConnectedState);
-  // The peer leaving is no error.
+  // The peer leaving is no error, and the one waiting takes its place.
   client.disconnectFromHost();
+  EXPECT_TRUE(waitUntil([&] {
+    return host.platform.sockets.peerPort(win1) == late.localPort() &&
+           host.platform.sockets.waitingRequests() == 0;
+  }));
+  late.disconnectFromHost();
   EXPECT_TRUE(waitUntil([&] { return !host.platform.sockets.connected(win1); }));
   EXPECT_TRUE(host.platform.messages.empty());
 }
@@ -142,6 +154,14 @@ class StrayConnection {
   }
   ~StrayConnection() { close(); }
   bool connected() const { return connected_; }
+  // This end's port, as the host sees it.
+  quint16 localPort() const {
+    sockaddr_in at{};
+    socklen_t size = sizeof at;
+    return fd_ >= 0 && ::getsockname(fd_, reinterpret_cast<sockaddr*>(&at), &size) == 0
+               ? ntohs(at.sin_port)
+               : 0;
+  }
   void close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
@@ -185,9 +205,10 @@ TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
       }
       c.reset ? stray.reset() : stray.close();
     }
-    // The host has dealt with the stray and listens on the game port again.
+    // The host has dealt with the stray and still listens on the game port.
     ASSERT_TRUE(waitUntil([&] {
       return sockets.connectionsTaken() == 1 && sockets.waitingRequests() == 0 &&
+             !sockets.connected(side.win1()) &&
              sockets.listeningPort(side.win1()) == side.gamePort();
     }));
 
@@ -195,41 +216,59 @@ TEST_F(NetworkGameTest, StrayConnectionDoesNotTakeTheHostsPlace) {
     QTcpSocket peer;
     peer.connectToHost(QHostAddress::LocalHost, side.gamePort());
     ASSERT_TRUE(waitUntil([&] {
-      return peer.state() == QAbstractSocket::ConnectedState && sockets.connected(side.win1());
+      return peer.state() == QAbstractSocket::ConnectedState &&
+             sockets.peerPort(side.win1()) == peer.localPort();
     }));
-    EXPECT_EQ(sockets.listeningPort(side.win1()), 0);
     peer.write(QByteArray(1000, 'x'));
     EXPECT_TRUE(waitUntil([&] { return sockets.discardedBytes() == 1000; }));
-    QTcpSocket late;
-    late.connectToHost(QHostAddress::LocalHost, side.gamePort());
-    ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }));
-    EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
     EXPECT_EQ(peer.state(), QAbstractSocket::ConnectedState);
     EXPECT_TRUE(side.platform.messages.empty());
   }
 }
 
-TEST_F(NetworkGameTest, RealPeerRightBehindAStrayTakesThePlace) {
-  // Both knock before the host looks: the stray has already said goodbye by then.
-  for (int round = 0; round < 10; ++round) {
-    SCOPED_TRACE("round " + std::to_string(round));
-    Side side;
-    ASSERT_NE(side.gamePort(), 0);
-    QtSockets& sockets = side.host();
-    StrayConnection stray(side.gamePort());
-    ASSERT_TRUE(stray.connected());
-    stray.close();
-    StrayConnection peer(side.gamePort());
-    ASSERT_TRUE(peer.connected());
-    ASSERT_TRUE(waitUntil([&] {
-      return sockets.connectionsTaken() == 2 && sockets.waitingRequests() == 0 &&
-             sockets.connected(side.win1());
-    }));
-    EXPECT_TRUE(peer.heldOpen());
-    EXPECT_EQ(side.platform.accepts.size(), 1u);
-    EXPECT_EQ(side.platform.listens.size(), 1u);
-    EXPECT_EQ(sockets.listeningPort(side.win1()), 0);
-    EXPECT_TRUE(side.platform.messages.empty());
+TEST_F(NetworkGameTest, RealPeerRightBehindStraysTakesThePlaceAndKeepsIt) {
+  struct Case {
+    const char* name;
+    int strays;
+    bool goneFirst;  // the strays have said goodbye before the peer knocks
+    bool hostLooks;  // the host takes each knock as it comes, else all at once after the peer
+  };
+  for (const Case c : {Case{"one stray, gone", 1, true, false},
+                       Case{"one stray, still there, host looks late", 1, false, false},
+                       Case{"one stray, still there and accepted", 1, false, true},
+                       Case{"200 strays, still there and the first accepted", 200, false, true}}) {
+    for (int round = 0; round < 5; ++round) {
+      SCOPED_TRACE(std::string(c.name) + ", round " + std::to_string(round));
+      Side side;
+      ASSERT_NE(side.gamePort(), 0);
+      QtSockets& sockets = side.host();
+      std::vector<std::unique_ptr<StrayConnection>> strays;
+      for (int i = 0; i < c.strays; ++i) {
+        strays.push_back(std::make_unique<StrayConnection>(side.gamePort()));
+        ASSERT_TRUE(strays.back()->connected());
+        if (c.goneFirst) strays.back()->close();
+        if (c.hostLooks) {
+          ASSERT_TRUE(waitUntil([&] {
+            return sockets.connectionsTaken() == i + 1 && sockets.connected(side.win1());
+          }));
+        }
+      }
+      StrayConnection peer(side.gamePort());
+      ASSERT_TRUE(peer.connected());
+      // The host has a peer, a stray still there or the peer itself, before the strays go.
+      ASSERT_TRUE(waitUntil([&] {
+        return sockets.connectionsTaken() == c.strays + 1 && sockets.connected(side.win1());
+      }));
+      for (auto& stray : strays) stray->close();
+      ASSERT_TRUE(waitUntil([&] {
+        return sockets.peerPort(side.win1()) == peer.localPort() && sockets.waitingRequests() == 0;
+      }));
+      EXPECT_TRUE(peer.heldOpen());
+      EXPECT_EQ(side.platform.accepts.size(), 1u);
+      EXPECT_EQ(side.platform.listens.size(), 1u);
+      EXPECT_EQ(sockets.listeningPort(side.win1()), side.gamePort());
+      EXPECT_TRUE(side.platform.messages.empty());
+    }
   }
 }
 

@@ -88,12 +88,9 @@ void onPeerGone(Game& g, int socket) {
   if (!g.loaded<Battlefield>()) return;
   Battlefield& f = g.battlefield();
   // A peer that came and went (a port scan knocks like that) must not keep the one place:
-  // the host listens again on the game port for the next one.
+  // the host, still listening, takes the next one that knocks.
   if (socket == 0 || socket != f.gameSocket || !f.peerAccepted) return;
-  replaceSocket(g, f.gameSocket, 0);  // frees the port first
-  f.gameSocket = g.platform.listen(kGamePort);
   f.peerAccepted = false;
-  if (f.gameSocket == 0) reportConnectFailure(g);  // somebody else took the port meanwhile
 }
 
 }  // namespace kr

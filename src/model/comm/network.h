@@ -22,7 +22,7 @@ void closeSockets(Game& g);
 // Socket events of the platform.
 void onConnectionRequest(Game& g, int listener, int requestId);
 void onSocketError(Game& g, int socket);
-// The host's peer has gone: while the battlefield is up the host listens again.
+// The host's peer has gone: while the battlefield is up the next one to knock is taken.
 void onPeerGone(Game& g, int socket);
 
 }  // namespace kr

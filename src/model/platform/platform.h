@@ -83,10 +83,13 @@ class Platform {
   // Connects in the background; failure is reported as an error event, never from inside
   // this call.
   virtual SocketId connect(const std::string& host, int port) = 0;
-  // Accepts a pending connection request of a listening socket: the listening stops, the
-  // listener's id stands for the accepted connection from then on, and other requests are
-  // turned away. Whatever a peer sends is read and thrown away. When that peer goes, or
-  // has gone already, a peerGone event for the listener's id follows.
+  // Accepts a pending connection request of a listening socket: the listener's id stands
+  // for the accepted connection too from then on. The listening goes on: whoever knocks
+  // later waits behind the accepted peer (a few at most, the longest waiting turned away
+  // first) and, should that peer go, the first one still there takes its place without a
+  // word to the game. Whatever a peer sends is read and thrown away. When the peer goes, or
+  // has gone already, with nobody waiting behind it, a peerGone event for the listener's id
+  // follows and the next request may be accepted.
   virtual void accept(SocketId listener, int requestId) = 0;
   virtual void close(SocketId socket) = 0;
 };

@@ -57,13 +57,7 @@ void QtSockets::takeRequests(SocketId listener) {
     ++connectionsTaken_;
     s->setParent(this);
     s->setReadBufferSize(kReadBufferSize);
-    const auto waiting = std::count_if(requests_.begin(), requests_.end(), [&](const auto& r) {
-      return r.second.listener == listener;
-    });
-    if (waiting >= kMaxPendingRequests) {
-      dispose(s);
-      continue;
-    }
+    makeRoom(listener);
     const int request = nextRequest_++;
     requests_[request] = {listener, s};
     watch(s);
@@ -83,6 +77,29 @@ void QtSockets::takeRequests(SocketId listener) {
         },
         Qt::QueuedConnection);
   }
+}
+
+void QtSockets::makeRoom(SocketId listener) {
+  const auto waiting = [&] {
+    return std::count_if(requests_.begin(), requests_.end(),
+                         [&](const auto& r) { return r.second.listener == listener; });
+  };
+  if (waiting() < kMaxPendingRequests) return;
+  // The gone ones go first; then the one that has waited longest, so that a run of
+  // connections that stay open (a port scan that holds them) never keeps the newest out.
+  for (auto r = requests_.begin(); r != requests_.end();) {
+    if (r->second.listener == listener && !stillThere(r->second.socket)) {
+      dispose(r->second.socket);
+      r = requests_.erase(r);
+    } else {
+      ++r;
+    }
+  }
+  if (waiting() < kMaxPendingRequests) return;
+  const auto oldest = std::find_if(requests_.begin(), requests_.end(),
+                                   [&](const auto& r) { return r.second.listener == listener; });
+  dispose(oldest->second.socket);
+  requests_.erase(oldest);
 }
 
 SocketId QtSockets::connect(const std::string& host, int port) {
@@ -128,7 +145,7 @@ std::map<int, QtSockets::Request>::iterator QtSockets::firstStillThere(SocketId 
 
 void QtSockets::accept(SocketId listener, int requestId) {
   const auto e = sockets_.find(listener);
-  if (e == sockets_.end() || !e->second.server) return;
+  if (e == sockets_.end() || !e->second.server || e->second.socket) return;
   auto r = requests_.find(requestId);
   const bool asked = r != requests_.end() && r->second.listener == listener;
   // A peer that has gone since it was offered leaves its place to the next one still there.
@@ -137,17 +154,26 @@ void QtSockets::accept(SocketId listener, int requestId) {
     reportPeerGone(listener);  // no peer any more: the game's place is free again
     return;
   }
-  QTcpSocket* s = r->second.socket;
-  requests_.erase(r);
-  // One peer only: the listening ends and whoever else knocked is turned away.
-  dispose(e->second.server);
-  e->second.server = nullptr;
-  dropRequests(listener);
-  e->second.socket = s;
-  // The game learns when this peer goes, so that it may listen again.
-  QObject::connect(s, &QTcpSocket::disconnected, this,
-                   [this, listener] { reportPeerGone(listener); });
-  if (s->state() == QAbstractSocket::UnconnectedState) reportPeerGone(listener);
+  hold(listener, r);
+}
+
+void QtSockets::hold(SocketId listener, std::map<int, Request>::iterator request) {
+  QTcpSocket* s = request->second.socket;
+  requests_.erase(request);
+  // The listening goes on: whoever knocks meanwhile waits behind this peer, which may yet
+  // turn out to be a knock that leaves (a port scan's), and takes its place then.
+  sockets_[listener].socket = s;
+  QObject::connect(s, &QTcpSocket::disconnected, this, [this, listener, s] { left(listener, s); });
+}
+
+void QtSockets::left(SocketId listener, QTcpSocket* peer) {
+  const auto e = sockets_.find(listener);
+  if (e == sockets_.end() || e->second.socket != peer) return;
+  dispose(peer);
+  e->second.socket = nullptr;
+  const auto next = firstStillThere(listener);
+  if (next != requests_.end()) hold(listener, next);
+  else reportPeerGone(listener);  // the game's place is free for the next one to knock
 }
 
 void QtSockets::close(SocketId socket) {
@@ -207,6 +233,13 @@ void QtSockets::report(SocketId id, void (SocketEvents::*event)(SocketId)) {
 quint16 QtSockets::listeningPort(SocketId id) const {
   const auto it = sockets_.find(id);
   return it != sockets_.end() && it->second.server ? it->second.server->serverPort() : 0;
+}
+
+quint16 QtSockets::peerPort(SocketId id) const {
+  const auto it = sockets_.find(id);
+  return it != sockets_.end() && it->second.server && it->second.socket
+             ? it->second.socket->peerPort()
+             : 0;
 }
 
 QAbstractSocket::SocketState QtSockets::state(SocketId id) const {

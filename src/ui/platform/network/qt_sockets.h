@@ -20,7 +20,8 @@ class QtSockets : public QObject, public Sockets {
  public:
   // What a socket may hold in its read buffer at once; peers' data is thrown away.
   static constexpr qint64 kReadBufferSize = 4096;
-  // Connection requests held at once while waiting for the game to accept one.
+  // Connection requests held at once on a listener, waiting for the game to accept one or
+  // behind the peer it accepted.
   static constexpr int kMaxPendingRequests = 4;
 
   QtSockets();
@@ -39,15 +40,17 @@ class QtSockets : public QObject, public Sockets {
   bool connecting(SocketId id) const;
   qint64 discardedBytes() const { return discarded_; }
   qint64 largestBuffered() const { return largestBuffered_; }
+  // The port of the peer a listener holds (0 if none).
+  quint16 peerPort(SocketId id) const;
   // Connections the listeners have taken so far (those turned away too), and those still
-  // waiting for the game to accept one.
+  // waiting, for the game to accept one or behind the peer it holds.
   int connectionsTaken() const { return connectionsTaken_; }
   int waitingRequests() const { return static_cast<int>(requests_.size()); }
 
  private:
   struct Entry {
     QTcpServer* server = nullptr;  // while listening
-    QTcpSocket* socket = nullptr;  // once connecting or accepted
+    QTcpSocket* socket = nullptr;  // once connecting, or the peer the listener holds
   };
   struct Request {
     SocketId listener = 0;
@@ -57,6 +60,14 @@ class QtSockets : public QObject, public Sockets {
   SocketId add(Entry e);
   QAbstractSocket::SocketState state(SocketId id) const;
   void takeRequests(SocketId listener);
+  // Before one more request waits on the listener: when as many as may wait already do,
+  // those gone are turned away, else the one that has waited longest.
+  void makeRoom(SocketId listener);
+  // The listener's peer from now on is the waiting request's.
+  void hold(SocketId listener, std::map<int, Request>::iterator request);
+  // The listener's peer has gone: the first request waiting behind it still there takes its
+  // place; without one the game learns that the place is free.
+  void left(SocketId listener, QTcpSocket* peer);
   // Whether the peer of an incoming connection is still there: connected, and no goodbye
   // waiting unread. Drops what it sent meanwhile.
   bool stillThere(QTcpSocket* socket);
