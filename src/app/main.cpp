@@ -12,16 +12,25 @@
 #include "model/shell/windows.h"
 #include "model/translation.h"
 #include "ui/application.h"
+#include "ui/command_line.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/shell/main_menu_window.h"
 
 int main(int argc, char** argv) {
-  // Asked for the options, the program says them and ends, with or without a display.
+  // The command line is answered before Qt starts, with or without a display.
   const kr::CommandLine commandLine = kr::readCommandLine(argc, argv);
-  if (commandLine.help) {
-    std::fputs(kr::kUsage, stdout);
-    return 0;
+  switch (commandLine.asks) {
+    case kr::CommandLine::Asks::Help: std::fputs(kr::kUsage, stdout); return 0;
+    case kr::CommandLine::Asks::Version: std::fputs(kr::kVersion, stdout); return 0;
+    case kr::CommandLine::Asks::Wrong:
+      std::fprintf(stderr, "krepostan: %s\n%s", commandLine.wrong.c_str(), kr::kUsage);
+      return 2;
+    case kr::CommandLine::Asks::Play: break;
+  }
+  if (const std::string why = kr::missingDisplay(commandLine); !why.empty()) {
+    std::fprintf(stderr, "krepostan: %s\n", why.c_str());
+    return 1;
   }
   kr::keepLargeBuffersMapped();
   kr::FontConfigurationReading fontConfiguration;

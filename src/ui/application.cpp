@@ -32,27 +32,6 @@ namespace kr {
 
 Q_LOGGING_CATEGORY(startLog, "krepostan.start", QtWarningMsg)
 
-const char* const kUsage =
-    "Usage: krepostan [--language CODE]\n"
-    "Крепостан, a real-time base-building strategy game.\n"
-    "\n"
-    "  --language CODE  play in that language from now on (it is remembered for the starts\n"
-    "                   that name none): ru, Russian, the game's own and the first start's,\n"
-    "                   or a translation: " KREPOSTAN_TRANSLATIONS
-    "\n"
-    "  -h, --help       print these options and end\n";
-
-CommandLine readCommandLine(int argc, char** argv) {
-  CommandLine line;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--help" || a == "-h") line.help = true;
-    else if (a == "--language" && i + 1 < argc) line.language = argv[++i];
-    else if (a.rfind("--language=", 0) == 0) line.language = a.substr(sizeof "--language=" - 1);
-  }
-  return line;
-}
-
 QString localeFolderOf(const QString& programFolder) {
   const QDir program(programFolder);
   if (program.exists(QStringLiteral("locale"))) return program.filePath(QStringLiteral("locale"));

@@ -7,7 +7,6 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <functional>
-#include <string>
 #include <thread>
 
 class QTranslator;
@@ -19,15 +18,6 @@ namespace kr {
 // Quiet unless asked for with QT_LOGGING_RULES="krepostan.start.info=true"; a missing cue
 // folder is always reported.
 Q_DECLARE_LOGGING_CATEGORY(startLog)
-
-// What the command line asks of the game. Qt's own options (-platform, …) pass on to Qt.
-struct CommandLine {
-  std::string language;  // what --language names, as it was typed; empty when it names none
-  bool help = false;     // --help or -h: the options are printed and the program ends
-};
-CommandLine readCommandLine(int argc, char** argv);
-// What --help prints.
-extern const char* const kUsage;
 
 // Where the translations of a program in programFolder lie: locale/ beside it (the build
 // folder) or the locale folder of the prefix it is installed in (../share/locale from games/).

@@ -29,6 +29,7 @@
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/comm/network_dialog_window.h"
 #include "ui/comm/notepad_window.h"
+#include "ui/command_line.h"
 #include "ui/game_ui.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/shell/about_window.h"
@@ -66,32 +67,83 @@ TEST(Platform, WaylandIsNativeAndThePlayersChoiceWins) {
         << c.requested << " | " << c.display << " | " << c.wayland;
 }
 
-// --language passes on what it names, as typed (what it means is the model's); --help is
-// found wherever it stands; Qt's own options pass untouched.
-TEST(CommandLine, LanguageAsTypedAndHelpWhereverItStands) {
+// The command line of a start with those words after the program's name.
+CommandLine read(const std::vector<std::string>& args) {
+  std::vector<std::string> words{"krepostan"};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  return readCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+// --language passes on what it names, as typed (what it means is the model's); help and
+// version win wherever they stand; Qt's own options pass untouched; anything else is a wrong
+// command line.
+TEST(CommandLine, LanguageAsTypedQtsOptionsPassTheRestIsWrong) {
+  using Asks = CommandLine::Asks;
   struct Case {
     std::vector<std::string> args;
-    std::string language;
-    bool help;
+    Asks asks;
+    std::string language = {};
+    std::string platform = {};
   };
   const Case cases[] = {
-      {{}, "", false},
-      {{"--language", "en"}, "en", false},
-      {{"--language=en_GB.UTF-8"}, "en_GB.UTF-8", false},
-      {{"--language", "ru"}, "ru", false},
-      {{"--language"}, "", false},  // no language named
-      {{"-platform", "offscreen", "--help"}, "", true},
-      {{"--language", "EN-us", "-h"}, "EN-us", true},
+      {{}, Asks::Play},
+      {{"--language", "en"}, Asks::Play, "en"},
+      {{"--language=en_GB.UTF-8"}, Asks::Play, "en_GB.UTF-8"},
+      {{"--language", "ru"}, Asks::Play, "ru"},
+      {{"--language"}, Asks::Wrong},  // no language named
+      {{"-platform", "offscreen", "--help"}, Asks::Help, "", "offscreen"},
+      {{"--language", "EN-us", "-h"}, Asks::Help, "EN-us"},
+      {{"--version"}, Asks::Version},
+      {{"--bogus", "--version"}, Asks::Version},
+      {{"--bogus"}, Asks::Wrong},
+      {{"-x"}, Asks::Wrong},
+      {{"save.ssav"}, Asks::Wrong},
+      {{"--platform", "xcb", "-style=fusion", "-reverse", "-display", ":3"}, Asks::Play, "", "xcb"},
+      {{"-style"}, Asks::Wrong},      // Qt's option without its value
+      {{"-reverse=1"}, Asks::Wrong},  // one that takes none
   };
   for (const Case& c : cases) {
-    std::vector<std::string> words{"krepostan"};
-    words.insert(words.end(), c.args.begin(), c.args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    const CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data());
-    const std::string shown = words.size() > 1 ? words[1] : "(nothing)";
+    const CommandLine line = read(c.args);
+    const std::string shown = c.args.empty() ? "(nothing)" : c.args[0];
+    EXPECT_EQ(line.asks, c.asks) << shown;
     EXPECT_EQ(line.language, c.language) << shown;
-    EXPECT_EQ(line.help, c.help) << shown;
+    EXPECT_EQ(line.platform, c.platform) << shown;
+    if (c.asks == Asks::Wrong) {
+      EXPECT_FALSE(line.wrong.empty()) << shown;  // what to tell
+    }
+  }
+}
+
+// A display is missing only when neither variable names one and every platform that would
+// be tried needs one.
+TEST(CommandLine, NoDisplayOnlyWhereThePlatformNeedsOne) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* qpa;
+    const char* display;
+    const char* wayland;
+    bool missing;
+  };
+  const Case cases[] = {
+      {{}, nullptr, nullptr, nullptr, true},
+      {{}, "", "", "", true},
+      {{}, "xcb", nullptr, nullptr, true},
+      {{}, "wayland;xcb", nullptr, nullptr, true},
+      {{}, nullptr, ":0", nullptr, false},
+      {{}, nullptr, nullptr, "wayland-0", false},
+      {{}, "offscreen", nullptr, nullptr, false},
+      {{}, "wayland;offscreen", nullptr, nullptr, false},
+      {{"-platform", "offscreen"}, "xcb", nullptr, nullptr, false},
+      {{"-platform", "xcb"}, "offscreen", nullptr, nullptr, true},
+      {{"-display", ":5"}, "xcb", nullptr, nullptr, false},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line = read(c.args);
+    EXPECT_EQ(!missingDisplay(line, c.qpa, c.display, c.wayland).empty(), c.missing)
+        << (c.qpa ? c.qpa : "(unset)") << " | " << (c.display ? c.display : "(unset)") << " | "
+        << (c.wayland ? c.wayland : "(unset)");
   }
 }
 
