@@ -14,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/game_ui.h"
+#include "ui/platform/one_copy.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/shell/main_menu_window.h"
 
@@ -52,6 +53,13 @@ int main(int argc, char** argv) {
   if (!kr::text::speaksOwnLanguage())
     qCInfo(kr::startLog).noquote() << "texts in" << kr::text::spoken().c_str() << "from" << locale;
   fontConfiguration.wait();
+  // One copy runs on a desktop: a second start brings the first one's window to the front.
+  kr::OneCopy oneCopy;
+  if (oneCopy.start() == kr::OneCopy::Start::Raised) return 0;
+  if (oneCopy.start() == kr::OneCopy::Start::Unraised) {
+    std::fprintf(stderr, "krepostan: the game runs already and did not come to the front\n");
+    return 1;
+  }
   // The main menu's first frame is prepared on worker threads while the rest sets up.
   kr::MainMenuWindow::prepareFirstFrame();
   kr::setUpApplication();
@@ -74,6 +82,7 @@ int main(int argc, char** argv) {
   // window its size only after that (a Wayland compositor does so as the window is mapped).
   kr::GameUi ui(game, /*realTime=*/true);
   platform.setGameWindow(ui.screen());
+  oneCopy.setWindow(ui.screen());
   kr::onTerminationSignal([&ui, &game] { ui.input([&game] { kr::gameWindowClosed(game); }); });
   ui.input([&game] { kr::startUp(game); });
   if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");

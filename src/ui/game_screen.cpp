@@ -9,6 +9,7 @@
 
 #include "model/texts.h"
 #include "ui/application.h"
+#include "ui/platform/destroyed_elsewhere.h"
 
 namespace kr {
 
@@ -20,6 +21,10 @@ GameScreen::GameScreen() {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // The layers take the keyboard; the window itself only passes it on.
   setFocusPolicy(Qt::NoFocus);
+  // Destroyed by another program, the window is closed all the same.
+  onDestroyedElsewhere(this, [this] {
+    if (onClose_) onClose_();
+  });
 }
 
 void GameScreen::showOnScreen() {

@@ -17,7 +17,8 @@ class GameScreen : public QWidget {
 
   // Shows the window over the usable area of the primary screen, maximised.
   void showOnScreen();
-  // Runs when the desktop asks the window to close (Alt+F4, the task bar's close).
+  // Runs when the desktop asks the window to close (Alt+F4, the task bar's close), and when
+  // another program destroys it.
   void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
   // Runs when the desktop gives the window another size.
   void setOnResize(std::function<void()> onResize) { onResize_ = std::move(onResize); }

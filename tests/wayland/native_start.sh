@@ -49,7 +49,10 @@ if ! within 100 test -S "$scratch/$socket"; then
   exit 77
 fi
 
-env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client \
+# Not the session bus of whoever runs the test: a game they play meanwhile would take this
+# start for a second one and bring itself to the front instead.
+env -u DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY="$socket" \
+  WAYLAND_DEBUG=client \
   QT_LOGGING_RULES="krepostan.start.info=true" "$game" >"$scratch/game.log" 2>&1 &
 client=$!
 

@@ -158,24 +158,30 @@ Session::Session() {
 Session::~Session() {
   // The programs first, then the window manager or compositor, then the server they talk to.
   other_.stop();
+  secondGame_.stop();
   game_.stop();
   compositor_.stop();
   windowManager_.stop();
+  bus_.stop();
   server_.stop();
   std::error_code ignored;
   if (!keep_) fs::remove_all(folder_, ignored);
 }
 
 std::vector<std::string> Session::xEnvironment() const {
-  return {"DISPLAY=:" + display_,
-          "XAUTHORITY=" + authority().string(),
-          "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(),
-          "XDG_CONFIG_HOME=" + (folder_ / "config").string(),
-          "QT_QPA_PLATFORM=xcb",
-          "WAYLAND_DISPLAY",
-          "QT_SCALE_FACTOR",
-          "QT_SCREEN_SCALE_FACTORS",
-          "QT_AUTO_SCREEN_SCALE_FACTOR"};
+  std::vector<std::string> env{"DISPLAY=:" + display_,
+                               "XAUTHORITY=" + authority().string(),
+                               "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(),
+                               "XDG_CONFIG_HOME=" + (folder_ / "config").string(),
+                               "QT_QPA_PLATFORM=xcb",
+                               "WAYLAND_DISPLAY",
+                               "QT_SCALE_FACTOR",
+                               "QT_SCREEN_SCALE_FACTORS",
+                               "QT_AUTO_SCREEN_SCALE_FACTOR"};
+  // The session's own bus or none: never the one of whoever runs the walk.
+  env.push_back(bus_.started() ? "DBUS_SESSION_BUS_ADDRESS=unix:path=" + busSocket().string()
+                               : "DBUS_SESSION_BUS_ADDRESS");
+  return env;
 }
 
 // The game on the X server, or natively on the compositor with no X server for it; it notes
@@ -248,6 +254,20 @@ std::string Session::startServer(QSize screen) {
   return {};
 }
 
+std::string Session::startSessionBus() {
+  bus_ = Child({"dbus-daemon", "--session", "--nofork", "--nopidfile",
+                "--address=unix:path=" + busSocket().string()},
+               {}, folder_ / "dbus.log");
+  const auto deadline = Clock::now() + std::chrono::seconds(15);
+  while (!fs::exists(busSocket()) && bus_.running() && Clock::now() < deadline)
+    std::this_thread::sleep_for(kPoll);
+  if (fs::exists(busSocket())) return {};
+  const std::string log = tail(folder_ / "dbus.log", 5);
+  bus_.stop();
+  return "dbus-daemon did not start" +
+         (log.empty() ? std::string(" (is it installed?)") : ":\n" + log);
+}
+
 void Session::startWindowManager() {
   // Openbox runs the startup command once it has started and manages windows.
   windowManager_ =
@@ -274,9 +294,13 @@ void Session::startGame(const fs::path& program, const std::vector<std::string>&
     fs::create_hard_link(entry.path(), to, linked);
     if (linked) fs::copy_file(entry.path(), to);
   }
-  std::vector<std::string> argv{(copy / program.filename()).string()};
-  argv.insert(argv.end(), options.begin(), options.end());
-  game_ = Child(argv, gameEnvironment(), gameLog());
+  gameArgv_ = {(copy / program.filename()).string()};
+  gameArgv_.insert(gameArgv_.end(), options.begin(), options.end());
+  game_ = Child(gameArgv_, gameEnvironment(), gameLog());
+}
+
+void Session::startGameAgain() {
+  secondGame_ = Child(gameArgv_, gameEnvironment(), folder_ / "second-game.log");
 }
 
 void Session::startOther(const std::vector<std::string>& argv) {

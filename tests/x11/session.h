@@ -76,11 +76,17 @@ class Session {
   // The game's Wayland protocol log (WAYLAND_DEBUG=client) goes to its log.
   void logProtocol() { logProtocol_ = true; }
   std::filesystem::path compositorLog() const { return folder_ / "weston.log"; }
+  // Starts a session bus of the session's own (dbus-daemon) for the programs started from
+  // then on; without one they find no session bus. Empty on success, else why not.
+  std::string startSessionBus();
   // Copies the game's folder (the program and its cues, no saved game) into the scratch
   // folder and starts the copy there on this server.
   void startGame(const std::filesystem::path& program,
                  const std::vector<std::string>& options = {});
   Child& game() { return game_; }
+  // Starts the copy of the game once more, as a player starting it a second time does.
+  void startGameAgain();
+  Child& secondGame() { return secondGame_; }
   // Starts another program on this server, beside the game (one at a time).
   void startOther(const std::vector<std::string>& argv);
   Child& other() { return other_; }
@@ -95,15 +101,19 @@ class Session {
   std::vector<std::string> xEnvironment() const;
   // The X environment, or the compositor's when there is one.
   std::vector<std::string> gameEnvironment() const;
+  std::filesystem::path busSocket() const { return folder_ / "bus"; }
 
   std::filesystem::path folder_;
   std::string display_;
+  std::vector<std::string> gameArgv_;
   Child server_;
+  Child bus_;
   Child windowManager_;
   Child compositor_;
   QSize screen_;
   bool logProtocol_ = false;
   Child game_;
+  Child secondGame_;
   Child other_;
   bool keep_ = false;
 };

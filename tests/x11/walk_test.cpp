@@ -6,7 +6,8 @@
 // pixels, with the game's window holding the keyboard. A failing step names itself, prints
 // what the desktop showed and keeps the screenshot.
 //
-//   walk_test --game PROGRAM [--window-manager | --wayland] [--english] [--shots FOLDER]
+//   walk_test --game PROGRAM [--window-manager | --wayland | --edges] [--english]
+//             [--shots FOLDER]
 //
 // With --window-manager the walk runs under openbox: another program comes in front of the
 // open in-game menu and of the quit question and the game comes back as it was left, a game
@@ -15,8 +16,10 @@
 // server (so X input reaches the game as Wayland input, and the X screen shows what Weston
 // composes), in the window Weston gives it under its panel: the same walk, a game loaded from
 // the in-game menu, and the game left by the briefing's «Выйти» at the window's bottom edge.
-// With --english the game is started with --language en. With --shots every step's screen is
-// kept in FOLDER, to look at.
+// With --edges, under openbox and with a session bus of the walk's own, a second start brings
+// the game to the front and ends, and the game's window destroyed by another program ends the
+// game. With --english the game is started with --language en. With --shots every step's
+// screen is kept in FOLDER, to look at.
 // Exits 0 when the walk passes, 1 when a step fails, 77 when no X server, or on --wayland no
 // compositor, can be started.
 #include <X11/keysym.h>
@@ -482,6 +485,32 @@ const std::vector<Step>& steps() {
   return table;
 }
 
+// The program's edges on the desktop, under openbox with a session bus: a second start brings
+// the running game to the front and ends, and the game's window destroyed by another
+// program ends the game.
+const std::vector<Step>& edgeSteps() {
+  static const std::vector<Step> table{
+      {"the main menu comes up", [](Walk&) {}, [](Walk& w) { return w.expect({Role::MainMenu}); }},
+      {"another program comes in front of the game", switchAway, otherInFront},
+      {"a second start brings the game to the front and ends with status 0",
+       [](Walk& w) { w.session().startGameAgain(); },
+       [](Walk& w) -> std::string {
+         Child& second = w.session().secondGame();
+         if (second.running()) return "the second start is still running";
+         if (second.status() != 0)
+           return "the second start ended with status " + std::to_string(second.status());
+         return w.expect({Role::MainMenu});
+       }},
+      {"the game's window destroyed by another program ends the game with status 0",
+       [](Walk& w) {
+         const std::vector<TopWindow> game = w.gameWindows();
+         if (!game.empty()) w.desktop().destroy(game.front().id);
+       },
+       endedWell},
+  };
+  return table;
+}
+
 // Waits until the step's screen shows what it should; on failure says why and keeps the
 // screenshot.
 bool run(Walk& w, const Step& step, int number, const std::string& session) {
@@ -510,8 +539,10 @@ const char* nameOf(Desktops where) {
   return where == kWayland ? "wayland" : where == kWindowManager ? "openbox" : "bare";
 }
 
-int walk(const fs::path& program, Desktops where, bool english, const fs::path& shots) {
-  const std::string session = std::string(nameOf(where)) + (english ? "-english" : "");
+int walk(const fs::path& program, Desktops where, bool english, bool edges, const fs::path& shots) {
+  if (edges) where = kWindowManager;
+  const std::string session =
+      std::string(nameOf(where)) + (english ? "-english" : "") + (edges ? "-edges" : "");
   // In English the walk reads the game's texts as the game shows them.
   if (english && !text::speak("en", (program.parent_path() / "locale").string())) {
     std::fprintf(stderr, "walk %s: no English catalogue beside %s\n", session.c_str(),
@@ -522,6 +553,13 @@ int walk(const fs::path& program, Desktops where, bool english, const fs::path& 
   const auto desktop =
       where == kWayland ? startWaylandDesktop(s, kScreen) : startDesktop(s, kScreen);
   if (!desktop) return kSkip;
+  if (edges) {
+    if (const std::string why = s.startSessionBus(); !why.empty()) {
+      std::fprintf(stderr, "walk %s: %s (scripts/deps.sh installs it)\n", session.c_str(),
+                   why.c_str());
+      return 1;
+    }
+  }
   if (where == kWindowManager) {
     s.startWindowManager();
     const auto deadline = SteadyClock::now() + std::chrono::seconds(10);
@@ -545,7 +583,7 @@ int walk(const fs::path& program, Desktops where, bool english, const fs::path& 
   Walk w(s, *desktop, *view, where);
   const auto started = SteadyClock::now();
   int number = 0;
-  for (const Step& step : steps()) {
+  for (const Step& step : edges ? edgeSteps() : steps()) {
     if (!(step.where & where)) continue;
     ++number;
     if (!run(w, step, number, session)) {
@@ -572,6 +610,7 @@ int main(int argc, char** argv) {
   std::filesystem::path program;
   kr::x11::Desktops where = kr::x11::kBareServer;
   bool english = false;
+  bool edges = false;
   std::filesystem::path shots;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -579,14 +618,15 @@ int main(int argc, char** argv) {
     if (a == "--window-manager") where = kr::x11::kWindowManager;
     if (a == "--wayland") where = kr::x11::kWayland;
     if (a == "--english") english = true;
+    if (a == "--edges") edges = true;
     if (a == "--shots" && i + 1 < argc) shots = argv[++i];
   }
   if (program.empty()) {
     std::fprintf(stderr,
-                 "usage: %s --game PROGRAM [--window-manager | --wayland] [--english] "
-                 "[--shots FOLDER]\n",
+                 "usage: %s --game PROGRAM [--window-manager | --wayland | --edges] "
+                 "[--english] [--shots FOLDER]\n",
                  argv[0]);
     return 2;
   }
-  return kr::x11::walk(program, where, english, shots);
+  return kr::x11::walk(program, where, english, edges, shots);
 }

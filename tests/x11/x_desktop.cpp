@@ -233,6 +233,11 @@ void Desktop::closeFromFrame(WindowId window) { askWindowManager(window, c_->net
 
 void Desktop::activate(WindowId window) { askWindowManager(window, c_->netActiveWindow); }
 
+void Desktop::destroy(WindowId window) {
+  XDestroyWindow(c_->display, window);
+  XSync(c_->display, False);
+}
+
 QImage Desktop::grabScreen() {
   XWindowAttributes a;
   XGetWindowAttributes(c_->display, c_->root, &a);

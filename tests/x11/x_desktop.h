@@ -54,6 +54,8 @@ class Desktop {
   // Asks the window manager to bring the window to the front with the keyboard, as a click
   // on its task bar entry does.
   void activate(WindowId window);
+  // Destroys the window, as another program may (`xdotool windowclose`).
+  void destroy(WindowId window);
 
   // The game's window as the player sees it: the whole of it, or the area of it given.
   QImage grab(QRect area = {});
