@@ -4,8 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+bash scripts/deps.sh play
+# A fresh build folder is set up for the game alone: the tests and benchmarks need the test
+# command's packages. One that scripts/test.sh has set up keeps its choice.
+if [ -f build/CMakeCache.txt ]; then
+  cmake -S . -B build >/dev/null
+else
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKREPOSTAN_TESTS=OFF \
+    -DKREPOSTAN_BENCH=OFF -DKREPOSTAN_FUZZ=OFF >/dev/null
+fi
 echo "Building the game and its sound cues into build/bin/ (the compiler's output goes to build/run-build.log)…"
 if ! cmake --build build --target krepostan -j"$(nproc)" >build/run-build.log 2>&1; then
   tail -n 40 build/run-build.log >&2

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/deps.sh
+bash scripts/deps.sh test
 
 echo "== Code style =="
 bash scripts/check_format.sh
@@ -18,7 +18,8 @@ fi
 jobs="$(nproc)"
 
 echo "== Build and test (optimised) =="
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKREPOSTAN_WERROR=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKREPOSTAN_WERROR=ON \
+  -DKREPOSTAN_TESTS=ON -DKREPOSTAN_BENCH=ON -DKREPOSTAN_FUZZ=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
