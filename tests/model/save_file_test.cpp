@@ -319,15 +319,31 @@ TEST_F(SaveFileTest, FailedWriteKeepsTheOldSave) {
 }
 
 TEST_F(SaveFileTest, NowhereToWriteShowsTheMessage) {
-  // Both folders lie under a plain file: neither can exist.
+  // The program's folder lies under a plain file: it cannot exist. The user's data folder
+  // cannot either, or there is none: a player without a home (an empty or relative HOME)
+  // has none, and a relative one would be taken from wherever the game was started.
   folder.write("plain", {1, 2, 3});
-  platform.folder = folder.file("plain") + "/game";
-  platform.userFolder = folder.file("plain") + "/user";
-  inMenu(1, "Player1");
-  saveClick(game);
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, text::kSaveFailed);
-  EXPECT_TRUE(game.gameMenu().window.visible);
+  const std::filesystem::path started = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  for (const std::string& user :
+       {folder.file("plain") + "/user", std::string("home/krepostan"), std::string()}) {
+    SCOPED_TRACE("user folder \"" + user + "\"");
+    platform.messages.clear();
+    platform.folder = folder.file("plain") + "/game";
+    platform.userFolder = user;
+    inMenu(1, "Player1");
+    saveClick(game);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, text::kSaveFailed);
+    EXPECT_TRUE(game.gameMenu().window.visible);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("home")));
+    EXPECT_FALSE(std::filesystem::exists("/save.ssav"));
+    game.unload<Battlefield>();
+    platform.messages.clear();
+    loadSavedGame(game);
+    expectLoadFailed();
+  }
+  std::filesystem::current_path(started);
 }
 
 TEST_F(SaveFileTest, ReadOnlyProgramFolderSavesInTheUserFolder) {

@@ -29,8 +29,14 @@ bool holdsSave(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// A folder the save may go to: a whole path. The user's data folder is none when the
+// player has no home (an empty or relative HOME): a relative one would put the save under
+// whatever folder the game was started from.
+bool isSaveFolder(const std::string& folder) { return !folder.empty() && folder[0] == '/'; }
+
 // Writes the save into folder, creating the folder when it is missing.
 bool writeSaveInto(const std::string& folder, const SaveBytes& bytes) {
+  if (!isSaveFolder(folder)) return false;
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   return replaceFile(folder + "/" + kSaveFileName, bytes);
@@ -54,15 +60,16 @@ bool writeSave(Game& g, const SaveBytes& bytes) {
 std::string saveFilePath(Game& g) {
   const std::string program = g.platform.programFolder();
   const std::string folder = isWritableFolder(program) ? program : g.platform.userDataFolder();
-  return folder + "/" + kSaveFileName;
+  return isSaveFolder(folder) ? folder + "/" + kSaveFileName : std::string();
 }
 
 std::string loadFilePath(Game& g) {
   const std::string first = saveFilePath(g);
   if (holdsSave(first)) return first;
   const std::string program = g.platform.programFolder() + "/" + kSaveFileName;
-  const std::string other =
-      first == program ? g.platform.userDataFolder() + "/" + kSaveFileName : program;
+  const std::string user = g.platform.userDataFolder();
+  if (first == program && !isSaveFolder(user)) return first;
+  const std::string other = first == program ? user + "/" + kSaveFileName : program;
   return holdsSave(other) ? other : first;
 }
 

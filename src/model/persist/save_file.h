@@ -49,7 +49,8 @@ std::optional<SavedGame> decodeSave(std::span<const std::uint8_t> bytes);
 // Where "Сохранить" writes: the program's folder, or the user's data folder when the
 // program's folder cannot be written to (an installed program). A save that fails beside
 // the program goes to the user's data folder too, and takes the old one beside the program
-// away.
+// away. Empty when there is no such folder: the program's folder cannot be written to and the
+// player has no home (an empty or relative HOME, XDG_DATA_HOME passed over).
 std::string saveFilePath(Game& g);
 // Where the loader looks: the file the next save would write when there is a save file
 // there (a plain file or a link to one), else the one in the other folder when there is,
