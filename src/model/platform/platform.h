@@ -72,7 +72,8 @@ class Platform {
   // The folder the sound files live in (no trailing separator): beside the program in the
   // build folder, in the game's data folder in an installed copy.
   virtual std::string soundFolder() = 0;
-  // A folder of the user's own for data, used when the program's folder is not writable.
+  // A folder of the user's own for data, used when the program's folder is not writable;
+  // empty when the player has none (no whole path for a home).
   virtual std::string userDataFolder() = 0;
 
   // TCP. Handles stay valid until closed; events arrive through the sink.

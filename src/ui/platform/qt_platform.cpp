@@ -10,11 +10,11 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTime>
 #include <set>
 
 #include "model/cues.h"
+#include "model/persist/player_folder.h"
 #include "model/texts.h"
 #include "ui/battlefield/chat_box.h"
 #include "ui/platform/module_file.h"
@@ -237,9 +237,9 @@ std::string QtPlatform::soundFolder() {
   return soundFolder_.toStdString();
 }
 
-std::string QtPlatform::userDataFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-}
+// The player's data folder as the desktop's base directories name it; none without a home
+// (an empty or relative HOME), where Qt's own answer would be a relative folder.
+std::string QtPlatform::userDataFolder() { return playerFolder(PlayerFolderKind::Data); }
 
 // The game hands over its event sink as it starts; the module waits for the first listen
 // or connect. Before that no socket exists to accept on or to close.
