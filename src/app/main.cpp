@@ -15,8 +15,10 @@
 #include "ui/command_line.h"
 #include "ui/game_ui.h"
 #include "ui/platform/one_copy.h"
+#include "ui/platform/player_folders.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/shell/main_menu_window.h"
+#include "ui/window_placement.h"
 
 int main(int argc, char** argv) {
   // The command line is answered before Qt starts, with or without a display.
@@ -80,11 +82,19 @@ int main(int argc, char** argv) {
   // The game's window comes up maximised; the size the desktop gives it is the game's
   // screen, which the main menu reads as it loads, and again should the desktop give the
   // window its size only after that (a Wayland compositor does so as the window is mapped).
-  kr::GameUi ui(game, /*realTime=*/true);
+  // The player's choice of F11 (the ordinary window, and its size) is kept from the last
+  // game.
+  const QString settings = kr::playerConfigFolder();
+  const kr::WindowPlacement kept = kr::readWindowPlacement(settings);
+  kr::GameUi ui(game, /*realTime=*/true, kept);
   platform.setGameWindow(ui.screen());
   oneCopy.setWindow(ui.screen());
   kr::onTerminationSignal([&ui, &game] { ui.input([&game] { kr::gameWindowClosed(game); }); });
   ui.input([&game] { kr::startUp(game); });
   if (ui.mainMenu()) kr::noteFirstPaint(ui.mainMenu(), "main menu on screen");
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // A game that never left the maximised window leaves the player's folder as it was.
+  if (const kr::WindowPlacement now = ui.screen()->placement(); now != kept)
+    kr::writeWindowPlacement(settings, now);
+  return status;
 }

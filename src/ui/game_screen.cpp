@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
+#include <QWindowStateChangeEvent>
 
 #include "model/texts.h"
 #include "ui/application.h"
@@ -25,14 +27,77 @@ GameScreen::GameScreen() {
   onDestroyedElsewhere(this, [this] {
     if (onClose_) onClose_();
   });
+  // F11 wherever the keyboard is in the game's window, before any control sees the key.
+  auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+  f11->setContext(Qt::WindowShortcut);
+  connect(f11, &QShortcut::activated, this, [this] { switchPlacement(); });
 }
 
-void GameScreen::showOnScreen() {
+void GameScreen::showOnScreen(const WindowPlacement& placement) {
+  windowed_ = placement.windowed;
+  windowedSize_ = placement.size;
+  if (windowed_) showOrdinaryWindow();
+  else showMaximisedWindow();
+  // The game takes the keyboard as it comes up, even where no window manager gives it.
+  activateWindow();
+}
+
+void GameScreen::showMaximisedWindow() {
+  switching_ = isVisible();
+  setMinimumSize(0, 0);
+  // Changing the frame hides the window: it is shown again at once.
+  if (!(windowFlags() & Qt::FramelessWindowHint)) setWindowFlag(Qt::FramelessWindowHint, true);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     setGeometry(screen->availableGeometry());
   showMaximized();
-  // The game takes the keyboard as it comes up, even where no window manager gives it.
+}
+
+void GameScreen::showOrdinaryWindow() {
+  switching_ = isVisible();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect usable = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 720);
+  // First time: two thirds of the screen, never below the smallest window.
+  if (windowedSize_.isEmpty()) windowedSize_ = usable.size() * 2 / 3;
+  const QSize size = windowedSize_.expandedTo(kSmallestWindow);
+  if (windowFlags() & Qt::FramelessWindowHint) setWindowFlag(Qt::FramelessWindowHint, false);
+  setMinimumSize(kSmallestWindow);
+  setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+  setGeometry(QRect(QPoint(0, 0), size)
+                  .translated(usable.center() - QPoint(size.width() / 2, size.height() / 2)));
+  showNormal();
+}
+
+void GameScreen::switchPlacement() {
+  if (windowed_) windowedSize_ = size();
+  windowed_ = !windowed_;
+  if (windowed_) showOrdinaryWindow();
+  else showMaximisedWindow();
   activateWindow();
+}
+
+WindowPlacement GameScreen::placement() const {
+  return {windowed_, windowed_ ? size() : windowedSize_};
+}
+
+void GameScreen::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const Qt::WindowStates state = windowState();
+  const bool maximised = state & (Qt::WindowMaximized | Qt::WindowFullScreen);
+  if (switching_) {
+    // Placed as the switch asked: from now on a change is the player's.
+    if (maximised != windowed_) switching_ = false;
+    return;
+  }
+  const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  // The frame's maximise button; or the desktop's restore of the maximised window (not its
+  // coming back from the task bar, which passes through a minimised state).
+  const bool maximisedByDesktop = windowed_ && maximised;
+  const bool restoredByDesktop =
+      !windowed_ && state == Qt::WindowNoState && old == Qt::WindowMaximized;
+  if (maximisedByDesktop || restoredByDesktop)
+    QMetaObject::invokeMethod(
+        this, [this] { switchPlacement(); }, Qt::QueuedConnection);
 }
 
 void GameScreen::paintEvent(QPaintEvent* event) {

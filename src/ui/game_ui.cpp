@@ -64,7 +64,7 @@ M& GameUi::model() const {
   return game.window<M>();
 }
 
-GameUi::GameUi(Game& g, bool realTime)
+GameUi::GameUi(Game& g, bool realTime, const WindowPlacement& placement)
     : game(g), hosts_(hostsFor(*this, GameWindows{})), realTime_(realTime) {
   // The backdrop comes up with the in-game menu, right under it, even when it was shown
   // already and the battlefield has come in front of it since.
@@ -80,9 +80,7 @@ GameUi::GameUi(Game& g, bool realTime)
     screen_.setGeometry(0, 0, full.width, full.height);
     screen_.show();
   } else {
-    screen_.showOnScreen();
-    // The size the desktop gives the game's window is the game's screen.
-    screen_.setOnResize([this] { input([this] { screenChanged(game); }); });
+    screen_.showOnScreen(placement);
     elapsed_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -90,6 +88,9 @@ GameUi::GameUi(Game& g, bool realTime)
     // Socket events change the game outside any window's input: they are input too.
     game.platform.setSocketEvents(this);
   }
+  // The size the game's window gets (from the desktop, or from the player's switch between
+  // the maximised and the ordinary window) is the game's screen: every screen follows it.
+  screen_.setOnResize([this] { input([this] { screenChanged(game); }); });
 }
 
 GameUi::~GameUi() {

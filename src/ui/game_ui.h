@@ -60,7 +60,8 @@ class GameUi : public QObject, public SocketEvents {
   // With realTime the game clock follows the wall clock: the program wakes up when the
   // earliest running game timer falls due and sleeps while none runs. Without it (tests) the
   // caller advances the clock and calls sync().
-  GameUi(Game& game, bool realTime);
+  // In real time the game's window comes up as placed (maximised by default).
+  GameUi(Game& game, bool realTime, const WindowPlacement& placement = {});
   ~GameUi() override;
 
   Game& game;

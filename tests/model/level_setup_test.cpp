@@ -16,6 +16,7 @@
 #include "model/core/level_setup.h"
 #include "model/core/palette.h"
 #include "model/core/world.h"
+#include "model/shell/main_menu.h"
 #include "model/shell/windows.h"
 #include "support/game_fixture.h"
 
@@ -127,6 +128,88 @@ TEST_F(LevelSetupTest, LayoutFollowsTheScreen) {
   EXPECT_FLOAT_EQ(f.chatBox.width, 1920 - 136.8f - 169);
   EXPECT_FLOAT_EQ(f.viewFrame.width, 1920 - 136.8f - 169);
   EXPECT_FLOAT_EQ(f.viewFrame.height, 1050);
+}
+
+// Every control of the panels lies inside its frame and every frame inside the screen (the
+// minimap's column, taller than any screen, inside across), at every size from the
+// smallest the game plays in; where the screen is high enough for the
+// power switch under the resources frame the layout is the one above.
+TEST_F(LevelSetupTest, EveryPanelIsWholeOnEveryScreen) {
+  struct Case {
+    int width;
+    int height;
+    bool underMinimap;
+  };
+  for (const Case c : {Case{1024, 600, true}, Case{1280, 690, true}, Case{1366, 713, true},
+                       Case{1366, 714, false}, Case{1366, 728, false}, Case{1920, 1048, false}}) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    platform.usable = platform.full = {c.width, c.height};
+    Battlefield& f = startLevel(1);
+    EXPECT_EQ(inspectionUnderMinimap(game), c.underMinimap);
+    const auto inside = [](const Control& inner, float width, float height) {
+      return inner.left >= 0 && inner.top >= 0 && inner.right() <= width + 0.5f &&
+             inner.bottom() <= height + 0.5f;
+    };
+    const auto w = static_cast<float>(c.width);
+    const auto h = static_cast<float>(c.height);
+    for (const Control* frame :
+         {&f.buildFrame, &f.resourcesFrame, &f.inspectionFrame, &f.chatLine, &f.chatBox})
+      EXPECT_TRUE(inside(*frame, w, h)) << frame->left << ", " << frame->top;
+    // The minimap's column runs on past the bottom edge, whatever the screen.
+    EXPECT_FLOAT_EQ(f.minimapFrame.right(), w);
+    for (const Control* c2 : {&f.inspectedName, &f.inspectedWood, &f.powerSwitch})
+      EXPECT_TRUE(inside(*c2, f.inspectionFrame.width, f.inspectionFrame.height));
+    for (const Control* c2 : {&f.woodIncome, &f.woodTitle})
+      EXPECT_TRUE(inside(*c2, f.resourcesFrame.width, f.resourcesFrame.height));
+    EXPECT_TRUE(inside(f.readyIcon, f.buildFrame.width, f.buildFrame.height));
+    // The inspection frame keeps clear of the other panels and of the minimap.
+    if (c.underMinimap) EXPECT_GE(f.inspectionFrame.top, f.minimapFrame.top + f.minimap.bottom());
+    else EXPECT_GE(f.inspectionFrame.top, f.resourcesFrame.bottom() - 1);
+    game.unload<Battlefield>();
+  }
+}
+
+// A running battle through a smaller window and back: the panels follow, the view comes
+// back within reach of edge scrolling, and nothing of the game itself changes.
+TEST_F(LevelSetupTest, AResizeLaysTheBattleOutAgainAndChangesNothingElse) {
+  struct Case {
+    const char* name;
+    float viewX, viewY;  // before the resize
+    float backX, backY;  // after the round trip
+  };
+  // At 1920 x 1048 edge scrolling stops at the first step at or past 6000 - 1920 + 305.8 -
+  // 170 = 4215.8 across and 6000 - 1048 - 150 = 4802 down.
+  for (const Case c : {Case{"the view at the far edges", 4250, 4850, 4250, 4850},
+                       Case{"the view near the top-left corner", 100, 50, 100, 50},
+                       Case{"the view beyond, after a minimap jump", 5900, 5900, 4250, 4850}}) {
+    SCOPED_TRACE(c.name);
+    platform.usable = platform.full = {1920, 1048};
+    Battlefield& f = startLevel(1);
+    f.energy = 1234;
+    f.locatorBuilt = true;
+    scrollViewTo(f, c.viewX, c.viewY);
+    advance(1000);
+    const auto energy = f.energy;
+    const auto economyDue = game.clock.dueAt(kEconomyTimer);
+    for (const Size size : {Size{1280, 690}, Size{1920, 1048}}) {
+      platform.usable = platform.full = size;
+      screenChanged(game);
+      EXPECT_FLOAT_EQ(f.minimapFrame.right(), static_cast<float>(size.width));
+      EXPECT_FLOAT_EQ(f.viewFrame.height, static_cast<float>(size.height));
+      EXPECT_FLOAT_EQ(f.viewFrame.width, static_cast<float>(size.width) - 136.8f - 169);
+      const ScrollLimit limit = scrollLimit(game);
+      EXPECT_LT(f.viewX, limit.x + kScrollStep);
+      EXPECT_LT(f.viewY, limit.y + kScrollStep);
+    }
+    EXPECT_FLOAT_EQ(f.viewX, c.backX);
+    EXPECT_FLOAT_EQ(f.viewY, c.backY);
+    EXPECT_FLOAT_EQ(f.mapSurface.left, -c.backX);
+    EXPECT_FLOAT_EQ(f.viewFrame.top, c.backY);
+    EXPECT_EQ(f.energy, energy);
+    EXPECT_EQ(game.clock.dueAt(kEconomyTimer), economyDue);
+    EXPECT_TRUE(f.objects[0].shown);
+    game.unload<Battlefield>();
+  }
 }
 
 TEST_F(LevelSetupTest, MissionTwoShowsTheEnemyAndStartsTheBot) {

@@ -158,14 +158,16 @@ TEST(WindowFlow, EndingTheProgramStopsEverythingAtOnce) {
   }
 }
 
-// The desktop may give the game's window its final size only after the main menu is up (a
-// compositor's panel that comes up late): the menus follow it, a game under way does not.
-TEST(WindowFlow, AChangedScreenIsReadAgainOnlyWhileTheMenusAreUp) {
+// The desktop may give the game's window another size at any time (a panel that comes up
+// late, a resolution change, the player's ordinary window): every screen follows it.
+TEST(WindowFlow, EveryScreenFollowsAChangedScreen) {
   const std::vector<std::pair<const char*, Steps>> cases = {
       {"main menu", startProgram},
       {"about box over the main menu", then(startProgram, aboutClick)},
       {"briefing", toBriefing},
+      {"briefing, terrain loaded", then(toBriefing, loadTerrain)},
       {"battlefield", toBattlefield},
+      {"message box over the battlefield", then(kMenu, menuExitClick)},
   };
   for (const auto& [name, steps] : cases) {
     SCOPED_TRACE(name);
@@ -173,11 +175,27 @@ TEST(WindowFlow, AChangedScreenIsReadAgainOnlyWhileTheMenusAreUp) {
     platform.usable = platform.full = {1920, 1080};
     Game game(platform);
     steps(game);
-    platform.usable = platform.full = {1920, 1048};
+    platform.usable = platform.full = {1280, 690};
     screenChanged(game);
-    const bool menusOnly = !game.loaded<Briefing>() && !game.loaded<Battlefield>();
-    EXPECT_EQ(game.screenHeight, menusOnly ? 1048 : 1080);
-    EXPECT_EQ(game.fullScreenHeight, menusOnly ? 1048 : 1080);
+    EXPECT_EQ(game.screenWidth, 1280);
+    EXPECT_EQ(game.screenHeight, 690);
+    EXPECT_EQ(game.fullScreenHeight, 690);
+    if (game.loaded<Briefing>()) {
+      const Briefing& w = game.briefing();
+      EXPECT_FLOAT_EQ(w.loadButton.left + w.loadButton.width / 2, 640);
+      EXPECT_FLOAT_EQ(w.quitButton.bottom(), 690);
+      EXPECT_FLOAT_EQ(w.briefLabel.width, 1280);
+    }
+    if (game.loaded<Battlefield>()) {
+      const Battlefield& f = game.battlefield();
+      EXPECT_FLOAT_EQ(f.minimapFrame.right(), 1280);
+      EXPECT_FLOAT_EQ(f.chatLine.bottom(), 690);
+    }
+    if (game.loaded<MessageBox>()) {
+      const MessageBox& box = game.messageBox();
+      EXPECT_LE(box.left + box.width, 1280);
+      EXPECT_LE(box.top + box.height, 690);
+    }
   }
 }
 

@@ -350,13 +350,14 @@ TEST_F(BattlefieldWindowTest, ALongChatLineAfterASaveBreaksBetweenWords) {
   EXPECT_TRUE(lines[2].front().isLetter());
   for (const QString& l : lines)
     EXPECT_LE(QFontMetricsF(box->font()).horizontalAdvance(l), box->width() - 4) << l.toStdString();
-  EXPECT_EQ(box->height(), 27 + 2 * 27);
+  EXPECT_EQ(box->height() - box->roomAbove(), 27 + 2 * 27);
   EXPECT_EQ(box->geometry().bottom(), bottom);
   // The box draws all three: red letters on each line's band.
   const QImage shown = box->grab().toImage();
   for (int line = 0; line < 3; ++line) {
     int red = 0;
-    for (int y = line * 27; y < (line + 1) * 27; ++y)
+    const int top = box->roomAbove() + line * 27;
+    for (int y = top; y < top + 27; ++y)
       for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y).red() > 128;
     EXPECT_GT(red, 50) << "line " << line;
   }

@@ -14,6 +14,7 @@
 #include "model/game.h"
 #include "model/shell/briefing.h"
 #include "model/shell/main_menu.h"
+#include "model/shell/windows.h"
 #include "ui/application.h"
 #include "ui/battlefield/battlefield_window.h"
 #include "ui/game_ui.h"

@@ -10,7 +10,7 @@ namespace kr {
 
 namespace {
 
-constexpr float kStep = 50;
+constexpr float kStep = kScrollStep;
 constexpr int kEdgeZone = 10;
 
 }  // namespace

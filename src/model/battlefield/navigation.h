@@ -8,6 +8,9 @@ namespace kr {
 class Game;
 struct Battlefield;
 
+// How far one tick of edge scrolling moves the view, map pixels.
+inline constexpr float kScrollStep = 50;
+
 // Scrolls the view to a map point, its top-left corner: the map surface stands at minus the
 // point in the window and the minimap's view frame at the point. Nothing else moves them.
 void scrollViewTo(Battlefield& f, float x, float y);

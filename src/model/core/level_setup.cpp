@@ -1,6 +1,7 @@
 // Loading the battlefield window: level setup, layout, enemy headquarters.
 #include "model/core/level_setup.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/battlefield/navigation.h"
@@ -59,12 +60,9 @@ void resetWorld(Battlefield& f) {
 
 // The minimap works in map coordinates; its view frame is the part of the map on screen,
 // at the map's top-left corner. The palette opens on page 1.
-void resetView(Game& g, Battlefield& f) {
+void resetView(Battlefield& f) {
   f.markers[0].left = f.objects[0].left;
   f.markers[0].top = f.objects[0].top;
-  f.viewFrame.height = static_cast<float>(g.screenHeight);
-  f.viewFrame.width =
-      static_cast<float>(g.screenWidth) - f.resourcesFrame.width - f.minimapFrame.width;
   f.minimapPicture.width = kMapWidth;
   f.minimapPicture.height = kMapHeight;
   scrollViewTo(f, 0, 0);
@@ -96,6 +94,14 @@ void battlefieldUnload(Game& g) {
   closeSockets(g);
 }
 
+bool inspectionUnderMinimap(const Game& g) {
+  const Battlefield& f = g.battlefield();
+  // Under the resources frame the inspection frame reaches down to the screen's bottom.
+  const float height =
+      static_cast<float>(g.fullScreenHeight) - f.buildFrame.height - Battlefield::kResourcesHeight;
+  return height < f.powerSwitch.bottom();
+}
+
 void layoutBattlefield(Game& g) {
   Battlefield& f = g.battlefield();
   const float sw = static_cast<float>(g.screenWidth);
@@ -104,12 +110,41 @@ void layoutBattlefield(Game& g) {
   f.minimapFrame.left = sw - f.minimapFrame.width;
   f.buildFrame.left = sw - f.buildFrame.width - f.minimapFrame.width;
   f.resourcesFrame.left = f.buildFrame.left;
-  f.inspectionFrame.left = f.buildFrame.left;
-  f.inspectionFrame.height = fullH - f.buildFrame.height - f.resourcesFrame.height;
+  if (inspectionUnderMinimap(g)) {
+    // The column under the minimap is free: the inspection frame stands there whole, and
+    // the resources frame ends at the window's bottom edge.
+    f.inspectionFrame.left =
+        f.minimapFrame.left + (f.minimapFrame.width - f.inspectionFrame.width) / 2;
+    f.inspectionFrame.top = f.minimap.bottom() + 8;
+    f.inspectionFrame.height = Battlefield::kInspectionHeight;
+    f.resourcesFrame.height = std::min(Battlefield::kResourcesHeight, fullH - f.resourcesFrame.top);
+  } else {
+    f.resourcesFrame.height = Battlefield::kResourcesHeight;
+    f.inspectionFrame.left = f.buildFrame.left;
+    f.inspectionFrame.top = Battlefield::kInspectionTop;
+    f.inspectionFrame.height = fullH - f.buildFrame.height - f.resourcesFrame.height;
+  }
   f.chatLine.top = fullH - f.chatLine.height;
   f.chatBox.top = sh - f.chatBox.height - f.chatLine.height;
   f.chatLine.width = sw - f.buildFrame.width - f.minimapFrame.width - f.chatLine.left;
   f.chatBox.width = sw - f.buildFrame.width - f.minimapFrame.width - f.chatBox.left;
+  // The minimap's frame is the part of the map the strip left of the panels shows.
+  f.viewFrame.height = sh;
+  f.viewFrame.width = sw - f.resourcesFrame.width - f.minimapFrame.width;
+}
+
+void battlefieldScreenChanged(Game& g) {
+  layoutBattlefield(g);
+  // A larger window brings the far limits of edge scrolling nearer: a view beyond them comes
+  // back to where edge scrolling would have stopped, the first step at or past the limit.
+  Battlefield& f = g.battlefield();
+  const ScrollLimit limit = scrollLimit(g);
+  const auto furthest = [](float limit) {
+    return limit <= 0 ? 0.0f : std::ceil(limit / kScrollStep) * kScrollStep;
+  };
+  const float x = std::min(f.viewX, furthest(limit.x));
+  const float y = std::min(f.viewY, furthest(limit.y));
+  if (x != f.viewX || y != f.viewY) scrollViewTo(f, x, y);
 }
 
 void levelSetup(Game& g) {
@@ -133,7 +168,7 @@ void levelSetup(Game& g) {
       std::chrono::milliseconds(static_cast<int>(std::nearbyint((r * 10.0f + 10.0f) * 1000.0f))));
   if (level.botStartsWithMission) g.clock.setEnabled(kBotTimer, true);
 
-  resetView(g, f);
+  resetView(f);
   if (level.goal) g.missionGoalText = level.goal;
   if (!level.unlocksPalette) {
     for (const BuildingKind& kind : kBuildingKinds)

@@ -124,7 +124,8 @@ struct Battlefield {
       Control::at(8, 172.4f, 120.8f, 2), Control::at(8, 338, 120.8f, 2)};
 
   // The "Ресурсы" frame.
-  Control resourcesFrame = Control::at(816, 424, 136.8f, 185, text::kResourcesFrame);
+  static constexpr float kResourcesHeight = 185;
+  Control resourcesFrame = Control::at(816, 424, 136.8f, kResourcesHeight, text::kResourcesFrame);
   Control resourcesFrameTitle = Control::at(0, 0, 134.4f, 32.8f, text::kResourcesFrame);
   Control energyTitle = Control::at(5.3f, 32, 72.8f, 16.8f, text::kEnergyTitle);
   Control energyStock = Control::at(73.3f, 32, 80.8f, 24.8f);
@@ -143,7 +144,11 @@ struct Battlefield {
                                                 Control::at(4, 124.4f, 128.8f, 2)};
 
   // The inspection frame and the health bar on the map.
-  Control inspectionFrame = Control::at(816, 608, 136.8f, 233);
+  // Under the resources frame, or under the minimap in a window too low for its power
+  // switch there (layoutBattlefield).
+  static constexpr float kInspectionTop = 608;
+  static constexpr float kInspectionHeight = 233;
+  Control inspectionFrame = Control::at(816, kInspectionTop, 136.8f, kInspectionHeight);
   Control inspectedName = Control::at(0, 0, 134.4f, 24.8f);
   Control inspectedEnergy = Control::at(0, 24, 134.4f, 16.8f);
   Control inspectedMetal = Control::at(0, 40, 134.4f, 16.8f);

@@ -56,6 +56,15 @@ void layout(Game& g, Briefing& w) {
   }
 }
 
+// "Начать": where "Загрузить" was once the map is painted on a level that asks no name.
+void placeStartButton(Game& g, Briefing& w) {
+  if (levelRules(g.levelNumber).asksName || !g.loaded<Battlefield>() ||
+      !g.battlefield().minimapPictureReady)
+    return;
+  const auto S = static_cast<float>(g.fullScreenHeight);
+  w.startButton.top = S / 2 - w.startButton.height / 2 + w.startButton.height;
+}
+
 // True when the shown text ends a sentence or a clause: ": ", "? ", "! " or ". ".
 bool endsSentence(std::u32string_view shown) {
   if (shown.size() < 2 || shown.back() != U' ') return false;
@@ -78,13 +87,8 @@ void startPause(Game& g, Briefing& w) {
 void finishLoading(Game& g, Briefing& w, Battlefield& f) {
   f.minimapPictureReady = true;
   g.clock.setEnabled(kLoadingTimer, false);
-  if (levelRules(g.levelNumber).asksName) {
-    if (g.playerNick.empty()) g.playerNick = text::kDefaultNick;
-  } else {
-    // Where "Загрузить" was.
-    const auto S = static_cast<float>(g.fullScreenHeight);
-    w.startButton.top = S / 2 - w.startButton.height / 2 + w.startButton.height;
-  }
+  if (levelRules(g.levelNumber).asksName && g.playerNick.empty()) g.playerNick = text::kDefaultNick;
+  placeStartButton(g, w);
   w.startButton.visible = true;
 }
 
@@ -147,6 +151,12 @@ void briefingLoad(Game& g) {
   g.loadX = 0;
   g.loadY = 0;
   g.battlefield().terrainTiles.clear();
+}
+
+void briefingScreenChanged(Game& g) {
+  Briefing& w = g.briefing();
+  layout(g, w);
+  placeStartButton(g, w);
 }
 
 void typewriterTick(Game& g) {

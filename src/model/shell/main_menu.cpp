@@ -2,12 +2,15 @@
 #include "model/shell/main_menu.h"
 
 #include "model/comm/windows.h"
+#include "model/core/level_setup.h"
 #include "model/core/levels.h"
 #include "model/core/world.h"
 #include "model/cues.h"
 #include "model/game.h"
 #include "model/input.h"
 #include "model/persist/save_file.h"
+#include "model/shell/briefing.h"
+#include "model/shell/message_box.h"
 #include "model/shell/windows.h"
 
 namespace kr {
@@ -82,8 +85,12 @@ void aboutClose(Game& g) { g.unload<AboutBox>(); }
 void gameWindowClosed(Game& g) { g.end(); }
 
 void screenChanged(Game& g) {
-  // Once a game is under way its screens stand as they were laid out.
-  if (g.loaded<MainMenu>() && !g.loaded<Battlefield>() && !g.loaded<Briefing>()) readScreen(g);
+  readScreen(g);
+  // The screens that lay themselves out by the screen's size do so again; the others are
+  // centred on it as they are drawn.
+  if (g.loaded<Briefing>()) briefingScreenChanged(g);
+  if (g.loaded<Battlefield>()) battlefieldScreenChanged(g);
+  if (g.loaded<MessageBox>()) messageBoxScreenChanged(g);
 }
 
 void backdropLoad(Game& g) {

@@ -18,8 +18,10 @@ void aboutClose(Game& g);        // the about box's close box
 // The game's window closed from the desktop (Alt+F4, the task bar): the program ends at
 // once, as a confirmed "Выход" of the in-game menu ends it, whichever screen is up.
 void gameWindowClosed(Game& g);
-// The screen changed its size (the desktop gave the game's window another one): read again
-// while only the menus are up, as the main menu reads it when it loads.
+// The screen changed its size (the desktop gave the game's window another one, or the
+// player switched between the maximised and the ordinary window): the screen size is read
+// again and every loaded screen lays itself out for it by its own rules. Stocks, timers and
+// the map stay as they are.
 void screenChanged(Game& g);
 void backdropLoad(Game& g);
 // Makes a window translucent at alpha of 255 (the backdrop).

@@ -1,6 +1,8 @@
 // The game's own message box: filling it, its flagged actions and dragging its caption.
 #include "model/shell/message_box.h"
 
+#include <algorithm>
+
 #include "model/core/world.h"
 #include "model/game.h"
 #include "model/input.h"
@@ -25,6 +27,16 @@ void messageBoxLoad(Game& g) {
   MessageBox& box = g.messageBox();
   box.left = (static_cast<float>(g.screenWidth) - box.width) / 2;
   box.top = (static_cast<float>(g.screenHeight) - box.height) / 2;
+}
+
+void messageBoxScreenChanged(Game& g) {
+  // Centred when it opened, perhaps dragged since: it stays where it is while it lies inside
+  // the screen, and comes back inside when the screen shrinks under it.
+  MessageBox& box = g.messageBox();
+  const float w = static_cast<float>(g.screenWidth);
+  const float h = static_cast<float>(g.screenHeight);
+  box.left = std::max(0.0f, std::min(box.left, w - box.width));
+  box.top = std::max(0.0f, std::min(box.top, h - box.height));
 }
 
 void messageYesClick(Game& g) {

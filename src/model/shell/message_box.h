@@ -14,6 +14,8 @@ enum class Answers { kYesNo, kOkOnly };
 void showMessageBox(Game& g, const std::string& text, Answers answers, const std::string& caption);
 // The message box's load handler: it opens centred on the screen.
 void messageBoxLoad(Game& g);
+// The screen changed its size: the box comes back inside it if it now lies partly outside.
+void messageBoxScreenChanged(Game& g);
 void messageYesClick(Game& g);
 void messageNoClick(Game& g);
 // Dragging the caption strip: a press, every pointer move until the release (the box

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 #include "model/comm/chat.h"
 #include "model/core/world.h"
@@ -21,9 +22,21 @@ float chatBoxTextWidth(const std::string& text) {
 }
 
 ChatView::ChatView(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   setFont(chatBoxFont());
+  // The highest marks of the face's Cyrillic capitals.
+  const int top = -fontMetrics().boundingRect(QStringLiteral("ЁЙ")).top();
+  roomAbove_ = std::max(0, top - baseline());
+}
+
+int ChatView::baseline() const {
+  // Each line sits on a baseline that leaves room for the tails of р and у.
+  return static_cast<int>(kChatLineHeight) - fontMetrics().descent();
+}
+
+void ChatView::place(const QRect& r) {
+  const QRect whole = r.adjusted(0, -roomAbove_, 0, 0);
+  if (geometry() != whole) setGeometry(whole);
 }
 
 void ChatView::setLines(const QStringList& lines) {
@@ -34,16 +47,15 @@ void ChatView::setLines(const QStringList& lines) {
 
 void ChatView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), Qt::black);
+  // The box is black; the room above it shows the map.
+  const QRect box = rect().adjusted(0, roomAbove_, 0, 0);
+  p.fillRect(box, Qt::black);
   p.setPen(QColor(255, 0, 0));
   const int lineHeight = static_cast<int>(kChatLineHeight);
   const int margin = static_cast<int>(kChatTextMargin);
-  // The face is taller than a line: each line sits on a baseline that leaves room for the
-  // tails of р and у, and the capitals still fit above it.
-  const int baseline = lineHeight - p.fontMetrics().descent();
   p.setClipRect(rect().adjusted(margin, 0, -margin, 0));
-  for (int i = 0; i < lines_.size() && i * lineHeight < height(); ++i)
-    p.drawText(QPoint(margin, i * lineHeight + baseline), lines_[i]);
+  for (int i = 0; i < lines_.size() && i * lineHeight < box.height(); ++i)
+    p.drawText(QPoint(margin, roomAbove_ + i * lineHeight + baseline()), lines_[i]);
 }
 
 ChatLine::ChatLine(GameUi& ui, QWidget* parent) : QLineEdit(parent), ui_(ui) {
@@ -66,7 +78,9 @@ ChatBox::ChatBox(GameUi& ui, QWidget* window)
 }
 
 void ChatBox::sync(const Battlefield& f) {
-  syncGeometry(box_, f.chatBox);
+  box_->place(pixelRect(f.chatBox));
+  if (box_->isVisibleTo(box_->parentWidget()) != f.chatBox.visible)
+    box_->setVisible(f.chatBox.visible);
   if (f.chatBox.caption != brokenText_ || f.chatBox.width != brokenWidth_) {
     brokenText_ = f.chatBox.caption;
     brokenWidth_ = f.chatBox.width;

@@ -20,18 +20,26 @@ QFont chatBoxFont();
 float chatBoxTextWidth(const std::string& text);
 
 // The chat box: red lines on black, one line every 27 pixels, as tall as its control; the
-// game breaks its text into the lines it draws.
+// game breaks its text into the lines it draws. The face is taller than a line: the marks
+// over the capitals of the first line (Ё, Й) reach above the box, over the map, and the
+// view reaches up as far to draw them there.
 class ChatView : public QWidget {
  public:
   explicit ChatView(QWidget* parent);
   void setLines(const QStringList& lines);
   const QStringList& lines() const { return lines_; }
+  // Places the view for the box's control r: the box, and the room above it for the marks.
+  void place(const QRect& r);
+  // How far the marks over the capitals reach above a line, pixels.
+  int roomAbove() const { return roomAbove_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
 
  private:
+  int baseline() const;
   QStringList lines_;
+  int roomAbove_ = 0;
 };
 
 // The input line: a double-click sends what it holds.

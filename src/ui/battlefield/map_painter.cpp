@@ -14,6 +14,7 @@
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
 #include "ui/widgets/faces.h"
+#include "ui/widgets/outline.h"
 #include "ui/widgets/rect_union.h"
 
 namespace kr {
@@ -33,14 +34,6 @@ constexpr int kMaxGroundRects = 1000;
 bool opaqueSprite(const std::string& name) {
   const auto* info = kr::sprites::findSprite(name);
   return info && kr::sprites::isOpaque(info->kind);
-}
-
-void drawOutline(QPainter& p, const QRect& r, const QColor& colour) {
-  if (r.width() <= 0 && r.height() <= 0) return;
-  p.setPen(QPen(colour, 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRect(r.topLeft(), QSize(std::max(1, r.width()), std::max(1, r.height())))
-                 .adjusted(0, 0, -1, -1));
 }
 
 // The shown objects of one layer reaching into `area` (widget pixels), in slot order.

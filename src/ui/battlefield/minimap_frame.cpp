@@ -12,6 +12,7 @@
 #include "ui/game_ui.h"
 #include "ui/sprites/sprite_store.h"
 #include "ui/widgets/control_sync.h"
+#include "ui/widgets/outline.h"
 
 namespace kr {
 
@@ -132,9 +133,7 @@ void MinimapPicture::paintEvent(QPaintEvent*) {
   if (f.viewFrame.visible) {
     const QRectF r =
         toWidget(f.viewFrame.left, f.viewFrame.top, f.viewFrame.width, f.viewFrame.height);
-    p.setPen(QPen(QColor(255, 255, 0), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
+    drawOutline(p, r.toRect(), QColor(255, 255, 0));
   }
 
   if (f.curtain.visible)
@@ -153,6 +152,8 @@ void MinimapPicture::mousePressEvent(QMouseEvent* event) {
 }
 
 MinimapFrame::MinimapFrame(GameUi& ui, QWidget* parent) : PanelFrame(parent) {
+  // Its column runs on past the window's bottom edge, as the game lays it out.
+  setObjectName(QStringLiteral("minimapColumn"));
   title_ = addLabel(true);
   title_->setAlignment(Qt::AlignCenter);
   picture_ = new MinimapPicture(ui, this);

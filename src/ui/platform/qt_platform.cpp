@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTime>
 #include <set>
 
@@ -166,6 +168,21 @@ void QtPlatform::playSound(const std::string& path) {
   if (!channel->play(file) && file != defaultCue) channel->play(defaultCue);
 }
 
+void QtPlatform::fitTitle(QMessageBox& box) {
+  // Qt sizes the box to its text alone: a short text made it so narrow that the desktop cut
+  // its title. It is made as wide as the title in a title bar's bold face, with room for
+  // the frame's buttons, and the text's lines wide enough to read.
+  QFont titleFace = box.font();
+  titleFace.setBold(true);
+  titleFace.setPointSizeF(titleFace.pointSizeF() * 1.25);
+  const int titleRoom = 160;  // the frame's icon and its close, maximise and minimise buttons
+  const int width =
+      std::max(320, QFontMetrics(titleFace).horizontalAdvance(box.windowTitle()) + titleRoom);
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
   // A dialog of the game's window: the desktop keeps it over the game and centres it there.
   auto* box =
@@ -174,6 +191,7 @@ void QtPlatform::systemMessage(const std::string& text, MessageIcon icon) {
                       QMessageBox::Ok, gameWindow_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
+  fitTitle(*box);
   box->show();
   box->raise();
 }

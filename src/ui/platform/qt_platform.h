@@ -10,6 +10,8 @@
 #include "model/platform/platform.h"
 #include "model/platform/random_draws.h"
 
+class QMessageBox;
+
 namespace kr {
 
 class SoundChannel;
@@ -58,6 +60,8 @@ class QtPlatform : public Platform {
   // Where the modules come from, for the start notes: beside the program when either lies
   // there, else the installed modules folder.
   static QString moduleFolderOf(const QString& programFolder);
+  // Widens one of the platform's message boxes so that the desktop shows its title whole.
+  static void fitTitle(QMessageBox& box);
 
   // The game's window: its size is the game's screen, the pointer is read in its
   // coordinates and the platform's message boxes stand over it. Without one (before the

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/sprites/sprite_store.h"
+#include "ui/widgets/outline.h"
 
 namespace kr {
 
@@ -21,11 +22,7 @@ void PictureImage::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   QPainter p(this);
   p.drawPixmap(0, 0, SpriteStore::instance().scaled(sprite_, size(), devicePixelRatio()));
-  if (border_) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
+  if (border_) drawOutline(p, rect(), Qt::black);
 }
 
 void PictureImage::mousePressEvent(QMouseEvent* event) {

@@ -67,7 +67,16 @@ void TitleFrame::sync(const QString& title, QSize body, QSize screen) {
     const QPoint middle((screen.width() - outer.width()) / 2,
                         (screen.height() - outer.height()) / 2);
     if (window_->pos() != middle) window_->move(middle);
+  } else {
+    // Where the player left it, as far inside a screen grown smaller as a drag keeps it.
+    const QPoint kept = keptInside(window_->pos(), outer, screen);
+    if (window_->pos() != kept) window_->move(kept);
   }
+}
+
+QPoint TitleFrame::keptInside(QPoint at, QSize outer, QSize screen) {
+  return {std::clamp(at.x(), 0, std::max(0, screen.width() - outer.width())),
+          std::clamp(at.y(), 0, std::max(0, screen.height() - kTitleHeight))};
 }
 
 bool TitleFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -84,11 +93,9 @@ bool TitleFrame::eventFilter(QObject* watched, QEvent* event) {
       if (!dragging_) return false;
       const auto* e = static_cast<QMouseEvent*>(event);
       const QWidget* within = window_->parentWidget();
-      QPoint to = within->mapFromGlobal(e->globalPosition().toPoint()) - grip_;
       // The title bar stays inside the game's window, where the player can take it again.
-      to.setX(std::clamp(to.x(), 0, std::max(0, within->width() - window_->width())));
-      to.setY(std::clamp(to.y(), 0, std::max(0, within->height() - kTitleHeight)));
-      window_->move(to);
+      window_->move(keptInside(within->mapFromGlobal(e->globalPosition().toPoint()) - grip_,
+                               window_->size(), within->size()));
       return true;
     }
     case QEvent::MouseButtonRelease: dragging_ = false; return true;

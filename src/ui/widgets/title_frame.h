@@ -30,7 +30,7 @@ class TitleFrame : public QObject {
   QToolButton* closeBox() const { return close_; }
   // Shows the title and gives the body that size, the window growing around it; a hidden
   // window is placed in the middle of a screen of that size, where it comes up (a shown one
-  // stays where the player dragged it).
+  // stays where the player dragged it, brought back inside a screen grown smaller).
   void sync(const QString& title, QSize body, QSize screen);
   // The framed window's size for a body of that size.
   static QSize outerSize(QSize body);
@@ -39,6 +39,10 @@ class TitleFrame : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Where a window of that size at `at` goes to keep inside the screen across and its title
+  // bar inside down.
+  static QPoint keptInside(QPoint at, QSize outer, QSize screen);
+
   QWidget* window_;
   QWidget* bar_;
   QLabel* title_;
