@@ -15,7 +15,6 @@
 #include "ui/command_line.h"
 #include "ui/game_ui.h"
 #include "ui/platform/one_copy.h"
-#include "ui/platform/player_folders.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/shell/main_menu_window.h"
 #include "ui/window_placement.h"
@@ -84,7 +83,8 @@ int main(int argc, char** argv) {
   // window its size only after that (a Wayland compositor does so as the window is mapped).
   // The player's choice of F11 (the ordinary window, and its size) is kept from the last
   // game.
-  const QString settings = kr::playerConfigFolder();
+  const QString settings =
+      QString::fromStdString(kr::playerFolder(kr::PlayerFolderKind::Configuration));
   const kr::WindowPlacement kept = kr::readWindowPlacement(settings);
   kr::GameUi ui(game, /*realTime=*/true, kept);
   platform.setGameWindow(ui.screen());

@@ -3,9 +3,10 @@
 //   size=1280x720
 #include "ui/window_placement.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
+
+#include "model/persist/player_folder.h"
 
 namespace kr {
 
@@ -37,7 +38,7 @@ WindowPlacement readWindowPlacement(const QString& folder) {
 }
 
 bool writeWindowPlacement(const QString& folder, const WindowPlacement& placement) {
-  if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
+  if (folder.isEmpty() || !makePlayerFolder(folder.toStdString())) return false;
   QSaveFile file(fileIn(folder));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
   QByteArray text = placement.windowed ? "windowed=1\n" : "windowed=0\n";

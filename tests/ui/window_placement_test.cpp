@@ -7,27 +7,10 @@
 
 #include "support/temp_folder.h"
 #include "ui/game_screen.h"
-#include "ui/platform/player_folders.h"
 #include "ui/window_placement.h"
 
 namespace kr::test {
 namespace {
-
-TEST(PlayerFolders, TheSettingsFolderFollowsTheDesktopsConventions) {
-  struct Case {
-    const char* xdgConfigHome;
-    const char* home;
-    const char* folder;
-  };
-  for (const Case c :
-       {Case{"/srv/cfg", "/home/ann", "/srv/cfg/krepostan"},
-        Case{"", "/home/ann", "/home/ann/.config/krepostan"},
-        Case{"cfg", "/home/ann/", "/home/ann/.config/krepostan"},  // relative: ignored
-        Case{"", "", ""}, Case{"", "ann", ""}, Case{"cfg", "", ""}}) {
-    SCOPED_TRACE(std::string(c.xdgConfigHome) + " | " + c.home);
-    EXPECT_EQ(configFolderFrom(c.xdgConfigHome, c.home).toStdString(), c.folder);
-  }
-}
 
 TEST(WindowPlacementFile, KeepsTheChoiceAndReadsNothingElse) {
   TempFolder temp;
