@@ -31,8 +31,9 @@ BattlefieldWindow::BattlefieldWindow(GameUi& ui) : GameWindow(ui) {
   map_ = new MapView(ui, this);
   palette_ = new PaletteFrame(ui, this);
   resources_ = new ResourcesFrame(this);
-  inspection_ = new InspectionFrame(ui, this);
   minimap_ = new MinimapFrame(ui, this);
+  // Over the minimap's column: in a low window it stands there, under the minimap.
+  inspection_ = new InspectionFrame(ui, this);
   chat_ = new ChatBox(ui, this);  // last: over the map
 }
 
