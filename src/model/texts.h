@@ -1,9 +1,11 @@
-// Every text the game shows the player, grouped by where it appears. The texts themselves
-// are in texts.cpp: changing one recompiles that file alone. A sentence with values in it
-// is a template: fillIn (text.h) puts the values in place of {1}, {2}, ..., so a
+// Every text the game shows the player, grouped by where it appears (the buildings' own in
+// building_texts.h). The texts themselves are in texts.cpp: changing one recompiles that
+// file alone, and adding one recompiles only the files that include this header. A sentence with
+// values in it is a template: fillIn (text.h) puts the values in place of {1}, {2}, ..., so a
 // translation may put them in another order.
 #pragma once
 
+#include "model/building_texts.h"
 #include "model/translation.h"
 
 namespace kr::text {
@@ -45,35 +47,6 @@ extern const Text kMinimapFrame;
 extern const Text kPowerSwitchStored;
 extern const Text kSwitchOn;
 extern const Text kSwitchOff;
-
-// The buildings: palette captions (a label, and the price's amounts beside the picture),
-// tooltips on the map, and the inspection panel's name and effect lines.
-extern const Text kEnergyPrice;   // {1} the amount of energy
-extern const Text kMetalPrice;    // {1} the amount of metal
-extern const Text kWoodPrice;     // {1} the amount of wood
-extern const Text kEffectEnergy;  // {1} the effect: "+20", "-50" or kNoEffect
-extern const Text kEffectMetal;
-extern const Text kEffectWood;
-extern const Text kNoEffect;
-extern const Text kAccumulatorLabel;
-extern const Text kAccumulatorTooltip;
-extern const Text kAccumulatorName;
-extern const Text kMetalWorksLabel;
-extern const Text kMetalWorksTooltip;
-extern const Text kMetalWorksName;
-extern const Text kWoodWorksLabel;
-extern const Text kWoodWorksTooltip;
-extern const Text kWoodWorksName;
-extern const Text kLocatorLabel;
-extern const Text kLocatorTooltip;
-extern const Text kLocatorName;
-extern const Text kTankFactoryLabel;
-extern const Text kTankFactoryTooltip;
-extern const Text kTankFactoryName;
-extern const Text kTankLabel;
-extern const Text kConverterTooltip;
-extern const Text kConverterName;
-extern const Text kHeadquartersName;
 
 // The chat box and its console commands.
 extern const Text kDeveloperNick;

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "model/texts.h"
-
 namespace kr {
 
 class Game;

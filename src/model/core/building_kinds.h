@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "model/battlefield/tank_headings.h"
+#include "model/building_texts.h"
 #include "model/core/building.h"
 #include "model/cues.h"
-#include "model/texts.h"
 
 namespace kr {
 

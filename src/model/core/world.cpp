@@ -2,6 +2,7 @@
 #include "model/core/world.h"
 
 #include "model/core/building_kinds.h"
+#include "model/texts.h"
 
 namespace kr {
 
@@ -36,7 +37,19 @@ void Battlefield::objectChanged(int slot) {
   slotStamps[static_cast<std::size_t>(slot)] = newestStamp;
 }
 
-Battlefield::Battlefield() {
+Battlefield::Battlefield()
+    : caption(text::kGameName),
+      buildFrame(Control::at(816, 0, 136.8f, 425, text::kBuildFrame)),
+      buildFrameTitle(Control::at(0, 0, 134.4f, 24.8f, text::kBuildFrame)),
+      constructionLabel(Control::at(8, 368, 119.2f, 16.8f, text::kUnderConstruction, false)),
+      resourcesFrame(Control::at(816, 424, 136.8f, kResourcesHeight, text::kResourcesFrame)),
+      resourcesFrameTitle(Control::at(0, 0, 134.4f, 32.8f, text::kResourcesFrame)),
+      energyTitle(Control::at(5.3f, 32, 72.8f, 16.8f, text::kEnergyTitle)),
+      metalTitle(Control::at(5.3f, 80, 56.8f, 24.8f, text::kMetalTitle)),
+      woodTitle(Control::at(5.3f, 128, 64.8f, 24.8f, text::kWoodTitle)),
+      powerSwitch(Control::at(8, 80, 124, 23.2f, text::kPowerSwitchStored)),
+      minimapFrame(Control::at(952, 0, 169, 1280, text::kMinimapFrame)),
+      minimapFrameTitle(Control::at(0, 0, 177, 25, text::kMinimapFrame)) {
   for (int i = 0; i < kSlots; ++i) objectChanged(i);
   objects[0] = standing(kindOf(Building::kHeadquarters), 48, 40, true);
   // The headquarters stands from the start, and so does its marker.

@@ -11,7 +11,6 @@
 #include "model/control.h"
 #include "model/core/building.h"
 #include "model/platform/platform.h"
-#include "model/texts.h"
 
 namespace kr {
 
@@ -55,7 +54,7 @@ struct Battlefield {
   WindowState window;
   Pointer mapPointer = Pointer::Default;
   Focus focus = Focus::None;
-  std::string caption = text::kGameName;
+  std::string caption;
 
   // The object table and its minimap markers.
   std::array<MapObject, kSlots> objects{};
@@ -104,8 +103,8 @@ struct Battlefield {
   Control selectionRect = Control::at(0, 0, 0, 0, {}, false);
 
   // The "Строительство" frame: the build palette and the construction bar.
-  Control buildFrame = Control::at(816, 0, 136.8f, 425, text::kBuildFrame);
-  Control buildFrameTitle = Control::at(0, 0, 134.4f, 24.8f, text::kBuildFrame);
+  Control buildFrame;
+  Control buildFrameTitle;
   std::array<Control, kPaletteItems> paletteButtons{};  // one per player kind, in its order
   Control& paletteButton(Building kind) { return paletteButtons[rowOf(kind)]; }
   const Control& paletteButton(Building kind) const { return paletteButtons[rowOf(kind)]; }
@@ -113,7 +112,7 @@ struct Battlefield {
   Control tankOrderPanel = Control::at(8, 32, 161, 336.8f, {}, false);
   Control previousPageArrow = Control::at(8, 344, 40.8f, 24.8f, {}, false);
   Control nextPageArrow = Control::at(88, 344, 40.8f, 24.8f, {}, false);
-  Control constructionLabel = Control::at(8, 368, 119.2f, 16.8f, text::kUnderConstruction, false);
+  Control constructionLabel;
   Control constructionBarFrame = Control::at(8, 392, 120.8f, 16.8f, {}, false);
   Control constructionBar = Control::at(8, 392, 62.4f, 16.8f, {}, false);
   Control readyIcon = Control::at(8, 390.3f, 118.4f, 18.4f, {}, false);
@@ -125,17 +124,17 @@ struct Battlefield {
 
   // The "Ресурсы" frame.
   static constexpr float kResourcesHeight = 185;
-  Control resourcesFrame = Control::at(816, 424, 136.8f, kResourcesHeight, text::kResourcesFrame);
-  Control resourcesFrameTitle = Control::at(0, 0, 134.4f, 32.8f, text::kResourcesFrame);
-  Control energyTitle = Control::at(5.3f, 32, 72.8f, 16.8f, text::kEnergyTitle);
+  Control resourcesFrame;
+  Control resourcesFrameTitle;
+  Control energyTitle;
   Control energyStock = Control::at(73.3f, 32, 80.8f, 24.8f);
   Control energyIncome = Control::at(5.3f, 56, 72.8f, 16.8f);
   Control energyExpense = Control::at(64, 56, 80.8f, 16.8f);
-  Control metalTitle = Control::at(5.3f, 80, 56.8f, 24.8f, text::kMetalTitle);
+  Control metalTitle;
   Control metalStock = Control::at(73.3f, 80, 80.8f, 24.8f);
   Control metalIncome = Control::at(5.3f, 104, 64.8f, 16.8f);
   Control metalExpense = Control::at(64, 104, 80.8f, 16.8f);
-  Control woodTitle = Control::at(5.3f, 128, 64.8f, 24.8f, text::kWoodTitle);
+  Control woodTitle;
   Control woodStock = Control::at(73.3f, 128, 80.8f, 24.8f);
   Control woodIncome = Control::at(5.3f, 152, 64.8f, 16.8f);
   Control woodExpense = Control::at(64, 152, 80.8f, 16.8f);
@@ -153,7 +152,7 @@ struct Battlefield {
   Control inspectedEnergy = Control::at(0, 24, 134.4f, 16.8f);
   Control inspectedMetal = Control::at(0, 40, 134.4f, 16.8f);
   Control inspectedWood = Control::at(0, 56, 134.4f, 16.8f);
-  Control powerSwitch = Control::at(8, 80, 124, 23.2f, text::kPowerSwitchStored);
+  Control powerSwitch;
   std::array<Control, 2> inspectionFrameDividers{Control::at(4, 24, 128.8f, 2),
                                                  Control::at(4, 76.4f, 128.8f, 2)};
   Control healthBarFrame = Control::at(0, 0, 49, 6, {}, false);
@@ -161,8 +160,8 @@ struct Battlefield {
   Control healthLabel = Control::at(0, 0, 49, 14, {}, false);
 
   // The "Карта" frame: the minimap, in map coordinates inside minimap.
-  Control minimapFrame = Control::at(952, 0, 169, 1280, text::kMinimapFrame);
-  Control minimapFrameTitle = Control::at(0, 0, 177, 25, text::kMinimapFrame);
+  Control minimapFrame;
+  Control minimapFrameTitle;
   Control minimap = Control::at(8, 26.7f, 153, 153);
   Control minimapPicture = Control::at(0, 0, 6000, 6000);
   Control viewFrame = Control::at(0, 0, 0, 0);
@@ -183,6 +182,8 @@ struct Battlefield {
   SocketId secondSocket = 0;
   bool peerAccepted = false;  // the host has taken its one peer on gameSocket
 
+  // Its stored values; those of the controls with a caption (in world.cpp, where the texts
+  // are), and the first objects of the table.
   Battlefield();
 };
 

@@ -9,8 +9,6 @@
 #include <span>
 #include <string>
 
-#include "model/texts.h"
-
 namespace kr {
 
 class Game;
