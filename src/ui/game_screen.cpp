@@ -36,6 +36,10 @@ GameScreen::GameScreen() {
 void GameScreen::showOnScreen(const WindowPlacement& placement) {
   windowed_ = placement.windowed;
   windowedSize_ = placement.size;
+  showAsPlaced();
+}
+
+void GameScreen::showAsPlaced() {
   if (windowed_) showOrdinaryWindow();
   else showMaximisedWindow();
   // The game takes the keyboard as it comes up, even where no window manager gives it.
@@ -70,9 +74,7 @@ void GameScreen::showOrdinaryWindow() {
 void GameScreen::switchPlacement() {
   if (windowed_) windowedSize_ = size();
   windowed_ = !windowed_;
-  if (windowed_) showOrdinaryWindow();
-  else showMaximisedWindow();
-  activateWindow();
+  showAsPlaced();
 }
 
 WindowPlacement GameScreen::placement() const {

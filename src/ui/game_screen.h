@@ -39,6 +39,8 @@ class GameScreen : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Shown as windowed_ says, with the keyboard.
+  void showAsPlaced();
   void showMaximisedWindow();
   void showOrdinaryWindow();
 
